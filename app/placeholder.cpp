@@ -1,0 +1,1 @@
+int VelmoraPlaceholder() { return 0; }

@@ -1,0 +1,12 @@
+# Collects the test sources of every area; each folder lists its own files.
+set(VELMORA_CORE_TESTS)
+set(VELMORA_WIN32_TESTS)
+set(VELMORA_E2E_TESTS)
+set(VELMORA_LIBRARY_TESTS)
+foreach(area app settings store view calendar tools)
+  include(${CMAKE_SOURCE_DIR}/tests/${area}/sources.cmake)
+endforeach()
+list(TRANSFORM VELMORA_CORE_TESTS PREPEND "${CMAKE_SOURCE_DIR}/")
+list(TRANSFORM VELMORA_WIN32_TESTS PREPEND "${CMAKE_SOURCE_DIR}/")
+list(TRANSFORM VELMORA_E2E_TESTS PREPEND "${CMAKE_SOURCE_DIR}/")
+list(TRANSFORM VELMORA_LIBRARY_TESTS PREPEND "${CMAKE_SOURCE_DIR}/")

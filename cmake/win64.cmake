@@ -1,0 +1,88 @@
+# Windows build: Velmora.exe with its resources, and the suites that ctest runs
+# under Wine (through tests/wine/suite.sh) or directly on Windows.
+include(ExternalProject)
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -DUNICODE -D_UNICODE")
+
+# The tools run on the build machine, so they are a host project of their own.
+set(VELMORA_HOST_DIR "${CMAKE_BINARY_DIR}/host-tools")
+set(VELMORA_GENERATED_DIR "${VELMORA_HOST_DIR}/generated")
+ExternalProject_Add(host_tools
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
+  BINARY_DIR ${VELMORA_HOST_DIR}
+  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DMORPHHB_DIR=${MORPHHB_DIR}
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  BUILD_BYPRODUCTS ${VELMORA_GENERATED_DIR}/library.rc ${VELMORA_GENERATED_DIR}/bitmaps.rc)
+
+set(VELMORA_SYSTEM_LIBS user32 gdi32 comdlg32 comctl32 advapi32 shell32 winspool)
+
+add_library(velmora_win32 STATIC ${VELMORA_WIN32_SOURCES})
+target_link_libraries(velmora_win32 PUBLIC velmora_core ${VELMORA_SYSTEM_LIBS})
+velmora_warnings(velmora_win32)
+
+set(VELMORA_RC "${CMAKE_SOURCE_DIR}/resources/velmora.rc")
+set_source_files_properties(${VELMORA_RC} PROPERTIES
+  OBJECT_DEPENDS "${VELMORA_GENERATED_DIR}/library.rc;${VELMORA_GENERATED_DIR}/bitmaps.rc;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora.manifest")
+
+function(velmora_resources target)
+  target_sources(${target} PRIVATE ${VELMORA_RC})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/resources ${VELMORA_GENERATED_DIR})
+  add_dependencies(${target} host_tools)
+endfunction()
+
+add_executable(Velmora WIN32 ${CMAKE_SOURCE_DIR}/${VELMORA_ENTRY_SOURCE})
+velmora_resources(Velmora)
+target_link_libraries(Velmora PRIVATE velmora_win32)
+if(MINGW)
+  target_link_options(Velmora PRIVATE -municode)  # the entry point is wWinMain
+endif()
+velmora_warnings(Velmora)
+
+# GoogleTest from the Debian sources, compiled for Windows.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(VELMORA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+add_subdirectory(${VELMORA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+enable_testing()
+include(GoogleTest)
+include(cmake/tests.cmake)
+
+if(CMAKE_HOST_WIN32)
+  set(VELMORA_TEST_RUNNER "")
+else()
+  set(VELMORA_SUITE ${CMAKE_SOURCE_DIR}/tests/wine/suite.sh)
+  set(VELMORA_TEST_RUNNER ${VELMORA_SUITE} run ${CMAKE_BINARY_DIR})
+  add_test(NAME wine_suite_start COMMAND ${VELMORA_SUITE} start ${CMAKE_BINARY_DIR})
+  add_test(NAME wine_suite_stop COMMAND ${VELMORA_SUITE} stop ${CMAKE_BINARY_DIR})
+  set_tests_properties(wine_suite_start PROPERTIES FIXTURES_SETUP wine)
+  set_tests_properties(wine_suite_stop PROPERTIES FIXTURES_CLEANUP wine)
+endif()
+
+function(velmora_windows_suite target)
+  add_executable(${target} ${ARGN})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE velmora_win32 velmora_encoder gtest_main)
+  velmora_warnings(${target})
+  if(VELMORA_TEST_RUNNER)
+    set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${VELMORA_TEST_RUNNER}")
+  endif()
+endfunction()
+
+# The portable suite once more, built by this compiler for this platform.
+velmora_windows_suite(core_tests ${VELMORA_CORE_TESTS})
+add_test(NAME core_tests COMMAND core_tests)
+
+velmora_windows_suite(win32_tests ${VELMORA_WIN32_TESTS})
+velmora_resources(win32_tests)
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+
+velmora_windows_suite(e2e_tests ${VELMORA_E2E_TESTS})
+add_dependencies(e2e_tests Velmora)
+gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+
+set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine)

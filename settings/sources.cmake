@@ -1,0 +1,5 @@
+list(APPEND VELMORA_CORE_SOURCES
+  settings/settings.cpp
+)
+list(APPEND VELMORA_WIN32_SOURCES
+)

@@ -1,0 +1,7 @@
+list(APPEND VELMORA_CORE_TESTS
+  tests/store/article_text_test.cpp
+)
+list(APPEND VELMORA_WIN32_TESTS
+)
+list(APPEND VELMORA_E2E_TESTS
+)

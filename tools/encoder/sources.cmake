@@ -1,0 +1,3 @@
+set(VELMORA_ENCODER_SOURCES
+  tools/encoder/block_encoder.cpp
+)

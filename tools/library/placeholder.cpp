@@ -1,0 +1,1 @@
+int VelmoraToolingPlaceholder() { return 0; }

@@ -1,0 +1,53 @@
+// The Reading view's state: the laid-out rows of one article in a box, and
+// where reading stands in them. One exists per main window; printing makes a
+// second one on the printer.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "settings/settings.h"
+#include "store/article_text.h"
+#include "store/compression.h"
+
+// One row of text or one rule. A row whose attr has bit 0x80 is followed by a
+// gap row of the same height that has no ViewRow of its own.
+struct ViewRow {
+    uint16_t offset;  // position in the text of the row's first byte in storage order
+    uint16_t count;   // text bytes drawn in the row (0 for a rule)
+    int16_t x;        // left edge of the row's text or rule
+    uint16_t indent;  // hanging indent in pixels, only on the first row of a hanging record
+    uint16_t width;   // width of the text, or the rule's length
+    uint16_t height;  // the font's tmHeight
+    uint8_t attr;     // the record's attribute; 0x80 only on the record's last row
+};
+
+// A font per style key, kept by the platform layer (fonts and their width tables).
+struct StyleFont;
+
+struct ViewState {
+    std::vector<ViewRow> rows;  // rowCapacity rows plus the all-zero row that ends them
+    void* dc = nullptr;         // platform device context for measuring and drawing; not owned
+    ArticleText text;           // the decoded article, owned once laid out
+    int32_t rowsOnPage = 0;     // rows drawn by the last paint, gap rows included
+    FontSettings fontSettings{};
+    StyleFont* fonts = nullptr;             // newest first
+    const WidthTable* widths = nullptr;     // table of the font selected last
+    int32_t left = 0, top = 0, width = 0, height = 0;
+    uint16_t topRow = 0;     // first visible row, gap rows counted
+    uint16_t totalRows = 0;  // rows including gap rows
+    uint16_t rowCount = 0;   // ViewRow entries (gap rows have none)
+    uint16_t rowCapacity = 0;
+    uint16_t maxRow = 0;     // greatest top row at which the last row is still fully visible
+    uint16_t highlightStart = 0, highlightEnd = 0;  // byte range to paint highlighted; both 0 = none
+    int firstPaintRow = -1;  // when >= 0, painting starts at this row index at the top (printing)
+    int nextPaintRow = 0;    // set by painting: index of the first row that did not fit
+};
+
+// Status results of the layouts.
+constexpr int kLayoutNoView = -1;
+constexpr int kLayoutNoText = 2;
+constexpr int kLayoutTextRefused = 0xFFFC;
+constexpr int kLayoutOutOfMemory = 0xFFFE;
+constexpr int kResizeBadSize = -5;
+constexpr int kRowGrowth = 128;
