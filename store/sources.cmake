@@ -2,4 +2,5 @@ list(APPEND VELMORA_CORE_SOURCES
   store/article_text.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
+  store/char_widths.cpp
 )

@@ -1,1 +1,0 @@
-int VelmoraPlaceholder() { return 0; }

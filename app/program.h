@@ -1,0 +1,33 @@
+// The one program-wide state: the settings record and everything else that
+// lives for the whole run. It is zero-filled before anything else runs.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "settings/settings.h"
+
+struct ViewState;
+
+struct ProgramState {
+    HINSTANCE instance;
+    Settings settings;
+    int32_t gutter;             // pixels kept free around the text; the click test's tolerance
+    HWND mainWindow;            // also the owner of the dialogs
+    HWND toolbar;
+    ViewState* view;            // the Reading view, while the main window exists
+    HBITMAP pickerBitmaps[3];   // resources 201..203 for the Choose Section window
+    int32_t pickerWidth;        // the main window's box, kept for the Choose Section window
+    int32_t pickerHeight;
+};
+
+extern ProgramState program;
+
+// The one allocation routine of the program's own code. On failure it shows
+// "There is not enough memory, aborting", saves the settings, posts the quit
+// message and returns null; every caller then abandons its operation. Blocks
+// are released with FreeBlock.
+void* AllocOrQuit(size_t bytes);
+void FreeBlock(void* block);

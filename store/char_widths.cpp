@@ -1,0 +1,47 @@
+// Width tables measured with the selected font, and the platform fit of
+// left-to-right text.
+#include "store/char_widths.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/program.h"
+#include "view/style_font.h"
+
+DisplayMode CurrentDisplayMode() {
+    return DisplayMode{program.settings.font.FontAsciiBase, IsReverseOn(program.settings.Flags)};
+}
+
+void MeasureCharWidths(ViewState* view, StyleFont* font, bool isNew) {
+    view->widths = &font->widths;
+    if (!isNew && !IsWidthTableUnmeasured(font->widths)) return;
+    HDC dc = static_cast<HDC>(view->dc);
+    const int asciiBase = program.settings.font.FontAsciiBase;
+    for (int i = 0; i < kWidthTableSize; ++i) {
+        const auto code = static_cast<uint8_t>(kFirstMeasuredCode + i);
+        const wchar_t c = WidthCharForCode(code, asciiBase);
+        SIZE size{};
+        if (!GetTextExtentPoint32W(dc, &c, 1, &size)) size.cx = 0;
+        font->widths.widths[i] = IsVowelPointCode(code) ? 0 : static_cast<int16_t>(size.cx);
+    }
+}
+
+// Shared by every left-to-right fit of the run; never held across calls.
+static std::vector<char16_t> fitBuffer;
+
+void FitByFont(HDC dc, const uint8_t* text, int& width, int& count) {
+    ToDisplayChars(text, count, fitBuffer, CurrentDisplayMode());
+    const auto* chars = reinterpret_cast<const wchar_t*>(fitBuffer.data());
+    // A zero byte ends the text early: never hand the platform more than was converted.
+    const int length = std::min(count, lstrlenW(chars));
+    int fitting = 0;
+    SIZE size{};
+    if (!GetTextExtentExPointW(dc, chars, length, width, &fitting, nullptr, &size)) {
+        width = 0;
+        count = 0;
+        return;
+    }
+    if (!GetTextExtentPoint32W(dc, chars, fitting, &size)) size.cx = 0;
+    count = fitting;
+    width = size.cx;
+}

@@ -1,0 +1,24 @@
+// Measuring article codes through the platform: the per-font width tables and
+// the fit of left-to-right text.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "view/view_state.h"
+
+struct StyleFont;
+
+// Fills the font's width table by measuring one character per code with the
+// font selected, unless the font is not new and its table is already
+// measured; makes the table the view's current one.
+void MeasureCharWidths(ViewState* view, StyleFont* font, bool isNew);
+
+// The width-table fit through the platform, for text stored in reading order:
+// on entry width is the limit and count the most bytes; on return count bytes
+// fit with that total width.
+void FitByFont(HDC dc, const uint8_t* text, int& width, int& count);
+
+// The display mode of the current settings (FontAsciiBase and the Reverse option).
+DisplayMode CurrentDisplayMode();

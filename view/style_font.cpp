@@ -1,0 +1,67 @@
+// The per-style fonts of a view and their width tables.
+#include "view/style_font.h"
+
+#include "store/char_widths.h"
+
+HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
+    LOGFONTW logFont{};
+    lstrcpynW(logFont.lfFaceName, reinterpret_cast<const wchar_t*>(settings.FontName), LF_FACESIZE);
+    int points = settings.FontSize;
+    if (key & kAttrLarger) {
+        points = points == 0 ? 20 : points * 5 / 4;
+    } else if (key & kAttrSmaller) {
+        points = points == 0 ? 14 : points * 6 / 8;
+    } else if (key & kPrintFontKey) {
+        points = 8;
+    }
+    logFont.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
+    return CreateFontIndirectW(&logFont);
+}
+
+static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isNew) {
+    for (StyleFont* entry = view->fonts; entry != nullptr; entry = entry->next) {
+        if (entry->key == key) return entry;
+    }
+    auto* entry = new StyleFont{};
+    entry->key = static_cast<uint16_t>(key);
+    entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, key);
+    MarkWidthTableUnmeasured(entry->widths);
+    entry->next = view->fonts;
+    view->fonts = entry;
+    isNew = true;
+    return entry;
+}
+
+HFONT SelectStyleFont(ViewState* view, unsigned style) {
+    HDC dc = static_cast<HDC>(view->dc);
+    bool isNew = false;
+    StyleFont* entry = FindOrCreateStyleFont(view, style & 0x101F, isNew);
+    if (style & 0x300) {
+        SetTextColor(dc, IsBlueStyle(style) ? kHeadingColour : RGB(0, 0, 0));
+    }
+    HFONT previous = static_cast<HFONT>(SelectObject(dc, entry->font));
+    MeasureCharWidths(view, entry, isNew);
+    return previous;
+}
+
+void DeleteStyleFonts(ViewState* view) {
+    StyleFont* entry = view->fonts;
+    while (entry != nullptr) {
+        StyleFont* next = entry->next;
+        if (entry->font != nullptr) DeleteObject(entry->font);
+        delete entry;
+        entry = next;
+    }
+    view->fonts = nullptr;
+    view->widths = nullptr;
+}
+
+void RecreateStyleFonts(ViewState* view) {
+    for (StyleFont* entry = view->fonts; entry != nullptr; entry = entry->next) {
+        if (entry->font != nullptr) DeleteObject(entry->font);
+        entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, entry->key);
+        MarkWidthTableUnmeasured(entry->widths);
+    }
+    view->widths = nullptr;
+}

@@ -1,0 +1,37 @@
+// Fonts of the Reading view, one per style key, created on first use with a
+// width table measured once, and deleted with their view.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "view/view_state.h"
+
+struct StyleFont {
+    StyleFont* next;
+    HFONT font;
+    uint16_t key;        // attribute & 0x1F, plus kPrintFontKey for printing's 8-point font
+    WidthTable widths;
+};
+
+constexpr unsigned kPrintFontKey = 0x1000;
+constexpr unsigned kSelectWithColour = 0x100;  // SelectStyleFont also sets the text colour
+constexpr COLORREF kHeadingColour = RGB(0, 0, 255);
+
+// A font for a style key: face and size from the font settings, the size
+// changed by the larger/smaller bits, weight 700 for bold.
+HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key);
+
+// Selects the font of style & 0x101F into the view's device context, creating
+// it on first use, measures its width table when needed and makes it the
+// view's current table. With kSelectWithColour (or 0x200) also sets the text
+// colour: blue for headings, else black. Returns the font selected before.
+HFONT SelectStyleFont(ViewState* view, unsigned style);
+
+// Deletes every font of the view (none stay selected: callers restore first).
+void DeleteStyleFonts(ViewState* view);
+
+// Re-creates every font of the view from its current font settings, each
+// with its own key; their tables become unmeasured.
+void RecreateStyleFonts(ViewState* view);
