@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -138,6 +137,13 @@ Bytes PatternAtDistance(size_t distance) {
     return text;
 }
 
+// A letter and a high byte in turn: only overlapping references repeat it.
+Bytes Alternating(size_t size) {
+    Bytes text(size);
+    for (size_t k = 0; k < size; ++k) text[k] = k % 2 ? 0x81 : 0x62;
+    return text;
+}
+
 struct NamedText {
     std::string name;
     Bytes text;
@@ -163,10 +169,24 @@ std::vector<NamedText> VariedTexts() {
     texts.push_back({"65535 bytes of article text", ArticleLikeText(6, 65535)});
     texts.push_back({"match at distance 2047", PatternAtDistance(2047)});
     texts.push_back({"match at distance 2048", PatternAtDistance(2048)});
-    Bytes alternating;
-    for (int k = 0; k < 301; ++k) alternating.push_back(k % 2 ? 0x81 : 0x62);
-    texts.push_back({"alternating bytes", alternating});
+    texts.push_back({"alternating bytes", Alternating(301)});
     return texts;
+}
+
+struct StreamCase {
+    const char* name;
+    Bytes stream;
+    Bytes text;
+};
+
+void ExpectDecodes(const StreamCase& c) {
+    SCOPED_TRACE(c.name);
+    int error = -1;
+    const ArticleText text = DecodeResource(MakeBlock(c.stream, c.text.size()), &error);
+    EXPECT_EQ(error, kUnCompressOk);
+    ASSERT_EQ(text.size(), c.text.size() + 2);
+    EXPECT_TRUE(std::equal(c.text.begin(), c.text.end(), text.begin()));
+    EXPECT_EQ(text[c.text.size()], 0);
 }
 
 }  // namespace
@@ -220,8 +240,7 @@ TEST(BlockEncoder, RepeatsShortPatternsWithOverlappingReferences) {
         EXPECT_TRUE(summary.overlapping);
         EXPECT_EQ(summary.farthest, 1u);
     }
-    Bytes alternating;
-    for (int k = 0; k < 300; ++k) alternating.push_back(k % 2 ? 0x81 : 0x62);
+    const Bytes alternating = Alternating(300);
     const Bytes stream = CompressStream(alternating.data(), alternating.size());
     EXPECT_TRUE(WalkStream(stream).overlapping);
     // Every back-reference makes at most 10 bytes from 2 stream bytes.
@@ -259,11 +278,7 @@ TEST(BlockEncoder, RefusesTextsThatDoNotFitABlock) {
 }
 
 TEST(UnCompress, DecodesEveryKindOfUnit) {
-    const struct {
-        const char* name;
-        Bytes stream;
-        Bytes text;
-    } cases[] = {
+    const StreamCase cases[] = {
         {"plain bytes", {0x00, 0x09, 0x41, 0x7F}, {0x00, 0x09, 0x41, 0x7F}},
         {"literal run of one", {0x01, 0xD1}, {0xD1}},
         {"literal run of eight", {0x08, 1, 2, 3, 4, 5, 6, 7, 0xFF}, {1, 2, 3, 4, 5, 6, 7, 0xFF}},
@@ -273,38 +288,18 @@ TEST(UnCompress, DecodesEveryKindOfUnit) {
         {"distance 1 length 10", {'x', 0x80, (1 << 3) | 7}, Bytes(11, 'x')},
         {"text ending in zeros", {0x41, 0x00, 0x00}, {0x41, 0x00, 0x00}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        int error = -1;
-        const ArticleText text = DecodeResource(MakeBlock(c.stream, c.text.size()), &error);
-        EXPECT_EQ(error, kUnCompressOk);
-        ASSERT_EQ(text.size(), c.text.size() + 2);
-        EXPECT_TRUE(std::equal(c.text.begin(), c.text.end(), text.begin()));
-        EXPECT_EQ(text[c.text.size()], 0);
-    }
+    for (const auto& c : cases) ExpectDecodes(c);
 }
 
 TEST(UnCompress, CutsTheOutputAtTheTextLength) {
-    const struct {
-        const char* name;
-        Bytes stream;
-        Bytes text;
-    } cases[] = {
+    const StreamCase cases[] = {
         {"more units than needed", {'A', 'B', 'C'}, {'A', 'B'}},
         {"literal run", {0x03, 0x81, 0x82, 0x83}, {0x81}},
         {"back-reference", {'A', 0x80, (1 << 3) | 7}, {'A', 'A', 'A', 'A'}},
         {"space pair keeps only its space", {'A', 0xC1}, {'A', 0x20}},
         {"input left over is not read", {'A', 0x80, 0x00, 0x05}, {'A'}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        int error = -1;
-        const ArticleText text = DecodeResource(MakeBlock(c.stream, c.text.size()), &error);
-        EXPECT_EQ(error, kUnCompressOk);
-        ASSERT_EQ(text.size(), c.text.size() + 2);
-        EXPECT_TRUE(std::equal(c.text.begin(), c.text.end(), text.begin()));
-        EXPECT_EQ(text[c.text.size()], 0);
-    }
+    for (const auto& c : cases) ExpectDecodes(c);
 }
 
 TEST(UnCompress, RefusesMalformedBlocks) {
@@ -356,6 +351,7 @@ TEST(UnCompress, ReadsTheHeaderBigEndian) {
     ASSERT_EQ(text.size(), 1166u);
     EXPECT_EQ(std::count(text.begin(), text.end(), 'z'), 734);
     EXPECT_EQ(std::count(text.begin(), text.end(), 'y'), 430);
+    EXPECT_EQ(UnCompress(block.data() + 6, block.size() - 6, 587, nullptr), text);
 }
 
 TEST(UnCompress, NeverReadsPastATruncatedResource) {
