@@ -227,6 +227,7 @@ constexpr std::span<const int32_t> kSelection[kPortionSlotCount] = {
     kTableN, kTableN, {}, {}, kTableO, kTableN,  // leap, Saturday
 };
 
+// The process ends at once: no exit handlers run and nothing is saved.
 [[noreturn]] void FailImproperYearType(const char* programName) {
     const int error = errno;
     const char* name = programName != nullptr ? programName : "";
@@ -238,7 +239,7 @@ constexpr std::span<const int32_t> kSelection[kPortionSlotCount] = {
     }
     std::fflush(stderr);
     errno = 0;
-    std::exit(1);
+    std::_Exit(1);
 }
 
 int32_t TableEntry(const PortionSchedule& schedule, int32_t saturday) {
