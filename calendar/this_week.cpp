@@ -12,10 +12,11 @@ constexpr uint16_t kLastArticle = 57;
 
 char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
 
-// A zero unit in the name ends the comparison, so shorter names never match.
+// The zero unit that ends a shorter name differs from every letter of the
+// prefix, so the comparison never reads past it.
 bool StartsWithIgnoringCase(const char16_t* text, const char16_t* prefix) {
     for (; *prefix != 0; ++text, ++prefix) {
-        if (*text == 0 || AsciiLower(*text) != AsciiLower(*prefix)) return false;
+        if (AsciiLower(*text) != AsciiLower(*prefix)) return false;
     }
     return true;
 }
