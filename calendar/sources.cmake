@@ -1,4 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
+  calendar/sedra.cpp
+  calendar/this_week.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
 )

@@ -1,0 +1,130 @@
+#include "calendar/this_week.h"
+
+#include "calendar/sedra.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+int32_t Day(int32_t year, int32_t month, int32_t day) { return GregorianToAbsolute(month, day, year); }
+
+}  // namespace
+
+TEST(ThisWeek, ArticleOfTheComingSaturday) {
+    const struct { int32_t year, month, day; uint16_t diaspora, israel; } cases[] = {
+        {2007, 9, 16, 54, 54},  // Sunday before Yom Kippur on Saturday: V'Zot HaBerachah
+        {2007, 9, 22, 54, 54},  // Yom Kippur itself
+        {2007, 10, 1, 1, 1},    // Monday: Bereshit on 6 October
+        {2007, 10, 6, 1, 1},
+        {2023, 9, 16, 53, 53},  // new year on Saturday: Haazinu
+        {2022, 7, 24, 42, 43},  // Sunday before 30 July 2022: Matot-Masei, Israel Masei
+        {2022, 7, 30, 42, 43},
+        {2023, 6, 29, 39, 40},  // Chukat-Balak, Israel Balak
+        {2025, 3, 22, 22, 22},  // Vayakhel alone
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+        EXPECT_EQ(c.diaspora, ThisWeekArticle(Day(c.year, c.month, c.day), false, "velmora"));
+        EXPECT_EQ(c.israel, ThisWeekArticle(Day(c.year, c.month, c.day), true, "velmora"));
+    }
+}
+
+TEST(ThisWeek, PortionsMapToArticles) {
+    const struct { int32_t portion; uint16_t article; } cases[] = {
+        {0, 1},    {52, 53},  {53, 54},  {-21, 22}, {-26, 27}, {-28, 29},    {-31, 32},
+        {-38, 39}, {-41, 42}, {-50, 51}, {-1, 0},   {-2, 0},   {-22, 0},     {-27, 0},
+        {-42, 0},  {-51, 0},  {-53, 0},  {-54, 0},  {-100, 0}, {INT_MIN, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.portion);
+        EXPECT_EQ(c.article, ArticleForPortion(c.portion));
+    }
+}
+
+// Every day of a decade gives a weekly-portion article that holds from Sunday
+// to Saturday.
+TEST(ThisWeek, EveryDayOfADecadeGivesTheArticleOfItsWeek) {
+    for (const bool israel : {false, true}) {
+        SCOPED_TRACE(israel);
+        uint16_t weekArticle = 0;
+        for (int32_t day = Day(2020, 1, 5); day <= Day(2030, 12, 31); ++day) {
+            const uint16_t article = ThisWeekArticle(day, israel, "velmora");
+            if (day % 7 == 0) weekArticle = article;
+            ASSERT_TRUE(article >= 1 && article <= 54 && article == weekArticle) << day;
+        }
+    }
+}
+
+TEST(ThisWeekLocation, TimeZoneNames) {
+    const struct { const char16_t* name; bool israel; } cases[] = {
+        {u"Israel Standard Time", true},  {u"israel standard time", true}, {u"ISRAEL", true},
+        {u"IsraelX", true},               {u"Jerusalem Standard Time", true}, {u"jerusalem", true},
+        {u"Isr", false},                  {u"Israe", false},               {u"Jerusale", false},
+        {u"", false},                     {nullptr, false},                {u" Israel", false},
+        {u"Eastern Standard Time", false}, {u"GMT Standard Time", false},  {u"\u0130srael", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.name == nullptr ? "null" : "") << c.israel);
+        EXPECT_EQ(c.israel, IsIsraelTimeZoneName(c.name));
+    }
+}
+
+TEST(ThisWeekLocation, RegistryValueDecidesWhenTheNameDoesNot) {
+    const struct { const char16_t* name; int32_t value; bool israel; int reads; } cases[] = {
+        {u"Israel Standard Time", 0, true, 0},
+        {u"Jerusalem Standard Time", 0, true, 0},
+        {u"Eastern Standard Time", 0, false, 1},
+        {u"Eastern Standard Time", 1, true, 1},
+        {u"Eastern Standard Time", -1, true, 1},
+        {u"Isr", 1, true, 1},
+        {nullptr, 1, true, 1},
+        {nullptr, 0, false, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " " << c.reads);
+        int reads = 0;
+        EXPECT_EQ(c.israel, UsesIsraelSchedule(c.name, [&] { ++reads; return c.value; }));
+        EXPECT_EQ(c.reads, reads);
+    }
+}
+
+TEST(ThisWeekCurrentArticle, ChoosingAndComputing) {
+    const struct {
+        const char* what;
+        bool pinned;
+        uint16_t lesson, lastPosition, article;
+        bool force;
+        uint16_t thisWeek;
+        uint16_t expectedLesson, expectedPosition;
+        bool expectedPinned;
+        int expectedCalls;
+    } cases[] = {
+        {"start-up, pinned", true, 30, 120, 0, false, 12, 30, 120, true, 0},
+        {"start-up, week moved on", false, 30, 120, 0, false, 31, 31, 0, false, 1},
+        {"start-up, same week", false, 30, 120, 0, false, 30, 30, 120, false, 1},
+        {"This Week, pinned, same article", true, 30, 120, 0, true, 30, 30, 120, false, 1},
+        {"This Week, pinned, other article", true, 30, 120, 0, true, 12, 12, 0, false, 1},
+        {"choose the current article", false, 30, 120, 30, true, 12, 30, 120, true, 0},
+        {"choose another article", false, 30, 120, 55, true, 12, 55, 0, true, 0},
+        {"choose while pinned", true, 30, 120, 2, false, 12, 2, 0, true, 0},
+        {"unmapped double reading", false, 30, 120, 0, false, 0, 1, 0, false, 1},
+        {"first run", false, 0, 0, 0, false, 17, 17, 0, false, 1},
+        {"out of range from the registry", false, 70, 9, 0, false, 12, 12, 0, false, 1},
+        {"out of range result", false, 30, 9, 0, false, 58, 1, 0, false, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings settings{};
+        settings.Flags = kDefaultFlags | (c.pinned ? kFlagPinnedArticle : 0u);
+        settings.Lesson = c.lesson;
+        settings.LastPosition = c.lastPosition;
+        int calls = 0;
+        SetCurrentArticle(settings, c.article, c.force, [&] { ++calls; return c.thisWeek; });
+        EXPECT_EQ(c.expectedLesson, settings.Lesson);
+        EXPECT_EQ(c.expectedPosition, settings.LastPosition);
+        EXPECT_EQ(kDefaultFlags | (c.expectedPinned ? kFlagPinnedArticle : 0u), settings.Flags);
+        EXPECT_EQ(c.expectedCalls, calls);
+    }
+}
