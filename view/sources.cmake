@@ -1,4 +1,5 @@
 list(APPEND VELMORA_CORE_SOURCES
+  view/layout.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
 )

@@ -1,4 +1,5 @@
 list(APPEND VELMORA_CORE_TESTS
+  tests/view/layout_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
 )
