@@ -59,7 +59,7 @@ struct LayoutPass {
     StyleMetrics metrics;
     unsigned style = kFirstStyle;
     int row = 0;             // index of the next ViewRow
-    uint16_t edge = 0;       // running edge offset, 16-bit like the original arithmetic
+    uint16_t edge = 0;       // running edge offset; 16-bit, so a step below 0 wraps and is dropped as too wide
     int hang = 0;            // hanging indent of the next row
     int previousLayout = 0;  // layout byte of the previous record
 };
