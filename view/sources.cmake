@@ -1,4 +1,7 @@
 list(APPEND VELMORA_CORE_SOURCES
+  view/layout.cpp
+  view/paint_plan.cpp
+  view/view_geometry.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   view/style_font.cpp

@@ -1,0 +1,397 @@
+// The layout of an article into the rows of a view. Each paragraph record is
+// placed by its alignment, edge offset and hanging indent, and broken into
+// rows that fit the box: at a space, or after a hyphen, where a word would not
+// fit. Right-to-left records are stored in visual order; they are fitted in
+// reading order on a reversed copy and their rows point back at the stored
+// bytes. Failures leave the view consistent: either its old rows, or none.
+#include "view/layout.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+
+constexpr uint8_t kSpace = 0x20;
+constexpr uint8_t kHyphen = 0x2D;
+constexpr int kFitAll = 0x7FFF;
+constexpr unsigned kFirstStyle = 1;
+constexpr int kMaxRowCapacity = 0xFFFF;
+constexpr uint16_t kEdgeWithoutLevel = 0xFF3F;
+
+// One paragraph record of an article text.
+struct Record {
+    uint8_t attr = 0;
+    uint8_t layout = 0;
+    size_t textPos = 0;  // position of the record's text
+    size_t length = 0;   // bytes of text before its zero
+    size_t next = 0;     // position of the next record
+};
+
+// Reads the record at pos; false at the zero that ends the records. Never reads
+// past the buffer, whatever the bytes say.
+bool ReadRecord(const ArticleText& text, size_t pos, Record& record) {
+    if (pos >= text.size() || text[pos] == 0) return false;
+    record.attr = text[pos];
+    record.layout = pos + 1 < text.size() ? text[pos + 1] : 0;
+    record.textPos = pos + 2;
+    size_t end = record.textPos;
+    while (end < text.size() && text[end] != 0) ++end;
+    record.length = end - record.textPos;
+    record.next = end + 1;
+    return true;
+}
+
+// A text is laid out only when its first record has text or is a rule, and
+// when every record's text ends with a zero inside the buffer, within reach of
+// the 16-bit offsets.
+bool IsAcceptable(const ArticleText& text) {
+    if (text.size() > kMaxArticleTextSize || text.back() != 0) return false;
+    Record first;
+    if (!ReadRecord(text, 0, first)) return false;
+    return first.length > 0 || IsRuleRecord(first.attr);
+}
+
+// The state carried from record to record.
+struct LayoutPass {
+    ViewState& view;
+    LayoutMeasurer& measurer;
+    const ArticleText& text;
+    StyleMetrics metrics;
+    unsigned style = kFirstStyle;
+    int row = 0;             // index of the next ViewRow
+    uint16_t edge = 0;       // running edge offset; 16-bit, so a step below 0 wraps and is dropped as too wide
+    int hang = 0;            // hanging indent of the next row
+    int previousLayout = 0;  // layout byte of the previous record
+};
+
+// One text record being broken into rows.
+struct Paragraph {
+    const uint8_t* work;  // the text in reading order, followed by a zero
+    size_t length;
+    size_t storedPos;     // position of the stored text in the article
+    uint8_t attr;
+    bool rightToLeft;
+};
+
+void ClearLayoutCounts(ViewState& view) {
+    view.totalRows = 0;
+    view.maxRow = 0;
+    view.highlightStart = 0;
+    view.highlightEnd = 0;
+}
+
+// After a failure the rows no longer match any text: the view is left without
+// rows, so that nothing reads the text through them.
+void DropRows(ViewState& view) {
+    view.rowCount = 0;
+    view.totalRows = 0;
+    view.maxRow = 0;
+    if (view.rows.size() < view.rowCapacity + 1u) {
+        view.rows.clear();
+        view.rowCapacity = 0;
+    } else {
+        view.rows[0] = ViewRow{};
+    }
+}
+
+int AlignedX(const ViewState& view, uint8_t attr, int edge, int edgeWithIndent, int width) {
+    switch (attr & kAttrAlignMask) {
+    case kAttrAlignRight: return view.left + view.width - edgeWithIndent - width;
+    case kAttrAlignCenter: return view.left + edge + (view.width - edgeWithIndent - width) / 2;
+    default: return view.left + edgeWithIndent;
+    }
+}
+
+int RuleLength(uint8_t layout, int viewWidth) {
+    int length = layout <= 160 ? layout : (layout - 160) * viewWidth * 2 / 100;
+    return std::clamp(length, 0, std::max(viewWidth, 0));
+}
+
+int EnsureRowRoom(LayoutPass& pass) {
+    if (pass.row < pass.view.rowCapacity) return 0;
+    return GrowRows(pass.view, pass.row);
+}
+
+int LayOutRule(LayoutPass& pass, const Record& record) {
+    if (record.layout == 0) return 0;
+    if (EnsureRowRoom(pass) != 0) return kLayoutOutOfMemory;
+    const ViewState& view = pass.view;
+    const int length = RuleLength(record.layout, view.width);
+    const int x = AlignedX(view, record.attr, 0, 0, length);
+    ViewRow& row = pass.view.rows[pass.row++];
+    row = ViewRow{};
+    row.offset = static_cast<uint16_t>(record.textPos);
+    row.x = static_cast<int16_t>(x);
+    row.width = static_cast<uint16_t>(length);
+    row.height = static_cast<uint16_t>(pass.metrics.rowHeight);
+    row.attr = record.attr;
+    if (record.attr & kAttrParagraphGap) ++pass.view.totalRows;
+    return 0;
+}
+
+void Fit(LayoutPass& pass, const Paragraph& para, const uint8_t* start, int& width, int& count) {
+    if (para.rightToLeft) {
+        FitByWidthTable(pass.metrics.widths, start, width, count);
+    } else {
+        pass.measurer.FitLeftToRight(start, width, count);
+    }
+}
+
+// Fits the bytes of a row from start. A word that the width cuts moves whole
+// to the next row when a space or a hyphen inside the fitted bytes allows
+// (the hyphen stays on this row); otherwise it is cut where the width ran out.
+// A row that would take nothing at all takes one code with its points, so
+// that a box narrower than a letter still makes progress.
+void FitRow(LayoutPass& pass, const Paragraph& para, const uint8_t* start, int available, bool mustTake,
+            int& width, int& count) {
+    const uint8_t* end = para.work + para.length;
+    count = static_cast<int>(end - start);
+    width = std::max(available, 0);
+    Fit(pass, para, start, width, count);
+    if (start + count < end && start[count] != kSpace) {
+        int k = count - 1;
+        while (k >= 1 && start[k] != kSpace && start[k] != kHyphen) --k;
+        if (k >= 1) {
+            count = start[k] == kHyphen ? k + 1 : k;
+            Fit(pass, para, start, width, count);
+        }
+    }
+    if (count == 0 && mustTake && start < end) {
+        int taken = 1;
+        while (start + taken < end && IsVowelPointCode(start[taken])) ++taken;
+        int measured = taken;
+        width = kFitAll;
+        Fit(pass, para, start, width, measured);
+        count = taken;
+    }
+}
+
+void AddRow(LayoutPass& pass, const Paragraph& para, const uint8_t* first, const uint8_t* fitStart, int count,
+            int width) {
+    const int edgeWithIndent = pass.edge + pass.hang;
+    // A right-to-left row points at its bytes in storage: the fitted run of the
+    // reading-order copy, mirrored.
+    const size_t offset = para.rightToLeft ? para.storedPos + para.length - (fitStart - para.work) - count
+                                           : para.storedPos + (first - para.work);
+    ViewRow& row = pass.view.rows[pass.row];
+    row = ViewRow{};
+    row.offset = static_cast<uint16_t>(offset);
+    row.count = static_cast<uint16_t>(count);
+    row.x = static_cast<int16_t>(AlignedX(pass.view, para.attr, pass.edge, edgeWithIndent, width));
+    row.indent = static_cast<uint16_t>(pass.hang);
+    row.width = static_cast<uint16_t>(width);
+    row.height = static_cast<uint16_t>(pass.metrics.rowHeight);
+    // The following rows of the record line up under the text after the first word.
+    pass.edge = static_cast<uint16_t>(edgeWithIndent);
+}
+
+// Only the record's last row, after which nothing but spaces remains, keeps
+// the paragraph gap; a record ending in spaces keeps it too.
+void EndRow(LayoutPass& pass, const Paragraph& para, const uint8_t* rest) {
+    const uint8_t* end = para.work + para.length;
+    const bool last = std::all_of(rest, end, [](uint8_t code) { return code == kSpace; });
+    pass.view.rows[pass.row].attr = last ? para.attr : static_cast<uint8_t>(para.attr & ~kAttrParagraphGap);
+    if (last && (para.attr & kAttrParagraphGap)) ++pass.view.totalRows;
+    ++pass.row;
+}
+
+// Lays out one row starting at p (not a space); returns the bytes it took.
+size_t LayOutRow(LayoutPass& pass, const Paragraph& para, const uint8_t* p) {
+    const uint8_t* end = para.work + para.length;
+    const uint8_t* fitStart = p;
+    int available = pass.view.width - pass.edge;
+    if (pass.hang > 0) {
+        // The first word and its spaces are set apart in the indent.
+        while (fitStart < end && *fitStart != kSpace) ++fitStart;
+        while (fitStart < end && *fitStart == kSpace) ++fitStart;
+        available = std::max(available - pass.hang, 0);
+    }
+    const size_t wordLength = fitStart - p;
+    int width = 0;
+    int count = 0;
+    FitRow(pass, para, fitStart, available, wordLength == 0, width, count);
+    AddRow(pass, para, p, fitStart, count, width);
+    pass.hang = 0;
+    const size_t taken = wordLength + count;
+    EndRow(pass, para, p + taken);
+    return taken;
+}
+
+int LayOutParagraph(LayoutPass& pass, const Paragraph& para) {
+    const uint8_t* p = para.work;
+    const uint8_t* end = para.work + para.length;
+    for (;;) {
+        // Leading spaces are skipped, so trailing spaces make no row of their own.
+        while (p < end && *p == kSpace) ++p;
+        if (p == end) return 0;
+        if (EnsureRowRoom(pass) != 0) return kLayoutOutOfMemory;
+        p += LayOutRow(pass, para, p);
+    }
+}
+
+int LayOutTextRecord(LayoutPass& pass, const Record& record, int level) {
+    const unsigned style = record.attr & kStyleKeyMask;
+    if (style != pass.style) {
+        pass.metrics = pass.measurer.SelectStyle(style);
+        pass.style = style;
+    }
+    // Cleared for every record, so that a hanging record without rows does not
+    // hand its indent on to the next one.
+    pass.hang = 0;
+    if (level > 0) {
+        pass.edge &= kEdgeWithoutLevel;
+        pass.hang = (level + 1) * pass.metrics.maxCharWidth / 2;
+    }
+    if (pass.edge >= pass.view.width) pass.edge = 0;
+    if (record.length == 0) return 0;
+    const uint8_t* stored = pass.text.data() + record.textPos;
+    Paragraph para{stored, record.length, record.textPos, record.attr, (record.attr & kAttrRightToLeft) != 0};
+    std::vector<uint8_t> reversed;
+    if (para.rightToLeft) {
+        reversed.assign(std::make_reverse_iterator(stored + record.length), std::make_reverse_iterator(stored));
+        reversed.push_back(0);
+        para.work = reversed.data();
+    }
+    return LayOutParagraph(pass, para);
+}
+
+int LayOutRecords(LayoutPass& pass) {
+    Record record;
+    for (size_t pos = 0; ReadRecord(pass.text, pos, record); pos = record.next) {
+        int level = record.layout >> kLayoutLevelShift;
+        const bool continuation =
+            level > 0 && record.length > 0 && pass.text[record.textPos] == kSpace && pass.row > 0;
+        if (continuation) {
+            // Continues the previous record's hanging layout, moved by the
+            // difference between the two edge offsets.
+            const int now = record.layout & kLayoutEdgeOffsetMask;
+            const int before = pass.previousLayout & kLayoutEdgeOffsetMask;
+            if (now != before) pass.edge = static_cast<uint16_t>(pass.edge + now - before);
+            level = 0;
+        } else {
+            pass.edge = record.layout;
+        }
+        pass.previousLayout = record.layout;
+        const int result = IsRuleRecord(record.attr) ? LayOutRule(pass, record) : LayOutTextRecord(pass, record, level);
+        if (result != 0) return result;
+    }
+    return 0;
+}
+
+void FinishRows(ViewState& view, int rowCount) {
+    view.rows[rowCount] = ViewRow{};
+    view.totalRows = static_cast<uint16_t>(view.totalRows + rowCount);
+    view.rowCount = static_cast<uint16_t>(rowCount);
+    // The article's last row is followed by no gap.
+    if (rowCount > 0 && (view.rows[rowCount - 1].attr & kAttrParagraphGap)) {
+        --view.totalRows;
+        view.rows[rowCount - 1].attr &= static_cast<uint8_t>(~kAttrParagraphGap);
+    }
+}
+
+// Breaks an accepted text into the view's rows. On failure the view has no rows.
+int LayOutText(ViewState& view, LayoutMeasurer& measurer, const ArticleText& text) {
+    int result = kLayoutOutOfMemory;
+    try {
+        if (view.rowCapacity == 0 || view.rows.size() < view.rowCapacity + 1u) {
+            view.rows.assign(kRowGrowth + 1, ViewRow{});
+            view.rowCapacity = kRowGrowth;
+        }
+        LayoutPass pass{view, measurer, text, measurer.SelectStyle(kFirstStyle)};
+        result = LayOutRecords(pass);
+        if (result == 0) FinishRows(view, pass.row);
+    } catch (const std::bad_alloc&) {
+        result = kLayoutOutOfMemory;
+    }
+    if (result != 0) DropRows(view);
+    return result;
+}
+
+}  // namespace
+
+int LayoutArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text, bool release) {
+    if (view == nullptr) return kLayoutNoView;
+    if (&text == &view->text) return LayoutViewText(view, measurer);
+    ClearLayoutCounts(*view);
+    if (text.empty()) {
+        if (release) ArticleText().swap(view->text);
+        return kLayoutNoText;
+    }
+    if (!IsAcceptable(text)) return kLayoutTextRefused;
+    if (release) ArticleText().swap(view->text);
+    const int result = LayOutText(*view, measurer, text);
+    if (result != 0) return result;
+    view->text = std::move(text);
+    ComputeMaxRow(view);
+    return 0;
+}
+
+int LayoutViewText(ViewState* view, LayoutMeasurer& measurer) {
+    if (view == nullptr) return kLayoutNoView;
+    ClearLayoutCounts(*view);
+    if (view->text.empty()) return kLayoutNoText;
+    if (!IsAcceptable(view->text)) return kLayoutTextRefused;
+    const int result = LayOutText(*view, measurer, view->text);
+    if (result == 0) ComputeMaxRow(view);
+    return result;
+}
+
+int ResizeView(ViewState* view, LayoutMeasurer& measurer, int width, int height) {
+    if (view == nullptr) return kLayoutNoView;
+    if (width <= 0 || height <= 0) return kResizeBadSize;
+    view->width = width;
+    view->height = height;
+    return LayoutViewText(view, measurer);
+}
+
+int ComputeMaxRow(ViewState* view) {
+    if (view == nullptr) return -1;
+    if (view->rows.size() <= view->rowCount || view->rowCount == 0 || view->totalRows == 0) {
+        view->maxRow = 0;
+        return -1;
+    }
+    int remaining = static_cast<int16_t>(view->height);
+    int fitting = 0;
+    for (int index = view->rowCount - 1; index >= 0; --index) {
+        const ViewRow& row = view->rows[index];
+        if (remaining < row.height) break;
+        remaining -= row.height;
+        if (row.attr & kAttrParagraphGap) {
+            remaining -= row.height;
+            ++fitting;
+        }
+        ++fitting;
+    }
+    // The last gap row counted did not fit after all.
+    if (remaining < 0) --fitting;
+    view->maxRow = static_cast<uint16_t>(view->totalRows - fitting);
+    return view->maxRow;
+}
+
+int GrowRows(ViewState& view, int index) {
+    const int capacity = std::min(view.rowCapacity + kRowGrowth, kMaxRowCapacity);
+    if (capacity > view.rowCapacity) {
+        try {
+            view.rows.resize(capacity + 1);
+            view.rowCapacity = static_cast<uint16_t>(capacity);
+            return 0;
+        } catch (const std::bad_alloc&) {
+        }
+    }
+    if (index >= 0 && static_cast<size_t>(index) < view.rows.size()) view.rows[index] = ViewRow{};
+    return kLayoutOutOfMemory;
+}
+
+int FindRowForOffset(ViewState& view, unsigned offset) {
+    const size_t rowCount = std::min<size_t>(view.rowCount, view.rows.size());
+    int number = 0;
+    for (size_t index = 0; index < rowCount; ++index) {
+        const ViewRow& row = view.rows[index];
+        if (row.offset <= offset && offset <= static_cast<unsigned>(row.offset + row.count)) {
+            view.topRow = static_cast<uint16_t>(std::min<int>(number, view.maxRow));
+            return 1;
+        }
+        number += (row.attr & kAttrParagraphGap) ? 2 : 1;
+    }
+    return 0;
+}

@@ -1,0 +1,73 @@
+// What a paint of the Reading view draws, worked out apart from the drawing:
+// the rows that fit from the top row down, the runs of bytes of a row (with
+// the first word of a hanging row set apart), and the highlighted part of a
+// run. The platform's PaintView and PaintHighlight draw what these say.
+#pragma once
+
+#include <vector>
+
+#include "view/view_state.h"
+
+// Where painting starts: a row index, its y and the height left from there.
+struct PaintStart {
+    int row = 0;
+    int y = 0;
+    int remaining = 0;
+};
+
+// The first row to draw for topRow. A topRow past totalRows is brought back to
+// maxRow first (stored in the view). A topRow on a gap row starts one row
+// height lower, with that much less height remaining.
+PaintStart FindFirstPaintRow(ViewState& view);
+
+struct PlacedRow {
+    int index;  // into view.rows
+    int y;      // top of the row
+};
+
+struct PaintPlan {
+    std::vector<PlacedRow> rows;  // the rows that fit completely, top down
+    int rowsOnPage = 0;           // rows passed, gap rows included: the paint stores it in the view
+    int nextRow = 0;              // the first row that did not fit, or rowCount: the paint's nextPaintRow
+};
+
+// The rows a paint draws: each only when the remaining height holds it
+// entirely, its gap row (if any) passed with it. With fromFirstPaintRow and a
+// firstPaintRow >= 0 the plan starts at that row at the top of the box
+// (printing); otherwise at topRow. Rows are taken up to rowCount.
+PaintPlan PlanPaint(ViewState& view, bool fromFirstPaintRow);
+
+// A run of stored bytes of the text.
+struct TextRun {
+    int start = 0;
+    int count = 0;
+};
+
+// The runs of a row: the first word set apart in the indent (empty unless the
+// row hangs) and the row's own bytes. Right-to-left: the word is stored after
+// the row's bytes and the spaces behind them, up to the record's end.
+// Left-to-right: the word runs from the row's offset to the first space, and
+// the row's bytes follow the spaces after it.
+struct RowRuns {
+    TextRun word;
+    TextRun rest;
+};
+RowRuns SplitRow(const ArticleText& text, const ViewRow& row);
+
+// Left edge of the first word of a hanging row, wordWidth wide: inside the
+// indent to the right of a right-to-left row, or left of a left-to-right one.
+int FirstWordX(const ViewRow& row, int wordWidth);
+
+// Whether a row is painted by the highlight pass: offset <= highlightEnd and
+// offset + count >= highlightStart (a row touching the range counts).
+bool RowMeetsHighlight(const ViewState& view, const ViewRow& row);
+
+// The part of a run, drawn from x, that lies in [highlightStart, highlightEnd).
+struct HighlightPart {
+    bool draw = false;
+    int start = 0;  // position in the text
+    int count = 0;
+    int x = 0;
+    int width = 0;
+};
+HighlightPart FindHighlightPart(const ViewState& view, const WidthTable* widths, TextRun run, int x);
