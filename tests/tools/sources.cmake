@@ -6,4 +6,5 @@ list(APPEND VELMORA_E2E_TESTS
 )
 list(APPEND VELMORA_LIBRARY_TESTS
   tests/tools/library_placeholder_test.cpp
+  tests/tools/bitmaps_test.cpp
 )
