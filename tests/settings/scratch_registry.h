@@ -62,6 +62,13 @@ inline std::vector<uint8_t> BytesOf(const void* data, size_t size) {
 
 inline std::vector<uint8_t> DwordBytes(DWORD value) { return BytesOf(&value, sizeof value); }
 
+// A value name for test traces (the names are ASCII).
+inline std::string Narrow(const wchar_t* name) {
+    std::string narrow;
+    for (; *name != 0; ++name) narrow += static_cast<char>(*name);
+    return narrow;
+}
+
 inline bool SettingsKeyExists() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kTestSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

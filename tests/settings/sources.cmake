@@ -3,6 +3,8 @@ list(APPEND VELMORA_CORE_TESTS
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/settings/registry_test.cpp
+  tests/settings/settings_store_test.cpp
+  tests/settings/window_placement_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
 )
