@@ -169,15 +169,3 @@ TEST_F(Registry, RefusedWriteReturnsZero) {
     const std::u16string longName(20000, u'n');
     EXPECT_EQ(RegWriteInt(longName.c_str(), 1), 0);
 }
-
-TEST_F(Registry, WrittenValuesReadBack) {
-    ASSERT_EQ(RegWriteInt(u"Flags", static_cast<int32_t>(0xD1140040)), 1);
-    ASSERT_EQ(RegWriteString(u"FontName", u"Frank Ruehl CLM"), 1);
-    ASSERT_EQ(RegWriteByteString(u"SearchString", "\xE0\xE1 x"), 1);
-    EXPECT_EQ(static_cast<uint32_t>(RegReadInt(u"Flags", 0)), 0xD1140040u);
-    EXPECT_EQ(TextOf(RegReadString(u"FontName")), u"Frank Ruehl CLM");
-    uint32_t size = 0;
-    const auto bytes = RegReadBytesSized(u"SearchString", nullptr, size);
-    ASSERT_TRUE(bytes);
-    EXPECT_EQ(BytesOf(bytes.get(), size), BytesOf("\xE0\xE1 x", 5));
-}

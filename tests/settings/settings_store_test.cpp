@@ -110,17 +110,6 @@ TEST_F(SettingsStore, FontNameIsCutTo31Characters) {
     }
 }
 
-// An empty stored name leaves the one in memory as it is.
-TEST_F(SettingsStore, EmptyFontNameIsNotTaken) {
-    std::memcpy(program.settings.font.FontName, u"Keter", sizeof u"Keter");
-    StoreText(L"FontName", L"");
-    LoadSettings();
-    EXPECT_EQ(FontName(), u"Keter");
-    Store(L"FontName", REG_SZ, "", 0);
-    LoadSettings();
-    EXPECT_EQ(FontName(), u"Keter");
-}
-
 // The copy stops at a zero byte, after 33 bytes, or at the end of the data.
 TEST_F(SettingsStore, SearchStringIsCutTo33Bytes) {
     std::string fifty;
@@ -144,12 +133,16 @@ TEST_F(SettingsStore, SearchStringIsCutTo33Bytes) {
     }
 }
 
-TEST_F(SettingsStore, EmptySearchStringIsNotTaken) {
+// An empty stored text leaves the one in memory as it is.
+TEST_F(SettingsStore, EmptyStoredTextsAreNotTaken) {
+    std::memcpy(program.settings.font.FontName, u"Keter", sizeof u"Keter");
     std::memcpy(program.settings.SearchString, "kept", 5);
-    for (const std::string& data : {std::string(), std::string(1, '\0'), std::string("\0abc", 4)}) {
+    for (const std::string& data : {std::string(), std::string(2, '\0'), std::string("\0\0a\0", 4)}) {
         SCOPED_TRACE(data.size());
+        Store(L"FontName", REG_SZ, data.data(), data.size());
         Store(L"SearchString", REG_BINARY, data.data(), data.size());
         LoadSettings();
+        EXPECT_EQ(FontName(), u"Keter");
         EXPECT_EQ(SearchString(), "kept");
     }
 }
