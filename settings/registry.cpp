@@ -84,7 +84,7 @@ OwnedBlock<char16_t> RegReadString(const char16_t* name) {
     OpenKey key;
     DWORD type = 0, size = 0;
     if (!QueryValue(kSettingsKey, name, key, type, size) || size > kLargestText) return nullptr;
-    // The unit beyond the data capacity stays zero, whatever the read returns.
+    // Zero-filled and one unit longer than the read may fill: the text always ends in a zero unit.
     const DWORD capacity = 2 * size;
     const size_t bytes = size_t{capacity} + sizeof(char16_t);
     auto text = Allocate<char16_t>(bytes);
