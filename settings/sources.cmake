@@ -2,4 +2,7 @@ list(APPEND VELMORA_CORE_SOURCES
   settings/settings.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
+  settings/registry.cpp
+  settings/settings_store.cpp
+  settings/window_placement.cpp
 )

@@ -1,0 +1,75 @@
+// The main window's placement: saved when the window is destroyed, applied
+// when it is created. The stored rectangle is the window's restored (normal)
+// one also when it was closed minimized, and a stored rectangle that lies on
+// no monitor (a monitor since removed, an edited value) is moved onto the
+// nearest one, so that the window always comes back where it can be seen.
+#include <algorithm>
+#include <cstdint>
+
+#include "settings/registry.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+// start + length without overflow, as a rectangle's far edge.
+LONG FarEdge(LONG start, LONG length) {
+    return static_cast<LONG>(std::clamp<int64_t>(int64_t{start} + length, INT32_MIN, INT32_MAX));
+}
+
+// The start that brings a span of length inside [low, high), moving it as
+// little as possible; low when it does not fit.
+LONG FitSpan(LONG start, LONG length, LONG low, LONG high) {
+    const int64_t lastStart = int64_t{high} - std::max<int64_t>(length, 0);
+    if (lastStart <= low) return low;
+    return static_cast<LONG>(std::clamp<int64_t>(start, low, lastStart));
+}
+
+// The corner at which a window of this size is visible: unchanged when any
+// part of it lies on a monitor, else inside the nearest monitor's work area.
+POINT VisibleCorner(LONG x, LONG y, LONG width, LONG height) {
+    const RECT rect{x, y, FarEdge(x, width), FarEdge(y, height)};
+    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr) return {x, y};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) return {x, y};
+    const RECT& work = info.rcWork;
+    return {FitSpan(x, width, work.left, work.right), FitSpan(y, height, work.top, work.bottom)};
+}
+
+}  // namespace
+
+void SaveWindowPlacement(HWND window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    RECT rect{};
+    if (!GetWindowPlacement(window, &placement) || !GetWindowRect(window, &rect)) return;
+    const RECT& normal = placement.rcNormalPosition;
+    LONG top = rect.top;
+    LONG left = rect.left;
+    if (placement.showCmd == SW_SHOWMAXIMIZED) {
+        top = rect.top + GetSystemMetrics(SM_CYFRAME) + normal.top;
+        left = rect.left + GetSystemMetrics(SM_CXFRAME) + normal.left;
+    } else if (placement.showCmd == SW_SHOWMINIMIZED) {
+        // A minimized window's own rectangle lies far off the screen.
+        top = normal.top;
+        left = normal.left;
+    }
+    RegWriteInt(u"Top", top);
+    RegWriteInt(u"Left", left);
+    RegWriteInt(u"Width", normal.right - normal.left);
+    RegWriteInt(u"Height", normal.bottom - normal.top);
+    RegWriteInt(u"showCmd", static_cast<int32_t>(placement.showCmd));
+}
+
+void RestoreWindowPlacement(HWND window, int launchShowCommand) {
+    const int32_t y = RegReadInt(u"Top", 0);
+    const int32_t x = RegReadInt(u"Left", 0);
+    const int32_t width = RegReadInt(u"Width", 0);
+    const int32_t height = RegReadInt(u"Height", 0);
+    const int32_t show = RegReadInt(u"showCmd", launchShowCommand);
+    if (width > 0 || height > 0) {
+        const POINT corner = VisibleCorner(x, y, width, height);
+        MoveWindow(window, corner.x, corner.y, width, height, TRUE);
+    }
+    ShowWindow(window, show);
+}
