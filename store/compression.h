@@ -35,5 +35,11 @@ using ArticleText = std::vector<uint8_t>;
 // Expands a block. payload points at the block from offset 6 on and holds
 // available bytes (the resource's true size less 6); payloadLength is the
 // header's first field. On failure the result is empty and *error (when given)
-// tells why; the decoder never reads past available bytes.
+// tells why; on success *error is kUnCompressOk. The checks, in order:
+// payloadLength below 5 or beyond available, S = 0 or the S stream bytes beyond
+// available: kBadBlockLengths; U = 0: kEmptyText; no memory for the text:
+// kResourceEmptyOrNoMemory; a stream that does not yield U bytes, or a unit
+// that reaches past the stream or before the start of the text: kBufferError.
+// The decoder never reads outside the S stream bytes nor past available bytes.
+// Bytes a stream yields beyond U are dropped, as is input left over.
 ArticleText UnCompress(const uint8_t* payload, size_t available, unsigned payloadLength, int* error);

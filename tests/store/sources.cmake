@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_TESTS
   tests/store/article_text_test.cpp
+  tests/store/compression_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
 )
