@@ -28,7 +28,6 @@ BuiltResource MakeResource(int resourceId, std::string name, std::string fileNam
                            uint16_t number, uint16_t numberAgain) {
     BuiltResource resource{resourceId, std::move(name), std::move(fileName), std::move(text), {}};
     resource.block = EncodeBlock(resource.text, number, numberAgain);
-    if (resource.block.empty()) throw std::runtime_error(resource.fileName + ": the encoder made no block");
     return resource;
 }
 
