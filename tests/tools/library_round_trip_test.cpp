@@ -33,7 +33,7 @@ const Fixture& Library() {
     return fixture;
 }
 
-Bytes ArticleText(int article) {
+Bytes DecodedArticle(int article) {
     int error = -1;
     const Bytes block = ReadFileBytes(VELMORA_GENERATED_DIR "/article_" + std::to_string(1000 + article) + ".bin");
     return DecodeBlock(block, &error);
@@ -133,10 +133,10 @@ void ExpectRange(const std::vector<std::u32string>& body, const VerseRange& rang
     }
 }
 
-// Checks one article's records; returns false when its structure is broken.
+// Checks one article: its records, its ending and the verses of each range.
 void ExpectArticle(const ArticleEntry& article, Tally& tally) {
     SCOPED_TRACE("article " + std::to_string(article.article));
-    const Bytes text = ArticleText(article.article);
+    const Bytes text = DecodedArticle(article.article);
     ASSERT_FALSE(text.empty());
     EXPECT_LE(text.size(), 65535u);
     size_t end = 0;

@@ -21,8 +21,8 @@ bool IsElement(pugi::xml_node node, const char* name) {
 bool HasType(pugi::xml_node node, const char* type) { return std::strcmp(node.attribute("type").value(), type) == 0; }
 
 pugi::xml_node NextElement(pugi::xml_node node) {
-    for (node = node.next_sibling(); node && node.type() != pugi::node_element; node = node.next_sibling()) {
-    }
+    node = node.next_sibling();
+    while (node && node.type() != pugi::node_element) node = node.next_sibling();
     return node;
 }
 
