@@ -1,3 +1,46 @@
-#include <fstream>
+// build_library --codex DIR --data DIR --out DIR: makes the article blocks and
+// the Article index from the Codex and the data tables, writes them with their
+// resource script, and prints a summary.
+#include <iostream>
+#include <stdexcept>
 #include <string>
-int main(int argc, char** argv) { std::ofstream(std::string(argv[argc - 1]) + "/library.rc") << "\n"; }
+
+#include "tools/library/library_build.h"
+
+namespace {
+
+struct Options {
+    std::string codexDir;
+    std::string dataDir;
+    std::string outDir;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        if (name == "--codex") options.codexDir = argv[i + 1];
+        else if (name == "--data") options.dataDir = argv[i + 1];
+        else if (name == "--out") options.outDir = argv[i + 1];
+        else return false;
+    }
+    return argc % 2 == 1 && !options.codexDir.empty() && !options.dataDir.empty() && !options.outDir.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::cerr << "usage: build_library --codex DIR --data DIR --out DIR\n";
+        return 2;
+    }
+    try {
+        const BuiltLibrary library = BuildLibrary(options.codexDir, options.dataDir);
+        WriteLibrary(library, options.outDir);
+        PrintSummary(library, std::cout);
+    } catch (const std::exception& error) {
+        std::cerr << "build_library: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,94 @@
+// The built resources as the program finds them: the resource script, the
+// block headers, and the Article index with its rows.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "store/article_index.h"
+#include "store/compression.h"
+#include "tests/tools/library_reference.h"
+#include "tools/library/library_tables.h"
+
+namespace {
+
+unsigned Field(const Bytes& block, size_t offset) { return (block[offset] << 8) | block[offset + 1]; }
+
+std::string BlockPath(int resourceId) {
+    const std::string name = resourceId == 32767 ? "index_32767.bin" : "article_" + std::to_string(resourceId) + ".bin";
+    return VELMORA_GENERATED_DIR "/" + name;
+}
+
+}  // namespace
+
+TEST(Library, ResourceScriptNamesEveryBlock) {
+    std::ifstream in(VELMORA_GENERATED_DIR "/library.rc");
+    std::stringstream expected;
+    for (int n = 1; n <= 57; ++n) expected << 1000 + n << " RCDATA \"article_" << 1000 + n << ".bin\"\n";
+    expected << "32767 RCDATA \"index_32767.bin\"\n";
+    std::stringstream actual;
+    actual << in.rdbuf();
+    EXPECT_EQ(actual.str(), expected.str());
+}
+
+TEST(Library, BlockHeadersCarryLengthsAndNumbers) {
+    struct Case {
+        int resourceId;
+        unsigned number, numberAgain;
+    };
+    std::vector<Case> cases;
+    for (int n = 1; n <= 54; ++n) cases.push_back({1000 + n, unsigned(n), unsigned(n)});
+    cases.push_back({1055, 81, 81});
+    cases.push_back({1056, 82, 82});
+    cases.push_back({1057, 83, 83});
+    cases.push_back({32767, 1, 255});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.resourceId);
+        const Bytes block = ReadFileBytes(BlockPath(c.resourceId));
+        ASSERT_GE(block.size(), kBlockHeaderSize + kBlockTrailerSize + 1);
+        EXPECT_EQ(Field(block, 0), block.size() - kPayloadOffset);
+        EXPECT_EQ(Field(block, 2), c.number);
+        EXPECT_EQ(Field(block, 4), c.numberAgain);
+        EXPECT_EQ(Field(block, 6) + kBlockHeaderSize + kBlockTrailerSize, block.size());
+        EXPECT_EQ(Bytes(block.end() - 4, block.end()), Bytes(4, 0));
+        int error = -1;
+        const Bytes text = DecodeBlock(block, &error);
+        EXPECT_EQ(error, kUnCompressOk);
+        EXPECT_EQ(text.size(), Field(block, 8));
+    }
+}
+
+TEST(Library, IndexListsGroupsAndArticles) {
+    const std::vector<BookEntry> books = ReadBooksTable(VELMORA_DATA_DIR "/books.tsv");
+    const std::vector<ArticleEntry> articles = ReadPortionsTable(VELMORA_DATA_DIR "/portions.tsv");
+    int error = -1;
+    const Bytes index = DecodeBlock(ReadFileBytes(BlockPath(32767)), &error);
+    ASSERT_EQ(error, kUnCompressOk);
+    ASSERT_GE(index.size(), 5u);
+    EXPECT_EQ(Bytes(index.end() - 5, index.end()), Bytes(5, 0));
+
+    struct Row {
+        uint16_t id;
+        uint8_t attr, level;
+        std::u32string title;
+    };
+    std::vector<Row> expected;
+    const uint16_t headingIds[] = {0xBFFE, 0xBFF1, 0xBFE5, 0xBFDA, 0xBFCF};
+    for (size_t g = 0; g < books.size(); ++g) {
+        expected.push_back({headingIds[g], 0x8C, 1, U"ספר " + books[g].nameHe});
+        for (int n = books[g].firstArticle; n <= books[g].lastArticle; ++n)
+            expected.push_back({uint16_t(0x4000 + n), 0x01, 2, articles.at(n - 1).nameHe});
+    }
+    for (int n = 55; n <= 57; ++n) expected.push_back({uint16_t(0x4000 + n), 0x8C, 1, articles.at(n - 1).nameHe});
+
+    const std::vector<IndexRow> rows = ReadIndexRows(index.data(), index.size());
+    ASSERT_EQ(rows.size(), 62u);
+    ASSERT_EQ(expected.size(), 62u);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[i].id, expected[i].id);
+        EXPECT_EQ(rows[i].attr, expected[i].attr);
+        EXPECT_EQ(rows[i].level, expected[i].level);
+        EXPECT_EQ(ReadingText(Bytes(rows[i].title, rows[i].title + rows[i].titleLength)), expected[i].title);
+    }
+}

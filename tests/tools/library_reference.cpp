@@ -1,0 +1,188 @@
+// Test helpers for the library: the block decoding and the reading-order
+// conversion go through the program's own store code; the Codex is read here
+// with XPath, independently of the builder's reader.
+#include "tests/tools/library_reference.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "store/article_text.h"
+#include "store/compression.h"
+#include "tools/library/utf8.h"
+
+Bytes ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+Bytes DecodeBlock(const Bytes& block, int* error) {
+    if (block.size() < kBlockHeaderSize) return {};
+    const unsigned payloadLength = (block[0] << 8) | block[1];
+    ArticleText text = UnCompress(block.data() + kPayloadOffset, block.size() - kPayloadOffset, payloadLength, error);
+    if (text.size() < 2) return {};
+    text.resize(text.size() - 2);
+    return text;
+}
+
+std::vector<Record> SplitRecords(const Bytes& text, size_t* endOffset) {
+    std::vector<Record> records;
+    size_t i = 0;
+    *endOffset = text.size();
+    while (i < text.size() && text[i] != 0) {
+        const auto terminator = std::find(text.begin() + static_cast<long>(std::min(i + 2, text.size())), text.end(), 0);
+        if (i + 2 > text.size() || terminator == text.end()) return records;
+        records.push_back({text[i], text[i + 1], Bytes(text.begin() + static_cast<long>(i) + 2, terminator)});
+        i = static_cast<size_t>(terminator - text.begin()) + 1;
+    }
+    if (i < text.size()) *endOffset = i;
+    return records;
+}
+
+std::u32string ReadingText(const Bytes& stored) {
+    std::vector<char16_t> chars;
+    const int count = static_cast<int>(stored.size());
+    const int length = count + ToDisplayChars(stored.data(), count, chars, DisplayMode{kUnicodeAsciiBase, false});
+    ReverseDisplayChars(chars.data(), length);
+    return std::u32string(chars.begin(), chars.begin() + length);
+}
+
+int NumeralValue(std::u32string_view letters) {
+    static const std::u32string kLetters = U"אבגדהוזחטיכלמנסעפצקרשת";
+    static const int kValues[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 200, 300, 400};
+    int value = 0;
+    for (char32_t letter : letters) {
+        const size_t at = kLetters.find(letter);
+        if (at == std::u32string::npos) return -1;
+        value += kValues[at];
+    }
+    return letters.empty() ? -1 : value;
+}
+
+namespace {
+
+constexpr char32_t kPilcrow = U'\u00B6';
+
+void AllText(pugi::xml_node node, std::string& out) {
+    for (pugi::xml_node child : node.children()) {
+        if (child.type() == pugi::node_pcdata) out += child.value();
+        AllText(child, out);
+    }
+}
+
+std::u32string WordOf(pugi::xml_node w) {
+    std::string utf8;
+    AllText(w, utf8);
+    std::u32string word = DecodeUtf8(utf8);
+    std::erase(word, U'/');
+    return word;
+}
+
+bool Named(pugi::xml_node node, const char* name) { return std::strcmp(node.name(), name) == 0; }
+std::string TypeOf(pugi::xml_node node) { return node.attribute("type").value(); }
+
+pugi::xml_node QereReading(pugi::xml_node note) {
+    if (!Named(note, "note") || TypeOf(note) != "variant") return {};
+    return note.find_child_by_attribute("rdg", "type", "x-qere");
+}
+
+void AddWord(std::u32string& text, const std::u32string& word) {
+    if (!text.empty() && text.back() != U'-' && text.back() != kPilcrow) text += U' ';
+    text += word;
+}
+
+void AddNode(std::u32string& text, pugi::xml_node node) {
+    if (Named(node, "w")) {
+        if (!QereReading(node.next_sibling())) AddWord(text, WordOf(node));
+        return;
+    }
+    if (Named(node, "note")) {
+        if (pugi::xml_node rdg = QereReading(node))
+            for (pugi::xml_node part : rdg.children()) AddNode(text, part);
+        return;
+    }
+    const std::string type = TypeOf(node);
+    if (type == "x-maqqef") text += U'-';
+    else if (type == "x-sof-pasuq") text += U':';
+    else if (type == "x-paseq") AddWord(text, U"|");
+    else if (type == "x-pe" || type == "x-samekh") text += kPilcrow;
+}
+
+// The marks that stand for a letter with a presentation form.
+const std::map<char32_t, std::u32string>& Decompositions() {
+    static const std::map<char32_t, std::u32string> kForms = {
+        {0xFB2A, U"\u05E9\u05C1"}, {0xFB2B, U"\u05E9\u05C2"}, {0xFB2C, U"\u05E9\u05BC\u05C1"},
+        {0xFB2D, U"\u05E9\u05BC\u05C2"}, {0xFB31, U"\u05D1\u05BC"}, {0xFB32, U"\u05D2\u05BC"},
+        {0xFB33, U"\u05D3\u05BC"}, {0xFB34, U"\u05D4\u05BC"}, {0xFB35, U"\u05D5\u05BC"},
+        {0xFB36, U"\u05D6\u05BC"}, {0xFB38, U"\u05D8\u05BC"}, {0xFB39, U"\u05D9\u05BC"},
+        {0xFB3A, U"\u05DA\u05BC"}, {0xFB3B, U"\u05DB\u05BC"}, {0xFB3C, U"\u05DC\u05BC"},
+        {0xFB3E, U"\u05DE\u05BC"}, {0xFB40, U"\u05E0\u05BC"}, {0xFB41, U"\u05E1\u05BC"},
+        {0xFB44, U"\u05E4\u05BC"}, {0xFB46, U"\u05E6\u05BC"}, {0xFB47, U"\u05E7\u05BC"},
+        {0xFB48, U"\u05E8\u05BC"}, {0xFB49, U"\u05E9\u05BC"}, {0xFB4A, U"\u05EA\u05BC"},
+        {0xFB4B, U"\u05D5\u05B9"},
+    };
+    return kForms;
+}
+
+bool IsDroppedMark(char32_t c) {
+    return (c >= 0x0591 && c <= 0x05AF) || c == 0x05BD || c == 0x05BF || c == 0x05C4 || c == 0x05C5 || c == 0x05C6;
+}
+
+bool IsKeptMark(char32_t c) { return (c >= 0x05B0 && c <= 0x05BC) || c == 0x05C1 || c == 0x05C2 || c == 0x05C7; }
+
+bool HasDageshForm(char32_t letter) { return std::u32string_view(U"אחעםןףץ").find(letter) == std::u32string_view::npos; }
+
+std::u32string Decomposed(std::u32string_view text) {
+    std::u32string out;
+    for (char32_t c : text) {
+        auto form = Decompositions().find(c);
+        if (form != Decompositions().end()) out += form->second;
+        else if (!IsDroppedMark(c)) out += c == 0x05BA ? 0x05B9 : c == 0x05C7 ? 0x05B8 : c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<ReferenceVerse> ReadReferenceBook(const std::string& path) {
+    pugi::xml_document document;
+    std::vector<ReferenceVerse> verses;
+    if (!document.load_file(path.c_str())) return verses;
+    for (const pugi::xpath_node& found : document.select_nodes("//verse")) {
+        ReferenceVerse verse;
+        verse.ref = found.node().attribute("osisID").value();
+        const size_t dot = verse.ref.find('.');
+        verse.chapter = std::stoi(verse.ref.substr(dot + 1));
+        verse.verse = std::stoi(verse.ref.substr(verse.ref.find('.', dot + 1) + 1));
+        for (pugi::xml_node node : found.node().children()) AddNode(verse.text, node);
+        if (!verse.text.empty() && verse.text.back() == kPilcrow) {
+            verse.text.pop_back();
+            verse.paragraphEnds = true;
+        }
+        verses.push_back(std::move(verse));
+    }
+    return verses;
+}
+
+std::u32string NormalisePointed(std::u32string_view text, int* unexpressedDagesh) {
+    const std::u32string plain = Decomposed(text);
+    std::u32string out;
+    size_t i = 0;
+    while (i < plain.size()) {
+        const char32_t base = plain[i++];
+        std::u32string marks;
+        while (i < plain.size() && IsKeptMark(plain[i])) marks += plain[i++];
+        std::sort(marks.begin(), marks.end());
+        if (!HasDageshForm(base) && marks.find(0x05BC) != std::u32string::npos) {
+            std::erase(marks, 0x05BC);
+            ++*unexpressedDagesh;
+        }
+        out += base;
+        out += marks;
+    }
+    return out;
+}

@@ -1,0 +1,123 @@
+// Builds the article texts of the library. A record's text is collected in
+// reading order, one verse at a time (so that anything the encoder drops is
+// reported with its verse), and stored in visual order when it is complete.
+#include "tools/library/article_builder.h"
+
+#include <stdexcept>
+
+#include "store/article_text.h"
+#include "tools/library/hebrew_encoder.h"
+#include "tools/library/hebrew_numerals.h"
+
+namespace {
+
+const std::u32string kPortionPrefix = U"פרשת ";
+
+// Paragraphs of one range as they are written.
+struct BodyWriter {
+    std::vector<std::vector<uint8_t>> paragraphs;
+    std::vector<uint8_t> current;
+    bool joinNext = false;  // after a maqaf the next word follows without a space
+};
+
+void AppendSpaced(BodyWriter& writer, std::u32string_view text, const std::string& where, DropReport& report) {
+    if (!writer.current.empty() && !writer.joinNext) writer.current.push_back(' ');
+    writer.joinNext = false;
+    AppendHebrewCodes(text, where, writer.current, report);
+}
+
+void EndParagraph(BodyWriter& writer) {
+    if (!writer.current.empty()) writer.paragraphs.push_back(std::move(writer.current));
+    writer.current.clear();
+    writer.joinNext = false;
+}
+
+void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string& where, DropReport& report) {
+    switch (token.kind) {
+    case CodexTokenKind::kWord: AppendSpaced(writer, token.text, where, report); break;
+    case CodexTokenKind::kMaqaf:
+        writer.current.push_back('-');
+        writer.joinNext = true;
+        break;
+    case CodexTokenKind::kSofPasuq: writer.current.push_back(':'); break;
+    case CodexTokenKind::kPaseq: AppendSpaced(writer, U"|", where, report); break;
+    case CodexTokenKind::kOpenParagraph:
+    case CodexTokenKind::kClosedParagraph: EndParagraph(writer); break;
+    case CodexTokenKind::kReversedNun: ++report.droppedMarks["nun hafukha (U+05C6)"]; break;
+    }
+}
+
+void AppendVerse(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
+    AppendSpaced(writer, U"(" + HebrewNumeral(verse.verse) + U")", verse.ref, report);
+    for (const CodexToken& token : verse.tokens) AppendToken(writer, token, verse.ref, report);
+    report.qereReadings += verse.qereReadings;
+}
+
+const CodexBook& BookOfCodex(const Codex& codex, const std::string& name) {
+    auto found = codex.find(name);
+    if (found == codex.end()) throw std::runtime_error("book " + name + " is not in the Codex");
+    return found->second;
+}
+
+const BookEntry& BookOfTable(const std::vector<BookEntry>& books, const std::string& name) {
+    for (const BookEntry& book : books)
+        if (book.book == name) return book;
+    throw std::runtime_error("book " + name + " is not in the books table");
+}
+
+std::u32string ChapterAndVerse(const CodexVerse& verse) {
+    return HebrewNumeral(verse.chapter) + U" " + HebrewNumeral(verse.verse);
+}
+
+std::u32string HeadingText(const BookEntry& book, const CodexVerse& first, const CodexVerse& last) {
+    return book.nameHe + U" " + ChapterAndVerse(first) + U" - " + ChapterAndVerse(last);
+}
+
+std::u32string TitleText(const ArticleEntry& article) {
+    return article.portion >= 0 ? kPortionPrefix + article.nameHe : article.nameHe;
+}
+
+}  // namespace
+
+std::vector<std::vector<uint8_t>> BodyParagraphs(const CodexBook& book, int first, int last, DropReport& report) {
+    BodyWriter writer;
+    for (int i = first; i <= last; ++i) AppendVerse(writer, book.verses[i], report);
+    EndParagraph(writer);
+    return std::move(writer.paragraphs);
+}
+
+void AppendRecord(std::vector<uint8_t>& text, uint8_t attr, const std::vector<uint8_t>& readingCodes) {
+    text.push_back(attr);
+    text.push_back(0);
+    const std::vector<uint8_t> visual = ToVisualOrder(readingCodes);
+    text.insert(text.end(), visual.begin(), visual.end());
+    text.push_back(0);
+}
+
+std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::vector<BookEntry>& books,
+                                      const Codex& codex, DropReport& report) {
+    const std::string where = "article " + std::to_string(article.article);
+    if (article.ranges.empty()) throw std::runtime_error(where + ": no verse range");
+    std::vector<uint8_t> text;
+    int verses = 0;
+    for (size_t r = 0; r < article.ranges.size(); ++r) {
+        const VerseRange& range = article.ranges[r];
+        const CodexBook& book = BookOfCodex(codex, range.book);
+        const int first = FindVerse(book, range.start);
+        const int last = FindVerse(book, range.end);
+        if (first < 0 || last < first) throw std::runtime_error(where + ": bad range " + range.start + ".." + range.end);
+        const std::u32string heading = HeadingText(BookOfTable(books, range.book), book.verses[first], book.verses[last]);
+        AppendRecord(text, kAttrSectionHeading, EncodePlainHebrew(heading, where, report));
+        if (r == 0) AppendRecord(text, kAttrTitle, EncodePlainHebrew(TitleText(article), where, report));
+        for (const std::vector<uint8_t>& paragraph : BodyParagraphs(book, first, last, report))
+            AppendRecord(text, kAttrBody, paragraph);
+        verses += last - first + 1;
+    }
+    if (verses != article.verses)
+        throw std::runtime_error(where + ": " + std::to_string(verses) + " verses, the table says " +
+                                 std::to_string(article.verses));
+    // The last record's terminator is followed by the end marker and two spare zeros.
+    text.insert(text.end(), 3, uint8_t{0});
+    if (text.size() > kMaxArticleTextSize) throw std::runtime_error(where + ": text longer than 65535 bytes");
+    return text;
+}

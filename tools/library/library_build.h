@@ -1,0 +1,44 @@
+// The whole library: every article block and the index block, made from the
+// Codex and the data tables, written as files with a resource script.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "tools/library/drop_report.h"
+
+struct BuiltResource {
+    int resourceId = 0;      // 1001..1057, or 32767 for the index
+    std::string name;        // English name for the summary
+    std::string fileName;    // e.g. "article_1001.bin"
+    std::vector<uint8_t> text;   // decoded bytes
+    std::vector<uint8_t> block;  // the compressed block
+};
+
+struct BuiltLibrary {
+    std::vector<BuiltResource> resources;  // articles in order, then the index
+    DropReport report;
+};
+
+// The two number fields of an article's block: n for the weekly portions,
+// 81, 82, 83 for articles 55, 56, 57.
+uint16_t BlockNumberOfArticle(int article);
+constexpr uint16_t kIndexBlockNumber = 1;
+constexpr uint16_t kIndexBlockNumberAgain = 255;
+constexpr int kIndexResourceId = 32767;
+
+// Reads codexDir/<book>.xml for every book of dataDir/books.tsv and the
+// articles of dataDir/portions.tsv, and builds all blocks. Throws
+// std::runtime_error on any fault in the input.
+BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDir);
+
+// Writes each block to outDir/<fileName> and outDir/library.rc, one line per
+// resource: `<id> RCDATA "<fileName>"`. Throws std::runtime_error when a file
+// cannot be written.
+void WriteLibrary(const BuiltLibrary& library, const std::string& outDir);
+
+// Sizes per resource, totals, ratio, the largest article, and what the
+// conversion dropped or could not express.
+void PrintSummary(const BuiltLibrary& library, std::ostream& out);

@@ -1,1 +1,0 @@
-int VelmoraToolingPlaceholder() { return 0; }
