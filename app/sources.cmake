@@ -1,6 +1,10 @@
 set(VELMORA_ENTRY_SOURCE app/win_main.cpp)
 list(APPEND VELMORA_CORE_SOURCES
+  app/input_map.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   app/memory.cpp
+  app/startup.cpp
+  app/main_window.cpp
+  app/commands.cpp
 )

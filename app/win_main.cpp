@@ -1,2 +1,34 @@
+// The program's entry: start-up in order, the message loop, the exit code.
 #include <windows.h>
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+
+#include "app/program.h"
+#include "app/startup.h"
+#include "resources/resource.h"
+#include "settings/registry.h"
+
+static const char kRefusalText[] = "This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n";
+static const char kMakerAddress[] = "http://www.tarnwick.example";
+
+static int RunMessageLoop(HACCEL accelerators) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    program = ProgramState{};
+    program.instance = instance;
+    if (IsRefusedSystem()) {
+        MessageBoxA(nullptr, kRefusalText, kMakerAddress, MB_ICONERROR);
+        return -1;
+    }
+    program.gutter = RegReadIntAt(kMakerKey, u"SurroundingGutter", 10);
+    if (CreateMainWindow(showCommand) == nullptr) return 0;
+    HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    return RunMessageLoop(accelerators);
+}

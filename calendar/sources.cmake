@@ -3,4 +3,5 @@ list(APPEND VELMORA_CORE_SOURCES
   calendar/this_week.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
+  calendar/current_article.cpp
 )

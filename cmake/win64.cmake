@@ -61,10 +61,18 @@ else()
   set_tests_properties(wine_suite_stop PROPERTIES FIXTURES_CLEANUP wine)
 endif()
 
+# Helpers the Windows suites share: waiting, the scratch registry, running the
+# real program, screen capture.
+include(${CMAKE_SOURCE_DIR}/tests/support/sources.cmake)
+list(TRANSFORM VELMORA_TEST_SUPPORT PREPEND "${CMAKE_SOURCE_DIR}/")
+add_library(velmora_test_support STATIC ${VELMORA_TEST_SUPPORT})
+target_include_directories(velmora_test_support PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(velmora_test_support PUBLIC ${VELMORA_SYSTEM_LIBS})
+
 function(velmora_windows_suite target)
   add_executable(${target} ${ARGN})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE velmora_win32 velmora_encoder gtest_main)
+  target_link_libraries(${target} PRIVATE velmora_win32 velmora_encoder velmora_test_support gtest_main)
   velmora_warnings(${target})
   if(VELMORA_TEST_RUNNER)
     set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${VELMORA_TEST_RUNNER}")

@@ -1,2 +1,38 @@
+// Resource and command identifiers. Shared by the resource script and the code.
 #pragma once
+
+#define IDR_ACCELERATORS 3
 #define IDI_VELMORA 101
+#define IDR_MAINMENU 102
+#define IDD_ABOUT 103
+#define IDD_FONT 105
+#define IDB_ABOUT 113
+#define IDB_TOOLBAR 114
+#define IDD_SEARCH 115
+#define IDD_CHOOSE_SECTION 118
+#define IDB_KEYBOARD 119
+#define IDB_PICKER_PLUS 201
+#define IDB_PICKER_MINUS 202
+#define IDB_PICKER_PAGE 203
+#define IDR_INDEX 32767
+
+// Commands of the menu, the toolbar and the accelerator table.
+#define IDM_CTRL_Q 1
+#define IDM_CHOOSE_SECTION 107
+#define IDM_THIS_WEEK 108
+#define IDM_NEXT_ARTICLE 109
+#define IDM_PREVIOUS_ARTICLE 110
+#define IDM_SEARCH 116
+#define IDM_SEARCH_AGAIN 117
+#define IDM_CHOOSE_ARTICLE 119
+#define IDM_REVERSE 122
+#define IDM_BOOKMARK 123
+#define IDM_CHECK_FOR_UPDATES 129
+#define IDM_ABOUT 40004
+#define IDM_EXIT 40005
+#define IDM_FONT 40006
+#define IDM_COPY 40007
+#define IDM_PRINT 40008
+#define IDM_APPEND 40009
+
+#define IDC_TOOLBAR 1

@@ -5,4 +5,6 @@ list(APPEND VELMORA_CORE_SOURCES
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/char_widths.cpp
+  store/article_resource.cpp
+  store/navigation.cpp
 )

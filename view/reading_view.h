@@ -12,3 +12,43 @@ ViewState* CreateView(HDC dc, const RECT* box, const FontSettings& font, int row
 
 // Releases the text, the rows and every font; deletes the record when asked.
 void DestroyView(ViewState* view, bool freeRecord);
+
+// Lays out a new text (empty = none) on the view's device context; on
+// success the view owns it. Results as the portable layout.
+int LayoutArticle(ViewState* view, ArticleText&& text, bool release);
+
+// Sets the box's size and lays the same text out again: -1 without a view,
+// -5 when a size is not positive.
+int ResizeView(ViewState* view, int width, int height);
+
+// Copies new font settings into the view, re-creates its fonts, lays the
+// text out again and repaints with erasing. With none, only deletes the fonts.
+int ApplyFontSettings(ViewState* view, const FontSettings* settings);
+
+// Draws the rows that fit, from topRow (or firstPaintRow); with erase the box
+// is cleared first. 0, or -1 without text or rows.
+int PaintView(ViewState* view, bool erase);
+int PaintHighlight(ViewState* view);
+
+// Draws count bytes of one row into the box (x, y, w, h).
+void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h);
+
+// Scrolls by delta rows (negative is up). Every caller passes redraw mode 1
+// and clamp set, and updates the scroll bar afterwards.
+int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp);
+
+// Range 0..maxRow and position topRow, when the window has a scroll bar.
+void UpdateScrollBar(HWND window);
+
+// A left click in the box (or its gutter) pages back or forward. 1 when it scrolled.
+int ClickPage(HWND window, ViewState* view, int x, int y, int redrawMode);
+
+// Paint flags: 0x100 clears the client area below the toolbar, 0x01 paints
+// the view (erasing when 0x100 is set too).
+constexpr unsigned kPaintClearClient = 0x100;
+constexpr unsigned kPaintView = 0x01;
+void PaintWindow(HDC dc, HWND window, unsigned flags);
+void RepaintView(HWND window, unsigned flags);
+
+// Follows the main window's new client size.
+void OnViewSize(HWND window, int clientWidth, int clientHeight);

@@ -6,4 +6,8 @@ list(APPEND VELMORA_CORE_SOURCES
 list(APPEND VELMORA_WIN32_SOURCES
   view/style_font.cpp
   view/view_lifetime.cpp
+  view/view_layout.cpp
+  view/draw_run.cpp
+  view/paint.cpp
+  view/view_window.cpp
 )

@@ -1,8 +1,9 @@
 list(APPEND VELMORA_CORE_TESTS
+  tests/app/input_map_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
-  tests/app/smoke_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
-  tests/app/smoke_test.cpp
+  tests/app/e2e_fixture.cpp
+  tests/app/startup_e2e_test.cpp
 )

@@ -1,0 +1,58 @@
+// The command dispatcher, the toolbar and the menu's check marks.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "resources/resource.h"
+#include "store/navigation.h"
+#include "view/reading_view.h"
+
+int DispatchCommand(HWND window, int command) {
+    switch (command) {
+    case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
+    case IDM_NEXT_ARTICLE: NextArticle(window); return 0;
+    case IDM_PREVIOUS_ARTICLE: PreviousArticle(window); return 0;
+    case IDM_REVERSE:
+        UpdateReverseCheck(window, false);
+        if (program.view != nullptr) PaintView(program.view, true);
+        return 0;
+    // The File menu shows Ctrl+Q beside Exit, and the accelerator sends command 1.
+    case IDM_CTRL_Q:
+    case IDM_EXIT: DestroyWindow(window); return 0;
+    }
+    return 1;
+}
+
+int UpdateMenuCheck(HMENU menu, bool setMode, int command, int value) {
+    bool checked = value != 0;
+    if (!setMode) checked = (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) == 0;
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_STATE;
+    item.fState = checked ? MFS_CHECKED : 0;
+    SetMenuItemInfoW(menu, command, FALSE, &item);
+    return checked ? 1 : 0;
+}
+
+void UpdateReverseCheck(HWND window, bool setMode) {
+    uint32_t& flags = program.settings.Flags;
+    const int checked = UpdateMenuCheck(GetMenu(window), setMode, IDM_REVERSE, IsReverseOn(flags) ? 1 : 0);
+    flags = checked ? flags | kFlagReverse : flags & ~kFlagReverse;
+}
+
+void CreateMainToolbar(HWND window) {
+    static const TBBUTTON kButtons[] = {
+        {0, IDM_PREVIOUS_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {1, IDM_THIS_WEEK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {2, IDM_NEXT_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {3, IDM_FONT, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {4, IDM_SEARCH, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {5, IDM_SEARCH_AGAIN, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+    };
+    program.mainWindow = window;
+    program.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, 7, program.instance, IDB_TOOLBAR,
+                                      kButtons, 7, 16, 16, 16, 16, sizeof(TBBUTTON));
+    OpenReadingView(window);
+}

@@ -1,0 +1,33 @@
+// The key table, the scroll-bar table and the wheel rule.
+#include "app/input_map.h"
+
+KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool hasSearchText) {
+    switch (virtualKey) {
+    case kKeyEnter: return {hasSearchText ? KeyAction::SearchAgain : KeyAction::Nothing, 0};
+    case kKeyPageUp: return {KeyAction::ScrollRows, -pageAmount};
+    case kKeyPageDown: return {KeyAction::ScrollRows, pageAmount};
+    case kKeyEnd: return {KeyAction::ScrollRows, maxRow != 0 ? maxRow : pageAmount};
+    case kKeyHome: return {KeyAction::ScrollRows, topRow != 0 ? -topRow : -pageAmount};
+    case kKeyLeft: return {KeyAction::PreviousArticle, 0};
+    case kKeyUp: return {KeyAction::ScrollRows, -1};
+    case kKeyRight: return {KeyAction::NextArticle, 0};
+    case kKeyDown: return {KeyAction::ScrollRows, 1};
+    }
+    return {KeyAction::NotHandled, 0};
+}
+
+int ScrollBarStep(int code, int position, int topRow, int rowsOnPage) {
+    switch (code) {
+    case 0: return -1;                       // SB_LINEUP
+    case 1: return 1;                        // SB_LINEDOWN
+    case 2: return 1 - rowsOnPage;           // SB_PAGEUP
+    case 3: return rowsOnPage - 1;           // SB_PAGEDOWN
+    case 4:                                  // SB_THUMBPOSITION
+    case 5: return position - topRow;        // SB_THUMBTRACK
+    case 6: return -topRow;                  // SB_TOP
+    case 7: return 1;                        // SB_BOTTOM
+    }
+    return 0;
+}
+
+int WheelStep(int16_t delta) { return -delta / 120; }

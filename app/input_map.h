@@ -1,0 +1,34 @@
+// What keys, scroll-bar codes and wheel turns mean for the Reading view, as
+// plain arithmetic on the view's rows.
+#pragma once
+
+#include <cstdint>
+
+enum class KeyAction {
+    NotHandled,
+    Nothing,          // handled, but nothing to do (Enter without a search text)
+    ScrollRows,
+    SearchAgain,
+    PreviousArticle,
+    NextArticle,
+};
+
+struct KeyCommand {
+    KeyAction action;
+    int rows;  // for ScrollRows: the step, negative is up
+};
+
+// Virtual keys the view answers: Enter, Page Up/Down, End, Home and the arrows.
+constexpr int kKeyEnter = 13, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36;
+constexpr int kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40;
+
+// pageAmount is the keyboard's page step in rows.
+KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool hasSearchText);
+
+// Row step of a scroll-bar code (position = the signed high word of wParam);
+// 0 means nothing to do. SB_BOTTOM moves one row, like SB_LINEDOWN.
+int ScrollBarStep(int code, int position, int topRow, int rowsOnPage);
+
+// Rows to scroll for a wheel turn: one row up per notch away from the user,
+// truncated toward zero, so less than a notch scrolls nothing.
+int WheelStep(int16_t delta);

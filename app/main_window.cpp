@@ -1,0 +1,95 @@
+// The main window procedure: it dispatches each message to a handler that
+// routes painting, sizing, keys, the scroll bar, the wheel and clicks to the
+// Reading view, and commands to the dispatcher.
+#include "app/main_window.h"
+
+#include "app/input_map.h"
+#include "app/program.h"
+#include "settings/settings_store.h"
+#include "store/navigation.h"
+#include "view/reading_view.h"
+#include "view/view_geometry.h"
+
+const wchar_t kMainClassName[] = L"Velmora";
+
+static void ScrollByRows(HWND window, int rows) {
+    ScrollView(program.view, rows, 1, true);
+    UpdateScrollBar(window);
+}
+
+static LRESULT OnCreate(HWND window) {
+    CreateMainToolbar(window);
+    UpdateReverseCheck(window, true);
+    return 0;
+}
+
+static LRESULT OnDestroy(HWND window) {
+    if (program.view != nullptr) ReleaseDC(window, static_cast<HDC>(program.view->dc));
+    if (program.toolbar != nullptr) DestroyWindow(program.toolbar);
+    program.toolbar = nullptr;
+    SaveWindowPlacement(window);
+    SaveSettingsAndQuit();
+    return 0;
+}
+
+static LRESULT OnKeyDown(HWND window, WPARAM virtualKey) {
+    if (virtualKey < kKeyEnter || virtualKey > kKeyDown || program.view == nullptr) return 1;
+    const ViewState& view = *program.view;
+    const int page = PageAmount(KeyPageStep(program.settings.Flags), view);
+    const KeyCommand command = MapKey(static_cast<int>(virtualKey), page, view.topRow, view.maxRow,
+                                      program.settings.SearchString[0] != 0);
+    switch (command.action) {
+    case KeyAction::NotHandled: return 1;
+    case KeyAction::Nothing: break;
+    case KeyAction::ScrollRows: ScrollByRows(window, command.rows); break;
+    case KeyAction::SearchAgain: DispatchCommand(window, 117); break;
+    case KeyAction::PreviousArticle: PreviousArticle(window); break;
+    case KeyAction::NextArticle: NextArticle(window); break;
+    }
+    return 0;
+}
+
+static LRESULT OnVerticalScroll(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    int step = 0;
+    if (program.view != nullptr) {
+        const auto position = static_cast<int16_t>(HIWORD(wParam));
+        step = ScrollBarStep(LOWORD(wParam), position, program.view->topRow, program.view->rowsOnPage);
+    }
+    if (step != 0) ScrollView(program.view, step, 1, true);
+    DefWindowProcW(window, message, wParam, lParam);
+    if (step != 0) UpdateScrollBar(window);
+    return 1;
+}
+
+static LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
+    const int step = WheelStep(static_cast<int16_t>(HIWORD(wParam)));
+    if (step != 0) ScrollByRows(window, step);
+    return 0;
+}
+
+static LRESULT OnLeftButtonDown(HWND window, LPARAM lParam) {
+    if (program.view != nullptr) {
+        ClickPage(window, program.view, static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)), 1);
+    }
+    return 0;
+}
+
+static LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (DispatchCommand(window, LOWORD(wParam)) == 0) return 0;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return OnCreate(window);
+    case WM_DESTROY: return OnDestroy(window);
+    case WM_SIZE: OnViewSize(window, LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
+    case WM_KEYDOWN: return OnKeyDown(window, wParam);
+    case WM_VSCROLL: return OnVerticalScroll(window, message, wParam, lParam);
+    case WM_MOUSEWHEEL: return OnMouseWheel(window, wParam);
+    case WM_LBUTTONDOWN: return OnLeftButtonDown(window, lParam);
+    case WM_COMMAND: return OnCommand(window, message, wParam, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

@@ -1,0 +1,22 @@
+// The main window: its procedure, the command dispatcher and the check marks
+// of the menu.
+#pragma once
+
+#include <windows.h>
+
+extern const wchar_t kMainClassName[];  // "Velmora", also the window title
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// 0 when the command was handled, 1 otherwise.
+int DispatchCommand(HWND window, int command);
+
+// In set mode the item becomes checked exactly when value is non-zero;
+// otherwise its check is toggled. Returns the new state, 1 or 0.
+int UpdateMenuCheck(HMENU menu, bool setMode, int command, int value);
+
+// Sets (or toggles) the Reverse check mark and stores the result in Flags.
+void UpdateReverseCheck(HWND window, bool setMode);
+
+// Creates the toolbar, then opens the Reading view below it.
+void CreateMainToolbar(HWND window);

@@ -1,0 +1,78 @@
+// Start-up of the main window: the single-instance rule, the settings, the
+// article to open, the window class and styles, placement and first paint.
+#include "app/startup.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "calendar/current_article.h"
+#include "resources/resource.h"
+#include "settings/settings_store.h"
+
+bool IsRefusedSystem() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExA(&version);
+#pragma GCC diagnostic pop
+    return version.dwPlatformId < VER_PLATFORM_WIN32_NT;
+}
+
+void RegisterMainClass(HINSTANCE instance, const wchar_t* className) {
+    WNDCLASSW windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VELMORA));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAINMENU);
+    windowClass.lpszClassName = className;
+    RegisterClassW(&windowClass);
+}
+
+HWND FindRunningCopy() { return FindWindowW(kMainClassName, kMainClassName); }
+
+void HandOverToRunningCopy(HWND running) {
+    HWND foreground = GetForegroundWindow();
+    HWND outermost = foreground;
+    while (outermost != nullptr && GetParent(outermost) != nullptr) outermost = GetParent(outermost);
+    if (running == foreground) SendMessageW(running, WM_COMMAND, IDM_THIS_WEEK, 0);
+    if (running != outermost) {
+        // A minimized copy is brought back as well as to the front.
+        if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+        SetForegroundWindow(running);
+    }
+}
+
+static DWORD MainWindowStyle(uint32_t flags) {
+    DWORD style = WS_OVERLAPPED | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    if (HasScrollBar(flags)) style |= WS_VSCROLL;
+    return style;
+}
+
+static DWORD MainWindowExStyle(uint32_t flags) {
+    return (flags & kFlagScrollBarLeft) ? WS_EX_LEFTSCROLLBAR | WS_EX_WINDOWEDGE : WS_EX_WINDOWEDGE;
+}
+
+HWND CreateMainWindow(int showCommand) {
+    if (HWND running = FindRunningCopy()) {
+        HandOverToRunningCopy(running);
+        return nullptr;
+    }
+    InitCommonControls();
+    LoadSettings();
+    SetCurrentArticle(0, false);
+    RegisterMainClass(program.instance, kMainClassName);
+    const uint32_t flags = program.settings.Flags;
+    HWND window = CreateWindowExW(MainWindowExStyle(flags), kMainClassName, kMainClassName, MainWindowStyle(flags),
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  program.instance, nullptr);
+    if (window == nullptr) return nullptr;
+    RestoreWindowPlacement(window, showCommand);
+    UpdateWindow(window);
+    return window;
+}

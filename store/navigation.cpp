@@ -1,0 +1,75 @@
+// Loading articles into the Reading view: the first one at start-up, then
+// by number, This Week, or a step forward or back with wrap-around.
+#include "store/navigation.h"
+
+#include "app/program.h"
+#include "calendar/current_article.h"
+#include "store/article_resource.h"
+#include "view/reading_view.h"
+
+// The client rectangle below the toolbar, less the gutter: g at the top and
+// left, 2g at the bottom and right, each only when the box is large enough.
+static RECT ViewBox(HWND window) {
+    RECT box;
+    GetClientRect(window, &box);
+    if (program.toolbar != nullptr) {
+        RECT toolbar;
+        GetWindowRect(program.toolbar, &toolbar);
+        box.top = toolbar.bottom - toolbar.top - 1;
+    }
+    const int gutter = program.gutter;
+    if (box.bottom - box.top > 2 * gutter) {
+        box.top += gutter;
+        box.bottom -= 2 * gutter;
+    }
+    if (box.right - box.left > 2 * gutter) {
+        box.left += gutter;
+        box.right -= 2 * gutter;
+    }
+    return box;
+}
+
+int OpenReadingView(HWND window) {
+    HDC dc = GetDC(window);
+    const RECT box = ViewBox(window);
+    program.view = CreateView(dc, &box, program.settings.font, 100);
+    if (program.view == nullptr) {
+        ReleaseDC(window, dc);
+        return 1;
+    }
+    ArticleText text = LoadArticleResource(program.settings.Lesson, nullptr);
+    if (text.empty()) {
+        MessageBoxW(window, L"Resource not found", L"Error", MB_ICONWARNING);
+        return 0;
+    }
+    LayoutArticle(program.view, std::move(text), false);
+    program.view->topRow = program.settings.LastPosition;
+    UpdateScrollBar(window);
+    return 0;
+}
+
+int GoToArticle(HWND window, uint16_t article) {
+    const uint16_t lesson = program.settings.Lesson;
+    const uint32_t flags = program.settings.Flags;
+    SetCurrentArticle(article, true);
+    ArticleText text = LoadArticleResource(program.settings.Lesson, nullptr);
+    if (text.empty() || program.view == nullptr) {
+        program.settings.Lesson = lesson;
+        program.settings.Flags = flags;
+        return 1;
+    }
+    LayoutArticle(program.view, std::move(text), true);
+    program.view->topRow = 0;
+    RepaintView(window, kPaintClearClient | 0xFF);
+    return 0;
+}
+
+int StepArticle(HWND window, int delta) {
+    int article = program.settings.Lesson + delta;
+    if (article > kArticleCount) article = 1;
+    if (article < 1) article = kArticleCount;
+    return GoToArticle(window, static_cast<uint16_t>(article));
+}
+
+int NextArticle(HWND window) { return StepArticle(window, +1); }
+int PreviousArticle(HWND window) { return StepArticle(window, -1); }

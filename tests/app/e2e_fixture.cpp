@@ -1,0 +1,45 @@
+// The end-to-end fixture's set-up, driving helpers and registry readers.
+#include "tests/app/e2e_fixture.h"
+
+void VelmoraEndToEnd::SetUp() {
+    ClearProgramKeys();
+    UseTestFont();
+    WriteDword(L"Left", 0);
+    WriteDword(L"Top", 0);
+    WriteDword(L"Width", 640);
+    WriteDword(L"Height", 480);
+}
+
+void VelmoraEndToEnd::TearDown() {
+    KillVelmora(run);
+    ClearProgramKeys();
+}
+
+void VelmoraEndToEnd::Start(int showCommand) { ASSERT_TRUE(StartVelmora(run, showCommand)) << "no Velmora window"; }
+
+void VelmoraEndToEnd::Stop() { EXPECT_EQ(StopVelmora(run), 0u); }
+
+void VelmoraEndToEnd::PinArticle(uint16_t article, uint16_t position, uint32_t flags) {
+    WriteDword(L"Lesson", article);
+    WriteDword(L"LastPosition", position);
+    WriteDword(L"Flags", flags | 0x4);
+}
+
+void VelmoraEndToEnd::ScrollBar(int code, int position) {
+    DWORD_PTR result;
+    SendMessageTimeoutW(run.window, WM_VSCROLL, MAKEWPARAM(code, position), 0, SMTO_BLOCK, 10000, &result);
+}
+
+void VelmoraEndToEnd::Wheel(int delta) {
+    DWORD_PTR result;
+    SendMessageTimeoutW(run.window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0, SMTO_BLOCK, 10000, &result);
+}
+
+void VelmoraEndToEnd::Click(int x, int y) {
+    DWORD_PTR result;
+    SendMessageTimeoutW(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y), SMTO_BLOCK, 10000, &result);
+}
+
+DWORD VelmoraEndToEnd::Lesson() { return ReadDword(L"Lesson").value_or(0xFFFFFFFF); }
+DWORD VelmoraEndToEnd::Position() { return ReadDword(L"LastPosition").value_or(0xFFFFFFFF); }
+DWORD VelmoraEndToEnd::Flags() { return ReadDword(L"Flags").value_or(0); }

@@ -1,0 +1,39 @@
+// A fixture for end-to-end tests of the real Velmora.exe: a clean scratch
+// registry with a known font and window rectangle, one running copy at a
+// time, and the values it leaves behind when it exits.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "tests/support/scratch_registry.h"
+#include "tests/support/velmora_process.h"
+
+class VelmoraEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program and fails the test when its window does not come.
+    void Start(int showCommand = SW_SHOWNORMAL);
+    // Exits through the Exit command; the exit code must be 0.
+    void Stop();
+
+    // Opens a chosen article at a position on the next start.
+    void PinArticle(uint16_t article, uint16_t position = 0, uint32_t flags = 0xD1140040);
+
+    // Sends a scroll-bar code, a wheel turn or a left click at client (x, y).
+    void ScrollBar(int code, int position = 0);
+    void Wheel(int delta);
+    void Click(int x, int y);
+
+    // The values written at exit.
+    DWORD Lesson();
+    DWORD Position();
+    DWORD Flags();
+
+    VelmoraRun run;
+};

@@ -1,0 +1,80 @@
+// Direct registry access for tests, independent of the program's own
+// registry code.
+#include "tests/support/scratch_registry.h"
+
+static const wchar_t kSettingsKeyPath[] = L"Software\\Tarnwick\\Velmora";
+static const wchar_t kMakerKeyPath[] = L"software\\Tarnwick";
+
+void ClearProgramKeys() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick"); }
+
+static void WriteValue(const wchar_t* keyPath, const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    HKEY key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+void WriteDword(const wchar_t* name, DWORD value, bool maker) {
+    WriteValue(maker ? kMakerKeyPath : kSettingsKeyPath, name, REG_DWORD, &value, sizeof(value));
+}
+
+void WriteString(const wchar_t* name, const std::wstring& value, bool maker) {
+    const auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    WriteValue(maker ? kMakerKeyPath : kSettingsKeyPath, name, REG_SZ, value.c_str(), size);
+}
+
+void WriteBinary(const wchar_t* name, const std::vector<BYTE>& data) {
+    WriteValue(kSettingsKeyPath, name, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
+}
+
+static std::optional<std::vector<BYTE>> ReadRaw(const wchar_t* name, DWORD* type) {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    DWORD size = 0;
+    std::optional<std::vector<BYTE>> result;
+    if (RegQueryValueExW(key, name, nullptr, type, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<BYTE> data(size);
+        if (RegQueryValueExW(key, name, nullptr, type, data.data(), &size) == ERROR_SUCCESS) {
+            data.resize(size);
+            result = std::move(data);
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+std::optional<DWORD> ReadDword(const wchar_t* name) {
+    DWORD type = REG_NONE;
+    auto data = ReadRaw(name, &type);
+    if (!data || type != REG_DWORD || data->size() != sizeof(DWORD)) return std::nullopt;
+    return *reinterpret_cast<const DWORD*>(data->data());
+}
+
+std::optional<std::wstring> ReadString(const wchar_t* name) {
+    DWORD type = REG_NONE;
+    auto data = ReadRaw(name, &type);
+    if (!data || type != REG_SZ) return std::nullopt;
+    std::wstring text(reinterpret_cast<const wchar_t*>(data->data()), data->size() / sizeof(wchar_t));
+    while (!text.empty() && text.back() == 0) text.pop_back();
+    return text;
+}
+
+std::optional<std::vector<BYTE>> ReadBinary(const wchar_t* name) {
+    DWORD type = REG_NONE;
+    auto data = ReadRaw(name, &type);
+    if (!data || type != REG_BINARY) return std::nullopt;
+    return data;
+}
+
+DWORD ValueType(const wchar_t* name) {
+    DWORD type = REG_NONE;
+    return ReadRaw(name, &type) ? type : REG_NONE;
+}
+
+void UseTestFont(int size) {
+    WriteString(L"FontName", L"Ezra SIL");
+    WriteDword(L"FontSize", static_cast<DWORD>(size));
+    WriteDword(L"FontAsciiBase", 0x5D0);
+}

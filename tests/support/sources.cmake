@@ -1,0 +1,6 @@
+set(VELMORA_TEST_SUPPORT
+  tests/support/wait.cpp
+  tests/support/scratch_registry.cpp
+  tests/support/velmora_process.cpp
+  tests/support/screen_capture.cpp
+)

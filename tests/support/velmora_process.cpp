@@ -1,0 +1,84 @@
+// Starting and stopping the program under test, and talking to its window.
+#include "tests/support/velmora_process.h"
+
+#include <string>
+
+#include "tests/support/wait.h"
+
+static std::wstring VelmoraPath() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return folder + L"Velmora.exe";
+}
+
+static bool Launch(PROCESS_INFORMATION& process, int showCommand) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    std::wstring commandLine = L"\"" + VelmoraPath() + L"\"";
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+}
+
+bool StartVelmora(VelmoraRun& run, int showCommand) {
+    if (!Launch(run.process, showCommand)) return false;
+    WaitForInputIdle(run.process.hProcess, 10000);
+    const bool found = WaitUntil([&] {
+        run.window = FindWindowW(L"Velmora", L"Velmora");
+        return run.window != nullptr && IsWindowVisible(run.window);
+    });
+    if (found) {
+        DWORD_PTR result;
+        SendMessageTimeoutW(run.window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
+    }
+    return found;
+}
+
+DWORD RunSecondCopy() {
+    PROCESS_INFORMATION process{};
+    if (!Launch(process, SW_SHOWNORMAL)) return static_cast<DWORD>(-2);
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    else TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+void SendCommand(const VelmoraRun& run, int command) {
+    DWORD_PTR result;
+    SendMessageTimeoutW(run.window, WM_COMMAND, command, 0, SMTO_BLOCK, 10000, &result);
+}
+
+void SendKey(const VelmoraRun& run, int virtualKey) {
+    DWORD_PTR result;
+    SendMessageTimeoutW(run.window, WM_KEYDOWN, virtualKey, 1, SMTO_BLOCK, 10000, &result);
+}
+
+static void CloseHandles(VelmoraRun& run) {
+    if (run.process.hThread) CloseHandle(run.process.hThread);
+    if (run.process.hProcess) CloseHandle(run.process.hProcess);
+    run = VelmoraRun{};
+}
+
+DWORD StopVelmora(VelmoraRun& run) {
+    if (run.process.hProcess == nullptr) return STILL_ACTIVE;
+    PostMessageW(run.window, WM_COMMAND, 40005, 0);
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(run.process.hProcess, 10000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(run.process.hProcess, &code);
+    } else {
+        TerminateProcess(run.process.hProcess, 1);
+    }
+    CloseHandles(run);
+    return code;
+}
+
+void KillVelmora(VelmoraRun& run) {
+    if (run.process.hProcess == nullptr) return;
+    TerminateProcess(run.process.hProcess, 1);
+    WaitForSingleObject(run.process.hProcess, 5000);
+    CloseHandles(run);
+}

@@ -1,0 +1,29 @@
+// Running the real Velmora.exe from a test: start it, find its main window,
+// drive it with messages, close it and learn its exit code.
+#pragma once
+
+#include <windows.h>
+
+struct VelmoraRun {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+// Starts Velmora.exe from the test program's folder with a show command and
+// waits for its main window (the class and title "Velmora"). False on timeout.
+bool StartVelmora(VelmoraRun& run, int showCommand = SW_SHOWNORMAL);
+
+// Starts another copy and waits for it to end; its exit code, or STILL_ACTIVE
+// when it did not end in time.
+DWORD RunSecondCopy();
+
+// Sends a command as the menu would, and waits until it was handled.
+void SendCommand(const VelmoraRun& run, int command);
+void SendKey(const VelmoraRun& run, int virtualKey);
+
+// Closes the window with the Exit command and waits for the process to end.
+// Returns its exit code (STILL_ACTIVE on timeout; the process is then killed).
+DWORD StopVelmora(VelmoraRun& run);
+
+// Ends the process without its shut-down (clean-up after a failed test).
+void KillVelmora(VelmoraRun& run);

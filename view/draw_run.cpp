@@ -1,0 +1,75 @@
+// Drawing one row's codes. With a Unicode font each code is placed in a cell
+// of its own from the right, so that the vowel points sit in their letters'
+// cells; with an 8-bit font the converted line is drawn in one call.
+#include <algorithm>
+#include <vector>
+
+#include "app/program.h"
+#include "store/char_widths.h"
+#include "view/reading_view.h"
+
+namespace {
+
+constexpr UINT kCellFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX;
+constexpr int kHolamCell = 3;
+
+void DrawCharInCell(HDC dc, char16_t c, int left, int right, int y, int h) {
+    RECT cell{left, y, right, y + h};
+    const auto wide = static_cast<wchar_t>(c);
+    DrawTextW(dc, &wide, 1, &cell, kCellFormat);
+}
+
+bool IsLamedWithHolam(uint8_t code) { return code == 0x59 || code == 0x5A; }
+
+void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+    HDC dc = static_cast<HDC>(view->dc);
+    SetBkMode(dc, TRANSPARENT);
+    int position = x + w;
+    int advance = 0;  // width of the previous cell, which a vowel point takes again
+    for (int i = count - 1; i >= 0; --i) {
+        const uint8_t code = bytes[i];
+        const Glyph glyph = GlyphForCode(code, kUnicodeAsciiBase);
+        if (code == 0x1F) {
+            DrawCharInCell(dc, glyph.first, position, position + kHolamCell, y, h);
+            advance = kHolamCell;
+            continue;
+        }
+        if (IsVowelPointCode(code)) {
+            DrawCharInCell(dc, glyph.first, position, position + advance, y, h);
+            continue;
+        }
+        const int width = view->widths != nullptr ? CodeWidth(*view->widths, code) : 0;
+        const int left = position - width;
+        if (IsLamedWithHolam(code)) {
+            DrawCharInCell(dc, glyph.second, left, position, y, h);
+            DrawCharInCell(dc, glyph.first, left + 1 - kHolamCell, left + 1, y, h);
+            advance = kHolamCell;
+        } else {
+            DrawCharInCell(dc, glyph.first, left, position, y, h);
+            if (glyph.count == 2) DrawCharInCell(dc, glyph.second, left, position, y, h);
+            advance = width;
+        }
+        position = left;
+    }
+}
+
+// Shared by every one-call drawing of the run; never held across calls.
+std::vector<char16_t> drawBuffer;
+
+void DrawConverted(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+    const int adjustment = ToDisplayChars(bytes, count, drawBuffer, CurrentDisplayMode());
+    const auto* chars = reinterpret_cast<const wchar_t*>(drawBuffer.data());
+    const int length = std::min(count + adjustment, lstrlenW(chars));
+    RECT box{x, y, x + w, y + h};
+    DrawTextW(static_cast<HDC>(view->dc), chars, length, &box, kCellFormat);
+}
+
+}  // namespace
+
+void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+    if (program.settings.font.FontAsciiBase == kUnicodeAsciiBase) {
+        DrawCells(view, bytes, count, x, y, w, h);
+    } else {
+        DrawConverted(view, bytes, count, x, y, w, h);
+    }
+}

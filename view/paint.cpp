@@ -1,0 +1,152 @@
+// Painting the Reading view: the rows that fit, with their first words set
+// apart in hanging rows, rules as thin lines, and a highlighted range drawn
+// blue on yellow over them.
+#include <algorithm>
+#include <vector>
+
+#include "app/program.h"
+#include "store/char_widths.h"
+#include "view/paint_plan.h"
+#include "view/reading_view.h"
+#include "view/style_font.h"
+
+namespace {
+
+constexpr COLORREF kHighlightText = RGB(0, 0, 255);
+constexpr COLORREF kHighlightBack = RGB(255, 255, 0);
+
+HDC ViewDc(const ViewState* view) { return static_cast<HDC>(view->dc); }
+
+unsigned RowStyle(const ViewRow& row) { return IsRuleRecord(row.attr) ? 1u : row.attr & kStyleKeyMask; }
+
+void DrawRule(HDC dc, const ViewRow& row, int y) {
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    const int middle = y + row.height / 2;
+    Rectangle(dc, row.x, middle, row.x + row.width, middle + 1);
+    SelectObject(dc, previous);
+}
+
+// Shared by the one-call drawings of first words; never held across calls.
+std::vector<char16_t> wordBuffer;
+
+void DrawConvertedWord(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+    const int adjustment = ToDisplayChars(bytes, count, wordBuffer, CurrentDisplayMode());
+    const auto* chars = reinterpret_cast<const wchar_t*>(wordBuffer.data());
+    RECT box{x, y, x + w, y + h};
+    DrawTextW(dc, chars, std::min(count + adjustment, lstrlenW(chars)), &box,
+              DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+}
+
+// The first word of a hanging row, fitted to the indent: its byte count and width.
+int FitFirstWord(ViewState* view, const ViewRow& row, TextRun word, int& width) {
+    const uint8_t* bytes = view->text.data() + word.start;
+    int count = word.count;
+    width = row.indent;
+    if (row.attr & kAttrRightToLeft) FitByWidthTable(view->widths, bytes, width, count);
+    else FitByFont(ViewDc(view), bytes, width, count);
+    return count;
+}
+
+void DrawTextRow(ViewState* view, const ViewRow& row, int y) {
+    const RowRuns runs = SplitRow(view->text, row);
+    const uint8_t* text = view->text.data();
+    if (row.indent != 0) {
+        int width = 0;
+        const int count = FitFirstWord(view, row, runs.word, width);
+        const int x = FirstWordX(row, width);
+        if (row.attr & kAttrRightToLeft) DrawRun(view, text + runs.word.start, count, x, y, width, row.height);
+        else DrawConvertedWord(ViewDc(view), text + runs.word.start, count, x, y, width, row.height);
+    }
+    DrawRun(view, text + runs.rest.start, runs.rest.count, row.x, y, row.width, row.height);
+}
+
+void HighlightRun(ViewState* view, TextRun run, int x, int y, const ViewRow& row) {
+    const HighlightPart part = FindHighlightPart(*view, view->widths, run, x);
+    if (!part.draw) return;
+    HDC dc = ViewDc(view);
+    RECT area{part.x, y - 1, part.x + part.width, y + row.height + 1};
+    HBRUSH yellow = CreateSolidBrush(kHighlightBack);
+    FillRect(dc, &area, yellow);
+    DeleteObject(yellow);
+    const COLORREF text = SetTextColor(dc, kHighlightText);
+    const COLORREF back = SetBkColor(dc, kHighlightBack);
+    DrawRun(view, view->text.data() + part.start, part.count, part.x, y, part.width, row.height);
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
+}
+
+void HighlightTextRow(ViewState* view, const ViewRow& row, int y) {
+    const RowRuns runs = SplitRow(view->text, row);
+    if (row.indent != 0 && (row.attr & kAttrRightToLeft)) {
+        HDC dc = ViewDc(view);
+        int width = 0;
+        const int count = FitFirstWord(view, row, runs.word, width);
+        const COLORREF text = SetTextColor(dc, kHighlightText);
+        const COLORREF back = SetBkColor(dc, kHighlightBack);
+        const int mode = SetBkMode(dc, OPAQUE);
+        DrawConvertedWord(dc, view->text.data() + runs.word.start, count, FirstWordX(row, width), y, width, row.height);
+        SetBkMode(dc, mode);
+        SetTextColor(dc, text);
+        SetBkColor(dc, back);
+    } else if (row.indent != 0) {
+        HighlightRun(view, runs.word, row.x - row.indent, y, row);
+    }
+    HighlightRun(view, runs.rest, row.x, y, row);
+}
+
+bool CanPaint(const ViewState* view) {
+    return view != nullptr && !view->text.empty() && view->rowCount > 0 && !view->rows.empty();
+}
+
+}  // namespace
+
+int PaintView(ViewState* view, bool erase) {
+    if (!CanPaint(view)) return -1;
+    HDC dc = ViewDc(view);
+    const PaintPlan plan = PlanPaint(*view, true);
+    view->rowsOnPage = plan.rowsOnPage;
+    const COLORREF colour = GetTextColor(dc);
+    const ViewRow& first = view->rows[plan.rows.empty() ? 0 : plan.rows.front().index];
+    unsigned style = RowStyle(first);
+    HFONT previous = SelectStyleFont(view, style | kSelectWithColour);
+    if (erase) {
+        RECT box{view->left, view->top, view->left + view->width, view->top + view->height};
+        FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    for (const PlacedRow& placed : plan.rows) {
+        const ViewRow& row = view->rows[placed.index];
+        if (IsRuleRecord(row.attr)) {
+            DrawRule(dc, row, placed.y);
+            continue;
+        }
+        if (RowStyle(row) != style) {
+            style = RowStyle(row);
+            SelectStyleFont(view, style | kSelectWithColour);
+        }
+        DrawTextRow(view, row, placed.y);
+    }
+    SelectObject(dc, previous);
+    SetTextColor(dc, colour);
+    if (view->highlightStart != 0 || view->highlightEnd != 0) return PaintHighlight(view);
+    view->nextPaintRow = plan.nextRow;
+    return 0;
+}
+
+int PaintHighlight(ViewState* view) {
+    if (!CanPaint(view)) return -1;
+    const PaintPlan plan = PlanPaint(*view, false);
+    const ViewRow& first = view->rows[plan.rows.empty() ? 0 : plan.rows.front().index];
+    unsigned style = RowStyle(first);
+    HFONT previous = SelectStyleFont(view, style);
+    for (const PlacedRow& placed : plan.rows) {
+        const ViewRow& row = view->rows[placed.index];
+        if (IsRuleRecord(row.attr) || !RowMeetsHighlight(*view, row)) continue;
+        if (RowStyle(row) != style) {
+            style = RowStyle(row);
+            SelectStyleFont(view, style);
+        }
+        HighlightTextRow(view, row, placed.y);
+    }
+    SelectObject(ViewDc(view), previous);
+    return 0;
+}

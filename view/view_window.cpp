@@ -1,0 +1,83 @@
+// The Reading view inside the main window: scrolling and click paging, the
+// scroll bar, painting the client area and following the window's size.
+#include "app/program.h"
+#include "view/layout.h"
+#include "view/reading_view.h"
+#include "view/view_geometry.h"
+
+int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp) {
+    return ScrollView(view, delta, redrawMode, clamp, [](ViewState& v) { return PaintView(&v, true); });
+}
+
+void UpdateScrollBar(HWND window) {
+    if (!HasScrollBar(program.settings.Flags) || program.view == nullptr) return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = program.view->maxRow;
+    info.nPos = program.view->topRow;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+}
+
+int ClickPage(HWND window, ViewState* view, int x, int y, int redrawMode) {
+    if (view == nullptr) return 0;
+    const ClickPageDecision decision = DecideClickPage(*view, program.settings.Flags, program.gutter, x, y);
+    if (!decision.page) return 0;
+    ScrollView(view, decision.delta, redrawMode, true);
+    UpdateScrollBar(window);
+    return 1;
+}
+
+static int ToolbarHeight() {
+    if (program.toolbar == nullptr) return 0;
+    RECT toolbar;
+    GetWindowRect(program.toolbar, &toolbar);
+    return toolbar.bottom - toolbar.top;
+}
+
+void PaintWindow(HDC dc, HWND window, unsigned flags) {
+    PAINTSTRUCT paint{};
+    HDC target = dc != nullptr ? dc : BeginPaint(window, &paint);
+    if (flags & kPaintClearClient) {
+        RECT client;
+        GetClientRect(window, &client);
+        if (program.toolbar != nullptr) client.top = ToolbarHeight() - 1;
+        FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    if ((flags & kPaintView) && program.view != nullptr) PaintView(program.view, (flags & kPaintClearClient) != 0);
+    if (dc == nullptr) EndPaint(window, &paint);
+}
+
+void RepaintView(HWND window, unsigned flags) {
+    if (window == nullptr) window = program.mainWindow;
+    HDC dc = GetDC(window);
+    PaintWindow(dc, window, flags);
+    ReleaseDC(window, dc);
+    UpdateScrollBar(window);
+}
+
+// Shrinks a size by twice the gutter, when it is larger than that.
+static int LessGutter(int size, int gutter) { return size > 2 * gutter ? size - 2 * gutter : size; }
+
+void OnViewSize(HWND window, int clientWidth, int clientHeight) {
+    const int gutter = program.gutter;
+    int width = LessGutter(clientWidth, gutter);
+    int height = LessGutter(clientHeight, gutter);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    // Shrunk like the view box at creation: g off the near edge, 2g off the far one.
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    program.pickerWidth = outerWidth > 2 * gutter ? outerWidth - 3 * gutter : outerWidth;
+    program.pickerHeight = outerHeight > 2 * gutter ? outerHeight - 3 * gutter : outerHeight;
+    ViewState* view = program.view;
+    if (view == nullptr || (width == view->width && height == view->height)) return;
+    if (program.toolbar != nullptr) {
+        const int toolbarHeight = ToolbarHeight();
+        MoveWindow(program.toolbar, 0, 0, width, toolbarHeight, TRUE);
+        height -= toolbarHeight;
+    }
+    ResizeView(view, width, height);
+    UpdateScrollBar(window);
+}
