@@ -6,4 +6,5 @@ list(APPEND VELMORA_WIN32_TESTS
 list(APPEND VELMORA_E2E_TESTS
   tests/app/e2e_fixture.cpp
   tests/app/startup_e2e_test.cpp
+  tests/app/reading_e2e_test.cpp
 )
