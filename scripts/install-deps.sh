@@ -25,6 +25,18 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
 fi
 
+# Wine draws the caption buttons with the Marlett font. Only that one file of
+# the fonts-wine package is wanted: all of it would replace the Hebrew-capable
+# "MS Sans Serif" with a raster font.
+marlett=build/fonts/marlett.ttf
+if [ ! -f "$marlett" ]; then
+    work=$(mktemp -d)
+    (cd "$work" && apt-get download fonts-wine >/dev/null 2>&1 && dpkg-deb -x fonts-wine_*.deb .)
+    mkdir -p build/fonts
+    cp "$work/usr/share/wine/fonts/marlett.ttf" "$marlett"
+    rm -rf "$work"
+fi
+
 # The lock file pins morphhb; install again only when it changed.
 if [ ! -f node_modules/morphhb/wlc/Gen.xml ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
     npm ci --no-audit --no-fund

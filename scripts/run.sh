@@ -17,6 +17,13 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target Velmora
 exe=build/win64/Velmora.exe
 
+# A new prefix is made by the first start; give it the caption buttons' font.
+prefix=${WINEPREFIX:-$HOME/.wine}
+[ -d "$prefix/drive_c/windows/Fonts" ] || WINEDEBUG=-all wineboot -i </dev/null >/dev/null 2>&1
+if [ ! -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ] && [ -f build/fonts/marlett.ttf ]; then
+    cp build/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe"
 fi

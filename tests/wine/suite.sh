@@ -31,6 +31,8 @@ prepare_prefix() {
     quiet wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
     quiet wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
     quiet wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f
+    marlett="$(dirname "$0")/../../build/fonts/marlett.ttf"
+    if [ -f "$marlett" ]; then cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"; fi
     quiet wineserver -k || true
     touch "$state/prefix-ready"
 }
