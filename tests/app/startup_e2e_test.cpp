@@ -147,3 +147,77 @@ TEST_F(VelmoraEndToEnd, TheScrollBarStandsWhereFlagsSay) {
         Stop();
     }
 }
+
+namespace {
+
+// The message box of the program, if one is open: a dialog window of its
+// process with the given caption.
+HWND FindMessageBox(DWORD processId, const wchar_t* caption) {
+    HWND box = nullptr;
+    while ((box = FindWindowExW(nullptr, box, L"#32770", caption)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(box, &owner);
+        if (owner == processId) return box;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(VelmoraEndToEnd, APinnedArticleThatCannotBeLoadedShowsResourceNotFound) {
+    PinArticle(70, 5);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring exe(path);
+    exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"Velmora.exe";
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &run.process));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(run.process.dwProcessId, L"Error")) != nullptr; }));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return (run.window = FindWindowW(L"Velmora", L"Velmora")) != nullptr; }));
+    Stop();
+    EXPECT_EQ(Lesson(), 70u);
+    EXPECT_TRUE(Flags() & 0x4);
+}
+
+TEST_F(VelmoraEndToEnd, AnUnpinnedArticleOutOfRangeBecomesThisWeek) {
+    WriteDword(L"Lesson", 70);
+    Start();
+    Stop();
+    EXPECT_EQ(Lesson(), ThisWeekArticleToday());
+}
+
+namespace {
+
+void PressWithControl(WORD key) {
+    INPUT inputs[4] = {};
+    for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = VK_CONTROL;
+    inputs[1].ki.wVk = key;
+    inputs[2].ki.wVk = key;
+    inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs[3].ki.wVk = VK_CONTROL;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+}  // namespace
+
+TEST_F(VelmoraEndToEnd, AcceleratorsReachTheirCommandsThroughTheMessageLoop) {
+    PinArticle(12);
+    Start();
+    SetForegroundWindow(run.window);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run.window; }));
+    PressWithControl('N');
+    PressWithControl('N');
+    PressWithControl('Q');
+    ASSERT_EQ(WaitForSingleObject(run.process.hProcess, 10000), WAIT_OBJECT_0) << "Ctrl+Q did not close the window";
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(run.process.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(Lesson(), 14u);
+}

@@ -5,6 +5,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/calendar/this_week_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
+  tests/calendar/current_article_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
 )

@@ -1,0 +1,62 @@
+// The out-of-memory rule: a refused allocation shows its message, saves the
+// settings, posts the quit message and returns nothing.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <thread>
+
+#include "app/program.h"
+#include "tests/support/scratch_registry.h"
+#include "tests/support/wait.h"
+
+namespace {
+
+// Waits for the thread's message box and answers it, keeping its text.
+void AnswerMessageBox(DWORD threadId, std::wstring& text) {
+    HWND box = nullptr;
+    WaitUntil([&] {
+        box = FindWindowW(L"#32770", L"Error");
+        DWORD owner = 0;
+        return box != nullptr && GetWindowThreadProcessId(box, &owner) == threadId;
+    });
+    if (box == nullptr) return;
+    wchar_t buffer[128] = {};
+    GetDlgItemTextW(box, 0xFFFF, buffer, 128);
+    text = buffer;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace
+
+TEST(AllocOrQuit, ARefusedAllocationReportsSavesAndQuits) {
+    ClearProgramKeys();
+    program = ProgramState{};
+    program.instance = GetModuleHandleW(nullptr);
+    program.settings.Flags = 0xD1140840;
+    program.settings.Lesson = 9;
+    std::wstring text;
+    std::thread answer(AnswerMessageBox, GetCurrentThreadId(), std::ref(text));
+    void* block = AllocOrQuit(SIZE_MAX / 2);
+    answer.join();
+    EXPECT_EQ(block, nullptr);
+    EXPECT_EQ(text, L"There is not enough memory, aborting");
+    MSG message;
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 0u);
+    EXPECT_EQ(ReadDword(L"Flags"), 0xD1140840u);
+    EXPECT_EQ(ReadDword(L"Lesson"), 9u);
+    ClearProgramKeys();
+}
+
+TEST(AllocOrQuit, AnAllocationThatSucceedsIsUsable) {
+    auto* block = static_cast<uint8_t*>(AllocOrQuit(4096));
+    ASSERT_NE(block, nullptr);
+    block[0] = 1;
+    block[4095] = 2;
+    FreeBlock(block);
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
