@@ -94,3 +94,4 @@ gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
 
 set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine)
+include(${CMAKE_SOURCE_DIR}/tests/bench/bench.cmake)

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Builds the benchmark programs and runs them: the layout natively (optimised,
+# without sanitizers), the view and the start-up under Wine in the win64 build's
+# private prefix and display. Prints one table; times are in milliseconds.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+
+mkdir -p build
+log=build/bench-build.log
+: >"$log"
+quiet() {
+    "$@" >>"$log" 2>&1 || { echo "FAILED: $* (see $log)" >&2; tail -n 20 "$log" >&2; exit 1; }
+}
+
+echo "Building the benchmarks (log: $log)..."
+quiet cmake --preset native
+quiet cmake --build --preset native --target layout_bench
+quiet cmake --preset win64
+quiet cmake --build --preset win64 --target view_bench startup_bench Velmora
+
+suite=tests/wine/suite.sh
+win=build/win64
+quiet $suite start $win
+trap '$suite stop $win >/dev/null 2>&1 || true' EXIT
+
+echo
+echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
+     "load average $(cut -d' ' -f1-3 /proc/loadavg); $(wine --version 2>/dev/null || echo 'wine ?')"
+printf '%-46s %5s %11s %11s %11s\n' "Measured (ms)" runs median min max
+build/native/layout_bench
+$suite run $win $win/view_bench.exe
+$suite run $win $win/startup_bench.exe

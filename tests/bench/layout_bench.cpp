@@ -1,0 +1,67 @@
+// Times the portable layout of the largest article natively: the block is
+// read from the generated library, expanded with UnCompress and laid out at
+// 600 px over the test measurer's fixed widths, many times in a row.
+//
+//   layout_bench [GENERATED_DIR] [RUNS]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/bench/bench_stats.h"
+#include "tests/view/view_test_support.h"
+#include "view/layout.h"
+
+namespace {
+
+constexpr int kLargestArticle = 35;
+constexpr int kBoxWidth = 600;
+constexpr int kBoxHeight = 800;
+
+// The decoded text of an article block file, or an empty text.
+ArticleText ReadArticle(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> block((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (block.size() < kBlockHeaderSize) return {};
+    const unsigned payloadLength = (block[0] << 8) | block[1];
+    int error = 0;
+    return UnCompress(block.data() + kPayloadOffset, block.size() - kPayloadOffset, payloadLength, &error);
+}
+
+double MillisSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string folder = argc > 1 ? argv[1] : VELMORA_GENERATED_DIR;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 1000;
+    const std::string path = folder + "/article_" + std::to_string(kArticleResourceBase + kLargestArticle) + ".bin";
+    const ArticleText text = ReadArticle(path);
+    if (text.empty()) {
+        std::fprintf(stderr, "cannot read or decode %s\n", path.c_str());
+        return 1;
+    }
+    ViewState view = MakeView(0, 0, kBoxWidth, kBoxHeight);
+    FakeMeasurer measurer;
+    std::vector<double> millis;
+    for (int run = 0; run < runs; ++run) {
+        ArticleText copy = text;
+        measurer.selected.clear();
+        const auto start = std::chrono::steady_clock::now();
+        const int result = LayoutArticle(&view, measurer, std::move(copy), true);
+        millis.push_back(MillisSince(start));
+        if (result != 0) {
+            std::fprintf(stderr, "layout failed: %d\n", result);
+            return 1;
+        }
+    }
+    std::printf("# article %d: %zu bytes of text, %d rows at %d px (fixed-width measurer)\n", kLargestArticle,
+                text.size(), view.totalRows, kBoxWidth);
+    PrintSummary("layout, native -O2, fixed widths", millis);
+    return 0;
+}

@@ -1,0 +1,140 @@
+// Times start-up under the same conditions for Velmora.exe and for the
+// system's notepad.exe: from creating the process to Velmora's first painted
+// article (text ink in the view area on the screen), and to Notepad's window
+// being visible. Each program is started, timed and closed several times.
+//
+//   startup_bench [RUNS]
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+#include "tests/bench/bench_stats.h"
+#include "tests/support/scratch_registry.h"
+#include "tests/support/screen_capture.h"
+#include "tests/support/velmora_process.h"
+#include "tests/support/wait.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 30000;
+constexpr DWORD kLargestArticle = 35;
+
+std::wstring VelmoraCommandLine() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return L"\"" + folder + L"Velmora.exe\"";
+}
+
+bool Launch(std::wstring commandLine, PROCESS_INFORMATION& process) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+}
+
+double MillisSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+HWND VisibleWindow(const wchar_t* className, const wchar_t* title) {
+    HWND window = FindWindowW(className, title);
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+// The view area below the toolbar is painted: mostly white (erased), with
+// text ink on at least one pixel in two hundred. An unpainted window is not
+// white, so it does not pass.
+bool ShowsArticle(HWND window) {
+    HWND toolbar = FindWindowExW(window, nullptr, TOOLBARCLASSNAMEW, nullptr);
+    RECT bar{};
+    if (toolbar != nullptr) GetWindowRect(toolbar, &bar);
+    const Capture capture = CaptureClient(window);
+    const RECT area{0, bar.bottom - bar.top, capture.width, capture.height};
+    const int total = (area.right - area.left) * (area.bottom - area.top);
+    if (total <= 0) return false;
+    const int ink = capture.CountInk(area);
+    return total - ink > total / 2 && ink > total / 200;
+}
+
+// A fresh start of the reader in a 640x480 window on the largest article.
+void PrepareVelmoraSettings() {
+    ClearProgramKeys();
+    UseTestFont();
+    WriteDword(L"Left", 0);
+    WriteDword(L"Top", 0);
+    WriteDword(L"Width", 640);
+    WriteDword(L"Height", 480);
+    WriteDword(L"Lesson", kLargestArticle);
+    WriteDword(L"LastPosition", 0);
+    WriteDword(L"Flags", kDefaultFlags | kFlagPinnedArticle);
+}
+
+// Milliseconds to the first painted article, or -1 on failure or timeout.
+double TimeVelmora() {
+    PrepareVelmoraSettings();
+    VelmoraRun run;
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    if (!Launch(VelmoraCommandLine(), run.process)) return -1;
+    const bool shown = WaitUntil([&] {
+        run.window = VisibleWindow(L"Velmora", L"Velmora");
+        return run.window != nullptr && ShowsArticle(run.window);
+    }, kTimeoutMs);
+    const double millis = MillisSince(start);
+    if (!shown || StopVelmora(run) != 0) {
+        KillVelmora(run);
+        return -1;
+    }
+    return millis;
+}
+
+// Milliseconds to Notepad's visible window, or -1 on failure or timeout.
+double TimeNotepad() {
+    PROCESS_INFORMATION process{};
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    if (!Launch(L"notepad.exe", process)) return -1;
+    HWND window = nullptr;
+    const bool shown = WaitUntil([&] { return (window = VisibleWindow(L"Notepad", nullptr)) != nullptr; }, kTimeoutMs);
+    const double millis = MillisSince(start);
+    if (shown) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return shown ? millis : -1;
+}
+
+// Runs a timing several times; false when any run failed.
+bool Repeat(const char* name, double (*timeOnce)(), int runs) {
+    std::vector<double> millis;
+    for (int run = 0; run < runs; ++run) {
+        const double value = timeOnce();
+        if (value < 0) {
+            std::fprintf(stderr, "%s: run %d failed or timed out\n", name, run + 1);
+            return false;
+        }
+        millis.push_back(value);
+    }
+    PrintSummary(name, millis);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 7;
+    const bool velmora = Repeat("start to first painted article, Velmora.exe", TimeVelmora, runs);
+    const bool notepad = Repeat("start to visible window, notepad.exe", TimeNotepad, runs);
+    return velmora && notepad ? 0 : 1;
+}

@@ -1,0 +1,129 @@
+// Times the Reading view on a memory device context with a real font: the
+// largest article is loaded from this program's resources and laid out at
+// 600 px with the GDI layout (the first layout of a new view, which creates
+// the fonts and measures their width tables, apart from the following ones),
+// then one page of it is painted again and again.
+//
+//   view_bench [RUNS]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/program.h"
+#include "store/article_resource.h"
+#include "tests/bench/bench_stats.h"
+#include "view/reading_view.h"
+#include "view/style_font.h"
+
+namespace {
+
+constexpr int kLargestArticle = 35;
+constexpr RECT kBox{0, 0, 600, 800};
+constexpr int kFirstLayoutRuns = 20;
+
+double Millis(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+// The settings the program would read: the test font and the default flags.
+void UseTestSettings() {
+    program.instance = GetModuleHandleW(nullptr);
+    FontSettings& font = program.settings.font;
+    const wchar_t face[] = L"Ezra SIL";
+    for (size_t i = 0; i < sizeof(face) / sizeof(face[0]); ++i) font.FontName[i] = static_cast<char16_t>(face[i]);
+    font.FontSize = 20;
+    font.FontAsciiBase = 0x5D0;
+    program.settings.Flags = kDefaultFlags;
+}
+
+// A 32-bit bitmap of the box's size selected into a memory context.
+HDC CreatePageDc() {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kBox.right;
+    info.bmiHeader.biHeight = -kBox.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    SelectObject(dc, CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ReleaseDC(nullptr, screen);
+    return dc;
+}
+
+// Lays out a copy of the text and returns the time in milliseconds; ends the
+// program when the layout fails, as no figure would mean anything then.
+double TimeLayout(ViewState* view, const ArticleText& text) {
+    ArticleText copy = text;
+    const LARGE_INTEGER start = Now();
+    const int result = LayoutArticle(view, std::move(copy), true);
+    const double millis = Millis(start);
+    if (result != 0) {
+        std::fprintf(stderr, "layout failed: %d\n", result);
+        std::exit(1);
+    }
+    return millis;
+}
+
+void PrintFace(ViewState* view) {
+    HDC dc = static_cast<HDC>(view->dc);
+    HFONT previous = SelectStyleFont(view, 1);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    SelectObject(dc, previous);
+    std::printf("# font in use: %ls, 20 pt; article %d: %zu bytes of text, %d rows at %ld px\n", face, kLargestArticle,
+                view->text.size(), view->totalRows, kBox.right);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 200;
+    UseTestSettings();
+    int error = 0;
+    const ArticleText text = LoadArticleResource(kLargestArticle, &error);
+    if (text.empty()) {
+        std::fprintf(stderr, "article %d did not load: %d\n", kLargestArticle, error);
+        return 1;
+    }
+    HDC dc = CreatePageDc();
+    // Each new view creates its fonts and measures their width tables again.
+    std::vector<double> first;
+    for (int run = 0; run < kFirstLayoutRuns; ++run) {
+        ViewState* view = CreateView(dc, &kBox, program.settings.font, 100);
+        first.push_back(TimeLayout(view, text));
+        DestroyView(view, true);
+    }
+    ViewState* view = CreateView(dc, &kBox, program.settings.font, 100);
+    first.push_back(TimeLayout(view, text));
+    std::vector<double> again;
+    std::vector<double> paints;
+    for (int run = 0; run < runs; ++run) again.push_back(TimeLayout(view, text));
+    for (int run = 0; run < runs; ++run) {
+        view->topRow = 0;
+        const LARGE_INTEGER start = Now();
+        PaintView(view, true);
+        GdiFlush();
+        paints.push_back(Millis(start));
+    }
+    PrintFace(view);
+    PrintSummary("layout, Wine GDI, first in the process", {first.front()});
+    PrintSummary("layout, Wine GDI, first of a new view", std::vector<double>(first.begin() + 1, first.end()));
+    PrintSummary("layout, Wine GDI, following", again);
+    PrintSummary("PaintView 600x800 page, erase on", paints);
+    DestroyView(view, true);
+    return 0;
+}
