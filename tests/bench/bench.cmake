@@ -1,6 +1,6 @@
 # Benchmark programs, built with everything else so that they keep compiling,
-# and run by scripts/bench.sh; ctest
-# never runs them and they assert nothing about time.
+# and run by scripts/bench.sh; ctest never runs them and they assert nothing
+# about time.
 if(NOT CMAKE_CROSSCOMPILING)
   # The portable sources compiled once more for the layout benchmark, optimised
   # and without the sanitizers the rest of this build carries: the directory's
