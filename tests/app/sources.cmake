@@ -2,6 +2,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/app/input_map_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
+  tests/app/main_window_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/app/e2e_fixture.cpp
