@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
-#include "tests/settings/scratch_registry.h"
+#include "tests/support/scratch_registry.h"
 #include "view/reading_view.h"
 
 namespace {
@@ -18,6 +19,23 @@ constexpr const wchar_t* kAllValues[] = {L"FontName", L"FontSize", L"FontAsciiBa
 std::u16string FontName() { return program.settings.font.FontName; }
 std::string SearchString() { return program.settings.SearchString; }
 
+std::vector<BYTE> BytesOf(const void* data, size_t size) {
+    const auto* bytes = static_cast<const BYTE*>(data);
+    return std::vector<BYTE>(bytes, bytes + size);
+}
+
+std::vector<BYTE> DwordBytes(DWORD value) { return BytesOf(&value, sizeof value); }
+
+std::string Narrow(const wchar_t* name) { return testing::PrintToString(std::wstring(name)); }
+
+// A value's type and bytes, to compare what is stored before and after.
+struct StoredValue {
+    DWORD type;
+    std::optional<std::vector<BYTE>> data;
+    bool operator==(const StoredValue&) const = default;
+};
+StoredValue ReadStored(const wchar_t* name) { return {ValueType(name), ReadData(name)}; }
+
 ViewState* MakeView(uint16_t topRow) {
     ViewState* view = CreateView(nullptr, nullptr, program.settings.font, 0);
     if (view != nullptr) view->topRow = topRow;
@@ -27,10 +45,10 @@ ViewState* MakeView(uint16_t topRow) {
 }  // namespace
 
 // Each test starts as the program does: zero-filled state, an empty hive.
-class SettingsStore : public ScratchRegistry {
+class SettingsStore : public ::testing::Test {
 protected:
     void SetUp() override {
-        ScratchRegistry::SetUp();
+        ASSERT_TRUE(ClearProgramKeys());
         program = ProgramState{};
         program.instance = GetModuleHandleW(nullptr);
     }
@@ -43,7 +61,7 @@ protected:
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
-        ScratchRegistry::TearDown();
+        ASSERT_TRUE(ClearProgramKeys());
     }
 };
 
@@ -61,11 +79,11 @@ TEST_F(SettingsStore, FirstRunTakesEveryDefault) {
 }
 
 TEST_F(SettingsStore, ReadsStoredIntegers) {
-    StoreDword(L"FontSize", 12);
-    StoreDword(L"FontAsciiBase", 224);
-    StoreDword(L"LastPosition", 0x12345);
-    StoreDword(L"Flags", 0x80000844);
-    StoreDword(L"Lesson", 0x10003);
+    WriteDword(L"FontSize", 12);
+    WriteDword(L"FontAsciiBase", 224);
+    WriteDword(L"LastPosition", 0x12345);
+    WriteDword(L"Flags", 0x80000844);
+    WriteDword(L"Lesson", 0x10003);
     LoadSettings();
     const Settings& settings = program.settings;
     EXPECT_EQ(settings.font.FontSize, 12);
@@ -76,9 +94,9 @@ TEST_F(SettingsStore, ReadsStoredIntegers) {
 }
 
 TEST_F(SettingsStore, ReadsIntegersStoredAsText) {
-    StoreText(L"FontSize", L"25");
-    StoreText(L"FontAsciiBase", L"2x");
-    StoreText(L"Lesson", L"");
+    WriteString(L"FontSize", L"25");
+    WriteString(L"FontAsciiBase", L"2x");
+    WriteString(L"Lesson", L"");
     LoadSettings();
     EXPECT_EQ(program.settings.font.FontSize, 25);
     EXPECT_EQ(program.settings.font.FontAsciiBase, 2 * 10 + ('x' - '0'));
@@ -101,9 +119,9 @@ TEST_F(SettingsStore, FontNameIsCutTo31Characters) {
         SCOPED_TRACE(c.label);
         program.settings.font = FontSettings{};
         if (c.data.empty()) {
-            Store(L"FontName", REG_SZ, forty.c_str(), (forty.size() + 1) * 2);
+            WriteValue(L"FontName", REG_SZ, forty.c_str(), (forty.size() + 1) * 2);
         } else {
-            Store(L"FontName", REG_SZ, c.data.data(), c.data.size());
+            WriteValue(L"FontName", REG_SZ, c.data.data(), c.data.size());
         }
         LoadSettings();
         EXPECT_EQ(FontName(), c.expected);
@@ -127,7 +145,7 @@ TEST_F(SettingsStore, SearchStringIsCutTo33Bytes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         std::memset(program.settings.SearchString, 'Z', sizeof program.settings.SearchString);
-        Store(L"SearchString", REG_BINARY, c.data.data(), c.data.size());
+        WriteValue(L"SearchString", REG_BINARY, c.data.data(), c.data.size());
         LoadSettings();
         EXPECT_EQ(SearchString(), c.expected);
     }
@@ -139,8 +157,8 @@ TEST_F(SettingsStore, EmptyStoredTextsAreNotTaken) {
     std::memcpy(program.settings.SearchString, "kept", 5);
     for (const std::string& data : {std::string(), std::string(2, '\0'), std::string("\0\0a\0", 4)}) {
         SCOPED_TRACE(data.size());
-        Store(L"FontName", REG_SZ, data.data(), data.size());
-        Store(L"SearchString", REG_BINARY, data.data(), data.size());
+        WriteValue(L"FontName", REG_SZ, data.data(), data.size());
+        WriteValue(L"SearchString", REG_BINARY, data.data(), data.size());
         LoadSettings();
         EXPECT_EQ(FontName(), u"Keter");
         EXPECT_EQ(SearchString(), "kept");
@@ -150,28 +168,24 @@ TEST_F(SettingsStore, EmptyStoredTextsAreNotTaken) {
 TEST_F(SettingsStore, SavingDefaultsWritesFlagsAndAsciiBaseOnly) {
     LoadSettings();
     SaveSettingsAndQuit();
-    const StoredValue flags = ReadStored(L"Flags");
-    EXPECT_EQ(flags.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(flags.data, DwordBytes(0xD1140040));
-    const StoredValue asciiBase = ReadStored(L"FontAsciiBase");
-    EXPECT_EQ(asciiBase.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(asciiBase.data, DwordBytes(1488));
+    EXPECT_EQ(ReadDword(L"Flags"), 0xD1140040u);
+    EXPECT_EQ(ReadDword(L"FontAsciiBase"), 1488u);
     for (const wchar_t* name : {L"FontName", L"FontSize", L"SearchString", L"Lesson", L"LastPosition"}) {
         SCOPED_TRACE(Narrow(name));
-        EXPECT_FALSE(ReadStored(name).found);
+        EXPECT_EQ(ValueType(name), static_cast<DWORD>(REG_NONE));
     }
 }
 
 // Empty texts and zero numbers are not written: the stored ones stay. Flags
 // is written whatever it holds.
 TEST_F(SettingsStore, SavingKeepsStoredValuesForEmptySettings) {
-    StoreText(L"FontName", L"Keter YG");
-    StoreDword(L"FontSize", 20);
-    StoreDword(L"FontAsciiBase", 224);
-    StoreDword(L"LastPosition", 44);
-    StoreDword(L"Flags", 0xD1140040);
-    StoreDword(L"Lesson", 9);
-    Store(L"SearchString", REG_BINARY, "old", 4);
+    WriteString(L"FontName", L"Keter YG");
+    WriteDword(L"FontSize", 20);
+    WriteDword(L"FontAsciiBase", 224);
+    WriteDword(L"LastPosition", 44);
+    WriteDword(L"Flags", 0xD1140040);
+    WriteDword(L"Lesson", 9);
+    WriteValue(L"SearchString", REG_BINARY, "old", 4);
     std::vector<StoredValue> before;
     for (const wchar_t* name : kAllValues) before.push_back(ReadStored(name));
 
@@ -180,10 +194,9 @@ TEST_F(SettingsStore, SavingKeepsStoredValuesForEmptySettings) {
         SCOPED_TRACE(Narrow(kAllValues[i]));
         const StoredValue after = ReadStored(kAllValues[i]);
         if (std::wstring(kAllValues[i]) == L"Flags") {
-            EXPECT_EQ(after.data, DwordBytes(0));
+            EXPECT_EQ(ReadDword(L"Flags"), 0u);
         } else {
-            EXPECT_EQ(after.type, before[i].type);
-            EXPECT_EQ(after.data, before[i].data);
+            EXPECT_EQ(after, before[i]);
         }
     }
 }
@@ -215,24 +228,23 @@ TEST_F(SettingsStore, SavingWritesEverySetValue) {
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(Narrow(e.name));
-        const StoredValue stored = ReadStored(e.name);
-        EXPECT_EQ(stored.type, e.type);
-        EXPECT_EQ(stored.data, e.data);
+        EXPECT_EQ(ValueType(e.name), e.type);
+        EXPECT_EQ(ReadData(e.name), e.data);
     }
     EXPECT_EQ(program.view, nullptr) << "the view is destroyed";
 }
 
 // The position written is the view's top row, and only while the view exists.
 TEST_F(SettingsStore, LastPositionComesFromTheView) {
-    StoreDword(L"LastPosition", 44);
+    WriteDword(L"LastPosition", 44);
     program.settings.LastPosition = 7;
     SaveSettingsAndQuit();
-    EXPECT_EQ(ReadStored(L"LastPosition").data, DwordBytes(44));
+    EXPECT_EQ(ReadDword(L"LastPosition"), 44u);
 
     program.view = MakeView(3);
     ASSERT_NE(program.view, nullptr);
     SaveSettingsAndQuit();
-    EXPECT_EQ(ReadStored(L"LastPosition").data, DwordBytes(3));
+    EXPECT_EQ(ReadDword(L"LastPosition"), 3u);
 }
 
 TEST_F(SettingsStore, SaveThenLoadGivesTheSameRecord) {

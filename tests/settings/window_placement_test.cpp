@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "settings/settings_store.h"
-#include "tests/settings/scratch_registry.h"
+#include "tests/support/scratch_registry.h"
 
 namespace {
 
@@ -50,20 +51,17 @@ bool Inside(const RECT& inner, const RECT& outer) {
 }
 
 int32_t StoredInt(const wchar_t* name) {
-    const StoredValue value = ReadStored(name);
-    EXPECT_TRUE(value.found) << Narrow(name);
-    EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD)) << Narrow(name);
-    int32_t number = 0;
-    if (value.data.size() == sizeof number) std::memcpy(&number, value.data.data(), sizeof number);
-    return number;
+    const std::optional<DWORD> value = ReadDword(name);
+    EXPECT_TRUE(value) << testing::PrintToString(std::wstring(name)) << " is not a stored DWORD";
+    return static_cast<int32_t>(value.value_or(0));
 }
 
 void StorePlacement(LONG left, LONG top, LONG width, LONG height, DWORD showCommand) {
-    StoreDword(L"Top", static_cast<DWORD>(top));
-    StoreDword(L"Left", static_cast<DWORD>(left));
-    StoreDword(L"Width", static_cast<DWORD>(width));
-    StoreDword(L"Height", static_cast<DWORD>(height));
-    StoreDword(L"showCmd", showCommand);
+    WriteDword(L"Top", static_cast<DWORD>(top));
+    WriteDword(L"Left", static_cast<DWORD>(left));
+    WriteDword(L"Width", static_cast<DWORD>(width));
+    WriteDword(L"Height", static_cast<DWORD>(height));
+    WriteDword(L"showCmd", showCommand);
 }
 
 ::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected) {
@@ -76,13 +74,14 @@ void StorePlacement(LONG left, LONG top, LONG width, LONG height, DWORD showComm
 }  // namespace
 
 // Top-level windows like the main window, created hidden at a known place.
-class WindowPlacement : public ScratchRegistry {
+class WindowPlacement : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(ClearProgramKeys()); }
     void TearDown() override {
         for (HWND window : windows_) DestroyWindow(window);
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        ScratchRegistry::TearDown();
+        ASSERT_TRUE(ClearProgramKeys());
     }
 
     HWND MakeWindow(const RECT& rect) {

@@ -5,9 +5,19 @@
 static const wchar_t kSettingsKeyPath[] = L"Software\\Tarnwick\\Velmora";
 static const wchar_t kMakerKeyPath[] = L"software\\Tarnwick";
 
-void ClearProgramKeys() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick"); }
+bool ClearProgramKeys() {
+    const LONG result = RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
 
-static void WriteValue(const wchar_t* keyPath, const wchar_t* name, DWORD type, const void* data, DWORD size) {
+bool SettingsKeyExists() {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+static void WriteValueAt(const wchar_t* keyPath, const wchar_t* name, DWORD type, const void* data, DWORD size) {
     HKEY key;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return;
@@ -17,16 +27,20 @@ static void WriteValue(const wchar_t* keyPath, const wchar_t* name, DWORD type, 
 }
 
 void WriteDword(const wchar_t* name, DWORD value, bool maker) {
-    WriteValue(maker ? kMakerKeyPath : kSettingsKeyPath, name, REG_DWORD, &value, sizeof(value));
+    WriteValueAt(maker ? kMakerKeyPath : kSettingsKeyPath, name, REG_DWORD, &value, sizeof(value));
 }
 
 void WriteString(const wchar_t* name, const std::wstring& value, bool maker) {
     const auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    WriteValue(maker ? kMakerKeyPath : kSettingsKeyPath, name, REG_SZ, value.c_str(), size);
+    WriteValueAt(maker ? kMakerKeyPath : kSettingsKeyPath, name, REG_SZ, value.c_str(), size);
 }
 
 void WriteBinary(const wchar_t* name, const std::vector<BYTE>& data) {
-    WriteValue(kSettingsKeyPath, name, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
+    WriteValueAt(kSettingsKeyPath, name, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
+}
+
+void WriteValue(const wchar_t* name, DWORD type, const void* data, size_t size, bool maker) {
+    WriteValueAt(maker ? kMakerKeyPath : kSettingsKeyPath, name, type, data, static_cast<DWORD>(size));
 }
 
 static std::optional<std::vector<BYTE>> ReadRaw(const wchar_t* name, DWORD* type) {
@@ -43,6 +57,11 @@ static std::optional<std::vector<BYTE>> ReadRaw(const wchar_t* name, DWORD* type
     }
     RegCloseKey(key);
     return result;
+}
+
+std::optional<std::vector<BYTE>> ReadData(const wchar_t* name) {
+    DWORD type = REG_NONE;
+    return ReadRaw(name, &type);
 }
 
 std::optional<DWORD> ReadDword(const wchar_t* name) {

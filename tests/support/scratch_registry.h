@@ -8,13 +8,19 @@
 #include <string>
 #include <vector>
 
-// Deletes HKCU\Software\Tarnwick with everything under it.
-void ClearProgramKeys();
+// Deletes HKCU\Software\Tarnwick with everything under it. True when it is
+// gone afterwards (also when it was not there).
+bool ClearProgramKeys();
+bool SettingsKeyExists();
 
 // Values of the settings key (or of the maker key when maker is set).
+// WriteValue stores any type with exactly size bytes of data.
 void WriteDword(const wchar_t* name, DWORD value, bool maker = false);
 void WriteString(const wchar_t* name, const std::wstring& value, bool maker = false);
 void WriteBinary(const wchar_t* name, const std::vector<BYTE>& data);
+void WriteValue(const wchar_t* name, DWORD type, const void* data, size_t size, bool maker = false);
+// The stored bytes of a value of any type, or none when it is missing.
+std::optional<std::vector<BYTE>> ReadData(const wchar_t* name);
 std::optional<DWORD> ReadDword(const wchar_t* name);
 std::optional<std::wstring> ReadString(const wchar_t* name);
 std::optional<std::vector<BYTE>> ReadBinary(const wchar_t* name);

@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/view/view_geometry_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
+  tests/view/view_gdi_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
 )

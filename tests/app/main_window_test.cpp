@@ -1,0 +1,430 @@
+// The real main window created in the test's own process, so that its menu,
+// its scroll bar and its Reading view can be read directly while keys,
+// scroll-bar codes, wheel turns, clicks and commands are sent to it.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/program.h"
+#include "app/startup.h"
+#include "calendar/current_article.h"
+#include "resources/resource.h"
+#include "store/navigation.h"
+#include "tests/support/scratch_registry.h"
+#include "view/reading_view.h"
+
+namespace {
+
+constexpr uint32_t kPinned = kFlagPinnedArticle;
+constexpr uint32_t kReverse = kFlagReverse;
+constexpr int kLongArticle = 1;
+
+uint32_t WithKeyPageStep(uint32_t flags, int step) {
+    return (flags & ~0x00700000u) | (static_cast<uint32_t>(step) << 20);
+}
+
+// The keyboard's page: half a page in step modes 2 and 4, else a page less one row.
+int KeyPage(const ViewState& view) {
+    const int mode = KeyPageStep(program.settings.Flags);
+    return mode == 2 || mode == 4 ? view.rowsOnPage / 2 : view.rowsOnPage - 1;
+}
+
+}  // namespace
+
+// Each test starts from an empty registry with the test font and a 640 x 480
+// window at the screen's corner, and opens the window with the article,
+// Flags and position it writes there.
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program = ProgramState{};
+        program.instance = GetModuleHandleW(nullptr);
+        program.gutter = 10;
+        ASSERT_TRUE(ClearProgramKeys());
+        UseTestFont();
+        WriteDword(L"Left", 0);
+        WriteDword(L"Top", 0);
+        WriteDword(L"Width", 640);
+        WriteDword(L"Height", 480);
+    }
+    void TearDown() override {
+        Close();
+        program = ProgramState{};
+        ClearProgramKeys();
+    }
+
+    // True when the window is open with its article laid out.
+    bool Open(uint16_t lesson, uint32_t flags, uint16_t position = 0) {
+        WriteDword(L"Lesson", lesson);
+        WriteDword(L"Flags", flags);
+        WriteDword(L"LastPosition", position);
+        if (FindRunningCopy() != nullptr) {
+            ADD_FAILURE() << "another main window is open";
+            return false;
+        }
+        window_ = CreateMainWindow(SW_SHOWNORMAL);
+        return window_ != nullptr && program.view != nullptr && program.view->rowCount > 0;
+    }
+
+    // Destroys the window, which saves the settings and posts the quit message.
+    void Close() {
+        if (window_ == nullptr) return;
+        EXPECT_TRUE(DestroyWindow(window_));
+        window_ = nullptr;
+        MSG message;
+        bool quit = false;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) quit = quit || message.message == WM_QUIT;
+        EXPECT_TRUE(quit);
+        EXPECT_EQ(program.view, nullptr);
+    }
+
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam = 0) {
+        return SendMessageW(window_, message, wParam, lParam);
+    }
+
+    bool ReverseChecked() { return (GetMenuState(GetMenu(window_), IDM_REVERSE, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+    // The scroll bar shows range 0..maxRow and the top row (the system keeps
+    // the thumb within the range).
+    void ExpectScrollBarFollows() {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_POS;
+        ASSERT_TRUE(GetScrollInfo(window_, SB_VERT, &info));
+        EXPECT_EQ(info.nMin, 0);
+        EXPECT_EQ(info.nMax, program.view->maxRow);
+        EXPECT_EQ(info.nPos, std::min<int>(program.view->topRow, program.view->maxRow));
+    }
+
+    ViewState& View() { return *program.view; }
+
+    // Shows the view from a row as the window would after scrolling there:
+    // painted (which sets the rows on a page) and with the scroll bar updated.
+    void MoveTo(int row) {
+        View().topRow = static_cast<uint16_t>(row);
+        PaintView(program.view, true);
+        UpdateScrollBar(window_);
+    }
+
+    HWND window_ = nullptr;
+};
+
+TEST_F(MainWindow, ReverseCheckAtStartFollowsFlags) {
+    for (const uint32_t flags : {kDefaultFlags | kPinned, kDefaultFlags | kPinned | kReverse}) {
+        SCOPED_TRACE(testing::Message() << std::hex << flags);
+        ASSERT_TRUE(Open(kLongArticle, flags));
+        EXPECT_EQ(ReverseChecked(), (flags & kReverse) != 0);
+        EXPECT_EQ(program.settings.Flags, flags);
+        Close();
+    }
+}
+
+// The command flips the check mark and the option together; twice restores both.
+TEST_F(MainWindow, ReverseCommandTogglesCheckAndOption) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
+    const uint32_t before = program.settings.Flags;
+    EXPECT_EQ(Send(WM_COMMAND, IDM_REVERSE), 0);
+    EXPECT_TRUE(ReverseChecked());
+    EXPECT_EQ(program.settings.Flags, before | kReverse);
+    EXPECT_EQ(DispatchCommand(window_, IDM_REVERSE), 0);
+    EXPECT_FALSE(ReverseChecked());
+    EXPECT_EQ(program.settings.Flags, before);
+}
+
+// Set mode checks exactly when value is non-zero; toggle mode flips whatever
+// the item shows. The item's whole state is replaced.
+TEST(MenuCheck, SetModeFollowsValueToggleModeFlips) {
+    const struct {
+        const char* label;
+        UINT initial;
+        bool setMode;
+        int value;
+        int expected;
+    } cases[] = {
+        {"set on", MF_UNCHECKED, true, 1, 1},  {"set any non-zero", MF_UNCHECKED, true, 7, 1},
+        {"set off", MF_CHECKED, true, 0, 0},   {"set on when on", MF_CHECKED, true, 1, 1},
+        {"toggle on", MF_UNCHECKED, false, 0, 1}, {"toggle off", MF_CHECKED, false, 1, 0},
+        {"toggle reads the item, not value", MF_UNCHECKED, false, 1, 1},
+        {"toggle off whatever value", MF_CHECKED, false, 0, 0},
+        {"set on a greyed item", MF_GRAYED, true, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        HMENU menu = CreatePopupMenu();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(AppendMenuW(menu, MF_STRING | c.initial, 500, L"Item"));
+        EXPECT_EQ(UpdateMenuCheck(menu, c.setMode, 500, c.value), c.expected);
+        const UINT state = GetMenuState(menu, 500, MF_BYCOMMAND);
+        EXPECT_EQ((state & MF_CHECKED) != 0, c.expected == 1);
+        EXPECT_EQ(state & MF_GRAYED, 0u);
+        DestroyMenu(menu);
+    }
+}
+
+TEST_F(MainWindow, ScrollBarShowsTheRowsAfterLoadingAndScrolling) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
+    ASSERT_GT(View().maxRow, 0);
+    EXPECT_EQ(View().topRow, 0);
+    ExpectScrollBarFollows();
+    for (const int key : {VK_DOWN, VK_NEXT, VK_END, VK_UP, VK_HOME}) {
+        SCOPED_TRACE(key);
+        const int before = View().topRow;
+        Send(WM_KEYDOWN, key);
+        EXPECT_NE(View().topRow, before);
+        ExpectScrollBarFollows();
+    }
+    EXPECT_EQ(View().topRow, 0);
+    ASSERT_EQ(GoToArticle(window_, kLongArticle + 1), 0);
+    EXPECT_EQ(View().topRow, 0);
+    ExpectScrollBarFollows();
+}
+
+namespace {
+
+// An action on the view from a top row, and the top row it should lead to,
+// from the view as it stands just before the action.
+struct Step {
+    const char* label;
+    int start;  // a top row; kAtMax stands for maxRow, kAtMax - n for maxRow - n, kAtMax + n for maxRow + n
+    UINT message;
+    WPARAM wParam;
+    int (*expected)(const ViewState& view, int start);
+};
+
+constexpr int kAtMax = 100000;
+
+int Resolve(int start, const ViewState& view) { return start > kAtMax / 2 ? view.maxRow - (kAtMax - start) : start; }
+
+int Stays(const ViewState&, int start) { return start; }
+int ToTop(const ViewState&, int) { return 0; }
+int ToMaxRow(const ViewState& view, int) { return view.maxRow; }
+int OneUp(const ViewState&, int start) { return start - 1; }
+int OneDown(const ViewState&, int start) { return start + 1; }
+int KeyPageUp(const ViewState& view, int start) { return start - KeyPage(view); }
+int KeyPageDown(const ViewState& view, int start) { return start + KeyPage(view); }
+int BarPageUp(const ViewState& view, int start) { return start + 1 - view.rowsOnPage; }
+int BarPageDown(const ViewState& view, int start) { return start + view.rowsOnPage - 1; }
+
+}  // namespace
+
+class MainWindowSteps : public MainWindow {
+protected:
+    void Run(const std::vector<Step>& steps) {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.label);
+            MoveTo(Resolve(step.start, View()));
+            const int start = View().topRow;
+            const int expected = step.expected(View(), start);
+            ASSERT_GE(expected, 0);
+            Send(step.message, step.wParam);
+            EXPECT_EQ(View().topRow, expected);
+            ExpectScrollBarFollows();
+        }
+    }
+};
+
+// Keys page by the keyboard's page amount (rowsOnPage - 1 in step mode 1);
+// End and Home jump; scrolling stops at the top and, going down, once the top
+// row has reached maxRow.
+TEST_F(MainWindowSteps, KeysScrollByRowsAndPages) {
+    ASSERT_TRUE(Open(kLongArticle, WithKeyPageStep(kDefaultFlags | kPinned, 1)));
+    ASSERT_GT(View().maxRow, 3 * View().rowsOnPage);
+    Run({
+        {"Page Down", 0, WM_KEYDOWN, VK_NEXT, KeyPageDown},
+        {"Page Down from just above maxRow", kAtMax - 1, WM_KEYDOWN, VK_NEXT, KeyPageDown},
+        {"Page Down at maxRow", kAtMax, WM_KEYDOWN, VK_NEXT, Stays},
+        {"Page Down once past maxRow", kAtMax + 3, WM_KEYDOWN, VK_NEXT, Stays},
+        {"Page Up", kAtMax, WM_KEYDOWN, VK_PRIOR, KeyPageUp},
+        {"Page Up near the top", 1, WM_KEYDOWN, VK_PRIOR, ToTop},
+        {"End", 0, WM_KEYDOWN, VK_END, ToMaxRow},
+        {"End at maxRow", kAtMax, WM_KEYDOWN, VK_END, ToMaxRow},
+        {"Home", kAtMax, WM_KEYDOWN, VK_HOME, ToTop},
+        {"Home at the top", 0, WM_KEYDOWN, VK_HOME, ToTop},
+        {"Down", 0, WM_KEYDOWN, VK_DOWN, OneDown},
+        {"Down at maxRow", kAtMax, WM_KEYDOWN, VK_DOWN, Stays},
+        {"Up", 3, WM_KEYDOWN, VK_UP, OneUp},
+        {"Up at the top", 0, WM_KEYDOWN, VK_UP, ToTop},
+        {"Enter without a search text", 3, WM_KEYDOWN, VK_RETURN, Stays},
+    });
+}
+
+// In step modes 2 and 4 the keys page by half a page; the scroll bar's page
+// stays rowsOnPage - 1.
+TEST_F(MainWindowSteps, HalfPageStepsForKeysOnly) {
+    for (const int step : {2, 4}) {
+        SCOPED_TRACE(step);
+        ASSERT_TRUE(Open(kLongArticle, WithKeyPageStep(kDefaultFlags | kPinned, step)));
+        Run({
+            {"Page Down", 0, WM_KEYDOWN, VK_NEXT, [](const ViewState& v, int) { return v.rowsOnPage / 2; }},
+            {"Page Up", 40, WM_KEYDOWN, VK_PRIOR, [](const ViewState& v, int s) { return s - v.rowsOnPage / 2; }},
+            {"SB_PAGEDOWN", 0, WM_VSCROLL, SB_PAGEDOWN, BarPageDown},
+        });
+        Close();
+    }
+}
+
+// End on an article that fits the box (maxRow 0) falls back to the page
+// amount, which the clamp at the end stops.
+TEST_F(MainWindow, EndOnAnArticleThatFitsStaysAtTheTop) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
+    View().maxRow = 0;
+    Send(WM_KEYDOWN, VK_END);
+    EXPECT_EQ(View().topRow, 0);
+}
+
+TEST_F(MainWindow, OnlyTheViewsKeysAreHandled) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
+    for (const int key : {VK_NEXT, VK_PRIOR, VK_END, VK_HOME, VK_UP, VK_DOWN, VK_RETURN}) {
+        EXPECT_EQ(Send(WM_KEYDOWN, key), 0) << key;
+    }
+    for (const int key : {VK_TAB, VK_SPACE, VK_INSERT, int{'A'}, VK_F3}) {
+        EXPECT_EQ(Send(WM_KEYDOWN, key), 1) << key;
+    }
+}
+
+TEST_F(MainWindowSteps, ScrollBarCodes) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
+    ASSERT_GT(View().maxRow, 20);
+    Run({
+        {"SB_LINEUP", 5, WM_VSCROLL, SB_LINEUP, OneUp},
+        {"SB_LINEDOWN", 5, WM_VSCROLL, SB_LINEDOWN, OneDown},
+        {"SB_PAGEUP", kAtMax, WM_VSCROLL, SB_PAGEUP, BarPageUp},
+        {"SB_PAGEDOWN", 0, WM_VSCROLL, SB_PAGEDOWN, BarPageDown},
+        {"SB_THUMBPOSITION", 2, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 17), [](const ViewState&, int) { return 17; }},
+        {"SB_THUMBTRACK", 17, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 9), [](const ViewState&, int) { return 9; }},
+        {"SB_TOP", 12, WM_VSCROLL, SB_TOP, ToTop},
+        {"SB_BOTTOM moves one row", 12, WM_VSCROLL, SB_BOTTOM, OneDown},
+        {"SB_ENDSCROLL", 12, WM_VSCROLL, SB_ENDSCROLL, Stays},
+        {"SB_LINEDOWN at maxRow", kAtMax, WM_VSCROLL, SB_LINEDOWN, Stays},
+    });
+    EXPECT_EQ(Send(WM_VSCROLL, SB_LINEDOWN), 1);
+}
+
+// One row up per notch turned away from the user; less than a notch nothing.
+TEST_F(MainWindowSteps, WheelTurnsScrollWholeNotches) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
+    const auto wheel = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(delta)); };
+    Run({
+        {"+240", 5, WM_MOUSEWHEEL, wheel(240), [](const ViewState&, int start) { return start - 2; }},
+        {"+60", 5, WM_MOUSEWHEEL, wheel(60), Stays},
+        {"-120", 5, WM_MOUSEWHEEL, wheel(-120), OneDown},
+        {"-239", 5, WM_MOUSEWHEEL, wheel(-239), OneDown},
+        {"+360 near the top", 1, WM_MOUSEWHEEL, wheel(360), ToTop},
+    });
+}
+
+// Click paging: with Flags bit 31 clear nothing; with bit 28 set the top half
+// pages back and the bottom half forward, with it clear the left and right
+// halves; the gutter of g pixels round the box still counts.
+TEST_F(MainWindow, ClicksPageByHalves) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
+    const ViewState& view = View();
+    const int left = view.left, top = view.top, right = view.left + view.width, bottom = view.top + view.height;
+    const int midX = left + view.width / 2, midY = top + view.height / 2, g = program.gutter;
+    constexpr uint32_t kPaging = kFlagClickPaging, kVertical = kFlagClickPageVertical;
+    const uint32_t base = kDefaultFlags & ~(kPaging | kVertical);
+    const struct {
+        const char* label;
+        uint32_t flags;
+        int x, y;
+        int direction;  // -1 back, +1 forward, 0 nothing
+    } cases[] = {
+        {"paging off", base | kVertical, midX, top + 5, 0},
+        {"paging off, lower half", base, right - 5, midY, 0},
+        {"top half", base | kPaging | kVertical, midX, top + 5, -1},
+        {"bottom half", base | kPaging | kVertical, midX, bottom - 5, +1},
+        {"left half", base | kPaging, left + 5, midY, -1},
+        {"right half", base | kPaging, right - 5, midY, +1},
+        {"left gutter", base | kPaging, left - g, midY, -1},
+        {"right gutter", base | kPaging, right + g, midY, +1},
+        {"top gutter", base | kPaging | kVertical, midX, top - g, -1},
+        {"beyond the left gutter", base | kPaging, left - g - 1, midY, 0},
+        {"beyond the bottom gutter", base | kPaging | kVertical, midX, bottom + g + 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        program.settings.Flags = c.flags | kPinned;
+        const int start = 2 * View().rowsOnPage;
+        ASSERT_LT(start + View().rowsOnPage, View().maxRow);
+        MoveTo(start);
+        const int amount = View().rowsOnPage - 1;  // click page step 1
+        ASSERT_EQ(ClickPageStep(c.flags), 1);
+        EXPECT_EQ(Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y)), 0);
+        EXPECT_EQ(View().topRow, start + c.direction * amount);
+        ExpectScrollBarFollows();
+    }
+}
+
+// Left and Right step through the articles with wrap-around, each from its top.
+TEST_F(MainWindow, ArrowKeysStepArticles) {
+    ASSERT_TRUE(Open(kArticleCount, kDefaultFlags | kPinned));
+    const struct {
+        const char* label;
+        int key;
+        uint16_t lesson;
+    } steps[] = {
+        {"Right from 57", VK_RIGHT, 1}, {"Right", VK_RIGHT, 2}, {"Left", VK_LEFT, 1}, {"Left from 1", VK_LEFT, 57},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.label);
+        MoveTo(4);
+        EXPECT_EQ(Send(WM_KEYDOWN, step.key), 0);
+        EXPECT_EQ(program.settings.Lesson, step.lesson);
+        EXPECT_EQ(View().topRow, 0);
+        EXPECT_TRUE(program.settings.Flags & kPinned);
+        ExpectScrollBarFollows();
+    }
+}
+
+// A load that fails keeps the article, Lesson and Flags (pinned bit included).
+TEST_F(MainWindow, FailedArticleLoadKeepsTheCurrentOne) {
+    ASSERT_TRUE(Open(ThisWeekArticleToday(), kDefaultFlags));
+    ASSERT_FALSE(program.settings.Flags & kPinned);
+    const Settings before = program.settings;
+    const ArticleText text = View().text;
+    View().topRow = 6;
+    for (const uint16_t article : {uint16_t{kArticleCount + 1}, uint16_t{999}}) {
+        SCOPED_TRACE(article);
+        EXPECT_EQ(GoToArticle(window_, article), 1);
+        EXPECT_EQ(program.settings.Lesson, before.Lesson);
+        EXPECT_EQ(program.settings.Flags, before.Flags);
+        EXPECT_TRUE(View().text == text);
+        EXPECT_EQ(View().topRow, 6);
+    }
+}
+
+TEST_F(MainWindow, GoingToTheCurrentArticleStartsItAtTheTop) {
+    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned, 9));
+    EXPECT_EQ(View().topRow, 9);
+    EXPECT_EQ(GoToArticle(window_, kLongArticle), 0);
+    EXPECT_EQ(program.settings.Lesson, kLongArticle);
+    EXPECT_EQ(View().topRow, 0);
+    ExpectScrollBarFollows();
+}
+
+// A stored position past the article's rows shows its last page.
+TEST_F(MainWindow, StartPositionBeyondTheRowsShowsTheLastPage) {
+    for (const uint16_t position : {uint16_t{60000}, uint16_t{65535}}) {
+        SCOPED_TRACE(position);
+        ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned, position));
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        ASSERT_GT(View().maxRow, 0);
+        EXPECT_EQ(View().topRow, View().maxRow);
+        Close();
+    }
+}
+
+TEST_F(MainWindow, ThisWeekClearsThePinnedBitAndStartsAtTheTop) {
+    const uint16_t thisWeek = ThisWeekArticleToday();
+    const uint16_t other = thisWeek == 30 ? 31 : 30;
+    ASSERT_TRUE(Open(other, kDefaultFlags | kPinned, 5));
+    ASSERT_EQ(program.settings.Lesson, other);
+    EXPECT_EQ(Send(WM_COMMAND, IDM_THIS_WEEK), 0);
+    EXPECT_EQ(program.settings.Lesson, thisWeek);
+    EXPECT_FALSE(program.settings.Flags & kPinned);
+    EXPECT_EQ(View().topRow, 0);
+    ExpectScrollBarFollows();
+}
