@@ -72,6 +72,12 @@ PaintPlan PlanPaint(ViewState& view, bool fromFirstPaintRow) {
         plan.rowsOnPage += passed;
     }
     plan.nextRow = index;
+    // Below the article's end the page goes on in rows of the last row's
+    // height, so that a page near the end is as long as any other and paging
+    // back from there moves a whole page rather than the few rows left.
+    if (index == rowCount && rowCount > 0 && remaining > 0 && view.rows[rowCount - 1].height > 0) {
+        plan.rowsOnPage += remaining / view.rows[rowCount - 1].height;
+    }
     return plan;
 }
 

@@ -27,7 +27,9 @@ struct PlacedRow {
 
 struct PaintPlan {
     std::vector<PlacedRow> rows;  // the rows that fit completely, top down
-    int rowsOnPage = 0;           // rows passed, gap rows included: the paint stores it in the view
+    int rowsOnPage = 0;           // rows passed, gap rows included, and below the article's end the
+                                  // rows of the last row's height that the box still holds:
+                                  // the paint stores it in the view as its paging unit
     int nextRow = 0;              // the first row that did not fit, or rowCount: the paint's nextPaintRow
 };
 

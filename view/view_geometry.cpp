@@ -2,13 +2,15 @@
 // apart from any drawing: the platform layer calls these and paints when told.
 #include "view/view_geometry.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "settings/settings.h"
 
 int PageAmount(int mode, const ViewState& view) {
-    if (mode == 2 || mode == 4) return view.rowsOnPage / 2;
-    return view.rowsOnPage - 1;
+    const int amount = (mode == 2 || mode == 4) ? view.rowsOnPage / 2 : view.rowsOnPage - 1;
+    // A box that holds one row or none still pages, and forward means forward.
+    return std::max(amount, 1);
 }
 
 bool PointInView(const ViewState& view, int x, int y, int gutter) {

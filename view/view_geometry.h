@@ -9,7 +9,8 @@
 #include "view/view_state.h"
 
 // Rows per page step: half a page (rowsOnPage / 2) in modes 2 and 4, else
-// one row less than a page (rowsOnPage - 1). rowsOnPage is the last paint's.
+// one row less than a page (rowsOnPage - 1), and at least one row.
+// rowsOnPage is the last paint's.
 int PageAmount(int mode, const ViewState& view);
 
 // Whether (x, y) lies in the box or in the gutter of g pixels around it

@@ -35,9 +35,10 @@ using Rows = std::vector<std::pair<int, int>>;
 
 TEST(Paint, PlansTheRowsFromTheTopRow) {
     const struct { int topRow; int height; Rows rows; int rowsOnPage; int nextRow; } cases[] = {
-        {0, 200, {{0, kTop}, {1, kTop + 40}, {2, kTop + 60}, {3, kTop + 100}}, 6, 4},
-        {1, 200, {{1, kTop + 20}, {2, kTop + 40}, {3, kTop + 80}}, 4, 4},  // a gap row on top
-        {4, 200, {{3, kTop + 20}}, 1, 4},
+        // Below the last row the page counts on in rows of its height (20 px).
+        {0, 200, {{0, kTop}, {1, kTop + 40}, {2, kTop + 60}, {3, kTop + 100}}, 6 + 4, 4},
+        {1, 200, {{1, kTop + 20}, {2, kTop + 40}, {3, kTop + 80}}, 4 + 5, 4},  // a gap row on top
+        {4, 200, {{3, kTop + 20}}, 1 + 8, 4},
         {2, 60, {{1, kTop}, {2, kTop + 20}}, 3, 3},  // D would need 20 px more
         {0, 50, {{0, kTop}}, 2, 1},                  // B is taller than the 10 px left
         {0, 30, {{0, kTop}}, 2, 1},                  // the gap row is passed even when it does not fit

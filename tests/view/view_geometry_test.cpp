@@ -34,7 +34,9 @@ struct ScrollFixture {
 TEST(ViewGeometry, PageAmountIsHalfAPageInModesTwoAndFour) {
     const struct { int mode; int rowsOnPage; int amount; } cases[] = {
         {2, 40, 20}, {4, 40, 20}, {0, 40, 39}, {1, 40, 39}, {3, 40, 39}, {5, 40, 39}, {7, 40, 39},
-        {2, 7, 3}, {1, 1, 0}, {0, 0, -1}, {4, 0, 0},
+        {2, 7, 3}, {2, 3, 1},
+        // A page of one row or none still steps one row, never backwards.
+        {1, 1, 1}, {0, 0, 1}, {4, 0, 1}, {2, 1, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.mode << " " << c.rowsOnPage);
