@@ -85,13 +85,15 @@ add_test(NAME core_tests COMMAND core_tests)
 
 velmora_windows_suite(win32_tests ${VELMORA_WIN32_TESTS})
 velmora_resources(win32_tests)
+# Both suites use the program's registry key and its window class, so that
+# none of their tests may run beside another, even with ctest -j.
 gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK velmora_desktop)
 
 velmora_windows_suite(e2e_tests ${VELMORA_E2E_TESTS})
 add_dependencies(e2e_tests Velmora)
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK velmora_desktop)
 
 set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine)
 include(${CMAKE_SOURCE_DIR}/tests/bench/bench.cmake)
