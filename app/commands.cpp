@@ -8,6 +8,22 @@
 #include "store/navigation.h"
 #include "view/reading_view.h"
 
+namespace {
+
+// The toolbar, left to right: previous, This Week, next, font, search,
+// search again, the index.
+const TBBUTTON kToolbarButtons[] = {
+    {0, IDM_PREVIOUS_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+    {1, IDM_THIS_WEEK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+    {2, IDM_NEXT_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+    {3, IDM_FONT, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+    {4, IDM_SEARCH, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+    {5, IDM_SEARCH_AGAIN, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+    {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+};
+
+}  // namespace
+
 int DispatchCommand(HWND window, int command) {
     switch (command) {
     case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
@@ -42,17 +58,8 @@ void UpdateReverseCheck(HWND window, bool setMode) {
 }
 
 void CreateMainToolbar(HWND window) {
-    static const TBBUTTON kButtons[] = {
-        {0, IDM_PREVIOUS_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {1, IDM_THIS_WEEK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {2, IDM_NEXT_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {3, IDM_FONT, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {4, IDM_SEARCH, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {5, IDM_SEARCH_AGAIN, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-        {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    };
     program.mainWindow = window;
     program.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, 7, program.instance, IDB_TOOLBAR,
-                                      kButtons, 7, 16, 16, 16, 16, sizeof(TBBUTTON));
+                                      kToolbarButtons, 7, 16, 16, 16, 16, sizeof(TBBUTTON));
     OpenReadingView(window);
 }

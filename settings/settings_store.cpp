@@ -8,13 +8,14 @@
 #include <type_traits>
 
 #include "app/program.h"
+#include "resources/resource.h"
 #include "settings/registry.h"
 #include "view/reading_view.h"
 
 namespace {
 
 // The Choose Section window's icons, in the order of program.pickerBitmaps.
-constexpr int kPickerBitmapIds[] = {201, 202, 203};
+constexpr int kPickerBitmapIds[] = {IDB_PICKER_PLUS, IDB_PICKER_MINUS, IDB_PICKER_PAGE};
 static_assert(std::size(kPickerBitmapIds) == std::extent_v<decltype(ProgramState::pickerBitmaps)>);
 
 void LoadFontName(char16_t (&fontName)[kFontNameMax + 1]) {

@@ -4,10 +4,7 @@
 void VelmoraEndToEnd::SetUp() {
     ClearProgramKeys();
     UseTestFont();
-    WriteDword(L"Left", 0);
-    WriteDword(L"Top", 0);
-    WriteDword(L"Width", 640);
-    WriteDword(L"Height", 480);
+    UseTestWindow();
 }
 
 void VelmoraEndToEnd::TearDown() {

@@ -71,10 +71,7 @@ bool ShowsArticle(HWND window) {
 void PrepareVelmoraSettings() {
     ClearProgramKeys();
     UseTestFont();
-    WriteDword(L"Left", 0);
-    WriteDword(L"Top", 0);
-    WriteDword(L"Width", 640);
-    WriteDword(L"Height", 480);
+    UseTestWindow();
     WriteDword(L"Lesson", kLargestArticle);
     WriteDword(L"LastPosition", 0);
     WriteDword(L"Flags", kDefaultFlags | kFlagPinnedArticle);

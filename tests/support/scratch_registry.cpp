@@ -92,6 +92,13 @@ DWORD ValueType(const wchar_t* name) {
     return ReadRaw(name, &type) ? type : REG_NONE;
 }
 
+void UseTestWindow() {
+    WriteDword(L"Left", 0);
+    WriteDword(L"Top", 0);
+    WriteDword(L"Width", 640);
+    WriteDword(L"Height", 480);
+}
+
 void UseTestFont(int size) {
     WriteString(L"FontName", L"Ezra SIL");
     WriteDword(L"FontSize", static_cast<DWORD>(size));

@@ -27,5 +27,8 @@ std::optional<std::vector<BYTE>> ReadBinary(const wchar_t* name);
 // The stored type of a value, or REG_NONE when it is missing.
 DWORD ValueType(const wchar_t* name);
 
+// A known place for the main window: 640 x 480 at the screen's corner.
+void UseTestWindow();
+
 // A display font for the tests: a TrueType Hebrew face with vowel points.
 void UseTestFont(int size = 20);
