@@ -1,10 +1,12 @@
+// The article builder on a small book: where body paragraphs end, and the
+// articles it refuses to build. The built library's articles are read back
+// against the Codex in library_round_trip_test.cpp.
 #include "tools/library/article_builder.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "store/article_text.h"
 #include "tools/library/hebrew_encoder.h"
 
 namespace {
@@ -36,22 +38,6 @@ CodexBook SmallBook() {
     return book;
 }
 
-// Splits article text into (attribute, stored text) records; checks the layout
-// bytes and the ending on the way.
-std::vector<std::pair<uint8_t, Bytes>> Records(const Bytes& text) {
-    std::vector<std::pair<uint8_t, Bytes>> records;
-    size_t i = 0;
-    while (i < text.size() && text[i] != 0) {
-        EXPECT_EQ(text.at(i + 1), 0) << "layout byte";
-        size_t end = i + 2;
-        while (text.at(end) != 0) ++end;
-        records.push_back({text[i], Bytes(text.begin() + static_cast<long>(i) + 2, text.begin() + static_cast<long>(end))});
-        i = end + 1;
-    }
-    EXPECT_EQ(text.size(), i + 3) << "end marker and two spare zeros";
-    return records;
-}
-
 }  // namespace
 
 TEST(ArticleBuilder, ParagraphsEndAtEveryParagraphMarkAndAtTheRangeEnd) {
@@ -62,40 +48,6 @@ TEST(ArticleBuilder, ParagraphsEndAtEveryParagraphMarkAndAtTheRangeEnd) {
     EXPECT_EQ(paragraphs[1], Codes(U"(ב) ג | ד"));
     EXPECT_EQ(paragraphs[2], Codes(U"ה: (טו) ו ז:"));
     EXPECT_EQ(report.droppedMarks["nun hafukha (U+05C6)"], 1);
-}
-
-TEST(ArticleBuilder, PartOfAParagraphIsItsOwnRecord) {
-    DropReport report;
-    const std::vector<Bytes> paragraphs = BodyParagraphs(SmallBook(), 2, 2, report);
-    ASSERT_EQ(paragraphs.size(), 1u);
-    EXPECT_EQ(paragraphs[0], Codes(U"(טו) ו ז:"));
-}
-
-TEST(ArticleBuilder, ArticleHasHeadingTitleBodyAndEnd) {
-    const std::vector<BookEntry> books = {{"Gen", U"בראשית", 1, 1, 1}};
-    const Codex codex = {{"Gen", SmallBook()}};
-    ArticleEntry portion{1, 0, "Test", U"נח", {{"Gen", "Gen.1.1", "Gen.2.15"}}, 3};
-    DropReport report;
-    const auto records = Records(BuildArticleText(portion, books, codex, report));
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(records[0], std::make_pair(kAttrSectionHeading, ToVisualOrder(Codes(U"בראשית א א - ב טו"))));
-    EXPECT_EQ(records[1], std::make_pair(kAttrTitle, ToVisualOrder(Codes(U"פרשת נח"))));
-    for (size_t i = 2; i < records.size(); ++i) EXPECT_EQ(records[i].first, kAttrBody);
-    EXPECT_EQ(records[2].second, ToVisualOrder(Codes(U"(א) א-ב:")));
-}
-
-TEST(ArticleBuilder, SeveralRangesEachGetAHeadingAndTheTitleComesOnce) {
-    const std::vector<BookEntry> books = {{"Gen", U"בראשית", 1, 1, 1}};
-    const Codex codex = {{"Gen", SmallBook()}};
-    ArticleEntry passage{55, -1, "Test", U"שם", {{"Gen", "Gen.2.15", "Gen.2.15"}, {"Gen", "Gen.1.1", "Gen.1.1"}}, 2};
-    DropReport report;
-    const auto records = Records(BuildArticleText(passage, books, codex, report));
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(records[0], std::make_pair(kAttrSectionHeading, ToVisualOrder(Codes(U"בראשית ב טו - ב טו"))));
-    EXPECT_EQ(records[1], std::make_pair(kAttrTitle, ToVisualOrder(Codes(U"שם"))));
-    EXPECT_EQ(records[2], std::make_pair(kAttrBody, ToVisualOrder(Codes(U"(טו) ו ז:"))));
-    EXPECT_EQ(records[3], std::make_pair(kAttrSectionHeading, ToVisualOrder(Codes(U"בראשית א א - א א"))));
-    EXPECT_EQ(records[4], std::make_pair(kAttrBody, ToVisualOrder(Codes(U"(א) א-ב:"))));
 }
 
 TEST(ArticleBuilder, BadRangesAndCountsAreRefused) {

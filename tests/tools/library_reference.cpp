@@ -9,7 +9,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <map>
 
 #include "store/article_text.h"
 #include "store/compression.h"
@@ -112,20 +111,16 @@ void AddNode(std::u32string& text, pugi::xml_node node) {
     else if (type == "x-pe" || type == "x-samekh") text += kPilcrow;
 }
 
-// The marks that stand for a letter with a presentation form.
-const std::map<char32_t, std::u32string>& Decompositions() {
-    static const std::map<char32_t, std::u32string> kForms = {
-        {0xFB2A, U"\u05E9\u05C1"}, {0xFB2B, U"\u05E9\u05C2"}, {0xFB2C, U"\u05E9\u05BC\u05C1"},
-        {0xFB2D, U"\u05E9\u05BC\u05C2"}, {0xFB31, U"\u05D1\u05BC"}, {0xFB32, U"\u05D2\u05BC"},
-        {0xFB33, U"\u05D3\u05BC"}, {0xFB34, U"\u05D4\u05BC"}, {0xFB35, U"\u05D5\u05BC"},
-        {0xFB36, U"\u05D6\u05BC"}, {0xFB38, U"\u05D8\u05BC"}, {0xFB39, U"\u05D9\u05BC"},
-        {0xFB3A, U"\u05DA\u05BC"}, {0xFB3B, U"\u05DB\u05BC"}, {0xFB3C, U"\u05DC\u05BC"},
-        {0xFB3E, U"\u05DE\u05BC"}, {0xFB40, U"\u05E0\u05BC"}, {0xFB41, U"\u05E1\u05BC"},
-        {0xFB44, U"\u05E4\u05BC"}, {0xFB46, U"\u05E6\u05BC"}, {0xFB47, U"\u05E7\u05BC"},
-        {0xFB48, U"\u05E8\u05BC"}, {0xFB49, U"\u05E9\u05BC"}, {0xFB4A, U"\u05EA\u05BC"},
-        {0xFB4B, U"\u05D5\u05B9"},
-    };
-    return kForms;
+// The letters with dagesh U+FB30..U+FB4A in order, '-' where Unicode has none.
+constexpr std::u32string_view kDageshForms = U"אבגדהוז-טיךכל-מ-נס-ףפ-צקרשת";
+
+// The letter and marks that a presentation form stands for, or c itself.
+std::u32string Decomposition(char32_t c) {
+    if (c >= 0xFB30 && c <= 0xFB4A) return {kDageshForms[c - 0xFB30], 0x05BC};
+    if (c >= 0xFB2A && c <= 0xFB2D) {  // shin with shin or sin dot, the last two with dagesh
+        return (c >= 0xFB2C ? U"\u05E9\u05BC" : U"\u05E9") + std::u32string(1, c % 2 == 0 ? 0x05C1 : 0x05C2);
+    }
+    return c == 0xFB4B ? U"\u05D5\u05B9" : std::u32string(1, c);
 }
 
 bool IsDroppedMark(char32_t c) {
@@ -139,9 +134,7 @@ bool HasDageshForm(char32_t letter) { return std::u32string_view(U"אחעםןף�
 std::u32string Decomposed(std::u32string_view text) {
     std::u32string out;
     for (char32_t c : text) {
-        auto form = Decompositions().find(c);
-        if (form != Decompositions().end()) out += form->second;
-        else if (!IsDroppedMark(c)) out += c == 0x05BA ? 0x05B9 : c == 0x05C7 ? 0x05B8 : c;
+        if (!IsDroppedMark(c)) out += c == 0x05BA ? U"\u05B9" : c == 0x05C7 ? U"\u05B8" : Decomposition(c);
     }
     return out;
 }

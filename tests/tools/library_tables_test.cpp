@@ -22,24 +22,18 @@ const char kHeader[] = "# comment\n\narticle\tportion\tname_en\tname_he\tbook\ts
 
 }  // namespace
 
-TEST(LibraryTables, ShippedTablesDescribeTheLibrary) {
-    const std::vector<BookEntry> books = ReadBooksTable(VELMORA_DATA_DIR "/books.tsv");
-    const std::vector<ArticleEntry> articles = ReadPortionsTable(VELMORA_DATA_DIR "/portions.tsv");
-    ASSERT_EQ(books.size(), 5u);
-    EXPECT_EQ(books[0].book, "Gen");
-    EXPECT_EQ(books[0].nameHe, U"בראשית");
-    EXPECT_EQ(books[4].lastArticle, 54);
-    ASSERT_EQ(articles.size(), 57u);
-    EXPECT_EQ(articles[0].portion, 0);
-    EXPECT_EQ(articles[53].portion, 53);
-    EXPECT_EQ(articles[54].portion, -1);
-    ASSERT_EQ(articles[56].ranges.size(), 3u);
-    EXPECT_EQ(articles[56].ranges[1].start, "Deut.11.13");
-    EXPECT_EQ(articles[56].ranges[2].book, "Num");
-    EXPECT_EQ(articles[56].ranges[2].end, "Num.15.41");
-}
-
+// The round trip reads the weekly portions' ranges through this reader too;
+// here the other articles' ranges and a written table with CRLF endings.
 TEST(LibraryTables, RowsReadByColumnName) {
+    const std::vector<ArticleEntry> shipped = ReadPortionsTable(VELMORA_DATA_DIR "/portions.tsv");
+    ASSERT_EQ(ReadBooksTable(VELMORA_DATA_DIR "/books.tsv").size(), 5u);
+    ASSERT_EQ(shipped.size(), 57u);
+    EXPECT_EQ(shipped[53].portion, 53);
+    EXPECT_EQ(shipped[54].portion, -1);
+    ASSERT_EQ(shipped[56].ranges.size(), 3u);
+    EXPECT_EQ(shipped[56].ranges[2].book, "Num");
+    EXPECT_EQ(shipped[56].ranges[2].end, "Num.15.41");
+
     const std::string path = WriteTable(std::string(kHeader) + "57\t\tName\tשם\tDeut;Num\tDeut.6.4;Num.15.37\tDeut.6.9;Num.15.41\t11\r\n");
     const std::vector<ArticleEntry> articles = ReadPortionsTable(path);
     std::filesystem::remove(path);
