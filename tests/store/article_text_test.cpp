@@ -1,58 +1,48 @@
+// The glyph tables of the article codes, their conversion into display
+// characters, the width table's markers and the fit of codes by a width table.
 #include "store/article_text.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::u16string Convert(const std::vector<uint8_t>& bytes, DisplayMode mode, int* adjustment = nullptr) {
-    std::vector<char16_t> buffer;
-    const int adjust = ToDisplayChars(bytes.data(), static_cast<int>(bytes.size()), buffer, mode);
-    if (adjustment != nullptr) *adjustment = adjust;
+// Converts into a buffer that starts too small and holds stale characters.
+std::u16string Convert(const std::vector<uint8_t>& bytes, DisplayMode mode, int* adjustment) {
+    std::vector<char16_t> buffer(3, u'?');
+    *adjustment = ToDisplayChars(bytes.data(), static_cast<int>(bytes.size()), buffer, mode);
     return std::u16string(buffer.data());
 }
 
-// The base letter of each Hebrew presentation form, as Unicode decomposes it.
-const std::map<char16_t, char16_t> kPresentationBase = {
-    {0xFB2A, 0x05E9}, {0xFB2B, 0x05E9}, {0xFB2C, 0x05E9}, {0xFB2D, 0x05E9}, {0xFB31, 0x05D1}, {0xFB32, 0x05D2},
-    {0xFB33, 0x05D3}, {0xFB34, 0x05D4}, {0xFB35, 0x05D5}, {0xFB36, 0x05D6}, {0xFB38, 0x05D8}, {0xFB39, 0x05D9},
-    {0xFB3A, 0x05DA}, {0xFB3B, 0x05DB}, {0xFB3C, 0x05DC}, {0xFB3E, 0x05DE}, {0xFB40, 0x05E0}, {0xFB41, 0x05E1},
-    {0xFB44, 0x05E4}, {0xFB46, 0x05E6}, {0xFB47, 0x05E7}, {0xFB48, 0x05E8}, {0xFB49, 0x05E9}, {0xFB4A, 0x05EA},
-    {0xFB4B, 0x05D5},
-};
+// The letters with dagesh U+FB30..U+FB4A in order, '-' where Unicode has none.
+constexpr std::u16string_view kDageshForms = u"אבגדהוז-טיךכל-מ-נס-ףפ-צקרשת";
 
+// The base letter of a Hebrew presentation form, or c itself.
 char16_t BaseLetter(char16_t c) {
-    auto found = kPresentationBase.find(c);
-    return found == kPresentationBase.end() ? c : found->second;
+    if (c >= 0xFB30 && c <= 0xFB4A) return kDageshForms[c - 0xFB30];
+    if (c >= 0xFB2A && c <= 0xFB2D) return u'ש';
+    return c == 0xFB4B ? u'ו' : c;
 }
 
 }  // namespace
 
-TEST(GlyphTables, LettersFollowUnicodeOrderInBothTables) {
-    for (int code = 0x61; code <= 0x7B; ++code) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(GlyphForCode(code, kUnicodeAsciiBase).first, 0x05D0 + (code - 0x61));
-        EXPECT_EQ(GlyphForCode(code, kEightBitAsciiBase).first, code + 0x7F);
-    }
-}
-
+// Plain letters follow Unicode order; a dotted letter's 8-bit form is its
+// plain letter, so both tables must name the same letter for every code.
 TEST(GlyphTables, EveryLetterCodeNamesTheSameLetterInBothTables) {
-    // A dotted letter's 8-bit form is its plain letter; both tables must agree.
     for (int code = 0x10; code <= 0x7B; ++code) {
         if (IsVowelPointCode(code) || (code >= 0x20 && code <= 0x40) || (code >= 0x5B && code <= 0x60)) continue;
         SCOPED_TRACE(code);
         const Glyph unicode = GlyphForCode(code, kUnicodeAsciiBase);
+        if (code >= 0x61) {
+            EXPECT_EQ(unicode.first, 0x05D0 + (code - 0x61));
+        }
         const char16_t letter = BaseLetter(unicode.count == 2 ? unicode.second : unicode.first);
         ASSERT_GE(letter, 0x05D0);
         ASSERT_LE(letter, 0x05EA);
         EXPECT_EQ(GlyphForCode(code, kEightBitAsciiBase).first, letter - 0x05D0 + 0xE0);
     }
-}
-
-TEST(GlyphTables, PunctuationAndControlCodesPassUnchanged) {
     for (int code : {0x01, 0x0F, 0x20, 0x28, 0x2D, 0x3A, 0x40, 0x5B, 0x60, 0x7C, 0x7F, 0x80, 0xD1}) {
         SCOPED_TRACE(code);
         EXPECT_EQ(GlyphForCode(code, kUnicodeAsciiBase).first, code);
@@ -71,43 +61,30 @@ TEST(GlyphTables, PairsAreMeasuredAsTheirLetter) {
     EXPECT_EQ(WidthCharForCode(0x7E, kEightBitAsciiBase), 0x7E);
 }
 
-TEST(DisplayChars, UnicodeModeExpandsPairsAndKeepsPoints) {
-    int adjustment = 0;
-    // sheva + final kaf, qamats, dalet, in stored order
-    const std::u16string chars = Convert({0x12, 0x16, 0x64}, DisplayMode{kUnicodeAsciiBase, false}, &adjustment);
-    EXPECT_EQ(chars, (std::u16string{0x05B0, 0x05DA, 0x05B8, 0x05D3}));
-    EXPECT_EQ(adjustment, 1);
-}
-
-TEST(DisplayChars, EightBitModeDropsPoints) {
-    int adjustment = 0;
-    const std::u16string chars = Convert({0x64, 0x16, 0x68, 0x19, 0x61}, DisplayMode{kEightBitAsciiBase, false}, &adjustment);
-    EXPECT_EQ(chars, (std::u16string{0xE3, 0xE7, 0xE0}));
-    EXPECT_EQ(adjustment, -2);
-}
-
-TEST(DisplayChars, ReverseMirrorsBracketsExceptForBase97) {
-    const std::vector<uint8_t> text = {'(', 'a', 'b', ')'};
-    EXPECT_EQ(Convert(text, DisplayMode{kEightBitAsciiBase, true}), u"(\u00E1\u00E0)");
-    EXPECT_EQ(Convert(text, DisplayMode{kNoReverseAsciiBase, true}), u"(\u00E0\u00E1)");
-    EXPECT_EQ(Convert({'[', '}', '|'}, DisplayMode{kEightBitAsciiBase, true}), u"|{]");
-}
-
-TEST(DisplayChars, StopsAtAZeroByteAndReversesOnlyWhatWasConverted) {
-    std::vector<char16_t> buffer(3, u'?');
-    const uint8_t text[] = {'(', 'b', 0, 'c', 'd'};
-    const int adjustment = ToDisplayChars(text, 5, buffer, DisplayMode{kEightBitAsciiBase, true});
-    EXPECT_EQ(adjustment, 0);
-    EXPECT_EQ(std::u16string(buffer.data()), u"\u00E1)");
-    EXPECT_GE(buffer.size(), 12u);
-}
-
-TEST(DisplayChars, ReusesALargeEnoughBuffer) {
-    std::vector<char16_t> buffer(100, u'x');
-    const uint8_t text[] = {0x61, 0x62};
-    ToDisplayChars(text, 2, buffer, DisplayMode{});
-    EXPECT_EQ(buffer.size(), 100u);
-    EXPECT_EQ(std::u16string(buffer.data()), u"\u05D0\u05D1");
+TEST(DisplayChars, ConvertForTheModeAndReverseWithBracketsMirrored) {
+    const struct {
+        const char* name;
+        std::vector<uint8_t> text;
+        DisplayMode mode;
+        std::u16string chars;
+        int adjustment;
+    } cases[] = {
+        {"Unicode: pairs expand, points kept", {0x12, 0x16, 0x64}, {kUnicodeAsciiBase, false}, {0x05B0, 0x05DA, 0x05B8, 0x05D3}, 1},
+        {"8-bit: points dropped", {0x64, 0x16, 0x68, 0x19, 0x61}, {kEightBitAsciiBase, false}, {0xE3, 0xE7, 0xE0}, -2},
+        {"reversed", {'(', 'a', 'b', ')'}, {kEightBitAsciiBase, true}, u"(\u00E1\u00E0)", 0},
+        {"base 97 never reversed", {'(', 'a', 'b', ')'}, {kNoReverseAsciiBase, true}, u"(\u00E0\u00E1)", 0},
+        {"brackets mirrored", {'[', ']', '}', '|'}, {kEightBitAsciiBase, true}, u"|{[]", 0},
+        {"a zero byte ends what is converted and reversed", {'(', 'b', 0, 'c', 'd'}, {kEightBitAsciiBase, true}, u"\u00E1)", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int adjustment = 99;
+        EXPECT_EQ(Convert(c.text, c.mode, &adjustment), c.chars);
+        EXPECT_EQ(adjustment, c.adjustment);
+    }
+    std::u16string chars = u"{a";  // 0x7B is a letter code, so only here
+    ReverseDisplayChars(chars.data(), 2);
+    EXPECT_EQ(chars, u"a}");
 }
 
 TEST(WidthTable, FreshTableCarriesTheMarkers) {
@@ -120,54 +97,33 @@ TEST(WidthTable, FreshTableCarriesTheMarkers) {
     EXPECT_FALSE(IsWidthTableUnmeasured(table));
 }
 
-namespace {
-
-WidthTable TenPixelLetters() {
+// Letters 10 pixels, space 4, vowel points (which never count) 99.
+TEST(FitByWidthTable, TakesBytesUntilTheLimitTheCountOrAZeroByte) {
     WidthTable table{};
-    for (int i = 0; i < kWidthTableSize; ++i) table.widths[i] = 10;
+    for (int16_t& width : table.widths) width = 10;
     table.widths[' ' - kFirstMeasuredCode] = 4;
     for (int code = 0x15; code <= 0x1F; ++code) table.widths[code - kFirstMeasuredCode] = 99;
-    return table;
-}
-
-}  // namespace
-
-TEST(FitByWidthTable, TakesBytesUntilTheLimit) {
-    const WidthTable table = TenPixelLetters();
-    const uint8_t text[] = {0x61, 0x16, 0x62, ' ', 0x63, 0x64};
-    const struct { int limit; int count; int fitted; int width; } cases[] = {
-        {100, 6, 6, 44}, {34, 6, 5, 34}, {33, 6, 4, 24}, {9, 6, 0, 0}, {10, 6, 2, 10}, {100, 3, 3, 20},
+    const uint8_t letters[] = {0x61, 0x16, 0x62, ' ', 0x63, 0x64};
+    const uint8_t withoutWidth[] = {0x61, 0x05, 0x1B, 0x90, 0x62};
+    const uint8_t zero[] = {0x61, 0, 0x62};
+    const struct {
+        const uint8_t* text;
+        int limit, count, fitted, width;
+    } cases[] = {
+        {letters, 100, 6, 6, 44}, {letters, 34, 6, 5, 34}, {letters, 33, 6, 4, 24}, {letters, 9, 6, 0, 0},
+        {letters, 10, 6, 2, 10},  {letters, 100, 3, 3, 20}, {withoutWidth, 10, 5, 4, 10}, {zero, 100, 3, 1, 10},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.limit * 100 + c.count);
+        SCOPED_TRACE(testing::Message() << c.limit << " " << c.count << " " << int{c.text[1]});
         int width = c.limit;
         int count = c.count;
-        FitByWidthTable(&table, text, width, count);
+        FitByWidthTable(&table, c.text, width, count);
         EXPECT_EQ(count, c.fitted);
         EXPECT_EQ(width, c.width);
     }
-}
-
-TEST(FitByWidthTable, CodesWithoutWidthNeverStopTheScan) {
-    const WidthTable table = TenPixelLetters();
-    const uint8_t text[] = {0x61, 0x05, 0x1B, 0x90, 0x62};
-    int width = 10;
-    int count = 5;
-    FitByWidthTable(&table, text, width, count);
-    EXPECT_EQ(count, 4);
-    EXPECT_EQ(width, 10);
-}
-
-TEST(FitByWidthTable, StopsAtZeroAndNeedsATable) {
-    const WidthTable table = TenPixelLetters();
-    const uint8_t text[] = {0x61, 0, 0x62};
     int width = 100;
     int count = 3;
-    FitByWidthTable(&table, text, width, count);
-    EXPECT_EQ(count, 1);
-    width = 100;
-    count = 3;
-    FitByWidthTable(nullptr, text, width, count);
+    FitByWidthTable(nullptr, letters, width, count);
     EXPECT_EQ(width, 0);
     EXPECT_EQ(count, 3);
 }

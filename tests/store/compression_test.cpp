@@ -1,4 +1,6 @@
-#include "store/article_text.h"
+// The block decoder on blocks made by the encoder and on hand-made streams and
+// damaged blocks, and the encoder's streams read by a walker of their own. How
+// well the encoder does on the real articles is checked on the built library.
 #include "store/compression.h"
 #include "tools/encoder/block_encoder.h"
 
@@ -26,18 +28,19 @@ ArticleText DecodeResource(const Bytes& resource, int* error) {
     return UnCompress(copy.get() + std::min(resource.size(), kPayloadOffset), available, payloadLength, error);
 }
 
-// A block around a hand-made stream: payload length S + 8, numbers 1 and 1.
-Bytes MakeBlock(const Bytes& stream, unsigned textLength) {
-    const unsigned s = static_cast<unsigned>(stream.size());
-    const unsigned payloadLength = s + 8;
-    Bytes block = {uint8_t(payloadLength >> 8), uint8_t(payloadLength), 0, 1, 0, 1,
-                   uint8_t(s >> 8), uint8_t(s), uint8_t(textLength >> 8), uint8_t(textLength)};
+// A block around a stream: payload length S + 8, the two numbers, S, U, the
+// stream and the zero trailer.
+Bytes MakeBlock(const Bytes& stream, size_t textLength, unsigned number = 1, unsigned numberAgain = 1) {
+    Bytes block;
+    for (size_t field : {stream.size() + 8, size_t{number}, size_t{numberAgain}, stream.size(), textLength}) {
+        block.insert(block.end(), {uint8_t(field >> 8), uint8_t(field)});
+    }
     block.insert(block.end(), stream.begin(), stream.end());
     block.insert(block.end(), 4, 0);
     return block;
 }
 
-Bytes WithPayloadLength(Bytes block, unsigned payloadLength) {
+Bytes WithPayloadLength(Bytes block, size_t payloadLength) {
     block[0] = static_cast<uint8_t>(payloadLength >> 8);
     block[1] = static_cast<uint8_t>(payloadLength);
     return block;
@@ -47,10 +50,8 @@ Bytes WithPayloadLength(Bytes block, unsigned payloadLength) {
 struct StreamSummary {
     std::string fault;  // empty when every unit is well formed
     size_t produced = 0;
-    size_t references = 0;
     size_t runs = 0;
     size_t farthest = 0;
-    bool overlapping = false;
     bool mergeableRuns = false;  // two adjacent literal runs that would fit in one
 };
 
@@ -59,32 +60,25 @@ StreamSummary WalkStream(const Bytes& stream) {
     size_t previousRun = 0;
     for (size_t i = 0; i < stream.size() && summary.fault.empty();) {
         const uint8_t b = stream[i];
-        size_t run = 0;
-        if (b >= 0x01 && b <= 0x08) {
-            if (i + 1 + b > stream.size()) summary.fault = "literal run past the end";
-            run = b;
-            ++summary.runs;
-            summary.produced += b;
-            i += 1 + b;
-        } else if (b >= 0x80 && b <= 0xBF) {
-            if (i + 2 > stream.size()) {
-                summary.fault = "back-reference cut short";
-                break;
-            }
+        const size_t run = b >= 0x01 && b <= 0x08 ? b : 0;
+        const bool reference = b >= 0x80 && b <= 0xBF;
+        const size_t unitSize = reference ? 2 : 1 + run;
+        if (i + unitSize > stream.size()) {
+            summary.fault = "unit past the end";
+            break;
+        }
+        if (reference) {
             const size_t distance = ((b & 0x3F) << 5) | (stream[i + 1] >> 3);
-            const size_t length = (stream[i + 1] & 7) + 3;
             if (distance == 0 || distance > summary.produced) summary.fault = "distance out of the window";
             summary.farthest = std::max(summary.farthest, distance);
-            summary.overlapping = summary.overlapping || distance < length;
-            ++summary.references;
-            summary.produced += length;
-            i += 2;
+            summary.produced += (stream[i + 1] & 7) + 3;
         } else {
-            summary.produced += b >= 0xC0 ? 2 : 1;
-            ++i;
+            summary.produced += run != 0 ? run : b >= 0xC0 ? 2 : 1;
         }
-        if (run != 0 && previousRun != 0 && run + previousRun <= 8) summary.mergeableRuns = true;
+        summary.runs += run != 0 ? 1 : 0;
+        summary.mergeableRuns = summary.mergeableRuns || (run != 0 && previousRun != 0 && run + previousRun <= 8);
         previousRun = run;
+        i += unitSize;
     }
     return summary;
 }
@@ -97,41 +91,12 @@ Bytes RandomBytes(unsigned seed, size_t size, int low = 0, int high = 255) {
     return bytes;
 }
 
-// Paragraph records in the Hebrew codes: an attribute byte, a layout byte,
-// words of letters and vowel points drawn from a small vocabulary with a few
-// frequent words, a zero byte; the text ends with a zero attribute byte.
-Bytes ArticleLikeText(unsigned seed, size_t size) {
-    std::mt19937 random(seed);
-    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    std::vector<Bytes> words(400);
-    for (auto& word : words) {
-        for (int letters = pick(2, 6); letters > 0; --letters) {
-            word.push_back(static_cast<uint8_t>(pick(0, 3) == 0 ? pick(0x41, 0x58) : pick(0x61, 0x7A)));
-            if (pick(0, 2) != 0) word.push_back(static_cast<uint8_t>(pick(0x15, 0x1F)));
-        }
-    }
-    const uint8_t attributes[] = {kAttrTitle, kAttrSectionHeading, kAttrBody, kAttrBody, kAttrBody};
-    Bytes text;
-    while (text.size() < size) {
-        text.push_back(attributes[pick(0, 4)]);
-        text.push_back(static_cast<uint8_t>(pick(0, 0x7F) | 0x80));
-        for (int count = pick(5, 60); count > 0; --count) {
-            const Bytes& word = words[pick(0, pick(0, 399))];
-            text.insert(text.end(), word.begin(), word.end());
-            text.push_back(count > 1 ? 0x20 : 0x00);
-        }
-    }
-    text.resize(size);
-    text.back() = 0x00;
-    return text;
-}
-
 // A 10-byte pattern of high bytes, filler that never repeats it, and the
 // pattern again at the given distance.
 Bytes PatternAtDistance(size_t distance) {
-    Bytes text = RandomBytes(7, 10, 0xF0, 0xFF);
+    const Bytes pattern = RandomBytes(7, 10, 0xF0, 0xFF);
+    Bytes text = pattern;
     const Bytes filler = RandomBytes(8, distance - 10, 0x21, 0x7E);
-    const Bytes pattern = text;
     text.insert(text.end(), filler.begin(), filler.end());
     text.insert(text.end(), pattern.begin(), pattern.end());
     return text;
@@ -144,64 +109,30 @@ Bytes Alternating(size_t size) {
     return text;
 }
 
-struct NamedText {
-    std::string name;
-    Bytes text;
-};
-
-std::vector<NamedText> VariedTexts() {
-    std::vector<NamedText> texts;
-    for (int b : {0x00, 0x01, 0x08, 0x09, 0x20, 0x7F, 0x80, 0xBF, 0xC0, 0xFF}) {
-        texts.push_back({"single byte " + std::to_string(b), Bytes{static_cast<uint8_t>(b)}});
-    }
-    Bytes everyValue(256);
-    for (int b = 0; b < 256; ++b) everyValue[b] = static_cast<uint8_t>(b);
-    texts.push_back({"every value once", everyValue});
-    for (unsigned seed : {1u, 2u, 3u}) texts.push_back({"random bytes", RandomBytes(seed, 5000)});
-    texts.push_back({"random low codes", RandomBytes(4, 20000, 0x00, 0x0F)});
-    texts.push_back({"65535 zeros", Bytes(65535, 0x00)});
-    texts.push_back({"spaces", Bytes(4000, 0x20)});
-    texts.push_back({"high bytes", Bytes(3001, 0xFF)});
-    Bytes pairs;
-    for (int k = 0; k < 999; ++k) pairs.insert(pairs.end(), {0x20, uint8_t(0x40 + k % 64)});
-    texts.push_back({"space pairs", pairs});
-    texts.push_back({"article text", ArticleLikeText(5, 777)});
-    texts.push_back({"65535 bytes of article text", ArticleLikeText(6, 65535)});
-    texts.push_back({"match at distance 2047", PatternAtDistance(2047)});
-    texts.push_back({"match at distance 2048", PatternAtDistance(2048)});
-    texts.push_back({"alternating bytes", Alternating(301)});
-    return texts;
-}
-
-struct StreamCase {
-    const char* name;
-    Bytes stream;
-    Bytes text;
-};
-
-void ExpectDecodes(const StreamCase& c) {
-    SCOPED_TRACE(c.name);
-    int error = -1;
-    const ArticleText text = DecodeResource(MakeBlock(c.stream, c.text.size()), &error);
-    EXPECT_EQ(error, kUnCompressOk);
-    ASSERT_EQ(text.size(), c.text.size() + 2);
-    EXPECT_TRUE(std::equal(c.text.begin(), c.text.end(), text.begin()));
-    EXPECT_EQ(text[c.text.size()], 0);
-}
+Bytes Compressed(const Bytes& text) { return CompressStream(text.data(), text.size()); }
 
 }  // namespace
 
-TEST(UnCompress, RoundTripsEncodedTexts) {
-    for (const auto& [name, text] : VariedTexts()) {
+TEST(BlockEncoder, BlocksDecodeToTheirTextAndHoldOnlyWellFormedUnits) {
+    std::vector<std::pair<std::string, Bytes>> texts;
+    for (int b : {0x00, 0x01, 0x08, 0x09, 0x7F, 0x80, 0xBF, 0xC0, 0xFF}) texts.push_back({"byte " + std::to_string(b), {uint8_t(b)}});
+    Bytes pairs;
+    for (int k = 0; k < 999; ++k) pairs.insert(pairs.end(), {0x20, uint8_t(0x40 + k % 64)});
+    texts.insert(texts.end(), {{"random bytes", RandomBytes(1, 5000)},      {"65535 low codes", RandomBytes(4, 65535, 0, 15)},
+                               {"65535 zeros", Bytes(65535, 0x00)},         {"high bytes", Bytes(3001, 0xFF)},
+                               {"letters", RandomBytes(5, 777, 0x61, 0x7B)}, {"space pairs", pairs},
+                               {"distance 2047", PatternAtDistance(2047)},  {"distance 2048", PatternAtDistance(2048)},
+                               {"alternating", Alternating(301)}});
+    for (const auto& [name, text] : texts) {
         SCOPED_TRACE(name);
         const Bytes block = EncodeBlock(text, 42, 0x1234);
-        const unsigned s = Field(block, 6);
-        ASSERT_EQ(block.size(), s + 14);
-        EXPECT_EQ(Field(block, 0), s + 8);
-        EXPECT_EQ(Field(block, 2), 42u);
-        EXPECT_EQ(Field(block, 4), 0x1234u);
-        EXPECT_EQ(Field(block, 8), text.size());
-        EXPECT_TRUE(std::all_of(block.end() - 4, block.end(), [](uint8_t b) { return b == 0; }));
+        ASSERT_GE(block.size(), kBlockHeaderSize + kBlockTrailerSize + 1);
+        const Bytes stream(block.begin() + kBlockHeaderSize, block.end() - kBlockTrailerSize);
+        EXPECT_EQ(block, MakeBlock(stream, text.size(), 42, 0x1234));
+        const StreamSummary summary = WalkStream(stream);
+        EXPECT_EQ(summary.fault, "");
+        EXPECT_EQ(summary.produced, text.size());
+        EXPECT_FALSE(summary.mergeableRuns);
         int error = -1;
         const ArticleText decoded = DecodeResource(block, &error);
         EXPECT_EQ(error, kUnCompressOk);
@@ -211,65 +142,27 @@ TEST(UnCompress, RoundTripsEncodedTexts) {
     }
 }
 
-TEST(BlockEncoder, EmitsOnlyWellFormedUnits) {
-    for (const auto& [name, text] : VariedTexts()) {
-        SCOPED_TRACE(name);
-        const StreamSummary summary = WalkStream(CompressStream(text.data(), text.size()));
-        EXPECT_EQ(summary.fault, "");
-        EXPECT_EQ(summary.produced, text.size());
-        EXPECT_LE(summary.farthest, 2047u);
-        EXPECT_FALSE(summary.mergeableRuns);
-    }
-    EXPECT_TRUE(CompressStream(nullptr, 0).empty());
-}
-
-TEST(BlockEncoder, ReachesBackAcrossTheWholeWindow) {
-    // The high bytes of the first pattern need two literal runs; the second
-    // copy is one back-reference when it lies within reach, else two runs more.
-    const Bytes farthest = PatternAtDistance(2047);
-    const StreamSummary within = WalkStream(CompressStream(farthest.data(), farthest.size()));
-    EXPECT_EQ(within.farthest, 2047u);
-    EXPECT_EQ(within.runs, 2u);
-    const Bytes tooFar = PatternAtDistance(2048);
-    EXPECT_EQ(WalkStream(CompressStream(tooFar.data(), tooFar.size())).runs, 4u);
-}
-
-TEST(BlockEncoder, RepeatsShortPatternsWithOverlappingReferences) {
-    for (const Bytes& text : {Bytes(1000, 0xE5), Bytes(1000, 0x00)}) {
-        const StreamSummary summary = WalkStream(CompressStream(text.data(), text.size()));
-        EXPECT_TRUE(summary.overlapping);
-        EXPECT_EQ(summary.farthest, 1u);
-    }
-    const Bytes alternating = Alternating(300);
-    const Bytes stream = CompressStream(alternating.data(), alternating.size());
-    EXPECT_TRUE(WalkStream(stream).overlapping);
-    // Every back-reference makes at most 10 bytes from 2 stream bytes.
-    EXPECT_LT(stream.size(), alternating.size() / 4);
-}
-
-TEST(BlockEncoder, GroupsLiteralBytesIntoRunsOfEight) {
-    Bytes high(20);
-    for (size_t k = 0; k < high.size(); ++k) high[k] = static_cast<uint8_t>(0x80 + 5 * k);
-    const Bytes stream = CompressStream(high.data(), high.size());
-    EXPECT_EQ(WalkStream(stream).runs, 3u);
-    EXPECT_EQ(stream.size(), high.size() + 3);
-}
-
-TEST(BlockEncoder, CompressesArticleText) {
-    const Bytes article = ArticleLikeText(9, 30000);
-    const Bytes stream = CompressStream(article.data(), article.size());
-    EXPECT_LT(stream.size(), article.size() * 7 / 10);
-
+TEST(BlockEncoder, Compresses) {
+    EXPECT_EQ(Compressed({' ', 'a', ' ', 'B'}), (Bytes{0xE1, 0xC2})) << "a space and a letter take one byte";
     // A passage read again and again costs little more than its first copy.
-    const Bytes passage = ArticleLikeText(10, 500);
+    const Bytes passage = RandomBytes(10, 500);
     Bytes repeated;
     for (int k = 0; k < 40; ++k) repeated.insert(repeated.end(), passage.begin(), passage.end());
-    const size_t once = CompressStream(passage.data(), passage.size()).size();
-    const size_t many = CompressStream(repeated.data(), repeated.size()).size();
-    EXPECT_LT(many, once + repeated.size() / 4);
+    EXPECT_LT(Compressed(repeated).size(), Compressed(passage).size() + repeated.size() / 4);
+    // Short patterns repeat through overlapping references of 10 bytes each.
+    for (const Bytes& text : {Bytes(1000, 0xE5), Bytes(1000, 0x00), Alternating(300)}) {
+        EXPECT_LE(Compressed(text).size(), text.size() / 5 + 4);
+    }
+    // The high bytes of the first pattern need two literal runs; the second
+    // copy is one back-reference when it lies within reach, else two runs more.
+    const StreamSummary within = WalkStream(Compressed(PatternAtDistance(2047)));
+    EXPECT_EQ(within.farthest, 2047u);
+    EXPECT_EQ(within.runs, 2u);
+    EXPECT_EQ(WalkStream(Compressed(PatternAtDistance(2048))).runs, 4u);
 }
 
 TEST(BlockEncoder, RefusesTextsThatDoNotFitABlock) {
+    EXPECT_TRUE(CompressStream(nullptr, 0).empty());
     EXPECT_THROW(EncodeBlock({}, 1, 1), std::length_error);
     EXPECT_THROW(EncodeBlock(Bytes(65536, 0x61), 1, 1), std::length_error);
     // Distinct high bytes need a literal run header for every eight of them.
@@ -277,8 +170,13 @@ TEST(BlockEncoder, RefusesTextsThatDoNotFitABlock) {
     EXPECT_NO_THROW(EncodeBlock(Bytes(65535, 0x61), 1, 1));
 }
 
-TEST(UnCompress, DecodesEveryKindOfUnit) {
-    const StreamCase cases[] = {
+// Output beyond the text length U is dropped, and so is input left over.
+TEST(UnCompress, DecodesEveryKindOfUnitUpToTheTextLength) {
+    const struct {
+        const char* name;
+        Bytes stream;
+        Bytes text;
+    } cases[] = {
         {"plain bytes", {0x00, 0x09, 0x41, 0x7F}, {0x00, 0x09, 0x41, 0x7F}},
         {"literal run of one", {0x01, 0xD1}, {0xD1}},
         {"literal run of eight", {0x08, 1, 2, 3, 4, 5, 6, 7, 0xFF}, {1, 2, 3, 4, 5, 6, 7, 0xFF}},
@@ -287,19 +185,21 @@ TEST(UnCompress, DecodesEveryKindOfUnit) {
         {"overlapping back-reference", {'a', 'b', 0x80, (2 << 3) | 1}, {'a', 'b', 'a', 'b', 'a', 'b'}},
         {"distance 1 length 10", {'x', 0x80, (1 << 3) | 7}, Bytes(11, 'x')},
         {"text ending in zeros", {0x41, 0x00, 0x00}, {0x41, 0x00, 0x00}},
-    };
-    for (const auto& c : cases) ExpectDecodes(c);
-}
-
-TEST(UnCompress, CutsTheOutputAtTheTextLength) {
-    const StreamCase cases[] = {
         {"more units than needed", {'A', 'B', 'C'}, {'A', 'B'}},
-        {"literal run", {0x03, 0x81, 0x82, 0x83}, {0x81}},
-        {"back-reference", {'A', 0x80, (1 << 3) | 7}, {'A', 'A', 'A', 'A'}},
+        {"literal run cut", {0x03, 0x81, 0x82, 0x83}, {0x81}},
+        {"back-reference cut", {'A', 0x80, (1 << 3) | 7}, {'A', 'A', 'A', 'A'}},
         {"space pair keeps only its space", {'A', 0xC1}, {'A', 0x20}},
         {"input left over is not read", {'A', 0x80, 0x00, 0x05}, {'A'}},
     };
-    for (const auto& c : cases) ExpectDecodes(c);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int error = -1;
+        const ArticleText text = DecodeResource(MakeBlock(c.stream, c.text.size()), &error);
+        EXPECT_EQ(error, kUnCompressOk);
+        ASSERT_EQ(text.size(), c.text.size() + 2);
+        EXPECT_TRUE(std::equal(c.text.begin(), c.text.end(), text.begin()));
+        EXPECT_EQ(text[c.text.size()], 0);
+    }
 }
 
 TEST(UnCompress, RefusesMalformedBlocks) {
@@ -311,11 +211,8 @@ TEST(UnCompress, RefusesMalformedBlocks) {
         int error;
     } cases[] = {
         {"payload length 4", WithPayloadLength(MakeBlock({'A'}, 1), 4), kBadBlockLengths},
-        {"payload length 0", WithPayloadLength(MakeBlock({'A'}, 1), 0), kBadBlockLengths},
         {"payload length beyond the resource", WithPayloadLength(MakeBlock({'A'}, 1), 10), kBadBlockLengths},
         {"stream beyond the resource", streamBeyondResource, kBadBlockLengths},
-        {"header cut short", {0x00, 0x05, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01}, kBadBlockLengths},
-        {"empty resource", {}, kBadBlockLengths},
         {"stream length 0", MakeBlock({}, 1), kBadBlockLengths},
         {"text length 0", MakeBlock({'A'}, 0), kEmptyText},
         {"stream ends early", MakeBlock({'A', 0xC2}, 5), kBufferError},
@@ -342,20 +239,17 @@ TEST(UnCompress, ReadsTheHeaderBigEndian) {
     stream.insert(stream.end(), {0x80, 1 << 3});
     stream.resize(579, 'y');
     const Bytes block = MakeBlock(stream, 1164);
-    const Bytes header = {0x02, 0x4B, 0x00, 0x01, 0x00, 0x01, 0x02, 0x43, 0x04, 0x8C};
-    ASSERT_TRUE(std::equal(header.begin(), header.end(), block.begin()));
-    ASSERT_EQ(block.size(), 593u);
+    ASSERT_EQ(Bytes(block.begin(), block.begin() + 10), (Bytes{0x02, 0x4B, 0x00, 0x01, 0x00, 0x01, 0x02, 0x43, 0x04, 0x8C}));
     int error = -1;
     const ArticleText text = DecodeResource(block, &error);
     EXPECT_EQ(error, kUnCompressOk);
     ASSERT_EQ(text.size(), 1166u);
     EXPECT_EQ(std::count(text.begin(), text.end(), 'z'), 734);
     EXPECT_EQ(std::count(text.begin(), text.end(), 'y'), 430);
-    EXPECT_EQ(UnCompress(block.data() + 6, block.size() - 6, 587, nullptr), text);
 }
 
 TEST(UnCompress, NeverReadsPastATruncatedResource) {
-    const Bytes block = EncodeBlock(ArticleLikeText(12, 3000), 7, 7);
+    const Bytes block = EncodeBlock(RandomBytes(12, 3000, 0x61, 0x64), 7, 7);
     const size_t streamEnd = Field(block, 6) + kBlockHeaderSize;
     // The payload length counts the trailer, so only the whole block passes;
     // with a payload length that leaves the trailer out, the stream must be whole.

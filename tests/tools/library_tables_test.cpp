@@ -26,7 +26,11 @@ const char kHeader[] = "# comment\n\narticle\tportion\tname_en\tname_he\tbook\ts
 // here the other articles' ranges and a written table with CRLF endings.
 TEST(LibraryTables, RowsReadByColumnName) {
     const std::vector<ArticleEntry> shipped = ReadPortionsTable(VELMORA_DATA_DIR "/portions.tsv");
-    ASSERT_EQ(ReadBooksTable(VELMORA_DATA_DIR "/books.tsv").size(), 5u);
+    const std::vector<BookEntry> books = ReadBooksTable(VELMORA_DATA_DIR "/books.tsv");
+    ASSERT_EQ(books.size(), 5u);
+    EXPECT_EQ(books[0].book, "Gen");
+    EXPECT_EQ(books[0].nameHe, U"בראשית");
+    EXPECT_EQ(books[4].lastArticle, 54);
     ASSERT_EQ(shipped.size(), 57u);
     EXPECT_EQ(shipped[53].portion, 53);
     EXPECT_EQ(shipped[54].portion, -1);
