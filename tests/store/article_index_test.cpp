@@ -65,7 +65,8 @@ TEST(ArticleIndex, DamagedIndexYieldsTheWholeRowsOnly) {
     for (size_t size : {firstRowSize + 2, firstRowSize + 4, firstRowSize + 7, whole.size() - 1}) {
         SCOPED_TRACE(size);
         std::unique_ptr<uint8_t[]> copy;
-        const std::vector<IndexRow> rows = ReadExact(Bytes(whole.begin(), whole.begin() + static_cast<long>(size)), copy);
+        const Bytes cut(whole.begin(), whole.begin() + static_cast<long>(size));
+        const std::vector<IndexRow> rows = ReadExact(cut, copy);
         ASSERT_EQ(rows.size(), 1u);
         EXPECT_EQ(TitleOf(rows[0]), "first");
     }

@@ -69,12 +69,14 @@ TEST(DisplayChars, ConvertForTheModeAndReverseWithBracketsMirrored) {
         std::u16string chars;
         int adjustment;
     } cases[] = {
-        {"Unicode: pairs expand, points kept", {0x12, 0x16, 0x64}, {kUnicodeAsciiBase, false}, {0x05B0, 0x05DA, 0x05B8, 0x05D3}, 1},
+        {"Unicode: pairs expand, points kept", {0x12, 0x16, 0x64}, {kUnicodeAsciiBase, false},
+         {0x05B0, 0x05DA, 0x05B8, 0x05D3}, 1},
         {"8-bit: points dropped", {0x64, 0x16, 0x68, 0x19, 0x61}, {kEightBitAsciiBase, false}, {0xE3, 0xE7, 0xE0}, -2},
         {"reversed", {'(', 'a', 'b', ')'}, {kEightBitAsciiBase, true}, u"(\u00E1\u00E0)", 0},
         {"base 97 never reversed", {'(', 'a', 'b', ')'}, {kNoReverseAsciiBase, true}, u"(\u00E0\u00E1)", 0},
         {"brackets mirrored", {'[', ']', '}', '|'}, {kEightBitAsciiBase, true}, u"|{[]", 0},
-        {"a zero byte ends what is converted and reversed", {'(', 'b', 0, 'c', 'd'}, {kEightBitAsciiBase, true}, u"\u00E1)", 0},
+        {"a zero byte ends the conversion and the reversal", {'(', 'b', 0, 'c', 'd'}, {kEightBitAsciiBase, true},
+         u"\u00E1)", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

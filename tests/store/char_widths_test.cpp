@@ -110,7 +110,8 @@ TEST_F(CharWidths, TableHoldsTheWidthOfEachCodesCharacterInBothModes) {
         ASSERT_EQ(FaceOf(dc_), std::wstring(face.begin(), face.end()));
         EXPECT_FALSE(IsWidthTableUnmeasured(table));
         for (const WidthChar& c : kWidthChars) {
-            EXPECT_EQ(Width(table, c.code), Extent(dc_, std::wstring(1, unicode ? c.unicode : c.eightBit))) << int{c.code};
+            const wchar_t expected = unicode ? c.unicode : c.eightBit;
+            EXPECT_EQ(Width(table, c.code), Extent(dc_, std::wstring(1, expected))) << int{c.code};
         }
         for (int code = 0x15; code <= 0x1F; ++code) EXPECT_EQ(Width(table, code), 0) << code;
     }

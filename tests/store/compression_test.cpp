@@ -115,13 +115,15 @@ Bytes Compressed(const Bytes& text) { return CompressStream(text.data(), text.si
 
 TEST(BlockEncoder, BlocksDecodeToTheirTextAndHoldOnlyWellFormedUnits) {
     std::vector<std::pair<std::string, Bytes>> texts;
-    for (int b : {0x00, 0x01, 0x08, 0x09, 0x7F, 0x80, 0xBF, 0xC0, 0xFF}) texts.push_back({"byte " + std::to_string(b), {uint8_t(b)}});
+    for (int b : {0x00, 0x01, 0x08, 0x09, 0x7F, 0x80, 0xBF, 0xC0, 0xFF}) {
+        texts.push_back({"byte " + std::to_string(b), {uint8_t(b)}});
+    }
     Bytes pairs;
     for (int k = 0; k < 999; ++k) pairs.insert(pairs.end(), {0x20, uint8_t(0x40 + k % 64)});
-    texts.insert(texts.end(), {{"random bytes", RandomBytes(1, 5000)},      {"65535 low codes", RandomBytes(4, 65535, 0, 15)},
-                               {"65535 zeros", Bytes(65535, 0x00)},         {"high bytes", Bytes(3001, 0xFF)},
+    texts.insert(texts.end(), {{"random bytes", RandomBytes(1, 5000)}, {"low codes", RandomBytes(4, 65535, 0, 15)},
+                               {"65535 zeros", Bytes(65535, 0x00)}, {"high bytes", Bytes(3001, 0xFF)},
                                {"letters", RandomBytes(5, 777, 0x61, 0x7B)}, {"space pairs", pairs},
-                               {"distance 2047", PatternAtDistance(2047)},  {"distance 2048", PatternAtDistance(2048)},
+                               {"distance 2047", PatternAtDistance(2047)}, {"distance 2048", PatternAtDistance(2048)},
                                {"alternating", Alternating(301)}});
     for (const auto& [name, text] : texts) {
         SCOPED_TRACE(name);
@@ -239,7 +241,8 @@ TEST(UnCompress, ReadsTheHeaderBigEndian) {
     stream.insert(stream.end(), {0x80, 1 << 3});
     stream.resize(579, 'y');
     const Bytes block = MakeBlock(stream, 1164);
-    ASSERT_EQ(Bytes(block.begin(), block.begin() + 10), (Bytes{0x02, 0x4B, 0x00, 0x01, 0x00, 0x01, 0x02, 0x43, 0x04, 0x8C}));
+    const Bytes header = {0x02, 0x4B, 0x00, 0x01, 0x00, 0x01, 0x02, 0x43, 0x04, 0x8C};
+    ASSERT_EQ(Bytes(block.begin(), block.begin() + 10), header);
     int error = -1;
     const ArticleText text = DecodeResource(block, &error);
     EXPECT_EQ(error, kUnCompressOk);

@@ -29,8 +29,8 @@ struct CodexFile {
 std::string Describe(const std::vector<CodexToken>& tokens) {
     std::string text;
     for (const CodexToken& token : tokens) {
-        const auto kind = static_cast<size_t>(token.kind);
-        text += token.kind == CodexTokenKind::kWord ? "[" + EncodeUtf8(token.text) + "]" : std::string(1, "W-:|PSN"[kind]);
+        const char mark = "W-:|PSN"[static_cast<size_t>(token.kind)];
+        text += token.kind == CodexTokenKind::kWord ? "[" + EncodeUtf8(token.text) + "]" : std::string(1, mark);
     }
     return text;
 }
@@ -41,11 +41,14 @@ std::string Describe(const std::vector<CodexToken>& tokens) {
 // other notes are left out. The reading of every construct the Torah uses is
 // checked against the Codex by the library round trip.
 TEST(CodexReader, VersesBecomeWordsAndMarks) {
-    CodexFile file(
-        "<verse osisID=\"Gen.1.7\"><w>ב/גד</w><note type=\"variant\"><catchWord>ב/גד</catchWord><rdg type=\"x-qere\">"
-        "<w>בָּא</w> <w>גָד</w></rdg></note><w>א</w><note type=\"alternative\"><rdg type=\"x-accent\"><w>ב</w></rdg></note>"
-        "<note n=\"k\">remark</note><w>מ/זה</w><note type=\"variant\"><rdg type=\"x-qere\"><w>מַה</w><seg type=\"x-maqqef\">"
-        "־</seg><w>זֶּה</w></rdg></note><w>אִתָּ/ךְ</w><seg type=\"x-sof-pasuq\">׃</seg><seg type=\"x-pe\">פ</seg></verse>");
+    CodexFile file("<verse osisID=\"Gen.1.7\">"
+                   "<w>ב/גד</w><note type=\"variant\"><catchWord>ב/גד</catchWord>"
+                   "<rdg type=\"x-qere\"><w>בָּא</w> <w>גָד</w></rdg></note>"
+                   "<w>א</w><note type=\"alternative\"><rdg type=\"x-accent\"><w>ב</w></rdg></note>"
+                   "<note n=\"k\">remark</note>"
+                   "<w>מ/זה</w><note type=\"variant\"><rdg type=\"x-qere\">"
+                   "<w>מַה</w><seg type=\"x-maqqef\">־</seg><w>זֶּה</w></rdg></note>"
+                   "<w>אִתָּ/ךְ</w><seg type=\"x-sof-pasuq\">׃</seg><seg type=\"x-pe\">פ</seg></verse>");
     const CodexBook book = ReadCodexBook(file.path, "Gen");
     ASSERT_EQ(book.verses.size(), 1u);
     EXPECT_EQ(book.verses[0].ref, "Gen.1.7");
