@@ -95,18 +95,17 @@ TEST(Paint, SplitsAHangingRowIntoItsFirstWordAndTheRest) {
     const struct { int row, wordStart, wordCount, restStart, restCount, wordX; } cases[] = {
         // Stored "nmlk jihg fedc ba": the first row "jihg fedc", its word "ba".
         {0, rtl + 15, 2, rtl + 5, 9, 7 + 100 - 2 - 20},
-        {1, 0, 0, rtl, 4, 0},  // not hanging: no word
+        {1, rtl + 4, 0, rtl, 4, 0},  // not hanging: no word
         {2, ltr, 2, ltr + 4, 5, 7 + 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         const RowRuns runs = SplitRow(view.text, view.rows[c.row]);
-        EXPECT_EQ(runs.word.count, c.wordCount);
-        EXPECT_EQ(runs.rest.start, c.restStart);
-        EXPECT_EQ(runs.rest.count, c.restCount);
-        if (c.wordCount == 0) continue;
-        EXPECT_EQ(runs.word.start, c.wordStart);
-        EXPECT_EQ(FirstWordX(view.rows[c.row], 20), c.wordX);
+        EXPECT_EQ(std::tuple(runs.word.start, runs.word.count, runs.rest.start, runs.rest.count),
+                  std::tuple(c.wordStart, c.wordCount, c.restStart, c.restCount));
+        if (c.wordCount > 0) {
+            EXPECT_EQ(FirstWordX(view.rows[c.row], 20), c.wordX);
+        }
     }
 }
 

@@ -66,7 +66,6 @@ TEST(ViewClick, PagesByHalvesOfTheBox) {
     EXPECT_EQ(DecideClickPage(view, ClickFlags(0, false), 0, 20, 30).delta, -1);
 }
 
-
 TEST(Scroll, ClampsAndPaintsByMode) {
     constexpr int kPainted = 9, kSame = kScrollUnchanged;
     const struct { int topRow, totalRows, maxRow, delta, mode; bool clamp; int result, after; } cases[] = {
