@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "tests/view/view_test_support.h"
 
@@ -11,282 +15,172 @@ namespace {
 constexpr uint8_t kLeft = 0x01, kRight = 0x21, kCentre = 0x41;
 constexpr uint8_t kRtl = 0x10, kGap = 0x80;
 
-int Lay(ViewState& view, FakeMeasurer& measurer, const ArticleBuilder& article) {
-    return LayoutArticle(&view, measurer, article.Build(), true);
+struct Row {
+    std::string text;  // the row's bytes in reading order
+    int x, width, indent;
+    bool operator==(const Row&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Row& r) {
+    return out << '"' << r.text << "\" x " << r.x << " w " << r.width << " i " << r.indent;
 }
 
-ViewState LaidOut(int width, int height, const ArticleBuilder& article) {
-    ViewState view = MakeView(7, 3, width, height);
-    FakeMeasurer measurer;
-    EXPECT_EQ(Lay(view, measurer, article), 0);
-    return view;
+std::vector<Row> Rows(const ViewState& view) {
+    std::vector<Row> rows;
+    for (int i = 0; i < view.rowCount; ++i) {
+        const ViewRow& r = view.rows[i];
+        std::string bytes(view.text.begin() + r.offset, view.text.begin() + r.offset + r.count);
+        if (r.attr & kRtl) std::reverse(bytes.begin(), bytes.end());
+        rows.push_back(Row{bytes, r.x, r.width, r.indent});
+    }
+    return rows;
 }
 
 }  // namespace
 
-TEST(Layout, PlacesRowsByAlignmentAndEdgeOffset) {
-    const struct { uint8_t attr; uint8_t layout; int width; int x; } cases[] = {
-        {kRight, 4, 200, 7 + 200 - 4 - 30},
-        {kCentre, 4, 200, 7 + 4 + (200 - 4 - 30) / 2},
-        {kLeft, 4, 200, 7 + 4},
-        {0x61, 4, 200, 7 + 4},  // both alignment bits: left
-        {kRight, 0, 200, 7 + 200 - 30},
-        {kRight, 63, 50, 7 + 50 - 30},  // an offset as wide as the box is dropped
-        {kLeft, 63, 50, 7},
-        {kRight | kRtl, 9, 100, 7 + 100 - 9 - 30},
-        {kCentre | kRtl, 9, 100, 7 + 9 + (100 - 9 - 30) / 2},
+// One row of one record, in a box at x 7: alignment, edge offset and, on a
+// hanging record (level above 0), the first word set apart in the indent; and
+// the length of a rule.
+TEST(Layout, PlacesARowByAlignmentEdgeAndIndent) {
+    const struct { uint8_t attr, layout; int box; const char* text; int x, width, indent, count; } cases[] = {
+        {kRight, 4, 200, "abc", 7 + 200 - 4 - 30, 30, 0, 3},
+        {kCentre, 4, 200, "abc", 7 + 4 + (200 - 4 - 30) / 2, 30, 0, 3},
+        {kLeft, 4, 200, "abc", 7 + 4, 30, 0, 3},
+        {0x61, 4, 200, "abc", 7 + 4, 30, 0, 3},  // both alignment bits: left
+        {kRight, 63, 50, "abc", 7 + 50 - 30, 30, 0, 3},  // an offset as wide as the box is dropped
+        {kLeft, 63, 50, "abc", 7, 30, 0, 3},
+        {kRight | kRtl, 9, 100, "abc", 7 + 100 - 9 - 30, 30, 0, 3},
+        // Level 2, edge 3: indent (2 + 1) * 12 / 2; the row counts "cd ef" from the first word.
+        {kLeft, 0x83, 100, "ab  cd ef", 7 + 3 + 18, 45, 18, 5},
+        {kRight, 0x83, 100, "ab  cd ef", 7 + 100 - 21 - 45, 45, 18, 5},
+        {kCentre, 0x83, 100, "ab  cd ef", 7 + 3 + (100 - 21 - 45) / 2, 45, 18, 5},
+        {kLeft, 0x40, 100, " ab cd", 7 + 12, 20, 12, 2},  // the first record is never a continuation
+        {0x3D, 0xC0, 300, "ab cd", 7 + 300 - 36 - 32, 32, 36, 2},  // the larger font's widest: (3 + 1) * 18 / 2
+        // Rules: up to 160 a length in pixels, above it (layout - 160) * 2 per cent of the box.
+        {0x07, 1, 400, "ignored", 7, 1, 0, 0},
+        {0x07, 160, 400, "ignored", 7, 160, 0, 0},
+        {0x47, 0xB9, 400, "ignored", 7 + 100, 200, 0, 0},  // (185 - 160) * 2 = 50 per cent, centred
+        {0x27, 0xA1, 400, "ignored", 7 + 392, 8, 0, 0},    // 2 per cent, right-aligned
+        {0x47, 0xFF, 400, "ignored", 7, 400, 0, 0},        // 190 per cent: cut to the box
+        {0x27, 150, 100, "ignored", 7, 100, 0, 0},         // longer than the box: cut
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << int(c.attr) << " " << std::dec << int(c.layout));
-        ArticleBuilder article;
-        const size_t at = article.Add(c.attr, c.layout, "abc");
-        const ViewState view = LaidOut(c.width, 100, article);
+        SCOPED_TRACE(testing::Message() << std::hex << int(c.attr) << " " << int(c.layout));
+        const ViewState view = LaidOut(Article({{c.attr, c.layout, c.text}}), 7, 3, c.box, 100);
         ASSERT_EQ(view.rowCount, 1);
-        EXPECT_EQ(view.rows[0].x, c.x);
-        EXPECT_EQ(view.rows[0].offset, at);
-        EXPECT_EQ(view.rows[0].count, 3);
-        EXPECT_EQ(view.rows[0].width, 30);
-        EXPECT_EQ(view.rows[0].height, FakeMeasurer::kRowHeight);
+        const ViewRow& row = view.rows[0];
+        EXPECT_EQ(std::tuple(row.x, row.width, row.indent, row.count), std::tuple(c.x, c.width, c.indent, c.count));
     }
 }
 
-TEST(Layout, SetsApartTheFirstWordOfARightToLeftHangingRecord) {
-    ArticleBuilder article;
-    // Level 1, edge 2: indent (1 + 1) * 12 / 2 = 12.
-    const size_t at = article.AddReading(kRight | kRtl, 0x42, "ab cdef ghij klmn");
-    const ViewState view = LaidOut(100, 200, article);
-    ASSERT_EQ(view.rowCount, 2);
-    const ViewRow& first = view.rows[0];
-    EXPECT_EQ(first.indent, 12);
-    EXPECT_EQ(RowBytes(view, first), "jihg fedc");
-    EXPECT_EQ(first.width, 85);
-    EXPECT_EQ(first.x, 7 + 100 - 14 - 85);
-    // The first word is stored after the row's bytes, behind the space.
-    EXPECT_EQ(std::string(view.text.begin() + first.offset + first.count, view.text.begin() + at + 17), " ba");
-    const ViewRow& second = view.rows[1];
-    EXPECT_EQ(second.indent, 0);
-    EXPECT_EQ(RowBytes(view, second), "nmlk");
-    EXPECT_EQ(second.offset, at);
-    EXPECT_EQ(second.x, 7 + 100 - 14 - 40);  // under the text after the first word
-}
-
-TEST(Layout, SetsApartTheFirstWordOfALeftToRightHangingRecord) {
-    const struct { uint8_t attr; int x; } cases[] = {
-        {kLeft, 7 + 3 + 18},
-        {kRight, 7 + 100 - 21 - 45},
-        {kCentre, 7 + 3 + (100 - 21 - 45) / 2},
+TEST(Layout, PlacesTheRowsOfHangingAndContinuedRecords) {
+    const struct { const char* label; int box; std::vector<Rec> records; std::vector<Row> rows; } cases[] = {
+        // Level 1, edge 2: indent 12; the following rows line up under the text
+        // after the first word, and a record stored with a leading space
+        // carries that on, moved by the difference of the edges (5 - 2).
+        {"hanging, continued", 100,
+         {{kRight | kRtl, 0x42, "ab cdef ghij klmn"}, {kRight | kRtl, 0x45, "opq "}},
+         {{"cdef ghij", 7 + 100 - 14 - 85, 85, 12}, {"klmn", 7 + 100 - 14 - 40, 40, 0},
+          {"opq ", 7 + 100 - 17 - 35, 35, 0}}},
+        {"the indent narrows the first row", 70,
+         {{kRight | kRtl, 0x40, "ab cdef gh"}},
+         {{"cdef", 7 + 70 - 12 - 40, 40, 12}, {"gh", 7 + 70 - 12 - 20, 20, 0}}},
+        // Edge 63 in 50 px is dropped; 12 + 0 - 63 wraps below 0 and is dropped too.
+        {"offset wraps", 50,
+         {{kRight | kRtl, 0x7F, "ab cd"}, {kRight | kRtl, 0x40, "ef "}},
+         {{"cd", 7 + 50 - 12 - 20, 20, 12}, {"ef ", 7 + 50 - 25, 25, 0}}},
+        {"hanging record without rows lends no indent", 100,
+         {{kLeft, 0x40, "   "}, {kLeft, 0, "ab cd"}},
+         {{"ab cd", 7, 45, 0}}},
+        // A box narrower than a letter still takes one code, with its points, a row.
+        {"one code a row", 5,
+         {{kLeft, 0, "a\x16" "bc"}, {kRight | kRtl, 0, "d\x17\x18" "e"}},
+         {{"a\x16", 7, 10, 0}, {"b", 7, 10, 0}, {"c", 7, 10, 0}, {"d\x17\x18", 2, 10, 0}, {"e", 2, 10, 0}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(int(c.attr));
-        ArticleBuilder article;
-        const size_t at = article.Add(c.attr, 0x83, "ab  cd ef");  // level 2, edge 3: indent 18
-        const ViewState view = LaidOut(100, 200, article);
-        ASSERT_EQ(view.rowCount, 1);
-        EXPECT_EQ(view.rows[0].offset, at);  // the first word
-        EXPECT_EQ(view.rows[0].count, 5);    // "cd ef"
-        EXPECT_EQ(view.rows[0].width, 45);
-        EXPECT_EQ(view.rows[0].indent, 18);
-        EXPECT_EQ(view.rows[0].x, c.x);
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(Rows(LaidOut(Article(c.records), 7, 3, c.box, 200)), c.rows);
     }
-}
-
-TEST(Layout, HangingIndentFollowsTheRecordsOwnFont) {
-    ArticleBuilder article;
-    article.AddReading(0x3D, 0xC0, "ab cd");  // larger style, level 3: (3 + 1) * 18 / 2
-    const ViewState view = LaidOut(300, 200, article);
-    ASSERT_EQ(view.rowCount, 1);
-    EXPECT_EQ(view.rows[0].indent, 36);
-    EXPECT_EQ(view.rows[0].height, FakeMeasurer::kBigRowHeight);
-}
-
-TEST(Layout, ContinuationRecordMovesTheRunningOffsetByTheDifference) {
-    ArticleBuilder article;
-    article.AddReading(kRight | kRtl, 0x42, "ab cdef ghij klmn");
-    // Stored with a leading space: it carries on the hanging layout, edge 5 instead of 2.
-    const size_t at = article.AddReading(kRight | kRtl, 0x45, "opq ");
-    const ViewState view = LaidOut(100, 200, article);
-    ASSERT_EQ(view.rowCount, 3);
-    const ViewRow& row = view.rows[2];
-    EXPECT_EQ(row.indent, 0);
-    // Trailing spaces that fit stay on the row and count in its width.
-    EXPECT_EQ(row.offset, at);
-    EXPECT_EQ(RowBytes(view, row), " qpo");
-    EXPECT_EQ(row.x, 7 + 100 - (14 + 3) - 35);
-}
-
-TEST(Layout, ContinuationOffsetWrapsAroundAndIsDropped) {
-    ArticleBuilder article;
-    article.AddReading(kRight | kRtl, 0x7F, "ab cd");  // edge 63 in 50 px: 0, then 12 after the word
-    article.AddReading(kRight | kRtl, 0x40, "ef ");    // 12 + 0 - 63 wraps, then is dropped
-    const ViewState view = LaidOut(50, 200, article);
-    ASSERT_EQ(view.rowCount, 2);
-    EXPECT_EQ(view.rows[0].x, 7 + 50 - 12 - 20);
-    EXPECT_EQ(view.rows[1].x, 7 + 50 - 25);
-}
-
-TEST(Layout, FirstLineIsNeverAContinuation) {
-    ArticleBuilder article;
-    article.Add(kLeft, 0x40, " ab cd");
-    const ViewState view = LaidOut(100, 200, article);
-    ASSERT_EQ(view.rowCount, 1);
-    EXPECT_EQ(view.rows[0].indent, 12);
-    EXPECT_EQ(view.rows[0].count, 2);
-}
-
-TEST(Layout, HangingRecordWithoutRowsLendsNoIndent) {
-    ArticleBuilder article;
-    article.Add(kLeft, 0x40, "   ");
-    article.Add(kLeft, 0, "ab cd");
-    const ViewState view = LaidOut(100, 200, article);
-    ASSERT_EQ(view.rowCount, 1);
-    EXPECT_EQ(view.rows[0].indent, 0);
-    EXPECT_EQ(view.rows[0].count, 5);
 }
 
 TEST(Layout, BreaksRowsAtSpacesAndHyphens) {
-    const struct { const char* text; std::vector<std::string> rows; } cases[] = {
-        {"abcde fghij", {"abcde", "fghij"}},         // the cut word moves whole
-        {"abc-defghij", {"abc-", "defghij"}},        // the hyphen stays on its row
-        {"abcdefghijkl", {"abcdefghij", "kl"}},      // wider than the box: cut
-        {"abcde   fghij  ", {"abcde  ", "fghij  "}}, // the spaces that fit stay
-        {"abcdefghij kl", {"abcdefghij", "kl"}},     // stopped at a space: nothing to move
-        {"abcdefghij   ", {"abcdefghij"}},           // spaces that do not fit make no row
+    const struct { uint8_t attr; int box; const char* text; std::vector<std::string> rows; } cases[] = {
+        {kLeft, 100, "abcde fghij", {"abcde", "fghij"}},          // the cut word moves whole
+        {kLeft, 100, "abc-defghij", {"abc-", "defghij"}},         // the hyphen stays on its row
+        {kLeft, 100, "abcdefghijkl", {"abcdefghij", "kl"}},       // wider than the box: cut
+        {kLeft, 100, "abcde   fghij  ", {"abcde  ", "fghij  "}},  // the spaces that fit stay
+        {kLeft, 100, "abcdefghij kl", {"abcdefghij", "kl"}},      // stopped at a space: nothing to move
+        {kLeft, 100, "abcdefghij   ", {"abcdefghij"}},            // spaces that do not fit make no row
+        {kRight | kRtl, 60, "ab cde fghi jk lmnop qr st", {"ab cde", "fghi", "jk", "lmnop", "qr st"}},
+        {kRight | kRtl, 60, "abc-defghij", {"abc-", "defghi", "j"}},
+        {kRight | kRtl, 60, "abcdefghijklmnop q", {"abcdef", "ghijkl", "mnop q"}},
+        {kRight | kRtl, 60, "ab  cd   ", {"ab  cd  "}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        ArticleBuilder article;
-        article.Add(kLeft, 0, c.text);
-        const ViewState view = LaidOut(100, 200, article);
-        std::vector<std::string> rows;
-        for (int i = 0; i < view.rowCount; ++i) rows.push_back(RowBytes(view, view.rows[i]));
-        EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(view.totalRows, view.rowCount);
-    }
-}
-
-TEST(Layout, RightToLeftRowsRebuildTheRecord) {
-    // Rows in reading order; spaces inside a row count in its width.
-    const struct { const char* reading; std::vector<std::string> rows; } cases[] = {
-        {"ab cde fghi jk lmnop qr st", {"ab cde", "fghi", "jk", "lmnop", "qr st"}},
-        {"abc-defghij", {"abc-", "defghi", "j"}},
-        {"abcdefghijklmnop q", {"abcdef", "ghijkl", "mnop q"}},
-        {"ab  cd   ", {"ab  cd  "}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.reading);
-        ArticleBuilder article;
-        article.AddReading(kRight | kRtl | kGap, 0, c.reading);
-        article.Add(kLeft, 0, "x");
-        const ViewState view = LaidOut(60, 400, article);
-        ASSERT_EQ(view.rowCount, c.rows.size() + 1);
-        for (size_t i = 0; i < c.rows.size(); ++i) {
-            const ViewRow& row = view.rows[i];
-            const std::string stored = RowBytes(view, row);
-            EXPECT_EQ(std::string(stored.rbegin(), stored.rend()), c.rows[i]);
-            EXPECT_LE(row.width, 60);
-            EXPECT_EQ(row.x + row.width, 7 + 60);
-            EXPECT_EQ(row.attr, i + 1 == c.rows.size() ? kRight | kRtl | kGap : kRight | kRtl);
+        const ViewState view = LaidOut(Article({{c.attr, 0, c.text}}), 7, 3, c.box, 400);
+        std::vector<std::string> texts;
+        for (const Row& row : Rows(view)) {
+            texts.push_back(row.text);
+            EXPECT_LE(row.width, c.box);
+            EXPECT_EQ(row.x, (c.attr & kRtl) ? 7 + c.box - row.width : 7);
         }
+        EXPECT_EQ(texts, c.rows);
     }
 }
 
-TEST(Layout, TakesAtLeastOneCodeWithItsPointsPerRow) {
-    ArticleBuilder article;
-    article.Add(kLeft, 0, "a\x16" "bc");
-    article.AddReading(kRight | kRtl, 0, "d\x17\x18" "e");
-    const ViewState view = LaidOut(5, 400, article);
+// A font is selected when the style changes, never for a rule; a rule takes
+// the current row height, and one of length 0 makes no row.
+TEST(Layout, SelectsTheFontOfEachNewStyleAndRulesTakeTheCurrentOne) {
+    ViewState view = MakeView(0, 0, 400, 400);
+    FakeMeasurer measurer;
+    // An empty first record is fine for a rule.
+    const ArticleBuilder article =
+        Article({{0x87, 0, ""}, {0x07, 10, ""}, {0x3D, 0, "ab"}, {0x87, 10, ""}, {0xB1, 0, "cd"}, {0x31, 0, "ef"}});
+    ASSERT_EQ(LayoutArticle(&view, measurer, article.Build(), true), 0);
+    EXPECT_EQ(measurer.selected, (std::vector<unsigned>{0x01, 0x1D, 0x11}));
     ASSERT_EQ(view.rowCount, 5);
-    EXPECT_EQ(RowBytes(view, view.rows[0]), "a\x16");
-    EXPECT_EQ(RowBytes(view, view.rows[1]), "b");
-    EXPECT_EQ(RowBytes(view, view.rows[2]), "c");
-    EXPECT_EQ(RowBytes(view, view.rows[3]), "\x18\x17" "d");
-    EXPECT_EQ(RowBytes(view, view.rows[4]), "e");
-    for (int i = 0; i < view.rowCount; ++i) EXPECT_EQ(view.rows[i].width, FakeMeasurer::kLetter);
-}
-
-TEST(Layout, RuleRecordsTakeTheirLengthAndPlace) {
-    const struct { uint8_t attr; uint8_t layout; int width; int length; int x; } cases[] = {
-        {0x07, 1, 400, 1, 7},
-        {0x07, 160, 400, 160, 7},
-        {0x47, 0xB9, 400, 200, 7 + 100},   // 25 * 2 per cent of 400, centred
-        {0x27, 0xA1, 400, 8, 7 + 392},     // 2 per cent, right-aligned
-        {0x47, 0xFF, 400, 400, 7},         // 190 per cent: cut to the box
-        {0x27, 150, 100, 100, 7},          // longer than the box: cut
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(int(c.layout));
-        ArticleBuilder article;
-        const size_t at = article.Add(c.attr, c.layout, "ignored");
-        const ViewState view = LaidOut(c.width, 100, article);
-        ASSERT_EQ(view.rowCount, 1);
-        EXPECT_EQ(view.rows[0].width, c.length);
-        EXPECT_EQ(view.rows[0].x, c.x);
-        EXPECT_EQ(view.rows[0].count, 0);
-        EXPECT_EQ(view.rows[0].offset, at);
-        EXPECT_EQ(view.rows[0].attr, c.attr);
-    }
-}
-
-TEST(Layout, RuleTakesTheCurrentRowHeightAndZeroLengthMakesNoRow) {
-    ArticleBuilder article;
-    article.Add(0x87, 0, "");  // an empty first record is fine for a rule
-    article.Add(0x07, 10, "");
-    article.AddReading(0x3D, 0, "ab");
-    article.Add(0x87, 10, "");
-    article.Add(0x31, 0, "cd");
-    const ViewState view = LaidOut(400, 400, article);
-    ASSERT_EQ(view.rowCount, 4);
     EXPECT_EQ(view.rows[0].height, FakeMeasurer::kRowHeight);
+    EXPECT_EQ(view.rows[1].width, 2 * FakeMeasurer::kBigLetter);
     EXPECT_EQ(view.rows[2].height, FakeMeasurer::kBigRowHeight);
     EXPECT_EQ(view.rows[2].attr, 0x87);
-    EXPECT_EQ(view.totalRows, 5);
+    EXPECT_EQ(view.totalRows, 5 + 2);  // the gap rows of the rule and of "cd"
+
+    ViewState none = LaidOut(Article({{0x07, 0, ""}}), 0, 0, 100, 100);
+    EXPECT_EQ(none.rowCount, 0);
+    EXPECT_EQ(ComputeMaxRow(&none), -1);
+    EXPECT_EQ(none.maxRow, 0);
+    EXPECT_EQ(ComputeMaxRow(nullptr), -1);
 }
 
-TEST(Layout, SelectsTheFontOfEachNewStyle) {
-    ArticleBuilder article;
-    article.AddReading(0xD1, 0, "ab");
-    article.AddReading(0xDC, 0, "cd");
-    article.AddReading(0xB1, 0, "ef");
-    article.AddReading(0xB1, 0, "gh");
-    ViewState view = MakeView(0, 0, 300, 400);
-    FakeMeasurer measurer;
-    ASSERT_EQ(Lay(view, measurer, article), 0);
-    EXPECT_EQ(measurer.selected, (std::vector<unsigned>{0x01, 0x11, 0x1C, 0x11}));
-    EXPECT_EQ(view.rows[1].height, FakeMeasurer::kBigRowHeight);
-    EXPECT_EQ(view.rows[1].width, 2 * FakeMeasurer::kBigLetter);
-}
-
-TEST(Layout, CountsGapRowsAndDropsTheLastOne) {
-    ArticleBuilder article;
-    article.Add(kLeft | kGap, 0, "ab");
-    article.Add(kLeft, 0, "cd");
-    article.Add(kLeft | kGap, 0, "abcdefghij klmno");
-    const ViewState view = LaidOut(100, 400, article);
-    ASSERT_EQ(view.rowCount, 4);
-    EXPECT_EQ(view.totalRows, 5);
-    EXPECT_EQ(view.rows[0].attr, kLeft | kGap);
-    EXPECT_EQ(view.rows[2].attr, kLeft);  // not the record's last row
-    EXPECT_EQ(view.rows[3].attr, kLeft);  // the article's last row has no gap
-    EXPECT_EQ(view.rows[4].attr, 0);
-    EXPECT_EQ(view.maxRow, 0);  // everything fits
-}
-
-TEST(Layout, SingleParagraphHasNoGapRow) {
-    ArticleBuilder article;
-    article.AddReading(kAttrBody, 0, "ab cdef ghij klmn opq rst");
-    const ViewState view = LaidOut(60, 400, article);
-    EXPECT_GT(view.rowCount, 1);
-    EXPECT_EQ(view.totalRows, view.rowCount);
-}
-
-TEST(Layout, RecordEndingInSpacesKeepsItsGap) {
-    ArticleBuilder article;
-    article.Add(kLeft | kGap, 0, "abcdefghij   ");  // the spaces do not fit on the row
-    article.Add(kLeft, 0, "de");
-    const ViewState view = LaidOut(100, 400, article);
-    ASSERT_EQ(view.rowCount, 2);
-    EXPECT_EQ(view.rows[0].attr, kLeft | kGap);
-    EXPECT_EQ(view.totalRows, 3);
+// Rows of 20 px in a box 100 px wide: a record's last row carries its gap
+// row, the article's last row none; maxRow is the last top row from which the
+// last row is fully visible.
+TEST(Layout, CountsGapRowsAndFindsMaxRow) {
+    const struct { const char* records; int height, totalRows, maxRow; } cases[] = {
+        // g: "ab" with a gap, .: "ab", G: two rows with a gap, S: one row and
+        // spaces that do not fit, with a gap.
+        {"gg..", 50, 6, 4},  // A, gap, B, gap, C, D: from C two rows fit
+        {"g.", 50, 3, 1},    // the gap row and the last row fit, the row above does not
+        {"g.", 60, 3, 0},    // fits entirely
+        {"gg..", 19, 6, 6},  // not even the last row fits
+        {"...", 40, 3, 1},
+        {"gg", 50, 3, 1},    // no gap after the last row
+        {"g.G", 50, 5, 3},   // only the record's last row has the gap
+        {"G", 400, 2, 0},    // a single paragraph: as many rows as ViewRows
+        {"S.", 50, 3, 1},    // a record ending in spaces keeps its gap
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.records);
+        std::vector<Rec> records;
+        for (const char* r = c.records; *r; ++r) {
+            const char* text = *r == 'G' ? "abcdefghij klmno" : *r == 'S' ? "abcdefghij   " : "ab";
+            records.push_back(Rec{static_cast<uint8_t>(*r == '.' ? kLeft : kLeft | kGap), 0, text});
+        }
+        ViewState view = LaidOut(Article(records), 0, 0, 100, c.height);
+        EXPECT_EQ(view.totalRows, c.totalRows);
+        EXPECT_EQ(view.maxRow, c.maxRow);
+        EXPECT_EQ(ComputeMaxRow(&view), c.maxRow);
+    }
 }
 
 TEST(Layout, GrowsTheRowArrayBeyondItsCapacity) {
@@ -295,20 +189,16 @@ TEST(Layout, GrowsTheRowArrayBeyondItsCapacity) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.records);
-        ArticleBuilder article;
-        size_t last = 0;
-        for (int i = 0; i < c.records; ++i) last = article.Add(kLeft, 0, "ab");
+        const ArticleBuilder article = Article(std::vector<Rec>(c.records, Rec{kLeft, 0, "ab"}));
         ViewState view = MakeView(0, 0, 100, 100);
         if (c.capacity > 0) view.rows.assign(c.capacity + 1, ViewRow{});
         view.rowCapacity = c.capacity;
         FakeMeasurer measurer;
-        ASSERT_EQ(Lay(view, measurer, article), 0);
+        ASSERT_EQ(LayoutArticle(&view, measurer, article.Build(), true), 0);
         EXPECT_EQ(view.rowCount, c.records);
         EXPECT_EQ(view.rowCapacity, c.grown);
         ASSERT_EQ(view.rows.size(), c.grown + 1u);
-        EXPECT_EQ(view.rows[c.records - 1].offset, last);
-        EXPECT_EQ(view.rows[c.records].attr, 0);
-        EXPECT_EQ(view.rows[c.records].count, 0);
+        EXPECT_EQ(view.rows[c.records - 1].offset, 5 * c.records - 3);  // records of 5 bytes, the text after 2
     }
 }
 
@@ -330,8 +220,6 @@ TEST(Layout, GrowRowsStopsAtTheSixteenBitCapacity) {
 }
 
 TEST(Layout, RefusedTextKeepsTheOldTextAndRows) {
-    ArticleBuilder good;
-    good.Add(kLeft, 0, "ab cd");
     ArticleText tooLong(kMaxArticleTextSize + 1, 0);
     tooLong[0] = kLeft;
     tooLong[2] = 'a';
@@ -343,143 +231,87 @@ TEST(Layout, RefusedTextKeepsTheOldTextAndRows) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ViewState view = MakeView(0, 0, 100, 10);
-        FakeMeasurer measurer;
-        ASSERT_EQ(Lay(view, measurer, good), 0);
+        ViewState view = LaidOut(Article({{kLeft, 0, "ab cd"}}), 0, 0, 100, 10);
         const ArticleText oldText = view.text;
-        const ViewRow oldRow = view.rows[0];
         view.maxRow = 4;
         view.highlightStart = 1;
         view.highlightEnd = 3;
+        FakeMeasurer measurer;
         ArticleText refused = c.text;
         EXPECT_EQ(LayoutArticle(&view, measurer, std::move(refused), true), kLayoutTextRefused);
         EXPECT_EQ(view.text, oldText);
         EXPECT_EQ(view.rowCount, 1);
-        EXPECT_EQ(view.rows[0].offset, oldRow.offset);
-        EXPECT_EQ(view.rows[0].count, oldRow.count);
-        EXPECT_EQ(view.totalRows, 0);
-        EXPECT_EQ(view.maxRow, 0);
-        EXPECT_EQ(view.highlightStart, 0);
-        EXPECT_EQ(view.highlightEnd, 0);
+        EXPECT_EQ(view.rows[0].count, 5);
+        EXPECT_EQ(view.totalRows + view.maxRow + view.highlightStart + view.highlightEnd, 0);
     }
 }
 
 TEST(Layout, NoTextReleasesTheOldOneOnlyWhenAsked) {
-    ArticleBuilder article;
-    article.Add(kLeft, 0, "ab");
-    ViewState view = MakeView(0, 0, 100, 100);
+    const ArticleBuilder article = Article({{kLeft, 0, "ab"}});
+    ViewState view = LaidOut(article, 0, 0, 100, 100);
     FakeMeasurer measurer;
-    ASSERT_EQ(Lay(view, measurer, article), 0);
     EXPECT_EQ(LayoutArticle(&view, measurer, ArticleText{}, false), kLayoutNoText);
     EXPECT_FALSE(view.text.empty());
     EXPECT_EQ(LayoutArticle(&view, measurer, ArticleText{}, true), kLayoutNoText);
     EXPECT_TRUE(view.text.empty());
+    EXPECT_EQ(LayoutViewText(&view, measurer), kLayoutNoText);
+    EXPECT_EQ(ResizeView(&view, measurer, 20, 20), kLayoutNoText);
     EXPECT_EQ(LayoutArticle(nullptr, measurer, article.Build(), true), kLayoutNoView);
     EXPECT_EQ(LayoutViewText(nullptr, measurer), kLayoutNoView);
-    EXPECT_EQ(LayoutViewText(&view, measurer), kLayoutNoText);
+    EXPECT_EQ(ResizeView(nullptr, measurer, 10, 10), kLayoutNoView);
 }
 
-TEST(Layout, EveryLayoutClearsTheHighlight) {
-    ArticleBuilder article;
-    article.Add(kLeft, 0, "ab");
-    ViewState view = MakeView(0, 0, 100, 100);
-    FakeMeasurer measurer;
-    ASSERT_EQ(Lay(view, measurer, article), 0);
+// A resize lays the text out again and clears the highlight; topRow is the caller's.
+TEST(Layout, ResizeLaysOutAgain) {
+    ViewState view = LaidOut(Article({{kLeft, 0, "abcde fghij"}}), 0, 0, 200, 100);
+    EXPECT_EQ(view.rowCount, 1);
     view.highlightStart = 2;
     view.highlightEnd = 3;
     view.topRow = 7;
-    EXPECT_EQ(LayoutViewText(&view, measurer), 0);
-    EXPECT_EQ(view.highlightStart, 0);
-    EXPECT_EQ(view.highlightEnd, 0);
-    EXPECT_EQ(view.topRow, 7);  // the caller's
+    FakeMeasurer measurer;
+    EXPECT_EQ(ResizeView(&view, measurer, 100, 50), 0);
+    EXPECT_EQ(view.rowCount, 2);
+    EXPECT_EQ(view.highlightStart + view.highlightEnd, 0);
+    EXPECT_EQ(view.topRow, 7);
+    EXPECT_EQ(ResizeView(&view, measurer, 0, 50), kResizeBadSize);
+    EXPECT_EQ(ResizeView(&view, measurer, 50, -1), kResizeBadSize);
+    EXPECT_EQ(view.width, 100);
+    EXPECT_EQ(view.rowCount, 2);
+    EXPECT_EQ(ResizeView(&view, measurer, 200, 50), 0);
+    EXPECT_EQ(view.rowCount, 1);
+    EXPECT_EQ(view.rows[1].count + view.rows[1].attr, 0) << "the row after the last is cleared";
 }
 
 TEST(Layout, OutOfMemoryLeavesNoRows) {
-    ArticleBuilder old;
-    old.Add(kLeft, 0, "zz");
-    ArticleBuilder article;
-    article.Add(kLeft | kGap, 0, "ab");
-    article.Add(kLeft, 0, "cd");
+    const ArticleBuilder article = Article({{kLeft | kGap, 0, "ab"}, {kLeft, 0, "cd"}});
     for (bool release : {false, true}) {
         SCOPED_TRACE(release);
         ViewState view = MakeView(0, 0, 100, 100);
         FakeMeasurer measurer;
-        ASSERT_EQ(Lay(view, measurer, old), 0);
+        ASSERT_EQ(LayoutArticle(&view, measurer, Article({{kLeft, 0, "zz"}}).Build(), true), 0);
         measurer.failOnFit = measurer.fits + 2;
         ArticleText text = article.Build();
         EXPECT_EQ(LayoutArticle(&view, measurer, std::move(text), release), kLayoutOutOfMemory);
         EXPECT_EQ(text, article.Build());  // not taken: still the caller's
         EXPECT_EQ(view.text.empty(), release);
-        EXPECT_EQ(view.rowCount, 0);
-        EXPECT_EQ(view.totalRows, 0);
+        EXPECT_EQ(view.rowCount + view.totalRows, 0);
         EXPECT_EQ(view.rows[0].attr, 0);
     }
 }
 
-TEST(Layout, ResizeLaysOutAgain) {
-    ArticleBuilder article;
-    article.Add(kLeft, 0, "abcde fghij");
-    ViewState view = MakeView(0, 0, 200, 100);
-    FakeMeasurer measurer;
-    ASSERT_EQ(Lay(view, measurer, article), 0);
-    EXPECT_EQ(view.rowCount, 1);
-    EXPECT_EQ(ResizeView(&view, measurer, 100, 50), 0);
-    EXPECT_EQ(view.rowCount, 2);
-    EXPECT_EQ(view.width, 100);
-    EXPECT_EQ(view.height, 50);
-    EXPECT_EQ(ResizeView(&view, measurer, 0, 50), kResizeBadSize);
-    EXPECT_EQ(ResizeView(&view, measurer, 50, -1), kResizeBadSize);
-    EXPECT_EQ(view.width, 100);
-    EXPECT_EQ(view.rowCount, 2);
-    EXPECT_EQ(ResizeView(nullptr, measurer, 10, 10), kLayoutNoView);
-    ViewState empty = MakeView(0, 0, 10, 10);
-    EXPECT_EQ(ResizeView(&empty, measurer, 20, 20), kLayoutNoText);
-}
-
-TEST(LayoutMaxRow, IsTheLastTopRowThatShowsTheLastRow) {
-    // Rows of 20 px; "g" marks a record with a paragraph gap.
-    const struct { const char* records; int height; int maxRow; } cases[] = {
-        {"g g . .", 50, 4},   // rows 0, gap, 2, gap, 4, 5: from 4 two rows fit
-        {"g .", 50, 1},       // the gap row and the last row fit, the row above does not
-        {"g .", 60, 0},       // fits entirely
-        {"g g . .", 19, 6},   // not even the last row fits
-        {". . .", 40, 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.records);
-        ArticleBuilder article;
-        for (const char* r = c.records; *r; ++r) {
-            if (*r != ' ') article.Add(*r == 'g' ? kLeft | kGap : kLeft, 0, "ab");
-        }
-        ViewState view = LaidOut(100, c.height, article);
-        EXPECT_EQ(view.maxRow, c.maxRow);
-        EXPECT_EQ(ComputeMaxRow(&view), c.maxRow);
-    }
-}
-
-TEST(LayoutMaxRow, NoRowsGiveMinusOne) {
-    ArticleBuilder article;
-    article.Add(0x07, 0, "");
-    ViewState view = LaidOut(100, 100, article);
-    EXPECT_EQ(view.rowCount, 0);
-    EXPECT_EQ(ComputeMaxRow(&view), -1);
-    EXPECT_EQ(view.maxRow, 0);
-    ViewState empty;
-    EXPECT_EQ(ComputeMaxRow(&empty), -1);
-    EXPECT_EQ(ComputeMaxRow(nullptr), -1);
-}
-
-TEST(LayoutFindRow, PrefersTheRowThatEndsAtTheOffset) {
+// Rows: "ab" 0, its gap 1, "abcdefghij" 2, "kl" 3, "mn" 4; from 3 the last
+// two fit. A row that ends at the offset wins over the one that starts there.
+TEST(Layout, FindRowForOffsetPrefersTheRowThatEndsThereAndStopsAtMaxRow) {
     ArticleBuilder article;
     const size_t first = article.Add(kLeft | kGap, 0, "ab");
-    const size_t cut = article.Add(kLeft, 0, "abcdefghijkl");  // rows "abcdefghij" and "kl"
-    ViewState view = LaidOut(100, 20, article);
-    ASSERT_EQ(view.rowCount, 3);
-    ASSERT_EQ(view.rows[2].offset, cut + 10);
+    const size_t cut = article.Add(kLeft, 0, "abcdefghijkl");
+    const size_t last = article.Add(kLeft, 0, "mn");
+    ViewState view = LaidOut(article, 0, 0, 100, 40);
+    ASSERT_EQ(view.rowCount, 4);
     ASSERT_EQ(view.maxRow, 3);
     const struct { size_t offset; int found; int topRow; } cases[] = {
         {first, 1, 0}, {first + 2, 1, 0}, {cut, 1, 2}, {cut + 10, 1, 2}, {cut + 11, 1, 3},
-        {0, 0, 9}, {cut + 13, 0, 9},
+        {last, 1, 3}, {0, 0, 9}, {last + 3, 0, 9},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.offset);
@@ -487,14 +319,4 @@ TEST(LayoutFindRow, PrefersTheRowThatEndsAtTheOffset) {
         EXPECT_EQ(FindRowForOffset(view, static_cast<unsigned>(c.offset)), c.found);
         EXPECT_EQ(view.topRow, c.topRow);
     }
-}
-
-TEST(LayoutFindRow, StopsAtMaxRow) {
-    ArticleBuilder article;
-    size_t last = 0;
-    for (int i = 0; i < 10; ++i) last = article.Add(kLeft, 0, "ab");
-    ViewState view = LaidOut(100, 60, article);
-    ASSERT_EQ(view.maxRow, 7);
-    EXPECT_EQ(FindRowForOffset(view, static_cast<unsigned>(last)), 1);
-    EXPECT_EQ(view.topRow, 7);
 }

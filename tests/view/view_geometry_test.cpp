@@ -11,24 +11,6 @@ uint32_t ClickFlags(int mode, bool vertical) {
     return kFlagClickPaging | (static_cast<uint32_t>(mode) << 24) | (vertical ? kFlagClickPageVertical : 0);
 }
 
-// A view scrolled by a counting paint.
-struct ScrollFixture {
-    ViewState view;
-    int paints = 0;
-    int paintResult = 0;
-    std::function<int(ViewState&)> paint = [this](ViewState&) {
-        ++paints;
-        return paintResult;
-    };
-
-    ScrollFixture(int topRow, int totalRows, int maxRow) {
-        view.topRow = static_cast<uint16_t>(topRow);
-        view.totalRows = static_cast<uint16_t>(totalRows);
-        view.maxRow = static_cast<uint16_t>(maxRow);
-    }
-    int Scroll(int delta, int mode = 1, bool clamp = true) { return ScrollView(&view, delta, mode, clamp, paint); }
-};
-
 }  // namespace
 
 TEST(ViewGeometry, PageAmountIsHalfAPageInModesTwoAndFour) {
@@ -80,76 +62,43 @@ TEST(ViewClick, PagesByHalvesOfTheBox) {
         EXPECT_EQ(decision.page, c.page);
         EXPECT_EQ(decision.delta, c.delta);
     }
+    view.rowsOnPage = 0;  // before any paint: still a row
+    EXPECT_EQ(DecideClickPage(view, ClickFlags(0, false), 0, 20, 30).delta, -1);
 }
 
-TEST(ViewClick, PagesAtLeastOneRowBeforeAnyPaint) {
-    ViewState view = MakeView(0, 0, 100, 100);
-    const ClickPageDecision decision = DecideClickPage(view, ClickFlags(0, false), 0, 10, 10);
-    EXPECT_TRUE(decision.page);
-    EXPECT_EQ(decision.delta, -1);
-}
-
-TEST(Scroll, StopsAtTheFirstRow) {
-    ScrollFixture f(2, 50, 40);
-    EXPECT_EQ(f.Scroll(-5), 0);
-    EXPECT_EQ(f.view.topRow, 0);
-    EXPECT_EQ(f.paints, 1);
-    EXPECT_EQ(f.Scroll(-1), kScrollUnchanged);
-    EXPECT_EQ(f.paints, 1);
-}
-
-TEST(Scroll, DoesNothingDownwardAtTheEnd) {
-    ScrollFixture f(40, 50, 40);
-    EXPECT_EQ(f.Scroll(1), kScrollUnchanged);
-    EXPECT_EQ(f.view.topRow, 40);
-    EXPECT_EQ(f.paints, 0);
-}
-
-TEST(Scroll, LastPageMayEndBelowTheLastRow) {
-    ScrollFixture f(39, 50, 40);
-    EXPECT_EQ(f.Scroll(10), 0);
-    EXPECT_EQ(f.view.topRow, 49);
-    EXPECT_EQ(f.Scroll(10), kScrollUnchanged);
-    EXPECT_EQ(f.view.topRow, 49);
-    EXPECT_EQ(f.Scroll(-10), 0);
-    EXPECT_EQ(f.view.topRow, 39);
-    EXPECT_EQ(f.paints, 2);
-}
-
-TEST(Scroll, StepPastTheTotalLandsOnMaxRow) {
-    ScrollFixture f(39, 45, 40);
-    EXPECT_EQ(f.Scroll(10), 0);
-    EXPECT_EQ(f.view.topRow, 40);
-    ScrollFixture unclamped(10, 45, 40);
-    EXPECT_EQ(unclamped.Scroll(100, 1, false), 0);
-    EXPECT_EQ(unclamped.view.topRow, 40);
-}
-
-TEST(Scroll, WithoutClampMovesPastMaxRowWithinTheTotal) {
-    ScrollFixture f(45, 50, 40);
-    EXPECT_EQ(f.Scroll(3, 1, false), 0);
-    EXPECT_EQ(f.view.topRow, 48);
-    EXPECT_EQ(f.Scroll(3, 1, false), kScrollUnchanged);  // 51 is past the total, and 48 is at the end
-    EXPECT_EQ(f.Scroll(3, 1, true), kScrollUnchanged);
-    EXPECT_EQ(f.view.topRow, 48);
-}
-
-TEST(Scroll, RedrawModes) {
-    ScrollFixture noPaint(5, 50, 40);
-    EXPECT_EQ(noPaint.Scroll(2, 0), kScrollMovedNoPaint);
-    EXPECT_EQ(noPaint.view.topRow, 7);
-    EXPECT_EQ(noPaint.Scroll(0, 0), kScrollUnchanged);
-    EXPECT_EQ(noPaint.paints, 0);
-
-    ScrollFixture always(5, 50, 40);
-    always.paintResult = 9;
-    EXPECT_EQ(always.Scroll(0, 2), 9);
-    EXPECT_EQ(always.Scroll(1, 2), 9);
-    EXPECT_EQ(always.view.topRow, 6);
-    EXPECT_EQ(always.paints, 2);
-
-    ScrollFixture failing(5, 50, 40);
-    failing.paintResult = -1;  // no text: the paint's result comes back
-    EXPECT_EQ(failing.Scroll(1), -1);
-    EXPECT_EQ(ScrollView(nullptr, 1, 1, true, failing.paint), kScrollNoView);
+TEST(Scroll, ClampsAndPaintsByMode) {
+    constexpr int kPainted = 9, kSame = kScrollUnchanged;
+    const struct { int topRow, totalRows, maxRow, delta, mode; bool clamp; int result, after; } cases[] = {
+        {2, 50, 40, -5, 1, true, kPainted, 0},  // stops at the first row
+        {0, 50, 40, -1, 1, true, kSame, 0},
+        {40, 50, 40, 1, 1, true, kSame, 40},  // at maxRow: nothing, not even a paint
+        {39, 50, 40, 10, 1, true, kPainted, 49},  // a page may end below the last row,
+        {49, 50, 40, 10, 1, true, kSame, 49},     // the next does nothing,
+        {49, 50, 40, -10, 1, true, kPainted, 39}, // and a page up comes back
+        {39, 45, 40, 10, 1, true, kPainted, 40},    // past the total: maxRow
+        {10, 45, 40, 100, 1, false, kPainted, 40},
+        {45, 50, 40, 3, 1, false, kPainted, 48},    // unclamped: past maxRow within the total
+        {48, 50, 40, 3, 1, false, kSame, 48},
+        {48, 50, 40, 3, 1, true, kSame, 48},
+        {5, 50, 40, 2, 0, true, kScrollMovedNoPaint, 7},
+        {5, 50, 40, 0, 0, true, kSame, 5},
+        {5, 50, 40, 0, 2, true, kPainted, 5},  // mode 2 paints always
+        {5, 50, 40, 1, 2, true, kPainted, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.topRow << " + " << c.delta << " mode " << c.mode << " " << c.clamp);
+        ViewState view;
+        view.topRow = static_cast<uint16_t>(c.topRow);
+        view.totalRows = static_cast<uint16_t>(c.totalRows);
+        view.maxRow = static_cast<uint16_t>(c.maxRow);
+        int paints = 0;
+        const auto paint = [&](ViewState&) {
+            ++paints;
+            return kPainted;
+        };
+        EXPECT_EQ(ScrollView(&view, c.delta, c.mode, c.clamp, paint), c.result);
+        EXPECT_EQ(view.topRow, c.after);
+        EXPECT_EQ(paints, c.result == kPainted ? 1 : 0);
+    }
+    EXPECT_EQ(ScrollView(nullptr, 1, 1, true, [](ViewState&) { return 0; }), kScrollNoView);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "store/compression.h"
+#include "view/layout.h"
 #include "view/layout_measurer.h"
 #include "view/view_state.h"
 
@@ -17,19 +18,17 @@
 // widest 12 px. Spaces are half a letter, hyphens 6 or 8 px, vowel points 0.
 class FakeMeasurer : public LayoutMeasurer {
 public:
-    static constexpr int kLetter = 10, kSpace = 5, kHyphen = 6, kRowHeight = 20, kMaxChar = 12;
-    static constexpr int kBigLetter = 16, kBigSpace = 8, kBigHyphen = 8, kBigRowHeight = 30, kBigMaxChar = 18;
+    static constexpr int kLetter = 10, kRowHeight = 20, kBigLetter = 16, kBigRowHeight = 30;
 
     FakeMeasurer() {
-        Fill(normal_, kLetter, kSpace, kHyphen);
-        Fill(big_, kBigLetter, kBigSpace, kBigHyphen);
+        Fill(normal_, kLetter, 6);
+        Fill(big_, kBigLetter, 8);
     }
 
     StyleMetrics SelectStyle(unsigned style) override {
         selected.push_back(style);
         bigSelected_ = (style & 0x04) != 0;
-        if (bigSelected_) return StyleMetrics{kBigRowHeight, kBigMaxChar, &big_};
-        return StyleMetrics{kRowHeight, kMaxChar, &normal_};
+        return bigSelected_ ? StyleMetrics{kBigRowHeight, 18, &big_} : StyleMetrics{kRowHeight, 12, &normal_};
     }
 
     void FitLeftToRight(const uint8_t* text, int& width, int& count) override {
@@ -42,9 +41,9 @@ public:
     int failOnFit = 0;  // the left-to-right fit that runs out of memory; 0 = none
 
 private:
-    static void Fill(WidthTable& table, int letter, int space, int hyphen) {
+    static void Fill(WidthTable& table, int letter, int hyphen) {
         std::fill(std::begin(table.widths), std::end(table.widths), static_cast<int16_t>(letter));
-        table.widths[' ' - kFirstMeasuredCode] = static_cast<int16_t>(space);
+        table.widths[' ' - kFirstMeasuredCode] = static_cast<int16_t>(letter / 2);
         table.widths['-' - kFirstMeasuredCode] = static_cast<int16_t>(hyphen);
     }
 
@@ -54,21 +53,19 @@ private:
 };
 
 // Builds an article: records in order, then the end zero and two spares, as
-// the decoder delivers them. Each Add returns the position of the record's text.
+// the decoder delivers them. Texts are given in reading order; a right-to-left
+// record (bit 0x10) is stored reversed. Add returns the position of the
+// record's text.
 struct ArticleBuilder {
     ArticleText bytes;
 
-    size_t Add(uint8_t attr, uint8_t layout, std::string_view stored) {
-        bytes.push_back(attr);
-        bytes.push_back(layout);
+    size_t Add(uint8_t attr, uint8_t layout, std::string_view reading) {
+        bytes.insert(bytes.end(), {attr, layout});
         const size_t position = bytes.size();
-        bytes.insert(bytes.end(), stored.begin(), stored.end());
+        if (attr & kAttrRightToLeft) bytes.insert(bytes.end(), reading.rbegin(), reading.rend());
+        else bytes.insert(bytes.end(), reading.begin(), reading.end());
         bytes.push_back(0);
         return position;
-    }
-    // A right-to-left record given in reading order, stored reversed.
-    size_t AddReading(uint8_t attr, uint8_t layout, std::string_view reading) {
-        return Add(attr, layout, std::string(reading.rbegin(), reading.rend()));
     }
     ArticleText Build() const {
         ArticleText text = bytes;
@@ -77,9 +74,16 @@ struct ArticleBuilder {
     }
 };
 
-// The stored bytes of a row.
-inline std::string RowBytes(const ViewState& view, const ViewRow& row) {
-    return std::string(view.text.begin() + row.offset, view.text.begin() + row.offset + row.count);
+struct Rec {
+    uint8_t attr;
+    uint8_t layout;
+    const char* text;  // in reading order
+};
+
+inline ArticleBuilder Article(const std::vector<Rec>& records) {
+    ArticleBuilder article;
+    for (const Rec& r : records) article.Add(r.attr, r.layout, r.text);
+    return article;
 }
 
 // A view with a box and no rows yet.
@@ -89,5 +93,14 @@ inline ViewState MakeView(int left, int top, int width, int height) {
     view.top = top;
     view.width = width;
     view.height = height;
+    return view;
+}
+
+// A view with the article laid out over a fresh measurer. A layout that fails
+// leaves no rows, which the callers' checks on the rows see.
+inline ViewState LaidOut(const ArticleBuilder& article, int left, int top, int width, int height) {
+    ViewState view = MakeView(left, top, width, height);
+    FakeMeasurer measurer;
+    LayoutArticle(&view, measurer, article.Build(), true);
     return view;
 }
