@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
@@ -150,14 +151,16 @@ TEST_F(SettingsStore, SavingKeepsStoredValuesForEmptySettings) {
     WriteDword(L"Flags", 0xD1140040);
     WriteDword(L"Lesson", 9);
     WriteValue(L"SearchString", REG_BINARY, "old", 4);
-    std::vector<std::optional<std::vector<BYTE>>> before;
-    for (const wchar_t* name : kAllValues) before.push_back(ReadData(name));
+    const auto stored = [](const wchar_t* name) { return std::make_pair(ValueType(name), ReadData(name)); };
+    std::vector<decltype(stored(L""))> before;
+    for (const wchar_t* name : kAllValues) before.push_back(stored(name));
     program.settings.LastPosition = 7;
 
     SaveSettingsAndQuit();
     for (size_t i = 0; i < std::size(kAllValues); ++i) {
         const bool flags = std::wstring(kAllValues[i]) == L"Flags";
-        EXPECT_EQ(ReadData(kAllValues[i]), flags ? DwordBytes(0) : before[i]) << Narrow(kAllValues[i]);
+        const auto zero = std::make_pair(DWORD{REG_DWORD}, std::optional(DwordBytes(0)));
+        EXPECT_EQ(stored(kAllValues[i]), flags ? zero : before[i]) << Narrow(kAllValues[i]);
     }
 }
 
@@ -173,8 +176,9 @@ TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
     std::memcpy(settings.SearchString, "\xE0\xE1 ab", 6);
     program.view = MakeView(65535);
     ASSERT_NE(program.view, nullptr);
-    const HBITMAP bitmap = CreateBitmap(1, 1, 1, 1, nullptr);
-    program.pickerBitmaps[2] = bitmap;
+    const HBITMAP bitmaps[] = {CreateBitmap(1, 1, 1, 1, nullptr), CreateBitmap(1, 1, 1, 1, nullptr)};
+    program.pickerBitmaps[0] = bitmaps[0];
+    program.pickerBitmaps[2] = bitmaps[1];
     const Settings saved = settings;
 
     SaveSettingsAndQuit();
@@ -193,8 +197,8 @@ TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
         EXPECT_EQ(ReadData(e.name), e.data);
     }
     EXPECT_EQ(program.view, nullptr) << "the view is destroyed";
-    EXPECT_EQ(program.pickerBitmaps[2], nullptr);
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
+    for (const HBITMAP bitmap : bitmaps) EXPECT_EQ(GetObjectType(bitmap), 0u);
+    for (const HBITMAP bitmap : program.pickerBitmaps) EXPECT_EQ(bitmap, nullptr);
 
     program = ProgramState{};
     LoadSettings();
