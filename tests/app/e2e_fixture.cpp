@@ -16,10 +16,10 @@ void VelmoraEndToEnd::Start(int showCommand) { ASSERT_TRUE(StartVelmora(run, sho
 
 void VelmoraEndToEnd::Stop() { EXPECT_EQ(StopVelmora(run), 0u); }
 
-void VelmoraEndToEnd::PinArticle(uint16_t article, uint16_t position, uint32_t flags) {
+void VelmoraEndToEnd::PinArticle(uint16_t article, uint16_t position) {
     WriteDword(L"Lesson", article);
     WriteDword(L"LastPosition", position);
-    WriteDword(L"Flags", flags | 0x4);
+    WriteDword(L"Flags", 0xD1140040 | 0x4);
 }
 
 static void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,6 @@
-// The cases the main window's own tests cannot reach through its messages; the
-// keys, scroll-bar codes and wheel turns themselves are tested there.
+// The arithmetic of wheel turns, and the cases the main window's own tests
+// cannot reach through its messages; keys and scroll-bar codes are tested
+// there.
 #include "app/input_map.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,12 @@ TEST(InputMap, UnknownScrollBarCodesDoNothing) {
     EXPECT_EQ(ScrollBarStep(-1, 9, 12, 40), 0);
 }
 
-// Truncated toward zero, down to the most negative turn.
+// One row up per notch turned away from the user, truncated toward zero, so
+// that less than a notch scrolls nothing; down to the most negative turn.
 TEST(InputMap, WheelTurnsScrollWholeNotches) {
+    EXPECT_EQ(WheelStep(240), -2);
+    EXPECT_EQ(WheelStep(60), 0);
+    EXPECT_EQ(WheelStep(-120), 1);
     EXPECT_EQ(WheelStep(-239), 1);
     EXPECT_EQ(WheelStep(239), -1);
     EXPECT_EQ(WheelStep(-32768), 273);

@@ -17,12 +17,11 @@ namespace {
 // Waits for the thread's message box and answers it, keeping its text.
 void AnswerMessageBox(DWORD threadId, std::wstring& text) {
     HWND box = nullptr;
-    WaitUntil([&] {
+    const auto found = [&] {
         box = FindWindowW(L"#32770", L"Error");
-        DWORD owner = 0;
-        return box != nullptr && GetWindowThreadProcessId(box, &owner) == threadId;
-    });
-    if (box == nullptr) return;
+        return box != nullptr && GetWindowThreadProcessId(box, nullptr) == threadId;
+    };
+    if (!WaitUntil(found)) return;
     wchar_t buffer[128] = {};
     GetDlgItemTextW(box, 0xFFFF, buffer, 128);
     text = buffer;

@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"VelmoraPlacementTest";
-
-RECT WindowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 RECT NormalRect(HWND window) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -23,19 +15,16 @@ RECT NormalRect(HWND window) {
     return placement.rcNormalPosition;
 }
 
+constexpr const wchar_t* kPlacementValues[] = {L"Left", L"Top", L"Width", L"Height", L"showCmd"};
+
 void StorePlacement(LONG left, LONG top, LONG width, LONG height, DWORD showCommand) {
-    WriteDword(L"Top", static_cast<DWORD>(top));
-    WriteDword(L"Left", static_cast<DWORD>(left));
-    WriteDword(L"Width", static_cast<DWORD>(width));
-    WriteDword(L"Height", static_cast<DWORD>(height));
-    WriteDword(L"showCmd", showCommand);
+    const DWORD values[] = {DWORD(left), DWORD(top), DWORD(width), DWORD(height), showCommand};
+    for (int i = 0; i < 5; ++i) WriteDword(kPlacementValues[i], values[i]);
 }
 
 std::vector<DWORD> StoredPlacement() {
     std::vector<DWORD> values;
-    for (const wchar_t* name : {L"Left", L"Top", L"Width", L"Height", L"showCmd"}) {
-        values.push_back(ReadDword(name).value_or(0xBAD));
-    }
+    for (const wchar_t* name : kPlacementValues) values.push_back(ReadDword(name).value_or(0xBAD));
     return values;
 }
 
@@ -47,17 +36,7 @@ std::vector<LONG> Place(const RECT& r) { return {r.left, r.top, r.right - r.left
 // Top-level windows like the main window, created hidden at a known place.
 class WindowPlacement : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(ClearProgramKeys());
-        static const bool registered = [] {
-            WNDCLASSW windowClass{};
-            windowClass.lpfnWndProc = DefWindowProcW;
-            windowClass.hInstance = GetModuleHandleW(nullptr);
-            windowClass.lpszClassName = kClassName;
-            return RegisterClassW(&windowClass) != 0;
-        }();
-        ASSERT_TRUE(registered);
-    }
+    void SetUp() override { ASSERT_TRUE(ClearProgramKeys()); }
     void TearDown() override {
         for (HWND window : windows_) DestroyWindow(window);
         MSG message;
@@ -66,7 +45,7 @@ protected:
     }
 
     HWND MakeWindow(const RECT& rect) {
-        HWND window = CreateWindowExW(WS_EX_WINDOWEDGE, kClassName, L"Placement", WS_OVERLAPPEDWINDOW, rect.left,
+        HWND window = CreateWindowExW(WS_EX_WINDOWEDGE, L"STATIC", L"Placement", WS_OVERLAPPEDWINDOW, rect.left,
                                       rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
         EXPECT_NE(window, nullptr);
@@ -142,7 +121,8 @@ TEST_F(WindowPlacement, RectangleOffEveryMonitorIsMovedOntoOne) {
         HWND window = MakeWindow({10, 10, 210, 160});
         ASSERT_NE(window, nullptr);
         RestoreWindowPlacement(window, SW_SHOWNORMAL);
-        const RECT rect = WindowRect(window);
+        RECT rect{};
+        GetWindowRect(window, &rect);
         MONITORINFO info{};
         info.cbSize = sizeof info;
         GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info);
