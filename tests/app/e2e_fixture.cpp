@@ -16,26 +16,26 @@ void VelmoraEndToEnd::Start(int showCommand) { ASSERT_TRUE(StartVelmora(run, sho
 
 void VelmoraEndToEnd::Stop() { EXPECT_EQ(StopVelmora(run), 0u); }
 
-void VelmoraEndToEnd::PinArticle(uint16_t article, uint16_t position, uint32_t flags) {
+void VelmoraEndToEnd::PinArticle(uint16_t article, uint16_t position) {
     WriteDword(L"Lesson", article);
     WriteDword(L"LastPosition", position);
-    WriteDword(L"Flags", flags | 0x4);
+    WriteDword(L"Flags", 0xD1140040 | 0x4);
+}
+
+static void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_BLOCK, 10000, &result);
 }
 
 void VelmoraEndToEnd::ScrollBar(int code, int position) {
-    DWORD_PTR result;
-    SendMessageTimeoutW(run.window, WM_VSCROLL, MAKEWPARAM(code, position), 0, SMTO_BLOCK, 10000, &result);
+    SendAndWait(run.window, WM_VSCROLL, MAKEWPARAM(code, position), 0);
 }
 
 void VelmoraEndToEnd::Wheel(int delta) {
-    DWORD_PTR result;
-    SendMessageTimeoutW(run.window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0, SMTO_BLOCK, 10000, &result);
+    SendAndWait(run.window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
 
-void VelmoraEndToEnd::Click(int x, int y) {
-    DWORD_PTR result;
-    SendMessageTimeoutW(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y), SMTO_BLOCK, 10000, &result);
-}
+void VelmoraEndToEnd::Click(int x, int y) { SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
 
 DWORD VelmoraEndToEnd::Lesson() { return ReadDword(L"Lesson").value_or(0xFFFFFFFF); }
 DWORD VelmoraEndToEnd::Position() { return ReadDword(L"LastPosition").value_or(0xFFFFFFFF); }

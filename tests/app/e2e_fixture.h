@@ -22,8 +22,9 @@ protected:
     // Exits through the Exit command; the exit code must be 0.
     void Stop();
 
-    // Opens a chosen article at a position on the next start.
-    void PinArticle(uint16_t article, uint16_t position = 0, uint32_t flags = 0xD1140040);
+    // Opens a chosen article at a position on the next start, with the default
+    // Flags and the pinned bit.
+    void PinArticle(uint16_t article, uint16_t position = 0);
 
     // Sends a scroll-bar code, a wheel turn or a left click at client (x, y).
     void ScrollBar(int code, int position = 0);

@@ -45,10 +45,7 @@ protected:
         program.gutter = 10;
         ASSERT_TRUE(ClearProgramKeys());
         UseTestFont();
-        WriteDword(L"Left", 0);
-        WriteDword(L"Top", 0);
-        WriteDword(L"Width", 640);
-        WriteDword(L"Height", 480);
+        UseTestWindow();
     }
     void TearDown() override {
         Close();
@@ -61,10 +58,6 @@ protected:
         WriteDword(L"Lesson", lesson);
         WriteDword(L"Flags", flags);
         WriteDword(L"LastPosition", position);
-        if (FindRunningCopy() != nullptr) {
-            ADD_FAILURE() << "another main window is open";
-            return false;
-        }
         window_ = CreateMainWindow(SW_SHOWNORMAL);
         return window_ != nullptr && program.view != nullptr && program.view->rowCount > 0;
     }
@@ -112,44 +105,31 @@ protected:
     HWND window_ = nullptr;
 };
 
-TEST_F(MainWindow, ReverseCheckAtStartFollowsFlags) {
+// The check mark follows Flags at start; the command flips the check mark and
+// the option together, and twice restores both.
+TEST_F(MainWindow, ReverseCheckFollowsFlagsAndTheCommandTogglesBoth) {
     for (const uint32_t flags : {kDefaultFlags | kPinned, kDefaultFlags | kPinned | kReverse}) {
         SCOPED_TRACE(testing::Message() << std::hex << flags);
         ASSERT_TRUE(Open(kLongArticle, flags));
-        EXPECT_EQ(ReverseChecked(), (flags & kReverse) != 0);
+        const bool on = (flags & kReverse) != 0;
+        EXPECT_EQ(ReverseChecked(), on);
+        EXPECT_EQ(Send(WM_COMMAND, IDM_REVERSE), 0);
+        EXPECT_EQ(ReverseChecked(), !on);
+        EXPECT_EQ(program.settings.Flags, flags ^ kReverse);
+        EXPECT_EQ(DispatchCommand(window_, IDM_REVERSE), 0);
+        EXPECT_EQ(ReverseChecked(), on);
         EXPECT_EQ(program.settings.Flags, flags);
         Close();
     }
 }
 
-// The command flips the check mark and the option together; twice restores both.
-TEST_F(MainWindow, ReverseCommandTogglesCheckAndOption) {
-    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
-    const uint32_t before = program.settings.Flags;
-    EXPECT_EQ(Send(WM_COMMAND, IDM_REVERSE), 0);
-    EXPECT_TRUE(ReverseChecked());
-    EXPECT_EQ(program.settings.Flags, before | kReverse);
-    EXPECT_EQ(DispatchCommand(window_, IDM_REVERSE), 0);
-    EXPECT_FALSE(ReverseChecked());
-    EXPECT_EQ(program.settings.Flags, before);
-}
-
 // Set mode checks exactly when value is non-zero; toggle mode flips whatever
 // the item shows. The item's whole state is replaced.
 TEST(MenuCheck, SetModeFollowsValueToggleModeFlips) {
-    const struct {
-        const char* label;
-        UINT initial;
-        bool setMode;
-        int value;
-        int expected;
-    } cases[] = {
-        {"set on", MF_UNCHECKED, true, 1, 1},  {"set any non-zero", MF_UNCHECKED, true, 7, 1},
-        {"set off", MF_CHECKED, true, 0, 0},   {"set on when on", MF_CHECKED, true, 1, 1},
-        {"toggle on", MF_UNCHECKED, false, 0, 1}, {"toggle off", MF_CHECKED, false, 1, 0},
-        {"toggle reads the item, not value", MF_UNCHECKED, false, 1, 1},
-        {"toggle off whatever value", MF_CHECKED, false, 0, 0},
-        {"set on a greyed item", MF_GRAYED, true, 1, 1},
+    const struct { const char* label; UINT initial; bool setMode; int value; int expected; } cases[] = {
+        {"set any non-zero", MF_UNCHECKED, true, 7, 1}, {"set off", MF_CHECKED, true, 0, 0},
+        {"toggle on", MF_UNCHECKED, false, 0, 1},       {"toggle reads the item, not value", MF_UNCHECKED, false, 1, 1},
+        {"toggle off", MF_CHECKED, false, 1, 0},        {"set on a greyed item", MF_GRAYED, true, 1, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -164,35 +144,12 @@ TEST(MenuCheck, SetModeFollowsValueToggleModeFlips) {
     }
 }
 
-TEST_F(MainWindow, ScrollBarShowsTheRowsAfterLoadingAndScrolling) {
-    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
-    ASSERT_GT(View().maxRow, 0);
-    EXPECT_EQ(View().topRow, 0);
-    ExpectScrollBarFollows();
-    for (const int key : {VK_DOWN, VK_NEXT, VK_END, VK_UP, VK_HOME}) {
-        SCOPED_TRACE(key);
-        const int before = View().topRow;
-        Send(WM_KEYDOWN, key);
-        EXPECT_NE(View().topRow, before);
-        ExpectScrollBarFollows();
-    }
-    EXPECT_EQ(View().topRow, 0);
-    ASSERT_EQ(GoToArticle(window_, kLongArticle + 1), 0);
-    EXPECT_EQ(View().topRow, 0);
-    ExpectScrollBarFollows();
-}
-
 namespace {
 
-// An action on the view from a top row, and the top row it should lead to,
-// from the view as it stands just before the action.
-struct Step {
-    const char* label;
-    int start;  // a top row; kAtMax stands for maxRow, kAtMax - n for maxRow - n, kAtMax + n for maxRow + n
-    UINT message;
-    WPARAM wParam;
-    int (*expected)(const ViewState& view, int start);
-};
+// An action on the view from a top row (kAtMax stands for maxRow, kAtMax - n
+// for maxRow - n, kAtMax + n for maxRow + n), and the top row it should lead
+// to, from the view as it stands just before the action.
+struct Step { const char* label; int start; UINT message; WPARAM wParam; int (*expected)(const ViewState&, int); };
 
 constexpr int kAtMax = 100000;
 
@@ -216,8 +173,7 @@ protected:
         for (const Step& step : steps) {
             SCOPED_TRACE(step.label);
             MoveTo(Resolve(step.start, View()));
-            const int start = View().topRow;
-            const int expected = step.expected(View(), start);
+            const int expected = step.expected(View(), View().topRow);
             ASSERT_GE(expected, 0);
             Send(step.message, step.wParam);
             EXPECT_EQ(View().topRow, expected);
@@ -228,7 +184,7 @@ protected:
 
 // Keys page by the keyboard's page amount (rowsOnPage - 1 in step mode 1);
 // End and Home jump; scrolling stops at the top and, going down, once the top
-// row has reached maxRow.
+// row has reached maxRow. Other keys are left to the system.
 TEST_F(MainWindowSteps, KeysScrollByRowsAndPages) {
     ASSERT_TRUE(Open(kLongArticle, WithKeyPageStep(kDefaultFlags | kPinned, 1)));
     ASSERT_GT(View().maxRow, 3 * View().rowsOnPage);
@@ -240,15 +196,14 @@ TEST_F(MainWindowSteps, KeysScrollByRowsAndPages) {
         {"Page Up", kAtMax, WM_KEYDOWN, VK_PRIOR, KeyPageUp},
         {"Page Up near the top", 1, WM_KEYDOWN, VK_PRIOR, ToTop},
         {"End", 0, WM_KEYDOWN, VK_END, ToMaxRow},
-        {"End at maxRow", kAtMax, WM_KEYDOWN, VK_END, ToMaxRow},
         {"Home", kAtMax, WM_KEYDOWN, VK_HOME, ToTop},
-        {"Home at the top", 0, WM_KEYDOWN, VK_HOME, ToTop},
         {"Down", 0, WM_KEYDOWN, VK_DOWN, OneDown},
         {"Down at maxRow", kAtMax, WM_KEYDOWN, VK_DOWN, Stays},
         {"Up", 3, WM_KEYDOWN, VK_UP, OneUp},
         {"Up at the top", 0, WM_KEYDOWN, VK_UP, ToTop},
         {"Enter without a search text", 3, WM_KEYDOWN, VK_RETURN, Stays},
     });
+    for (const int key : {VK_TAB, int{'A'}, VK_F3}) EXPECT_EQ(Send(WM_KEYDOWN, key), 1) << "not the view's key";
 }
 
 // In step modes 2 and 4 the keys page by half a page; the scroll bar's page
@@ -263,25 +218,6 @@ TEST_F(MainWindowSteps, HalfPageStepsForKeysOnly) {
             {"SB_PAGEDOWN", 0, WM_VSCROLL, SB_PAGEDOWN, BarPageDown},
         });
         Close();
-    }
-}
-
-// End on an article that fits the box (maxRow 0) falls back to the page
-// amount, which the clamp at the end stops.
-TEST_F(MainWindow, EndOnAnArticleThatFitsStaysAtTheTop) {
-    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
-    View().maxRow = 0;
-    Send(WM_KEYDOWN, VK_END);
-    EXPECT_EQ(View().topRow, 0);
-}
-
-TEST_F(MainWindow, OnlyTheViewsKeysAreHandled) {
-    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
-    for (const int key : {VK_NEXT, VK_PRIOR, VK_END, VK_HOME, VK_UP, VK_DOWN, VK_RETURN}) {
-        EXPECT_EQ(Send(WM_KEYDOWN, key), 0) << key;
-    }
-    for (const int key : {VK_TAB, VK_SPACE, VK_INSERT, int{'A'}, VK_F3}) {
-        EXPECT_EQ(Send(WM_KEYDOWN, key), 1) << key;
     }
 }
 
@@ -303,19 +239,6 @@ TEST_F(MainWindowSteps, ScrollBarCodes) {
     EXPECT_EQ(Send(WM_VSCROLL, SB_LINEDOWN), 1);
 }
 
-// One row up per notch turned away from the user; less than a notch nothing.
-TEST_F(MainWindowSteps, WheelTurnsScrollWholeNotches) {
-    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned));
-    const auto wheel = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(delta)); };
-    Run({
-        {"+240", 5, WM_MOUSEWHEEL, wheel(240), [](const ViewState&, int start) { return start - 2; }},
-        {"+60", 5, WM_MOUSEWHEEL, wheel(60), Stays},
-        {"-120", 5, WM_MOUSEWHEEL, wheel(-120), OneDown},
-        {"-239", 5, WM_MOUSEWHEEL, wheel(-239), OneDown},
-        {"+360 near the top", 1, WM_MOUSEWHEEL, wheel(360), ToTop},
-    });
-}
-
 // Click paging: with Flags bit 31 clear nothing; with bit 28 set the top half
 // pages back and the bottom half forward, with it clear the left and right
 // halves; the gutter of g pixels round the box still counts.
@@ -326,14 +249,9 @@ TEST_F(MainWindow, ClicksPageByHalves) {
     const int midX = left + view.width / 2, midY = top + view.height / 2, g = program.gutter;
     constexpr uint32_t kPaging = kFlagClickPaging, kVertical = kFlagClickPageVertical;
     const uint32_t base = kDefaultFlags & ~(kPaging | kVertical);
-    const struct {
-        const char* label;
-        uint32_t flags;
-        int x, y;
-        int direction;  // -1 back, +1 forward, 0 nothing
-    } cases[] = {
+    // direction: -1 a page back, +1 a page forward, 0 nothing.
+    const struct { const char* label; uint32_t flags; int x, y, direction; } cases[] = {
         {"paging off", base | kVertical, midX, top + 5, 0},
-        {"paging off, lower half", base, right - 5, midY, 0},
         {"top half", base | kPaging | kVertical, midX, top + 5, -1},
         {"bottom half", base | kPaging | kVertical, midX, bottom - 5, +1},
         {"left half", base | kPaging, left + 5, midY, -1},
@@ -358,24 +276,51 @@ TEST_F(MainWindow, ClicksPageByHalves) {
     }
 }
 
-// Left and Right step through the articles with wrap-around, each from its top.
-TEST_F(MainWindow, ArrowKeysStepArticles) {
+// Left and Right, and the Next and Previous commands, step through the
+// articles with wrap-around, each from its top, and pin the article; This Week
+// clears the pin.
+TEST_F(MainWindow, ArrowKeysAndCommandsStepArticles) {
     ASSERT_TRUE(Open(kArticleCount, kDefaultFlags | kPinned));
-    const struct {
-        const char* label;
-        int key;
-        uint16_t lesson;
-    } steps[] = {
-        {"Right from 57", VK_RIGHT, 1}, {"Right", VK_RIGHT, 2}, {"Left", VK_LEFT, 1}, {"Left from 1", VK_LEFT, 57},
+    const struct { const char* label; UINT message; WPARAM wParam; uint16_t lesson; bool pinned; } steps[] = {
+        {"Right from 57", WM_KEYDOWN, VK_RIGHT, 1, true},
+        {"Left from 1", WM_KEYDOWN, VK_LEFT, 57, true},
+        {"Next from 57", WM_COMMAND, IDM_NEXT_ARTICLE, 1, true},
+        {"Next", WM_COMMAND, IDM_NEXT_ARTICLE, 2, true},
+        {"Previous", WM_COMMAND, IDM_PREVIOUS_ARTICLE, 1, true},
+        {"Previous from 1", WM_COMMAND, IDM_PREVIOUS_ARTICLE, 57, true},
+        {"This Week", WM_COMMAND, IDM_THIS_WEEK, ThisWeekArticleToday(), false},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.label);
         MoveTo(4);
-        EXPECT_EQ(Send(WM_KEYDOWN, step.key), 0);
+        EXPECT_EQ(Send(step.message, step.wParam), 0);
         EXPECT_EQ(program.settings.Lesson, step.lesson);
         EXPECT_EQ(View().topRow, 0);
-        EXPECT_TRUE(program.settings.Flags & kPinned);
+        EXPECT_EQ((program.settings.Flags & kPinned) != 0, step.pinned);
         ExpectScrollBarFollows();
+    }
+}
+
+// Flags bit 7 puts the scroll bar on the left, bit 6 alone on the right; with
+// both clear there is none.
+TEST_F(MainWindow, TheScrollBarStandsWhereFlagsSay) {
+    const struct { uint32_t bits; bool bar, onLeft; } cases[] = {
+        {0x40, true, false}, {0x80, true, true}, {0xC0, true, true}, {0, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bits);
+        ASSERT_TRUE(Open(kLongArticle, (kDefaultFlags & ~0xC0u) | c.bits | kPinned));
+        EXPECT_EQ((GetWindowLongW(window_, GWL_STYLE) & WS_VSCROLL) != 0, c.bar);
+        EXPECT_EQ((GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0, c.onLeft);
+        RECT outer, client;
+        GetWindowRect(window_, &outer);
+        GetClientRect(window_, &client);
+        MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        const int left = client.left - outer.left, right = outer.right - client.right;
+        if (!c.bar) EXPECT_EQ(left, right);
+        else if (c.onLeft) EXPECT_GT(left, right + 8);
+        else EXPECT_GT(right, left + 8);
+        Close();
     }
 }
 
@@ -396,35 +341,19 @@ TEST_F(MainWindow, FailedArticleLoadKeepsTheCurrentOne) {
     }
 }
 
-TEST_F(MainWindow, GoingToTheCurrentArticleStartsItAtTheTop) {
-    ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned, 9));
-    EXPECT_EQ(View().topRow, 9);
-    EXPECT_EQ(GoToArticle(window_, kLongArticle), 0);
-    EXPECT_EQ(program.settings.Lesson, kLongArticle);
-    EXPECT_EQ(View().topRow, 0);
-    ExpectScrollBarFollows();
-}
-
-// A stored position past the article's rows shows its last page.
-TEST_F(MainWindow, StartPositionBeyondTheRowsShowsTheLastPage) {
-    for (const uint16_t position : {uint16_t{60000}, uint16_t{65535}}) {
+// The stored position is where the article opens; one past the article's rows
+// shows its last page. Going to the current article starts it at the top.
+TEST_F(MainWindow, StartsAtTheStoredPosition) {
+    for (const uint16_t position : {uint16_t{9}, uint16_t{60000}, uint16_t{65535}}) {
         SCOPED_TRACE(position);
         ASSERT_TRUE(Open(kLongArticle, kDefaultFlags | kPinned, position));
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        ASSERT_GT(View().maxRow, 0);
-        EXPECT_EQ(View().topRow, View().maxRow);
+        ASSERT_GT(View().maxRow, 9);
+        EXPECT_EQ(View().topRow, position == 9 ? 9 : View().maxRow);
+        EXPECT_EQ(GoToArticle(window_, kLongArticle), 0);
+        EXPECT_EQ(program.settings.Lesson, kLongArticle);
+        EXPECT_EQ(View().topRow, 0);
+        ExpectScrollBarFollows();
         Close();
     }
-}
-
-TEST_F(MainWindow, ThisWeekClearsThePinnedBitAndStartsAtTheTop) {
-    const uint16_t thisWeek = ThisWeekArticleToday();
-    const uint16_t other = thisWeek == 30 ? 31 : 30;
-    ASSERT_TRUE(Open(other, kDefaultFlags | kPinned, 5));
-    ASSERT_EQ(program.settings.Lesson, other);
-    EXPECT_EQ(Send(WM_COMMAND, IDM_THIS_WEEK), 0);
-    EXPECT_EQ(program.settings.Lesson, thisWeek);
-    EXPECT_FALSE(program.settings.Flags & kPinned);
-    EXPECT_EQ(View().topRow, 0);
-    ExpectScrollBarFollows();
 }

@@ -17,12 +17,11 @@ namespace {
 // Waits for the thread's message box and answers it, keeping its text.
 void AnswerMessageBox(DWORD threadId, std::wstring& text) {
     HWND box = nullptr;
-    WaitUntil([&] {
+    const auto found = [&] {
         box = FindWindowW(L"#32770", L"Error");
-        DWORD owner = 0;
-        return box != nullptr && GetWindowThreadProcessId(box, &owner) == threadId;
-    });
-    if (box == nullptr) return;
+        return box != nullptr && GetWindowThreadProcessId(box, nullptr) == threadId;
+    };
+    if (!WaitUntil(found)) return;
     wchar_t buffer[128] = {};
     GetDlgItemTextW(box, 0xFFFF, buffer, 128);
     text = buffer;
@@ -31,32 +30,30 @@ void AnswerMessageBox(DWORD threadId, std::wstring& text) {
 
 }  // namespace
 
+// A granted block is usable and posts nothing; a refused one shows the
+// message, saves the settings and posts the quit message with code 0.
 TEST(AllocOrQuit, ARefusedAllocationReportsSavesAndQuits) {
     ClearProgramKeys();
     program = ProgramState{};
     program.instance = GetModuleHandleW(nullptr);
     program.settings.Flags = 0xD1140840;
     program.settings.Lesson = 9;
+    auto* granted = static_cast<uint8_t*>(AllocOrQuit(4096));
+    ASSERT_NE(granted, nullptr);
+    granted[0] = granted[4095] = 1;
+    FreeBlock(granted);
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+
     std::wstring text;
     std::thread answer(AnswerMessageBox, GetCurrentThreadId(), std::ref(text));
     void* block = AllocOrQuit(SIZE_MAX / 2);
     answer.join();
     EXPECT_EQ(block, nullptr);
     EXPECT_EQ(text, L"There is not enough memory, aborting");
-    MSG message;
     ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
     EXPECT_EQ(ReadDword(L"Flags"), 0xD1140840u);
     EXPECT_EQ(ReadDword(L"Lesson"), 9u);
     ClearProgramKeys();
-}
-
-TEST(AllocOrQuit, AnAllocationThatSucceedsIsUsable) {
-    auto* block = static_cast<uint8_t*>(AllocOrQuit(4096));
-    ASSERT_NE(block, nullptr);
-    block[0] = 1;
-    block[4095] = 2;
-    FreeBlock(block);
-    MSG message;
-    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

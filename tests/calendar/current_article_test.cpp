@@ -4,54 +4,32 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "calendar/current_article.h"
 #include "calendar/sedra.h"
 #include "calendar/this_week.h"
 #include "tests/support/scratch_registry.h"
 
-namespace {
-
-int32_t Today() {
+TEST(CurrentArticle, TodaysArticleFollowsTheIsraelValueOrElseTheTimeZone) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return GregorianToAbsolute(now.wMonth, now.wDay, now.wYear);
-}
-
-bool ZoneSaysIsrael() {
+    EXPECT_EQ(LocalToday(), (GregorianDate{now.wMonth, now.wDay, now.wYear}));
+    const int32_t today = GregorianToAbsolute(now.wMonth, now.wDay, now.wYear);
     TIME_ZONE_INFORMATION zone{};
-    if (GetTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return false;
-    return IsIsraelTimeZoneName(reinterpret_cast<const char16_t*>(zone.StandardName));
-}
-
-class CurrentArticle : public ::testing::Test {
-protected:
-    void SetUp() override { ClearProgramKeys(); }
-    void TearDown() override { ClearProgramKeys(); }
-};
-
-}  // namespace
-
-TEST_F(CurrentArticle, LocalTodayIsTheClocksDate) {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    const GregorianDate today = LocalToday();
-    EXPECT_EQ(today.year, now.wYear);
-    EXPECT_EQ(today.month, now.wMonth);
-    EXPECT_EQ(today.day, now.wDay);
-}
-
-TEST_F(CurrentArticle, TheIsraelValueSelectsTheIsraelSchedule) {
-    WriteDword(L"Israel", 1, true);
-    EXPECT_EQ(ThisWeekArticleToday(), ThisWeekArticle(Today(), true, "test"));
-}
-
-TEST_F(CurrentArticle, WithoutTheValueTheTimeZoneDecides) {
-    EXPECT_EQ(ThisWeekArticleToday(), ThisWeekArticle(Today(), ZoneSaysIsrael(), "test"));
-    WriteDword(L"Israel", 0, true);
-    EXPECT_EQ(ThisWeekArticleToday(), ThisWeekArticle(Today(), ZoneSaysIsrael(), "test"));
-}
-
-TEST_F(CurrentArticle, TheIsraelValueMayBeStoredAsText) {
-    WriteString(L"Israel", L"1", true);
-    EXPECT_EQ(ThisWeekArticleToday(), ThisWeekArticle(Today(), true, "test"));
+    const bool zoneSaysIsrael = GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID &&
+                                IsIsraelTimeZoneName(reinterpret_cast<const char16_t*>(zone.StandardName));
+    const struct { const char* label; void (*store)(); bool israel; } cases[] = {
+        {"no value", [] {}, zoneSaysIsrael},
+        {"zero", [] { WriteDword(L"Israel", 0, true); }, zoneSaysIsrael},
+        {"one", [] { WriteDword(L"Israel", 1, true); }, true},
+        {"one as text", [] { WriteString(L"Israel", L"1", true); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        ASSERT_TRUE(ClearProgramKeys());
+        c.store();
+        EXPECT_EQ(ThisWeekArticleToday(), ThisWeekArticle(today, c.israel, "test"));
+    }
+    ClearProgramKeys();
 }
