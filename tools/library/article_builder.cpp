@@ -48,7 +48,10 @@ void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string&
 }
 
 void AppendVerse(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
-    AppendSpaced(writer, U"(" + HebrewNumeral(verse.verse) + U")", verse.ref, report);
+    std::u32string number = U"(";
+    number += HebrewNumeral(verse.verse);
+    number += U")";
+    AppendSpaced(writer, number, verse.ref, report);
     for (const CodexToken& token : verse.tokens) AppendToken(writer, token, verse.ref, report);
     report.qereReadings += verse.qereReadings;
 }
