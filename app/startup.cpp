@@ -37,15 +37,18 @@ void RegisterMainClass(HINSTANCE instance, const wchar_t* className) {
 HWND FindRunningCopy() { return FindWindowW(kMainClassName, kMainClassName); }
 
 void HandOverToRunningCopy(HWND running) {
+    // A minimized copy is not in front, even where the system still counts it
+    // as the foreground window: it comes back, with its article unchanged.
+    if (IsIconic(running)) {
+        ShowWindow(running, SW_RESTORE);
+        SetForegroundWindow(running);
+        return;
+    }
     HWND foreground = GetForegroundWindow();
     HWND outermost = foreground;
     while (outermost != nullptr && GetParent(outermost) != nullptr) outermost = GetParent(outermost);
     if (running == foreground) SendMessageW(running, WM_COMMAND, IDM_THIS_WEEK, 0);
-    if (running != outermost) {
-        // A minimized copy is brought back as well as to the front.
-        if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
-        SetForegroundWindow(running);
-    }
+    if (running != outermost) SetForegroundWindow(running);
 }
 
 static DWORD MainWindowStyle(uint32_t flags) {

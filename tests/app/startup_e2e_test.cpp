@@ -61,6 +61,18 @@ TEST_F(VelmoraEndToEnd, ASecondStartWhileTheFirstIsBehindBringsItToTheFront) {
     EXPECT_TRUE(Flags() & 0x4);
 }
 
+TEST_F(VelmoraEndToEnd, ASecondStartRestoresAMinimizedCopy) {
+    PinArticle(30, 3);
+    Start();
+    ShowWindow(run.window, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(run.window) != FALSE; }));
+    EXPECT_EQ(RunSecondCopy(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(run.window) && GetForegroundWindow() == run.window; }));
+    Stop();
+    EXPECT_EQ(Lesson(), 30u);
+    EXPECT_TRUE(Flags() & 0x4);
+}
+
 namespace {
 
 // The message box of the program, if one is open: a dialog window of its
