@@ -17,5 +17,5 @@ HWND CreateMainWindow(int showCommand);
 HWND FindRunningCopy();
 
 // Hands over to a running copy: This Week when its main window is in front,
-// otherwise brings it to the front.
+// otherwise brings it to the front (restored, when it is minimized).
 void HandOverToRunningCopy(HWND running);
