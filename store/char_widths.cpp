@@ -26,12 +26,15 @@ void MeasureCharWidths(ViewState* view, StyleFont* font, bool isNew) {
     }
 }
 
-// Shared by every left-to-right fit of the run; never held across calls.
-static std::vector<char16_t> fitBuffer;
+std::vector<char16_t>& SharedDisplayBuffer() {
+    static std::vector<char16_t> buffer;
+    return buffer;
+}
 
 void FitByFont(HDC dc, const uint8_t* text, int& width, int& count) {
-    ToDisplayChars(text, count, fitBuffer, CurrentDisplayMode());
-    const auto* chars = reinterpret_cast<const wchar_t*>(fitBuffer.data());
+    std::vector<char16_t>& buffer = SharedDisplayBuffer();
+    ToDisplayChars(text, count, buffer, CurrentDisplayMode());
+    const auto* chars = reinterpret_cast<const wchar_t*>(buffer.data());
     // A zero byte ends the text early: never hand the platform more than was converted.
     const int length = std::min(count, lstrlenW(chars));
     int fitting = 0;

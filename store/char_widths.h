@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "view/view_state.h"
 
@@ -19,6 +20,10 @@ void MeasureCharWidths(ViewState* view, StyleFont* font, bool isNew);
 // on entry width is the limit and count the most bytes; on return count bytes
 // fit with that total width.
 void FitByFont(HDC dc, const uint8_t* text, int& width, int& count);
+
+// The one reusable buffer of display characters that the fit and the drawing
+// share; never held across calls.
+std::vector<char16_t>& SharedDisplayBuffer();
 
 // The display mode of the current settings (FontAsciiBase and the Reverse option).
 DisplayMode CurrentDisplayMode();

@@ -12,11 +12,7 @@
 static RECT ViewBox(HWND window) {
     RECT box;
     GetClientRect(window, &box);
-    if (program.toolbar != nullptr) {
-        RECT toolbar;
-        GetWindowRect(program.toolbar, &toolbar);
-        box.top = toolbar.bottom - toolbar.top - 1;
-    }
+    if (program.toolbar != nullptr) box.top = ToolbarHeight() - 1;
     const int gutter = program.gutter;
     if (box.bottom - box.top > 2 * gutter) {
         box.top += gutter;

@@ -53,23 +53,21 @@ void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, i
     }
 }
 
-// Shared by every one-call drawing of the run; never held across calls.
-std::vector<char16_t> drawBuffer;
+}  // namespace
 
-void DrawConverted(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
-    const int adjustment = ToDisplayChars(bytes, count, drawBuffer, CurrentDisplayMode());
-    const auto* chars = reinterpret_cast<const wchar_t*>(drawBuffer.data());
+void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+    std::vector<char16_t>& buffer = SharedDisplayBuffer();
+    const int adjustment = ToDisplayChars(bytes, count, buffer, CurrentDisplayMode());
+    const auto* chars = reinterpret_cast<const wchar_t*>(buffer.data());
     const int length = std::min(count + adjustment, lstrlenW(chars));
     RECT box{x, y, x + w, y + h};
-    DrawTextW(static_cast<HDC>(view->dc), chars, length, &box, kCellFormat);
+    DrawTextW(dc, chars, length, &box, kCellFormat);
 }
-
-}  // namespace
 
 void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
     if (program.settings.font.FontAsciiBase == kUnicodeAsciiBase) {
         DrawCells(view, bytes, count, x, y, w, h);
     } else {
-        DrawConverted(view, bytes, count, x, y, w, h);
+        DrawConvertedText(static_cast<HDC>(view->dc), bytes, count, x, y, w, h);
     }
 }

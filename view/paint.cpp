@@ -1,9 +1,6 @@
 // Painting the Reading view: the rows that fit, with their first words set
 // apart in hanging rows, rules as thin lines, and a highlighted range drawn
 // blue on yellow over them.
-#include <algorithm>
-#include <vector>
-
 #include "app/program.h"
 #include "store/char_widths.h"
 #include "view/paint_plan.h"
@@ -26,17 +23,6 @@ void DrawRule(HDC dc, const ViewRow& row, int y) {
     SelectObject(dc, previous);
 }
 
-// Shared by the one-call drawings of first words; never held across calls.
-std::vector<char16_t> wordBuffer;
-
-void DrawConvertedWord(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h) {
-    const int adjustment = ToDisplayChars(bytes, count, wordBuffer, CurrentDisplayMode());
-    const auto* chars = reinterpret_cast<const wchar_t*>(wordBuffer.data());
-    RECT box{x, y, x + w, y + h};
-    DrawTextW(dc, chars, std::min(count + adjustment, lstrlenW(chars)), &box,
-              DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
-}
-
 // The first word of a hanging row, fitted to the indent: its byte count and width.
 int FitFirstWord(ViewState* view, const ViewRow& row, TextRun word, int& width) {
     const uint8_t* bytes = view->text.data() + word.start;
@@ -55,7 +41,7 @@ void DrawTextRow(ViewState* view, const ViewRow& row, int y) {
         const int count = FitFirstWord(view, row, runs.word, width);
         const int x = FirstWordX(row, width);
         if (row.attr & kAttrRightToLeft) DrawRun(view, text + runs.word.start, count, x, y, width, row.height);
-        else DrawConvertedWord(ViewDc(view), text + runs.word.start, count, x, y, width, row.height);
+        else DrawConvertedText(ViewDc(view), text + runs.word.start, count, x, y, width, row.height);
     }
     DrawRun(view, text + runs.rest.start, runs.rest.count, row.x, y, row.width, row.height);
 }
@@ -84,7 +70,7 @@ void HighlightTextRow(ViewState* view, const ViewRow& row, int y) {
         const COLORREF text = SetTextColor(dc, kHighlightText);
         const COLORREF back = SetBkColor(dc, kHighlightBack);
         const int mode = SetBkMode(dc, OPAQUE);
-        DrawConvertedWord(dc, view->text.data() + runs.word.start, count, FirstWordX(row, width), y, width, row.height);
+        DrawConvertedText(dc, view->text.data() + runs.word.start, count, FirstWordX(row, width), y, width, row.height);
         SetBkMode(dc, mode);
         SetTextColor(dc, text);
         SetBkColor(dc, back);

@@ -33,6 +33,13 @@ int PaintHighlight(ViewState* view);
 // Draws count bytes of one row into the box (x, y, w, h).
 void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h);
 
+// Converts count bytes for the current font and draws them in one call,
+// centred in the box (x, y, w, h).
+void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h);
+
+// Height of the toolbar, 0 when there is none.
+int ToolbarHeight();
+
 // Scrolls by delta rows (negative is up). Every caller passes redraw mode 1
 // and clamp set, and updates the scroll bar afterwards.
 int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp);

@@ -29,7 +29,7 @@ int ClickPage(HWND window, ViewState* view, int x, int y, int redrawMode) {
     return 1;
 }
 
-static int ToolbarHeight() {
+int ToolbarHeight() {
     if (program.toolbar == nullptr) return 0;
     RECT toolbar;
     GetWindowRect(program.toolbar, &toolbar);

@@ -91,14 +91,8 @@ HWND FindMessageBox(DWORD processId, const wchar_t* caption) {
 
 TEST_F(VelmoraEndToEnd, APinnedArticleThatCannotBeLoadedShowsResourceNotFound) {
     PinArticle(70, 5);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring folder(path, std::wstring_view(path).find_last_of(L"\\/") + 1);
-    std::wstring commandLine = L"\"" + folder + L"Velmora.exe\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &run.process));
+    // The message box comes before the window is shown, so no wait for the window.
+    ASSERT_TRUE(LaunchProgram(VelmoraCommandLine(), run.process));
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(run.process.dwProcessId, L"Error")) != nullptr; }));
     PostMessageW(box, WM_COMMAND, IDOK, 0);

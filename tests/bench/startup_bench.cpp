@@ -25,20 +25,6 @@ namespace {
 constexpr DWORD kTimeoutMs = 30000;
 constexpr DWORD kLargestArticle = 35;
 
-std::wstring VelmoraCommandLine() {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.erase(folder.find_last_of(L"\\/") + 1);
-    return L"\"" + folder + L"Velmora.exe\"";
-}
-
-bool Launch(std::wstring commandLine, PROCESS_INFORMATION& process) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-}
-
 double MillisSince(const LARGE_INTEGER& start) {
     LARGE_INTEGER now;
     LARGE_INTEGER frequency;
@@ -83,7 +69,7 @@ double TimeVelmora() {
     VelmoraRun run;
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    if (!Launch(VelmoraCommandLine(), run.process)) return -1;
+    if (!LaunchProgram(VelmoraCommandLine(), run.process)) return -1;
     const bool shown = WaitUntil([&] {
         run.window = VisibleWindow(L"Velmora", L"Velmora");
         return run.window != nullptr && ShowsArticle(run.window);
@@ -101,7 +87,7 @@ double TimeNotepad() {
     PROCESS_INFORMATION process{};
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    if (!Launch(L"notepad.exe", process)) return -1;
+    if (!LaunchProgram(L"notepad.exe", process)) return -1;
     HWND window = nullptr;
     const bool shown = WaitUntil([&] { return (window = VisibleWindow(L"Notepad", nullptr)) != nullptr; }, kTimeoutMs);
     const double millis = MillisSince(start);

@@ -5,25 +5,24 @@
 
 #include "tests/support/wait.h"
 
-static std::wstring VelmoraPath() {
+std::wstring VelmoraCommandLine() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.erase(folder.find_last_of(L"\\/") + 1);
-    return folder + L"Velmora.exe";
+    return L"\"" + folder + L"Velmora.exe\"";
 }
 
-static bool Launch(PROCESS_INFORMATION& process, int showCommand) {
+bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int showCommand) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
-    std::wstring commandLine = L"\"" + VelmoraPath() + L"\"";
     return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
 }
 
 bool StartVelmora(VelmoraRun& run, int showCommand) {
-    if (!Launch(run.process, showCommand)) return false;
+    if (!LaunchProgram(VelmoraCommandLine(), run.process, showCommand)) return false;
     WaitForInputIdle(run.process.hProcess, 10000);
     const bool found = WaitUntil([&] {
         run.window = FindWindowW(L"Velmora", L"Velmora");
@@ -38,7 +37,7 @@ bool StartVelmora(VelmoraRun& run, int showCommand) {
 
 DWORD RunSecondCopy() {
     PROCESS_INFORMATION process{};
-    if (!Launch(process, SW_SHOWNORMAL)) return static_cast<DWORD>(-2);
+    if (!LaunchProgram(VelmoraCommandLine(), process)) return static_cast<DWORD>(-2);
     DWORD code = STILL_ACTIVE;
     if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     else TerminateProcess(process.hProcess, 1);

@@ -4,10 +4,18 @@
 
 #include <windows.h>
 
+#include <string>
+
 struct VelmoraRun {
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
 };
+
+// Starts a program by its command line, without waiting for anything.
+bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int showCommand = SW_SHOWNORMAL);
+
+// The command line of Velmora.exe in the test program's folder.
+std::wstring VelmoraCommandLine();
 
 // Starts Velmora.exe from the test program's folder with a show command and
 // waits for its main window (the class and title "Velmora"). False on timeout.
