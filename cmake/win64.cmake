@@ -23,8 +23,12 @@ target_link_libraries(velmora_win32 PUBLIC velmora_core ${VELMORA_SYSTEM_LIBS})
 velmora_warnings(velmora_win32)
 
 set(VELMORA_RC "${CMAKE_SOURCE_DIR}/resources/velmora.rc")
+# The dialogs, each in a script of its own that velmora.rc includes.
+set(VELMORA_DIALOG_RC about font_dialog search_dialog choose_section)
+list(TRANSFORM VELMORA_DIALOG_RC PREPEND "${CMAKE_SOURCE_DIR}/resources/")
+list(TRANSFORM VELMORA_DIALOG_RC APPEND ".rc")
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-  OBJECT_DEPENDS "${VELMORA_GENERATED_DIR}/library.rc;${VELMORA_GENERATED_DIR}/bitmaps.rc;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora.manifest")
+  OBJECT_DEPENDS "${VELMORA_GENERATED_DIR}/library.rc;${VELMORA_GENERATED_DIR}/bitmaps.rc;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora.manifest;${VELMORA_DIALOG_RC}")
 
 function(velmora_resources target)
   target_sources(${target} PRIVATE ${VELMORA_RC})
