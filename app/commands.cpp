@@ -4,8 +4,10 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "dialogs/choose_section.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
+#include "view/bookmarks.h"
 #include "view/reading_view.h"
 
 namespace {
@@ -29,6 +31,12 @@ int DispatchCommand(HWND window, int command) {
     case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
     case IDM_NEXT_ARTICLE: NextArticle(window); return 0;
     case IDM_PREVIOUS_ARTICLE: PreviousArticle(window); return 0;
+    case IDM_CHOOSE_SECTION:
+    case IDM_CHOOSE_ARTICLE: ChooseArticle(window); return 0;
+    case IDM_BOOKMARK:
+        ToggleBookmark(IsBookmarked());
+        UpdateBookmarkCheck(window);
+        return 0;
     case IDM_REVERSE:
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);

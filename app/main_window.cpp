@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "settings/settings_store.h"
 #include "store/navigation.h"
+#include "view/bookmarks.h"
 #include "view/reading_view.h"
 #include "view/view_geometry.h"
 
@@ -20,6 +21,7 @@ static void ScrollByRows(HWND window, int rows) {
 static LRESULT OnCreate(HWND window) {
     CreateMainToolbar(window);
     UpdateReverseCheck(window, true);
+    UpdateBookmarkCheck(window);
     return 0;
 }
 

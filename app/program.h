@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "settings/settings.h"
+#include "view/bookmark_list.h"
 
 struct ViewState;
 
@@ -21,6 +22,7 @@ struct ProgramState {
     HBITMAP pickerBitmaps[3];   // resources 201..203 for the Choose Section window
     int32_t pickerWidth;        // the main window's box, kept for the Choose Section window
     int32_t pickerHeight;
+    BookmarkList bookmarks;     // the bookmarked articles and the don't-ask bit of this run
 };
 
 extern ProgramState program;

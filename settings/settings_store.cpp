@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "resources/resource.h"
 #include "settings/registry.h"
+#include "view/bookmarks.h"
 #include "view/reading_view.h"
 
 namespace {
@@ -64,7 +65,7 @@ void LoadSettings() {
     settings.Flags = static_cast<uint32_t>(RegReadInt(u"Flags", static_cast<int32_t>(kDefaultFlags)));
     settings.Lesson = static_cast<uint16_t>(RegReadInt(u"Lesson", 0));
     LoadPickerBitmaps();
-    // The bookmark list loads last, here, once the program keeps one.
+    LoadBookmarks();
 }
 
 void SaveSettingsAndQuit() {
@@ -84,6 +85,7 @@ void SaveSettingsAndQuit() {
         DestroyView(program.view, true);
         program.view = nullptr;
     }
-    // The bookmark list is saved and released here, once the program keeps one.
+    SaveBookmarks();
+    ReleaseBookmarks();
     PostQuitMessage(0);
 }

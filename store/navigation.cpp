@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "calendar/current_article.h"
 #include "store/article_resource.h"
+#include "view/bookmarks.h"
 #include "view/reading_view.h"
 
 // The client rectangle below the toolbar, less the gutter: g at the top and
@@ -57,6 +58,7 @@ int GoToArticle(HWND window, uint16_t article) {
     LayoutArticle(program.view, std::move(text), true);
     program.view->topRow = 0;
     RepaintView(window, kPaintClearClient | 0xFF);
+    UpdateBookmarkCheck(window);
     return 0;
 }
 

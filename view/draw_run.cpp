@@ -56,8 +56,12 @@ void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, i
 }  // namespace
 
 void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+    DrawConvertedText(dc, bytes, count, x, y, w, h, CurrentDisplayMode());
+}
+
+void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h, DisplayMode mode) {
     std::vector<char16_t>& buffer = SharedDisplayBuffer();
-    const int adjustment = ToDisplayChars(bytes, count, buffer, CurrentDisplayMode());
+    const int adjustment = ToDisplayChars(bytes, count, buffer, mode);
     const auto* chars = reinterpret_cast<const wchar_t*>(buffer.data());
     const int length = std::min(count + adjustment, lstrlenW(chars));
     RECT box{x, y, x + w, y + h};

@@ -36,6 +36,8 @@ void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int
 // Converts count bytes for the current font and draws them in one call,
 // centred in the box (x, y, w, h).
 void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h);
+// The same in a given display mode.
+void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h, DisplayMode mode);
 
 // Height of the toolbar, 0 when there is none.
 int ToolbarHeight();

@@ -2,6 +2,7 @@ list(APPEND VELMORA_CORE_SOURCES
   view/layout.cpp
   view/paint_plan.cpp
   view/view_geometry.cpp
+  view/bookmark_list.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   view/style_font.cpp
@@ -10,4 +11,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/draw_run.cpp
   view/paint.cpp
   view/view_window.cpp
+  view/bookmarks.cpp
 )

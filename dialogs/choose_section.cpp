@@ -1,0 +1,191 @@
+// The Choose Section window's dialog procedure and its handlers. The list
+// logic is the portable picker list; here the window opens it on its device
+// context, places itself over the main window, follows its size, and turns
+// paints, keys, the scroll bar and clicks into list operations.
+#include "dialogs/choose_section.h"
+
+#include "app/program.h"
+#include "dialogs/picker_gdi.h"
+#include "resources/resource.h"
+#include "store/article_resource.h"
+#include "store/navigation.h"
+#include "view/bookmarks.h"
+
+namespace {
+
+constexpr int kInitialRows = 100;
+constexpr int kResizeMargin = 5;
+
+struct ChooseSection {
+    PickerState list;
+    uint16_t current = 0;
+    uint16_t result = 0;
+    HWND window = nullptr;
+};
+
+struct OpenRequest {
+    uint16_t current;
+    const FontSettings* font;
+};
+
+ChooseSection* Dialog(HWND window) { return reinterpret_cast<ChooseSection*>(GetWindowLongPtrW(window, DWLP_USER)); }
+
+// One eighth of the main window's recorded size in from its corner, three
+// quarters of that size.
+void PlaceOverOwner(HWND window) {
+    const int w = program.pickerWidth;
+    const int h = program.pickerHeight;
+    HWND owner = GetWindow(window, GW_OWNER);
+    RECT outer;
+    if (w <= 0 || h <= 0 || owner == nullptr || !GetWindowRect(owner, &outer)) return;
+    MoveWindow(window, outer.left + w / 8, outer.top + h / 8, 3 * w / 4, 3 * h / 4, FALSE);
+}
+
+INT_PTR OnInitDialog(HWND window, const OpenRequest& request) {
+    auto* dialog = new ChooseSection{};
+    dialog->window = window;
+    dialog->current = request.current;
+    dialog->result = request.current;
+    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+    PickerState& list = dialog->list;
+    list.dc = GetDC(window);
+    RECT client;
+    GetClientRect(window, &client);
+    client.right -= GetSystemMetrics(SM_CXVSCROLL);
+    list.left = client.left;
+    list.top = client.top;
+    list.width = client.right - client.left;
+    list.height = client.bottom - client.top;
+    list.fontSettings = *request.font;
+    list.rows.assign(kInitialRows + 1, PickerRow{});
+    list.rowCapacity = kInitialRows;
+    LayoutPickerRows(list, PrependBookmarkGroup(LoadArticleResource(kIndexArticleNumber, nullptr)));
+    RevealArticle(list, request.current);
+    UpdatePickerScrollBar(window, list);
+    PlaceOverOwner(window);
+    return TRUE;
+}
+
+// A new layout for the new size keeps every entry open or closed as it was.
+INT_PTR OnSize(ChooseSection* dialog, int width, int height) {
+    if (dialog == nullptr) return FALSE;
+    PickerState& list = dialog->list;
+    const std::vector<ExpansionEntry> snapshot = SaveExpansion(list);
+    list.width = width - kResizeMargin;
+    list.height = height;
+    LayoutPickerRows(list, std::move(list.text));
+    RestoreExpansion(list, snapshot);
+    if (list.maxTop == 0) list.topRow = 0;
+    RECT client{0, 0, width, height};
+    FillRect(static_cast<HDC>(list.dc), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    PaintPicker(list, true);
+    UpdatePickerScrollBar(dialog->window, list);
+    return TRUE;
+}
+
+INT_PTR OnPaint(HWND window, ChooseSection* dialog) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    if (dialog != nullptr) PaintPicker(dialog->list, true);
+    EndPaint(window, &paint);
+    return TRUE;
+}
+
+INT_PTR OnEraseBackground(HWND window, HDC dc) {
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, 1);
+    return TRUE;
+}
+
+void Scroll(ChooseSection* dialog, int delta) {
+    if (ScrollPicker(dialog->list, delta)) PaintPicker(dialog->list, true);
+}
+
+INT_PTR OnKeyDown(ChooseSection* dialog, WPARAM key) {
+    if (dialog == nullptr) return FALSE;
+    Scroll(dialog, PickerKeyDelta(static_cast<int>(key), dialog->list.topRow, dialog->list.maxTop));
+    UpdatePickerScrollBar(dialog->window, dialog->list);
+    return TRUE;
+}
+
+INT_PTR OnVerticalScroll(ChooseSection* dialog, WPARAM wParam) {
+    if (dialog == nullptr) return FALSE;
+    PickerState& list = dialog->list;
+    const int delta =
+        PickerScrollBarDelta(LOWORD(wParam), static_cast<int16_t>(HIWORD(wParam)), list.topRow, list.rowsDrawn);
+    if (delta == 0) return TRUE;
+    Scroll(dialog, delta);
+    UpdatePickerScrollBar(dialog->window, list);
+    return TRUE;
+}
+
+INT_PTR OnLeftButtonDown(ChooseSection* dialog, LPARAM lParam) {
+    if (dialog == nullptr) return FALSE;
+    bool toggled = false;
+    const int hit = HitTestPicker(dialog->list, static_cast<int16_t>(LOWORD(lParam)),
+                                  static_cast<int16_t>(HIWORD(lParam)), &toggled);
+    if (toggled) PaintPicker(dialog->list, true);
+    if (hit > 0) {
+        dialog->result = static_cast<uint16_t>(hit);
+        EndDialog(dialog->window, dialog->result);
+    } else if (hit < 0) {
+        UpdatePickerScrollBar(dialog->window, dialog->list);
+    }
+    return TRUE;
+}
+
+INT_PTR OnCommand(ChooseSection* dialog, HWND window, WORD command) {
+    if (command == IDOK) EndDialog(window, dialog != nullptr ? dialog->result : 0);
+    else if (command == IDCANCEL) EndDialog(window, 0);
+    else return FALSE;
+    return TRUE;
+}
+
+// The arrow keys scroll the list instead of moving between controls (it has
+// none); Enter and Escape still reach OK and Cancel.
+INT_PTR OnGetDialogCode(HWND window) {
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, DLGC_WANTARROWS);
+    return TRUE;
+}
+
+INT_PTR OnDestroy(HWND window, ChooseSection* dialog) {
+    if (dialog == nullptr) return FALSE;
+    PickerState& list = dialog->list;
+    DeletePickerFonts(list);
+    ReleaseDC(window, static_cast<HDC>(list.dc));
+    SetWindowLongPtrW(window, DWLP_USER, 0);
+    delete dialog;
+    return TRUE;
+}
+
+INT_PTR CALLBACK ChooseSectionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: return OnInitDialog(window, *reinterpret_cast<const OpenRequest*>(lParam));
+    case WM_SIZE: return OnSize(Dialog(window), LOWORD(lParam), HIWORD(lParam));
+    case WM_PAINT: return OnPaint(window, Dialog(window));
+    case WM_ERASEBKGND: return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_KEYDOWN: return OnKeyDown(Dialog(window), wParam);
+    case WM_VSCROLL: return OnVerticalScroll(Dialog(window), wParam);
+    case WM_LBUTTONDOWN: return OnLeftButtonDown(Dialog(window), lParam);
+    case WM_COMMAND: return OnCommand(Dialog(window), window, LOWORD(wParam));
+    case WM_GETDLGCODE: return OnGetDialogCode(window);
+    case WM_DESTROY: return OnDestroy(window, Dialog(window));
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+uint16_t ShowChooseSection(HWND mainWindow, uint16_t current, const FontSettings& font) {
+    OpenRequest request{current, &font};
+    const INT_PTR result = DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_CHOOSE_SECTION), mainWindow,
+                                           ChooseSectionProc, reinterpret_cast<LPARAM>(&request));
+    return result > 0 ? static_cast<uint16_t>(result) : 0;
+}
+
+void ChooseArticle(HWND mainWindow) {
+    const uint16_t chosen = ShowChooseSection(mainWindow, program.settings.Lesson, program.settings.font);
+    if (chosen != 0 && chosen != program.settings.Lesson) GoToArticle(mainWindow, chosen);
+}

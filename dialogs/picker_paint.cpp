@@ -1,0 +1,81 @@
+// Painting the Choose Section window's list: each shown row that fits, its
+// title converted and drawn like the Reading view's text, and a 9 x 9 icon
+// beside the first row of each entry; and its scroll bar.
+#include "app/program.h"
+#include "dialogs/picker_gdi.h"
+#include "store/article_index.h"
+#include "store/char_widths.h"
+#include "view/reading_view.h"
+
+namespace {
+
+constexpr int kIconSize = 9;
+constexpr int kIconGap = 4;
+
+// Bitmap 202 for an open heading, 201 for a closed one, 203 for the rest.
+HBITMAP IconFor(const PickerRow& row) {
+    if (!IsHeadingRowId(row.id)) return program.pickerBitmaps[2];
+    return program.pickerBitmaps[(row.attr & kIndexAttrExpanded) ? 1 : 0];
+}
+
+void DrawIcon(HDC dc, const PickerRow& row, int y) {
+    HBITMAP bitmap = IconFor(row);
+    if (bitmap == nullptr) return;
+    HDC source = CreateCompatibleDC(dc);
+    if (source == nullptr) return;
+    HGDIOBJ previous = SelectObject(source, bitmap);
+    const int half = (row.height - kIconSize) / 2;
+    StretchBlt(dc, row.x + row.width + kIconGap, half > 0 ? y + half : y, kIconSize, kIconSize, source, 0, 0,
+               kIconSize, kIconSize, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+// Titles are stored in visual order. The platform's text drawing reorders
+// Unicode Hebrew itself, so for a Unicode font the characters are handed over
+// reversed, in reading order, each point after its letter; an 8-bit font's
+// characters are drawn as they stand, as in the Reading view.
+DisplayMode TitleDisplayMode() {
+    DisplayMode mode = CurrentDisplayMode();
+    if (mode.fontAsciiBase == kUnicodeAsciiBase) mode.reverse = true;
+    return mode;
+}
+
+}  // namespace
+
+void PaintPicker(PickerState& state, bool erase) {
+    const std::vector<PickerLine> lines = PlanPickerPaint(state);
+    HDC dc = static_cast<HDC>(state.dc);
+    if (dc == nullptr || state.text.empty()) return;
+    const COLORREF colour = GetTextColor(dc);
+    const unsigned firstKey = lines.empty() ? 1 : state.rows[lines.front().row].attr & kIndexStyleMask;
+    HFONT previous = SelectPickerFont(state, firstKey, true);
+    if (erase) {
+        RECT box{state.left, state.top, state.left + state.width, state.top + state.height};
+        FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    SetBkMode(dc, TRANSPARENT);
+    unsigned key = firstKey;
+    const DisplayMode mode = TitleDisplayMode();
+    for (const PickerLine& line : lines) {
+        const PickerRow& row = state.rows[line.row];
+        if ((row.attr & kIndexStyleMask) != key) {
+            key = row.attr & kIndexStyleMask;
+            SelectPickerFont(state, key, true);
+        }
+        if (line.icon) DrawIcon(dc, row, line.y);
+        DrawConvertedText(dc, state.text.data() + row.offset, row.count, row.x, line.y, row.width, row.height, mode);
+    }
+    SelectObject(dc, previous);
+    SetTextColor(dc, colour);
+}
+
+void UpdatePickerScrollBar(HWND window, const PickerState& state) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = state.maxTop;
+    info.nPos = state.topRow;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+}

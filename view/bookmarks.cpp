@@ -1,0 +1,76 @@
+// The bookmark list of the program state, its registry value and the
+// Bookmark menu command.
+#include "view/bookmarks.h"
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "resources/resource.h"
+#include "settings/registry.h"
+#include "view/bookmark_list.h"
+
+namespace {
+
+constexpr char16_t kBookmarksValue[] = u"Bookmarks";
+
+// True when the settings key or the value is not there at all, as opposed to
+// a value that is there but could not be read.
+bool IsValueMissing(const char16_t* name) {
+    HKEY key = nullptr;
+    const LONG opened =
+        RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<LPCWSTR>(kSettingsKey), 0, KEY_READ, &key);
+    if (opened != ERROR_SUCCESS) return opened == ERROR_FILE_NOT_FOUND;
+    const LONG queried = RegQueryValueExW(key, reinterpret_cast<LPCWSTR>(name), nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return queried == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace
+
+void LoadBookmarks() {
+    BookmarkList& list = program.bookmarks;
+    uint32_t size = 0;
+    const auto stored = RegReadBytesSized(kBookmarksValue, nullptr, size);
+    if (stored) {
+        ReadBookmarks(list, stored.get(), size);
+    } else if (IsValueMissing(kBookmarksValue)) {
+        ReadBookmarks(list, nullptr, 0);
+    } else {
+        list = BookmarkList{};
+    }
+}
+
+void SaveBookmarks() {
+    if (!program.bookmarks.loaded) return;
+    const std::vector<uint8_t> bytes = BookmarkBytes(program.bookmarks);
+    RegWriteBytes(kBookmarksValue, bytes.data(), static_cast<uint32_t>(bytes.size()));
+}
+
+void ReleaseBookmarks() { program.bookmarks = BookmarkList{}; }
+
+int IsBookmarked() { return IsBookmarked(program.bookmarks, program.settings.Lesson) ? 1 : 0; }
+void AddBookmark() { AddBookmark(program.bookmarks, program.settings.Lesson); }
+void RemoveBookmark() { RemoveBookmark(program.bookmarks, program.settings.Lesson); }
+
+void ToggleBookmark(int isBookmarked) {
+    if (!isBookmarked) {
+        AddBookmark();
+        return;
+    }
+    if (!program.bookmarks.dontAsk) {
+        const int answer = MessageBoxW(program.mainWindow, L"Remove Bookmark?\n\nCancel - Don't ask again", L"Bookmark",
+                                       MB_YESNOCANCEL);
+        if (answer != IDYES && answer != IDCANCEL) return;
+        if (answer == IDCANCEL) program.bookmarks.dontAsk = true;
+    }
+    RemoveBookmark();
+}
+
+void UpdateBookmarkCheck(HWND window) {
+    if (window == nullptr) window = program.mainWindow;
+    if (window == nullptr) return;
+    UpdateMenuCheck(GetMenu(window), true, IDM_BOOKMARK, IsBookmarked());
+}
+
+ArticleText PrependBookmarkGroup(ArticleText&& index) {
+    return PrependBookmarkGroup(program.bookmarks, std::move(index));
+}
