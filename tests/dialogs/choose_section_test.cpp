@@ -1,0 +1,170 @@
+// Bookmarks and the Choose Section window on a main window created in the
+// test's own process, so that the menu's check mark, the window's results and
+// its scroll bar can be read directly. The modal window is driven from a
+// timer that its own message loop runs.
+#include "dialogs/choose_section.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "resources/resource.h"
+#include "settings/settings_store.h"
+#include "store/navigation.h"
+#include "tests/support/scratch_registry.h"
+#include "view/bookmarks.h"
+
+namespace {
+
+std::function<void(HWND)> dialogAction;
+
+// Runs the action once on the Choose Section window, as soon as it exists.
+void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", L"Choose Section");
+    if (dialog == nullptr || !IsWindowVisible(dialog)) return;
+    KillTimer(nullptr, timer);
+    auto action = std::move(dialogAction);
+    dialogAction = nullptr;
+    action(dialog);
+}
+
+void WhenTheDialogOpens(std::function<void(HWND)> action) {
+    dialogAction = std::move(action);
+    SetTimer(nullptr, 0, 10, ActOnDialog);
+}
+
+bool HasScrollRange(HWND window) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE;
+    return GetScrollInfo(window, SB_VERT, &info) && info.nMax > 0;
+}
+
+std::vector<BYTE> Stored(std::vector<uint16_t> articles) {
+    std::vector<BYTE> bytes;
+    articles.push_back(0);
+    for (uint16_t a : articles) bytes.insert(bytes.end(), {static_cast<BYTE>(a & 0xFF), static_cast<BYTE>(a >> 8)});
+    return bytes;
+}
+
+}  // namespace
+
+class ChooseSection : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program = ProgramState{};
+        program.instance = GetModuleHandleW(nullptr);
+        program.gutter = 10;
+        ASSERT_TRUE(ClearProgramKeys());
+        UseTestFont();
+        UseTestWindow();
+    }
+    void TearDown() override {
+        if (window_ != nullptr) DestroyWindow(window_);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        program = ProgramState{};
+        ClearProgramKeys();
+    }
+
+    void Open(uint16_t lesson, std::vector<uint16_t> bookmarks) {
+        WriteDword(L"Lesson", lesson);
+        WriteDword(L"Flags", 0xD1140040 | 0x4);
+        WriteBinary(L"Bookmarks", Stored(bookmarks));
+        window_ = CreateMainWindow(SW_SHOWNORMAL);
+        ASSERT_NE(window_, nullptr);
+    }
+
+    bool Checked() { return (GetMenuState(GetMenu(window_), IDM_BOOKMARK, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+    void Command(int command) { SendMessageW(window_, WM_COMMAND, command, 0); }
+
+    // The window's result when the action runs on it.
+    uint16_t Show(uint16_t current, std::function<void(HWND)> action) {
+        WhenTheDialogOpens(std::move(action));
+        return ShowChooseSection(window_, current, program.settings.font);
+    }
+
+    HWND window_ = nullptr;
+};
+
+// The check mark shows whether the current article is bookmarked: at
+// creation, after the Bookmark command and after every load, a pick included.
+TEST_F(ChooseSection, TheBookmarkCheckFollowsTheArticle) {
+    Open(5, {12, 5});
+    EXPECT_TRUE(Checked());
+    Command(IDM_NEXT_ARTICLE);
+    EXPECT_FALSE(Checked());
+    Command(IDM_BOOKMARK);
+    EXPECT_TRUE(Checked());
+    Command(IDM_NEXT_ARTICLE);
+    EXPECT_FALSE(Checked());
+    Command(IDM_PREVIOUS_ARTICLE);
+    EXPECT_TRUE(Checked());
+    Command(IDM_THIS_WEEK);
+    EXPECT_EQ(Checked(), program.settings.Lesson == 5 || program.settings.Lesson == 6 || program.settings.Lesson == 12);
+    // The second bookmark row is article 5's.
+    WhenTheDialogOpens([](HWND dialog) {
+        RECT client;
+        GetClientRect(dialog, &client);
+        SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 26 - 3, 2 * 20 + 10));
+    });
+    Command(IDM_CHOOSE_SECTION);
+    EXPECT_EQ(program.settings.Lesson, 5);
+    EXPECT_TRUE(Checked());
+}
+
+// Enter returns the current article, Escape and the close box 0, a click on
+// an article row its number; the scroll bar shows only when the list is
+// longer than the window.
+TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
+    Open(56, {});
+    auto post = [](UINT message, WPARAM wParam, LPARAM lParam = 0) {
+        return [=](HWND dialog) { PostMessageW(dialog, message, wParam, lParam); };
+    };
+    EXPECT_EQ(Show(56, post(WM_KEYDOWN, VK_RETURN)), 56);
+    EXPECT_EQ(Show(56, post(WM_KEYDOWN, VK_ESCAPE)), 0);
+    EXPECT_EQ(Show(56, post(WM_SYSCOMMAND, SC_CLOSE)), 0);
+    // Article 55 is the sixth row, below five headings of 25 pixels.
+    EXPECT_EQ(Show(56, [](HWND dialog) {
+                  RECT client;
+                  GetClientRect(dialog, &client);
+                  PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 13 - 3, 5 * 25 + 10));
+              }),
+              55);
+    bool hasBar = true, validated = false;
+    Show(56, [&](HWND dialog) {
+        hasBar = HasScrollRange(dialog);
+        // A paint validates the window.
+        InvalidateRect(dialog, nullptr, TRUE);
+        UpdateWindow(dialog);
+        validated = !GetUpdateRect(dialog, nullptr, FALSE);
+        PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_FALSE(hasBar) << "nine rows fit the window";
+    EXPECT_TRUE(validated);
+    Show(56, [&](HWND dialog) {
+        RECT client;
+        GetClientRect(dialog, &client);
+        SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 3, 10));  // the first group
+        hasBar = HasScrollRange(dialog);
+        PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_TRUE(hasBar) << "the open group is longer than the window";
+    EXPECT_EQ(program.settings.Lesson, 56);
+}
+
+// A list that was never loaded (a failed read, or an exit during start-up)
+// leaves the stored value as it is.
+TEST_F(ChooseSection, AnUnloadedListIsNotWrittenAtExit) {
+    WriteBinary(L"Bookmarks", Stored({5, 12}));
+    SaveSettingsAndQuit();
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({5, 12}));
+    ClearProgramKeys();
+    LoadBookmarks();
+    SaveSettingsAndQuit();
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({}));
+}
