@@ -76,9 +76,12 @@ INT_PTR OnSize(ChooseSection* dialog, int width, int height) {
     LayoutPickerRows(list, std::move(list.text));
     RestoreExpansion(list, snapshot);
     if (list.maxTop == 0) list.topRow = 0;
-    RECT client{0, 0, width, height};
-    FillRect(static_cast<HDC>(list.dc), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    PaintPicker(list, true);
+    // The placement at the opening resizes the window before it is shown; its first paint follows.
+    if (IsWindowVisible(dialog->window)) {
+        RECT client{0, 0, width, height};
+        FillRect(static_cast<HDC>(list.dc), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        PaintPicker(list, true);
+    }
     UpdatePickerScrollBar(dialog->window, list);
     return TRUE;
 }

@@ -13,6 +13,16 @@ if(NOT CMAKE_CROSSCOMPILING)
   target_include_directories(layout_bench PRIVATE ${CMAKE_SOURCE_DIR})
   add_dependencies(layout_bench velmora_resources)
   velmora_warnings(layout_bench)
+
+  # The Choose Section window's list, the same way.
+  add_executable(picker_layout_bench ${CMAKE_SOURCE_DIR}/tests/bench/picker_layout_bench.cpp ${VELMORA_CORE_SOURCES})
+  set_target_properties(picker_layout_bench PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
+  target_compile_options(picker_layout_bench PRIVATE -O2 -fno-sanitize=all)
+  target_link_options(picker_layout_bench PRIVATE -fno-sanitize=all)
+  target_compile_definitions(picker_layout_bench PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
+  target_include_directories(picker_layout_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  add_dependencies(picker_layout_bench velmora_resources)
+  velmora_warnings(picker_layout_bench)
 else()
   # The view on a memory device context, with the articles as resources.
   add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)
@@ -20,6 +30,13 @@ else()
   target_include_directories(view_bench PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(view_bench PRIVATE velmora_win32)
   velmora_warnings(view_bench)
+
+  # The Choose Section window: its layout and its opening, with the resources.
+  add_executable(picker_bench ${CMAKE_SOURCE_DIR}/tests/bench/picker_bench.cpp)
+  velmora_resources(picker_bench)
+  target_include_directories(picker_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(picker_bench PRIVATE velmora_win32)
+  velmora_warnings(picker_bench)
 
   # Start-up of the real program, beside the system's notepad.exe.
   add_executable(startup_bench ${CMAKE_SOURCE_DIR}/tests/bench/startup_bench.cpp)

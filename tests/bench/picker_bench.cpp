@@ -1,0 +1,128 @@
+// Times the Choose Section window under Wine: one layout of the Article index
+// with all 57 articles bookmarked, with the window's own fonts on a memory
+// device context, one paint of a window of rows there, and the opening of the window, from the call to the end of
+// its first paint (when its loop first runs idle), over an owner of the test
+// window's size.
+//
+//   picker_bench [RUNS]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/program.h"
+#include "dialogs/choose_section.h"
+#include "dialogs/picker_gdi.h"
+#include "store/article_resource.h"
+#include "tests/bench/bench_stats.h"
+#include "view/bookmarks.h"
+
+namespace {
+
+LARGE_INTEGER openedAt;
+std::vector<double> opens;
+
+double MillisSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void UseTestSettings() {
+    program.instance = GetModuleHandleW(nullptr);
+    FontSettings& font = program.settings.font;
+    const wchar_t face[] = L"Ezra SIL";
+    for (size_t i = 0; i < sizeof(face) / sizeof(face[0]); ++i) font.FontName[i] = static_cast<char16_t>(face[i]);
+    font.FontSize = 20;
+    font.FontAsciiBase = 0x5D0;
+    program.settings.Flags = kDefaultFlags;
+    program.settings.Lesson = 5;
+    for (int i = 0; i < 3; ++i) program.pickerBitmaps[i] = LoadBitmapW(program.instance, MAKEINTRESOURCEW(201 + i));
+    program.bookmarks.loaded = true;
+    for (uint16_t article = 1; article <= kArticleCount; ++article) {
+        program.settings.Lesson = article;
+        AddBookmark();
+    }
+    program.settings.Lesson = 5;
+}
+
+// The dialog's loop tells its owner when its queue runs empty, which happens
+// first once the opening paint is done: the time is taken and the window closed.
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX && openedAt.QuadPart != 0) {
+        opens.push_back(MillisSince(openedAt));
+        openedAt.QuadPart = 0;
+        PostMessageW(reinterpret_cast<HWND>(lParam), WM_COMMAND, IDCANCEL, 0);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateOwner() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = OwnerProc;
+    windowClass.hInstance = program.instance;
+    windowClass.lpszClassName = L"PickerBenchOwner";
+    RegisterClassW(&windowClass);
+    HWND owner = CreateWindowW(L"PickerBenchOwner", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
+                               nullptr, nullptr, program.instance, nullptr);
+    program.pickerWidth = 640 - 30;
+    program.pickerHeight = 480 - 30;
+    return owner;
+}
+
+// Layouts with new fonts each time, then paints of one window of rows (the
+// bookmark group open, as the window opens with bookmarks).
+void TimeLayoutsAndPaints(int runs, std::vector<double>& layouts, std::vector<double>& paints) {
+    const ArticleText text = PrependBookmarkGroup(LoadArticleResource(kIndexArticleNumber, nullptr));
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 460, 340);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    ReleaseDC(nullptr, screen);
+    PickerState state;
+    for (int run = 0; run < runs; ++run) {
+        DeletePickerFonts(state);
+        state = PickerState{};
+        state.dc = dc;
+        state.width = 457;
+        state.height = 337;
+        state.fontSettings = program.settings.font;
+        LARGE_INTEGER start;
+        QueryPerformanceCounter(&start);
+        LayoutPickerRows(state, ArticleText(text));
+        layouts.push_back(MillisSince(start));
+    }
+    for (int run = 0; run < runs; ++run) {
+        LARGE_INTEGER start;
+        QueryPerformanceCounter(&start);
+        PaintPicker(state, true);
+        GdiFlush();
+        paints.push_back(MillisSince(start));
+    }
+    DeletePickerFonts(state);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 50;
+    UseTestSettings();
+    std::vector<double> layouts, paints;
+    TimeLayoutsAndPaints(runs * 4, layouts, paints);
+    HWND owner = CreateOwner();
+    for (int run = 0; run < runs; ++run) {
+        QueryPerformanceCounter(&openedAt);
+        ShowChooseSection(owner, program.settings.Lesson, program.settings.font);
+    }
+    DestroyWindow(owner);
+    std::printf("# index with 57 bookmarks, Ezra SIL 20, 457 px; window over a 640x480 owner\n");
+    PrintSummary("picker layout, Wine GDI (new fonts each run)", layouts);
+    PrintSummary("PaintPicker 457x337, erase on", paints);
+    PrintSummary("Choose Section opened and painted, Wine", opens);
+    return 0;
+}
