@@ -2,27 +2,22 @@
 # and run by scripts/bench.sh; ctest never runs them and they assert nothing
 # about time.
 if(NOT CMAKE_CROSSCOMPILING)
-  # The portable sources compiled once more for the layout benchmark, optimised
-  # and without the sanitizers the rest of this build carries: the directory's
-  # options are dropped for this target and -O2 given instead.
-  add_executable(layout_bench ${CMAKE_SOURCE_DIR}/tests/bench/layout_bench.cpp ${VELMORA_CORE_SOURCES})
-  set_target_properties(layout_bench PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
-  target_compile_options(layout_bench PRIVATE -O2 -fno-sanitize=all)
-  target_link_options(layout_bench PRIVATE -fno-sanitize=all)
-  target_compile_definitions(layout_bench PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
-  target_include_directories(layout_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  add_dependencies(layout_bench velmora_resources)
-  velmora_warnings(layout_bench)
-
+  # The portable sources compiled once more for the layout benchmarks,
+  # optimised and without the sanitizers the rest of this build carries: the
+  # directory's options are dropped for these targets and -O2 given instead.
+  function(velmora_native_bench target)
+    add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/bench/${target}.cpp ${VELMORA_CORE_SOURCES})
+    set_target_properties(${target} PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
+    target_compile_options(${target} PRIVATE -O2 -fno-sanitize=all)
+    target_link_options(${target} PRIVATE -fno-sanitize=all)
+    target_compile_definitions(${target} PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+    add_dependencies(${target} velmora_resources)
+    velmora_warnings(${target})
+  endfunction()
+  velmora_native_bench(layout_bench)
   # The Choose Section window's list, the same way.
-  add_executable(picker_layout_bench ${CMAKE_SOURCE_DIR}/tests/bench/picker_layout_bench.cpp ${VELMORA_CORE_SOURCES})
-  set_target_properties(picker_layout_bench PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
-  target_compile_options(picker_layout_bench PRIVATE -O2 -fno-sanitize=all)
-  target_link_options(picker_layout_bench PRIVATE -fno-sanitize=all)
-  target_compile_definitions(picker_layout_bench PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
-  target_include_directories(picker_layout_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  add_dependencies(picker_layout_bench velmora_resources)
-  velmora_warnings(picker_layout_bench)
+  velmora_native_bench(picker_layout_bench)
 else()
   # The view on a memory device context, with the articles as resources.
   add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)

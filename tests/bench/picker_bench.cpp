@@ -15,6 +15,7 @@
 #include "dialogs/choose_section.h"
 #include "dialogs/picker_gdi.h"
 #include "store/article_resource.h"
+#include "tests/bench/bench_settings.h"
 #include "tests/bench/bench_stats.h"
 #include "view/bookmarks.h"
 
@@ -30,15 +31,9 @@ double MillisSince(const LARGE_INTEGER& start) {
     return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-void UseTestSettings() {
-    program.instance = GetModuleHandleW(nullptr);
-    FontSettings& font = program.settings.font;
-    const wchar_t face[] = L"Ezra SIL";
-    for (size_t i = 0; i < sizeof(face) / sizeof(face[0]); ++i) font.FontName[i] = static_cast<char16_t>(face[i]);
-    font.FontSize = 20;
-    font.FontAsciiBase = 0x5D0;
-    program.settings.Flags = kDefaultFlags;
-    program.settings.Lesson = 5;
+// The test settings, the icons, and every article bookmarked.
+void UsePickerSettings() {
+    UseTestSettings();
     for (int i = 0; i < 3; ++i) program.pickerBitmaps[i] = LoadBitmapW(program.instance, MAKEINTRESOURCEW(201 + i));
     program.bookmarks.loaded = true;
     for (uint16_t article = 1; article <= kArticleCount; ++article) {
@@ -111,7 +106,7 @@ void TimeLayoutsAndPaints(int runs, std::vector<double>& layouts, std::vector<do
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 50;
-    UseTestSettings();
+    UsePickerSettings();
     std::vector<double> layouts, paints;
     TimeLayoutsAndPaints(runs * 4, layouts, paints);
     HWND owner = CreateOwner();

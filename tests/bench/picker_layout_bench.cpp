@@ -7,12 +7,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "dialogs/picker_list.h"
+#include "tests/bench/bench_blocks.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/view/view_test_support.h"
 #include "view/bookmark_list.h"
@@ -22,14 +21,6 @@ namespace {
 constexpr int kBoxWidth = 457;
 constexpr int kBoxHeight = 337;
 
-ArticleText ReadBlock(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> block((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (block.size() < kBlockHeaderSize) return {};
-    const unsigned payloadLength = (block[0] << 8) | block[1];
-    int error = 0;
-    return UnCompress(block.data() + kPayloadOffset, block.size() - kPayloadOffset, payloadLength, &error);
-}
 
 }  // namespace
 
@@ -39,7 +30,7 @@ int main(int argc, char** argv) {
     const std::string path = folder + "/index_" + std::to_string(kIndexArticleNumber + kArticleResourceBase) + ".bin";
     BookmarkList bookmarks;
     for (int article = 1; article <= kArticleCount; ++article) AddBookmark(bookmarks, article);
-    const ArticleText text = PrependBookmarkGroup(bookmarks, ReadBlock(path));
+    const ArticleText text = PrependBookmarkGroup(bookmarks, ReadBlockFile(path));
     if (text.empty()) {
         std::fprintf(stderr, "cannot read or decode %s\n", path.c_str());
         return 1;

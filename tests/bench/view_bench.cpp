@@ -13,6 +13,7 @@
 
 #include "app/program.h"
 #include "store/article_resource.h"
+#include "tests/bench/bench_settings.h"
 #include "tests/bench/bench_stats.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -37,16 +38,6 @@ LARGE_INTEGER Now() {
     return now;
 }
 
-// The settings the program would read: the test font and the default flags.
-void UseTestSettings() {
-    program.instance = GetModuleHandleW(nullptr);
-    FontSettings& font = program.settings.font;
-    const wchar_t face[] = L"Ezra SIL";
-    for (size_t i = 0; i < sizeof(face) / sizeof(face[0]); ++i) font.FontName[i] = static_cast<char16_t>(face[i]);
-    font.FontSize = 20;
-    font.FontAsciiBase = 0x5D0;
-    program.settings.Flags = kDefaultFlags;
-}
 
 // A 32-bit bitmap of the box's size selected into a memory context.
 HDC CreatePageDc() {

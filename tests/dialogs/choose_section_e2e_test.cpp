@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/app/e2e_fixture.h"
+#include "tests/dialogs/index_builder.h"
 #include "tests/support/screen_capture.h"
 #include "tests/support/wait.h"
 
@@ -30,13 +31,6 @@ HWND WaitForDialog(const wchar_t* caption) {
 void WaitUntilHandled(HWND window) {
     DWORD_PTR result;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
-}
-
-std::vector<BYTE> Stored(std::vector<uint16_t> articles) {
-    std::vector<BYTE> bytes;
-    articles.push_back(0);
-    for (uint16_t a : articles) bytes.insert(bytes.end(), {static_cast<BYTE>(a & 0xFF), static_cast<BYTE>(a >> 8)});
-    return bytes;
 }
 
 }  // namespace
@@ -80,19 +74,19 @@ TEST_F(ChooseSectionEndToEnd, TheBookmarkCommandIsStoredAtExit) {
     Start();
     PostCommand(kBookmarkCommand);
     Stop();
-    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({7}));
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({7}));
     // A damaged value comes back well formed, even when nothing changed.
     WriteBinary(L"Bookmarks", {5, 0, 0, 0, 12, 0, 5, 0, 0, 0, 9});
     Start();
     Stop();
-    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({5, 12}));
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({5, 12}));
 }
 
 // Yes removes, No keeps, Cancel removes and silences the question until the
 // next start.
 TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
     PinArticle(7);
-    WriteBinary(L"Bookmarks", Stored({7}));
+    WriteBinary(L"Bookmarks", BookmarkValue({7}));
     Start();
     PostCommand(kBookmarkCommand);
     Answer(IDNO);
@@ -107,13 +101,13 @@ TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
     EXPECT_EQ(FindDialog(L"Bookmark"), nullptr);
     PostCommand(kBookmarkCommand);
     Stop();
-    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({7}));
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({7}));
 
     Start();
     PostCommand(kBookmarkCommand);
     Answer(IDNO);
     Stop();
-    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({7}));
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({7}));
 }
 
 // The window opens one eighth of the main window's box in from its corner,
@@ -121,7 +115,7 @@ TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
 // its top.
 TEST_F(ChooseSectionEndToEnd, AClickOnARowLoadsItsArticle) {
     PinArticle(40, 7);
-    WriteBinary(L"Bookmarks", Stored({12}));
+    WriteBinary(L"Bookmarks", BookmarkValue({12}));
     Start();
     for (int command : {kChooseArticle, kChooseSection}) {
         SCOPED_TRACE(command);
@@ -154,7 +148,7 @@ TEST_F(ChooseSectionEndToEnd, AClickOnARowLoadsItsArticle) {
 // each entry; with a group opened it is the README's picture.
 TEST_F(ChooseSectionEndToEnd, TheListShowsIconsAndBlueHeadings) {
     PinArticle(5);
-    WriteBinary(L"Bookmarks", Stored({12, 5, 55}));
+    WriteBinary(L"Bookmarks", BookmarkValue({12, 5, 55}));
     Start();
     HWND dialog = OpenChooseSection();
     ASSERT_NE(dialog, nullptr);

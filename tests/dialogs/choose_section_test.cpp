@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "store/navigation.h"
+#include "tests/dialogs/index_builder.h"
 #include "tests/support/scratch_registry.h"
 #include "view/bookmarks.h"
 
@@ -43,13 +44,6 @@ bool HasScrollRange(HWND window) {
     return GetScrollInfo(window, SB_VERT, &info) && info.nMax > 0;
 }
 
-std::vector<BYTE> Stored(std::vector<uint16_t> articles) {
-    std::vector<BYTE> bytes;
-    articles.push_back(0);
-    for (uint16_t a : articles) bytes.insert(bytes.end(), {static_cast<BYTE>(a & 0xFF), static_cast<BYTE>(a >> 8)});
-    return bytes;
-}
-
 }  // namespace
 
 class ChooseSection : public ::testing::Test {
@@ -74,7 +68,7 @@ protected:
     void Open(uint16_t lesson, std::vector<uint16_t> bookmarks) {
         WriteDword(L"Lesson", lesson);
         WriteDword(L"Flags", 0xD1140040 | 0x4);
-        WriteBinary(L"Bookmarks", Stored(bookmarks));
+        WriteBinary(L"Bookmarks", BookmarkValue(bookmarks));
         window_ = CreateMainWindow(SW_SHOWNORMAL);
         ASSERT_NE(window_, nullptr);
     }
@@ -160,11 +154,11 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
 // A list that was never loaded (a failed read, or an exit during start-up)
 // leaves the stored value as it is.
 TEST_F(ChooseSection, AnUnloadedListIsNotWrittenAtExit) {
-    WriteBinary(L"Bookmarks", Stored({5, 12}));
+    WriteBinary(L"Bookmarks", BookmarkValue({5, 12}));
     SaveSettingsAndQuit();
-    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({5, 12}));
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({5, 12}));
     ClearProgramKeys();
     LoadBookmarks();
     SaveSettingsAndQuit();
-    EXPECT_EQ(ReadBinary(L"Bookmarks"), Stored({}));
+    EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({}));
 }

@@ -1,7 +1,9 @@
-// Test support for the Choose Section window's list: an Article index of the
-// shipped shape with plain titles, built as the decoder delivers it.
+// Test support for the Choose Section window's list and the bookmarks: an
+// Article index of the shipped shape with plain titles, built as the decoder
+// delivers it, and the stored form of a bookmark list.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,4 +37,12 @@ inline ArticleText ShippedShapeIndex() {
     for (int a = 55; a <= 57; ++a) AppendIndexRow(index, ArticleRowId(a), 0x8C, 1, VisualTitle("article " + std::to_string(a)));
     EndIndex(index);
     return index;
+}
+
+// The "Bookmarks" value of a list: each number little-endian, then 0.
+inline std::vector<uint8_t> BookmarkValue(std::vector<uint16_t> articles) {
+    articles.push_back(0);
+    std::vector<uint8_t> bytes;
+    for (uint16_t a : articles) bytes.insert(bytes.end(), {static_cast<uint8_t>(a & 0xFF), static_cast<uint8_t>(a >> 8)});
+    return bytes;
 }

@@ -1,0 +1,20 @@
+// The benchmarks' inputs: a block file of the generated library, expanded as
+// the program expands its resources.
+#pragma once
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "store/compression.h"
+
+// The decoded text of a block file, or an empty text.
+inline ArticleText ReadBlockFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> block((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (block.size() < kBlockHeaderSize) return {};
+    const unsigned payloadLength = (block[0] << 8) | block[1];
+    int error = 0;
+    return UnCompress(block.data() + kPayloadOffset, block.size() - kPayloadOffset, payloadLength, &error);
+}
