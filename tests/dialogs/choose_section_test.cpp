@@ -130,6 +130,7 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
               }),
               55);
     bool hasBar = true, validated = false;
+    int position = -1;
     Show(56, [&](HWND dialog) {
         hasBar = HasScrollRange(dialog);
         // A paint validates the window.
@@ -145,9 +146,19 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
         GetClientRect(dialog, &client);
         SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 3, 10));  // the first group
         hasBar = HasScrollRange(dialog);
-        PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+        // The arrows and Page Down reach the list through the dialog's key handling.
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_NEXT, VK_UP}) PostMessageW(dialog, WM_KEYDOWN, key, 0);
+        WhenTheDialogOpens([&](HWND same) {
+            SCROLLINFO info{};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_POS;
+            GetScrollInfo(same, SB_VERT, &info);
+            position = info.nPos;
+            PostMessageW(same, WM_KEYDOWN, VK_ESCAPE, 0);
+        });
     });
     EXPECT_TRUE(hasBar) << "the open group is longer than the window";
+    EXPECT_EQ(position, 2);
     EXPECT_EQ(program.settings.Lesson, 56);
 }
 
