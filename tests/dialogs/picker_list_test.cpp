@@ -316,3 +316,23 @@ TEST(Picker, APaintDrawsTheShownRowsThatFit) {
         EXPECT_EQ(state.rowsDrawn, static_cast<int>(lines.size()));
     }
 }
+
+// Out of memory: a new layout of the window's own text keeps the rows laid
+// out so far, ended; a new text is not taken and leaves no rows.
+TEST(Picker, RunningOutOfMemoryKeepsOnlyRowsOfItsOwnText) {
+    PickerState state = Opened(ShippedShapeIndex(), 0);
+    FakeMeasurer failing;
+    failing.failOnFit = 10;
+    EXPECT_EQ(LayoutPickerRows(state, failing, std::move(state.text)), kLayoutOutOfMemory);
+    EXPECT_EQ(state.rowCount, 9);
+    EXPECT_EQ(state.rows[9].attr, 0);
+    EXPECT_FALSE(state.text.empty());
+    PickerState fresh;
+    fresh.width = 400;
+    fresh.height = 400;
+    failing.fits = 0;
+    EXPECT_EQ(LayoutPickerRows(fresh, failing, ShippedShapeIndex()), kLayoutOutOfMemory);
+    EXPECT_EQ(fresh.rowCount, 0);
+    EXPECT_TRUE(fresh.text.empty());
+    EXPECT_EQ(HitTestPicker(fresh, 390, 10), 0);
+}
