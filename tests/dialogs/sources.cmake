@@ -1,6 +1,12 @@
 list(APPEND VELMORA_CORE_TESTS
+  tests/dialogs/search_match_test.cpp
+  tests/dialogs/search_walk_test.cpp
+  tests/dialogs/hebrew_typing_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
 )
 list(APPEND VELMORA_E2E_TESTS
+)
+list(APPEND VELMORA_LIBRARY_TESTS
+  tests/dialogs/library_search_test.cpp
 )
