@@ -4,6 +4,8 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "dialogs/search.h"
+#include "dialogs/search_dialog.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/reading_view.h"
@@ -29,6 +31,8 @@ int DispatchCommand(HWND window, int command) {
     case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
     case IDM_NEXT_ARTICLE: NextArticle(window); return 0;
     case IDM_PREVIOUS_ARTICLE: PreviousArticle(window); return 0;
+    case IDM_SEARCH: OpenSearchDialog(window); return 0;
+    case IDM_SEARCH_AGAIN: SearchAgain(window); return 0;
     case IDM_REVERSE:
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);

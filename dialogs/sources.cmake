@@ -5,4 +5,7 @@ list(APPEND VELMORA_CORE_SOURCES
   dialogs/banner_layout.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
+  dialogs/search.cpp
+  dialogs/hit_banner.cpp
+  dialogs/search_dialog.cpp
 )

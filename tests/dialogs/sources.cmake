@@ -4,8 +4,10 @@ list(APPEND VELMORA_CORE_TESTS
   tests/dialogs/hebrew_typing_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
+  tests/dialogs/search_window_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
+  tests/dialogs/search_e2e_test.cpp
 )
 list(APPEND VELMORA_LIBRARY_TESTS
   tests/dialogs/library_search_test.cpp
