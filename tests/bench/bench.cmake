@@ -2,17 +2,22 @@
 # and run by scripts/bench.sh; ctest never runs them and they assert nothing
 # about time.
 if(NOT CMAKE_CROSSCOMPILING)
-  # The portable sources compiled once more for the layout benchmark, optimised
-  # and without the sanitizers the rest of this build carries: the directory's
-  # options are dropped for this target and -O2 given instead.
-  add_executable(layout_bench ${CMAKE_SOURCE_DIR}/tests/bench/layout_bench.cpp ${VELMORA_CORE_SOURCES})
-  set_target_properties(layout_bench PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
-  target_compile_options(layout_bench PRIVATE -O2 -fno-sanitize=all)
-  target_link_options(layout_bench PRIVATE -fno-sanitize=all)
-  target_compile_definitions(layout_bench PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
-  target_include_directories(layout_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  add_dependencies(layout_bench velmora_resources)
-  velmora_warnings(layout_bench)
+  # The portable sources compiled once more for each native benchmark,
+  # optimised and without the sanitizers the rest of this build carries: the
+  # directory's options are dropped for the target and -O2 given instead.
+  function(velmora_native_bench target source)
+    add_executable(${target} ${source} ${VELMORA_CORE_SOURCES})
+    set_target_properties(${target} PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
+    target_compile_options(${target} PRIVATE -O2 -fno-sanitize=all)
+    target_link_options(${target} PRIVATE -fno-sanitize=all)
+    target_compile_definitions(${target} PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+    add_dependencies(${target} velmora_resources)
+    velmora_warnings(${target})
+  endfunction()
+  velmora_native_bench(layout_bench ${CMAKE_SOURCE_DIR}/tests/bench/layout_bench.cpp)
+  # A search that finds nothing in the whole library, beside decoding alone.
+  velmora_native_bench(search_bench ${CMAKE_SOURCE_DIR}/tests/bench/search_bench.cpp)
 else()
   # The view on a memory device context, with the articles as resources.
   add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)
@@ -27,4 +32,11 @@ else()
   target_link_libraries(startup_bench PRIVATE velmora_test_support comctl32)
   add_dependencies(startup_bench Velmora)
   velmora_warnings(startup_bench)
+
+  # The search in the real program: a miss to its box, a hit to its paint.
+  add_executable(search_ui_bench ${CMAKE_SOURCE_DIR}/tests/bench/search_ui_bench.cpp)
+  target_include_directories(search_ui_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(search_ui_bench PRIVATE velmora_test_support)
+  add_dependencies(search_ui_bench Velmora)
+  velmora_warnings(search_ui_bench)
 endif()
