@@ -146,6 +146,11 @@ void OnOk(HWND dialog) {
     EndDialog(dialog, IDOK);
 }
 
+void OnDialogCommand(HWND dialog, int command) {
+    if (command == IDOK) OnOk(dialog);
+    if (command == IDCANCEL) EndDialog(dialog, IDCANCEL);
+}
+
 void OnDialogDestroy() {
     if (dialogState.editFont != nullptr) DeleteObject(dialogState.editFont);
     dialogState = SearchDialogState{};
@@ -154,10 +159,7 @@ void OnDialogDestroy() {
 INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog(dialog);
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(dialog);
-        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
+    case WM_COMMAND: OnDialogCommand(dialog, LOWORD(wParam)); return TRUE;
     case WM_CLOSE: EndDialog(dialog, IDCANCEL); return TRUE;
     case WM_LBUTTONDOWN:
         PictureHitTest(dialog, static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));

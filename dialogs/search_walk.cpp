@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "store/article_text.h"
 #include "store/compression.h"
 
 namespace {
@@ -16,7 +17,7 @@ size_t TopRowIndex(const ViewState& view, size_t rowCount) {
     int number = 0;
     for (size_t index = 0; index < rowCount; ++index) {
         if (number >= view.topRow) return index;
-        number += (view.rows[index].attr & 0x80) ? 2 : 1;
+        number += (view.rows[index].attr & kAttrParagraphGap) ? 2 : 1;
     }
     return rowCount - 1;
 }
