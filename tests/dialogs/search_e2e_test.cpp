@@ -64,6 +64,16 @@ void DismissBox(HWND box) {
 
 class SearchEndToEnd : public VelmoraEndToEnd {
 protected:
+    // Starts the program and waits for its first paint, which would otherwise
+    // wipe out a banner drawn before it.
+    void StartShown() {
+        Start();
+        EXPECT_TRUE(WaitUntil([&] {
+            const Capture capture = CaptureClient(run.window);
+            return capture.width > 0 && capture.CountInk(RECT{0, 40, capture.width, capture.height}) > 2000;
+        }));
+    }
+
     HWND OpenDialog() {
         PostMessageW(run.window, WM_COMMAND, kSearchCommand, 0);
         HWND dialog = WaitForBox(run.window);
@@ -75,18 +85,22 @@ protected:
 TEST_F(SearchEndToEnd, SearchAgainShowsTheHitHighlightedWithItsBanner) {
     PinArticle(1, 5);
     WriteBinary(L"SearchString", kAaronStored);
-    Start();
+    StartShown();
     SendCommand(run, kSearchAgainCommand);
-    const Capture capture = CaptureClient(run.window);
+    // The hit at the top of the view, yellow under blue text; the banner at
+    // the bottom with its red and blue frame and yellow box. The drawing
+    // reaches the screen a moment after the command returns.
+    Capture capture;
+    const auto shown = [&](const RECT& area, COLORREF colour, int least) { return capture.Count(area, colour) > least; };
+    const bool drawn = WaitUntil([&] {
+        capture = CaptureClient(run.window);
+        const int w = capture.width, h = capture.height;
+        const RECT banner{0, h - 90, w, h};
+        return shown(RECT{0, 25, w, 90}, RGB(255, 255, 0), 100) && shown(banner, RGB(255, 0, 0), 200) &&
+               shown(banner, RGB(255, 255, 0), 1000) && shown(banner, RGB(0, 0, 255), 200);
+    });
     SaveInFolder(capture, L"search-hit.bmp");
-    const int w = capture.width, h = capture.height;
-    // The hit at the top of the view, yellow under blue text.
-    EXPECT_GT(capture.Count(RECT{0, 25, w, 90}, RGB(255, 255, 0)), 100);
-    // The banner at the bottom: its red frame and yellow box.
-    const RECT banner{0, h - 90, w, h};
-    EXPECT_GT(capture.Count(banner, RGB(255, 0, 0)), 200);
-    EXPECT_GT(capture.Count(banner, RGB(255, 255, 0)), 1000);
-    EXPECT_GT(capture.Count(banner, RGB(0, 0, 255)), 200);
+    EXPECT_TRUE(drawn) << "no highlighted hit with its banner on the screen";
     // Enter searches again: a later hit in the same article.
     SendKey(run, VK_RETURN);
     Stop();
@@ -97,7 +111,7 @@ TEST_F(SearchEndToEnd, SearchAgainShowsTheHitHighlightedWithItsBanner) {
 TEST_F(SearchEndToEnd, AMissShowsNotFoundAndLeavesTheView) {
     PinArticle(5, 3);
     WriteBinary(L"SearchString", {'{', '{', '{', '{', '{', 0});
-    Start();
+    StartShown();
     const Capture before = CaptureClient(run.window);
     PostMessageW(run.window, WM_COMMAND, kSearchAgainCommand, 0);
     HWND box = WaitForBox(run.window);
@@ -200,4 +214,22 @@ TEST_F(SearchEndToEnd, TheDialogShowsTheStoredSearchWithReverseOnAndOff) {
         EXPECT_EQ(Lesson(), kAaronFirstArticle);
         EXPECT_EQ(ReadBinary(L"SearchString"), kAaronStored);
     }
+}
+
+// OK on an empty edit empties the search for this run only: Search Again then
+// does nothing, and the stored value stays for the next start.
+TEST_F(SearchEndToEnd, AnEmptyTextEndsTheSearchForTheRunOnly) {
+    PinArticle(1);
+    WriteBinary(L"SearchString", kAaronStored);
+    Start();
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    SetWindowTextW(GetDlgItem(dialog, kEditId), L"");
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    SendCommand(run, kSearchAgainCommand);
+    EXPECT_EQ(OwnedBox(run.window), nullptr);
+    Stop();
+    EXPECT_EQ(Lesson(), 1u);
+    EXPECT_EQ(ReadBinary(L"SearchString"), kAaronStored);
 }

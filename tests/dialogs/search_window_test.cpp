@@ -23,9 +23,6 @@ protected:
         program = ProgramState{};
         program.instance = GetModuleHandleW(nullptr);
         program.gutter = 10;
-        ASSERT_TRUE(ClearProgramKeys());
-        UseTestFont();
-        UseTestWindow();
     }
     void TearDown() override {
         if (window_ != nullptr) DestroyWindow(window_);
@@ -37,7 +34,7 @@ protected:
 
     // Opens the window on article 12 (pinned) or on This Week.
     bool Open(uint32_t flags) {
-        WriteDword(L"Lesson", 12);
+        UseFreshSettings(12);
         WriteDword(L"Flags", flags);
         window_ = CreateMainWindow(SW_SHOWNORMAL);
         return program.view != nullptr && !program.view->text.empty();
