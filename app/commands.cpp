@@ -5,6 +5,8 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "dialogs/choose_section.h"
+#include "dialogs/search.h"
+#include "dialogs/search_dialog.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/bookmarks.h"
@@ -37,6 +39,8 @@ int DispatchCommand(HWND window, int command) {
         ToggleBookmark(IsBookmarked());
         UpdateBookmarkCheck(window);
         return 0;
+    case IDM_SEARCH: OpenSearchDialog(window); return 0;
+    case IDM_SEARCH_AGAIN: SearchAgain(window); return 0;
     case IDM_REVERSE:
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);

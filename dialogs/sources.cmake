@@ -1,9 +1,16 @@
 list(APPEND VELMORA_CORE_SOURCES
   dialogs/picker_layout.cpp
   dialogs/picker_list.cpp
+  dialogs/search_match.cpp
+  dialogs/search_walk.cpp
+  dialogs/hebrew_typing.cpp
+  dialogs/banner_layout.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   dialogs/picker_font.cpp
   dialogs/picker_paint.cpp
   dialogs/choose_section.cpp
+  dialogs/search.cpp
+  dialogs/hit_banner.cpp
+  dialogs/search_dialog.cpp
 )

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Builds the benchmark programs and runs them: the layout natively (optimised,
-# without sanitizers), the view and the start-up under Wine in the win64 build's
-# private prefix and display. Prints one table; times are in milliseconds.
+# Builds the benchmark programs and runs them: the layout and the search natively
+# (optimised, without sanitizers), the view, the start-up and the search under
+# Wine in the win64 build's private prefix and display. Prints one table; times
+# are in milliseconds.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -14,10 +15,12 @@ quiet() {
 }
 
 echo "Building the benchmarks (log: $log)..."
+native_benches="layout_bench picker_layout_bench search_bench"
+windows_benches="view_bench picker_bench startup_bench search_ui_bench"
 quiet cmake --preset native
-quiet cmake --build --preset native --target layout_bench picker_layout_bench
+quiet cmake --build --preset native --target $native_benches
 quiet cmake --preset win64
-quiet cmake --build --preset win64 --target view_bench picker_bench startup_bench Velmora
+quiet cmake --build --preset win64 --target $windows_benches Velmora
 
 suite=tests/wine/suite.sh
 win=build/win64
@@ -28,8 +31,5 @@ echo
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
      "load average $(cut -d' ' -f1-3 /proc/loadavg); $(wine --version 2>/dev/null || echo 'wine ?')"
 printf '%-46s %5s %11s %11s %11s\n' "Measured (ms)" runs median min max
-build/native/layout_bench
-build/native/picker_layout_bench
-$suite run $win $win/view_bench.exe
-$suite run $win $win/picker_bench.exe
-$suite run $win $win/startup_bench.exe
+for bench in $native_benches; do build/native/$bench; done
+for bench in $windows_benches; do $suite run $win $win/$bench.exe; done

@@ -18,6 +18,8 @@ if(NOT CMAKE_CROSSCOMPILING)
   velmora_native_bench(layout_bench)
   # The Choose Section window's list, the same way.
   velmora_native_bench(picker_layout_bench)
+  # A search that finds nothing in the whole library, beside decoding alone.
+  velmora_native_bench(search_bench)
 else()
   # The view on a memory device context, with the articles as resources.
   add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)
@@ -39,4 +41,11 @@ else()
   target_link_libraries(startup_bench PRIVATE velmora_test_support comctl32)
   add_dependencies(startup_bench Velmora)
   velmora_warnings(startup_bench)
+
+  # The search in the real program: a miss to its box, a hit to its paint.
+  add_executable(search_ui_bench ${CMAKE_SOURCE_DIR}/tests/bench/search_ui_bench.cpp)
+  target_include_directories(search_ui_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(search_ui_bench PRIVATE velmora_test_support)
+  add_dependencies(search_ui_bench Velmora)
+  velmora_warnings(search_ui_bench)
 endif()

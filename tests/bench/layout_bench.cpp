@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/bench/bench_blocks.h"
+#include "tests/bench/article_blocks.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/view/view_test_support.h"
 #include "view/layout.h"
@@ -20,7 +20,6 @@ constexpr int kLargestArticle = 35;
 constexpr int kBoxWidth = 600;
 constexpr int kBoxHeight = 800;
 
-
 double MillisSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
@@ -30,8 +29,8 @@ double MillisSince(std::chrono::steady_clock::time_point start) {
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : VELMORA_GENERATED_DIR;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 1000;
-    const std::string path = folder + "/article_" + std::to_string(kArticleResourceBase + kLargestArticle) + ".bin";
-    const ArticleText text = ReadBlockFile(path);
+    const std::string path = ArticleBlockPath(folder, kLargestArticle);
+    const ArticleText text = DecodeBlock(ReadBlockFile(path));
     if (text.empty()) {
         std::fprintf(stderr, "cannot read or decode %s\n", path.c_str());
         return 1;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dialogs/picker_list.h"
-#include "tests/bench/bench_blocks.h"
+#include "tests/bench/article_blocks.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/view/view_test_support.h"
 #include "view/bookmark_list.h"
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     const std::string path = folder + "/index_" + std::to_string(kIndexArticleNumber + kArticleResourceBase) + ".bin";
     BookmarkList bookmarks;
     for (int article = 1; article <= kArticleCount; ++article) AddBookmark(bookmarks, article);
-    const ArticleText text = PrependBookmarkGroup(bookmarks, ReadBlockFile(path));
+    const ArticleText text = PrependBookmarkGroup(bookmarks, DecodeBlock(ReadBlockFile(path)));
     if (text.empty()) {
         std::fprintf(stderr, "cannot read or decode %s\n", path.c_str());
         return 1;

@@ -53,19 +53,9 @@ bool ShowsArticle(HWND window) {
     return total - ink > total / 2 && ink > total / 200;
 }
 
-// A fresh start of the reader in a 640x480 window on the largest article.
-void PrepareVelmoraSettings() {
-    ClearProgramKeys();
-    UseTestFont();
-    UseTestWindow();
-    WriteDword(L"Lesson", kLargestArticle);
-    WriteDword(L"LastPosition", 0);
-    WriteDword(L"Flags", kDefaultFlags | kFlagPinnedArticle);
-}
-
 // Milliseconds to the first painted article, or -1 on failure or timeout.
 double TimeVelmora() {
-    PrepareVelmoraSettings();
+    UseFreshSettings(kLargestArticle);
     VelmoraRun run;
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);

@@ -32,3 +32,7 @@ void UseTestWindow();
 
 // A display font for the tests: a TrueType Hebrew face with vowel points.
 void UseTestFont(int size = 20);
+
+// A fresh start for a timed or driven run: cleared keys, the test font and
+// window, and the article pinned at its top with the default Flags.
+void UseFreshSettings(DWORD article);

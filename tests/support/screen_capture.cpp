@@ -33,14 +33,11 @@ int Capture::CountInk(const RECT& area) const {
     return total - Count(area, RGB(255, 255, 255));
 }
 
-Capture CaptureClient(HWND window) {
+// The screen's pixels in a rectangle of width x height from origin.
+static Capture CaptureScreen(POINT origin, int width, int height) {
     Capture capture;
-    RECT client;
-    if (!GetClientRect(window, &client)) return capture;
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    capture.width = client.right;
-    capture.height = client.bottom;
+    capture.width = width;
+    capture.height = height;
     if (capture.width <= 0 || capture.height <= 0) return capture;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -63,6 +60,20 @@ Capture CaptureClient(HWND window) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return capture;
+}
+
+Capture CaptureClient(HWND window) {
+    RECT client;
+    if (!GetClientRect(window, &client)) return Capture{};
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return CaptureScreen(origin, client.right, client.bottom);
+}
+
+Capture CaptureWindow(HWND window) {
+    RECT frame;
+    if (!GetWindowRect(window, &frame)) return Capture{};
+    return CaptureScreen(POINT{frame.left, frame.top}, frame.right - frame.left, frame.bottom - frame.top);
 }
 
 bool SaveCapture(const Capture& capture, const std::wstring& path) {

@@ -22,6 +22,8 @@ struct Capture {
 
 // The client area of a window as it is on the screen.
 Capture CaptureClient(HWND window);
+// The whole window with its frame and caption as it is on the screen.
+Capture CaptureWindow(HWND window);
 
 // Writes a capture as a 24-bit BMP file.
 bool SaveCapture(const Capture& capture, const std::wstring& path);

@@ -156,7 +156,7 @@ Picture MakePicture(int width, int height, const std::vector<uint8_t>& colours) 
 TEST(BitmapFiles, SizesAndDepths) {
     const struct { const char* file; int width, height, bits; } cases[] = {
         {"toolbar_114.bmp", 112, 16, 4}, {"about_scroll_113.bmp", 29, 21, 1}, {"tree_plus_201.bmp", 9, 9, 1},
-        {"tree_minus_202.bmp", 9, 9, 1}, {"tree_page_203.bmp", 9, 9, 1},
+        {"tree_minus_202.bmp", 9, 9, 1}, {"tree_page_203.bmp", 9, 9, 1}, {"keyboard_119.bmp", 154, 95, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

@@ -42,6 +42,7 @@ const std::vector<Resource>& Resources() {
           ToolbarButton("toolbar_forward.txt"), ToolbarButton("toolbar_letter.txt"),
           ToolbarButton("toolbar_find.txt"), ToolbarButton("toolbar_find_again.txt"),
           ToolbarButton("toolbar_list.txt")}},
+        {119, "keyboard_119.bmp", Kind::Monochrome, {{"keyboard.txt", 154, 95}}},
         {201, "tree_plus_201.bmp", Kind::Monochrome, {{"tree_plus.txt", 9, 9}}},
         {202, "tree_minus_202.bmp", Kind::Monochrome, {{"tree_minus.txt", 9, 9}}},
         {203, "tree_page_203.bmp", Kind::Monochrome, {{"tree_page.txt", 9, 9}}},

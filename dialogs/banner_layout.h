@@ -1,0 +1,30 @@
+// What the banner after a search hit shows and where: the article's heading
+// and title records, and the box centred at the bottom of the Reading view.
+#pragma once
+
+#include <cstdint>
+
+#include "store/compression.h"
+
+// A record's text in the article, or none (text null, count 0).
+struct RecordText {
+    const uint8_t* text = nullptr;
+    int count = 0;
+};
+
+struct TitleRecords {
+    RecordText heading;  // the first record, when its attribute is 0xDC
+    RecordText title;    // the record after the heading (or the first), when its attribute is 0xD1
+};
+
+TitleRecords FindTitleRecords(const ArticleText& text);
+
+struct BannerBox {
+    int left, top, right, bottom;
+};
+
+// The box for lines text lines of lineHeight, widest textWidth wide, in the
+// view's box: centred, 2h + 8 wider than the text but no wider than the view,
+// its bottom 2 pixels above the view's.
+BannerBox PlaceBanner(int viewLeft, int viewTop, int viewWidth, int viewHeight, int lines, int lineHeight,
+                      int textWidth);

@@ -1,0 +1,81 @@
+// Drawing the banner of a search hit: the frame rings, the yellow box and the
+// heading and title lines, each drawn as the Reading view draws a run so that
+// the visual-order text is not reordered by the system.
+#include "dialogs/hit_banner.h"
+
+#include <algorithm>
+
+#include "dialogs/banner_layout.h"
+#include "view/reading_view.h"
+#include "view/style_font.h"
+
+namespace {
+
+constexpr unsigned kBannerStyle = 0x302;  // the smaller font of style 2
+constexpr COLORREF kBannerRed = RGB(255, 0, 0);
+constexpr COLORREF kBannerYellow = RGB(255, 255, 0);
+
+// The bytes of a line that fit in the view's width, and their width.
+struct FittedLine {
+    RecordText line;
+    int width = 0;
+};
+
+FittedLine FitLine(const ViewState* view, RecordText line) {
+    FittedLine fitted{line, view->width};
+    if (line.text == nullptr) return {};
+    FitByWidthTable(view->widths, line.text, fitted.width, fitted.line.count);
+    return fitted;
+}
+
+void DrawLine(ViewState* view, const FittedLine& line, const RECT& inner, int y, int h) {
+    if (line.line.text == nullptr) return;
+    const int x = inner.left + (inner.right - inner.left - line.width) / 2;
+    DrawRun(view, line.line.text, line.line.count, x, y, line.width, h);
+}
+
+}  // namespace
+
+void DrawFrameRings(HDC dc, RECT& box, COLORREF colour, int n) {
+    HPEN pen = CreatePen(PS_SOLID, 0, colour);
+    HGDIOBJ previousPen = SelectObject(dc, pen);
+    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    for (int i = 0; i < n; ++i) {
+        Rectangle(dc, box.left, box.top, box.right, box.bottom);
+        InflateRect(&box, -1, -1);
+    }
+    SelectObject(dc, previousBrush);
+    SelectObject(dc, previousPen);
+    DeleteObject(pen);
+}
+
+void ShowHitBanner(ViewState* view) {
+    if (view == nullptr || view->dc == nullptr) return;
+    const TitleRecords records = FindTitleRecords(view->text);
+    if (records.heading.text == nullptr && records.title.text == nullptr) return;
+    HDC dc = static_cast<HDC>(view->dc);
+    HFONT previous = SelectStyleFont(view, kBannerStyle);
+    const int lines = records.heading.text != nullptr && records.title.text != nullptr ? 2 : 1;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int h = metrics.tmHeight;
+    const FittedLine heading = FitLine(view, records.heading);
+    const FittedLine title = FitLine(view, records.title);
+    const BannerBox placed = PlaceBanner(view->left, view->top, view->width, view->height, lines, h,
+                                         std::max(heading.width, title.width));
+    RECT box{placed.left, placed.top, placed.right, placed.bottom};
+    DrawFrameRings(dc, box, kBannerRed, 2);
+    DrawFrameRings(dc, box, RGB(255, 255, 255), 1);
+    DrawFrameRings(dc, box, RGB(0, 0, 255), 2);
+    HBRUSH yellow = CreateSolidBrush(kBannerYellow);
+    FillRect(dc, &box, yellow);
+    DeleteObject(yellow);
+    const COLORREF text = SetTextColor(dc, kBannerRed);
+    const COLORREF back = SetBkColor(dc, kBannerYellow);
+    const FittedLine& first = heading.line.text != nullptr ? heading : title;
+    DrawLine(view, first, box, box.top, h);
+    if (lines == 2) DrawLine(view, title, box, box.top + h, h);
+    SetBkColor(dc, back);
+    SetTextColor(dc, text);
+    SelectObject(dc, previous);
+}
