@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "dialogs/font_dialog.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/reading_view.h"
@@ -22,6 +23,13 @@ const TBBUTTON kToolbarButtons[] = {
     {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
 };
 
+// The new font reaches the view only after OK; the scroll bar follows its rows.
+void ChooseDisplayFont(HWND window) {
+    if (ShowFontDialog(window, program.settings.font) != 1) return;
+    ApplyFontSettings(program.view, &program.settings.font);
+    UpdateScrollBar(window);
+}
+
 }  // namespace
 
 int DispatchCommand(HWND window, int command) {
@@ -29,6 +37,7 @@ int DispatchCommand(HWND window, int command) {
     case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
     case IDM_NEXT_ARTICLE: NextArticle(window); return 0;
     case IDM_PREVIOUS_ARTICLE: PreviousArticle(window); return 0;
+    case IDM_FONT: ChooseDisplayFont(window); return 0;
     case IDM_REVERSE:
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);

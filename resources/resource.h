@@ -36,3 +36,10 @@
 #define IDM_APPEND 40009
 
 #define IDC_TOOLBAR 1
+
+// Controls of the font chooser, dialog 105.
+#define IDC_FONT_FACES 1001
+#define IDC_FONT_PREVIEW 1002
+#define IDC_FONT_BASE_224 1004
+#define IDC_FONT_BASE_5D0 1005
+#define IDC_FONT_SIZES 1006

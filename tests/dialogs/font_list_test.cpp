@@ -1,0 +1,118 @@
+// The chooser's list of typefaces: blocks of 25, an enumeration that stops
+// cleanly when a block cannot be had, exact look-up and release.
+#include "dialogs/font_list.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+int blocksGranted = 0;
+int blocksLeft = 0;
+int blocksReleased = 0;
+
+void* Allocate(size_t bytes) {
+    if (blocksLeft == 0) return nullptr;
+    --blocksLeft;
+    ++blocksGranted;
+    return std::malloc(bytes);
+}
+
+void Release(void* block) {
+    ++blocksReleased;
+    std::free(block);
+}
+
+std::u16string FaceNumber(int n) { return u"Face " + std::u16string(1, static_cast<char16_t>(u'A' + n % 26)) + char16_t(u'0' + n / 26); }
+
+// Appends faces until one is refused; the number appended.
+int Fill(FontList& list, int faces, int blocks) {
+    blocksGranted = blocksReleased = 0;
+    blocksLeft = blocks;
+    for (int n = 0; n < faces; ++n) {
+        const std::u16string face = FaceNumber(n);
+        if (!AppendFontEntry(list, face.c_str(), face.size() + 1, static_cast<uint8_t>(n), Allocate)) return n;
+    }
+    return faces;
+}
+
+}  // namespace
+
+// Every block is released once, the list keeps the order of enumeration,
+// and a refused block ends the list where it was.
+TEST(FontList, EntriesComeInBlocksOf25AndStopWhenNoneCanBeHad) {
+    const struct {
+        int faces, blocks, appended, granted;
+    } cases[] = {{0, 5, 0, 0}, {1, 5, 1, 1}, {25, 5, 25, 1}, {26, 5, 26, 2}, {60, 5, 60, 3}, {60, 1, 25, 1}, {3, 0, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.faces << " faces, " << c.blocks << " blocks");
+        FontList list{};
+        EXPECT_EQ(Fill(list, c.faces, c.blocks), c.appended);
+        EXPECT_EQ(blocksGranted, c.granted);
+        int count = 0;
+        int marks = 0;
+        for (const FontListEntry* entry = list.head; entry != nullptr; entry = entry->next, ++count) {
+            EXPECT_EQ(std::u16string(entry->faceName), FaceNumber(count));
+            EXPECT_EQ(entry->charset, count);
+            marks += entry->blockStart;
+        }
+        EXPECT_EQ(count, c.appended);
+        EXPECT_EQ(marks, c.granted);
+        ReleaseFontEntries(list, Release);
+        EXPECT_EQ(blocksReleased, c.granted);
+        EXPECT_EQ(list.head, nullptr);
+        ReleaseFontEntries(list, Release);
+        EXPECT_EQ(blocksReleased, c.granted);
+    }
+}
+
+// The look-up is exact and case-sensitive; a reported name of 32 units with
+// no terminator is cut to 31.
+TEST(FontList, FindsFacesExactlyAndCutsLongNames) {
+    FontList list{};
+    blocksLeft = 1;
+    char16_t unterminated[32];
+    for (char16_t& unit : unterminated) unit = u'z';
+    ASSERT_TRUE(AppendFontEntry(list, u"Ezra SIL", 32, 177, Allocate));
+    ASSERT_TRUE(AppendFontEntry(list, u"Ezra SIL SR", 32, 177, Allocate));
+    ASSERT_TRUE(AppendFontEntry(list, unterminated, 32, 0, Allocate));
+    const struct {
+        std::u16string face;
+        int found;  // index of the entry, -1 for none
+    } cases[] = {{u"Ezra SIL", 0}, {u"Ezra SIL SR", 1}, {u"ezra sil", -1}, {u"Ezra", -1},
+                 {std::u16string(31, u'z'), 2}, {u"", -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.face));
+        const FontListEntry* entry = FindFontEntry(list, c.face.c_str());
+        EXPECT_EQ(entry == nullptr ? -1 : static_cast<int>(entry - list.head), c.found);
+    }
+    ReleaseFontEntries(list, Release);
+}
+
+// A typeface reported once per character set gets one entry, Hebrew when any
+// of its reports is.
+TEST(FontList, FacesReportedPerCharacterSetGetOneEntry) {
+    const struct {
+        const char16_t* face;
+        uint8_t charset;
+    } reports[] = {{u"Ezra SIL", 0},      {u"Ezra SIL", 177},     {u"DejaVu Sans", 0}, {u"DejaVu Sans", 177},
+                   {u"DejaVu Sans", 178}, {u"Frank Ruehl CLM", 177}, {u"Marlett", 2},    {u"Marlett", 0}};
+    FontList list{};
+    blocksLeft = 1;
+    for (const auto& report : reports) ASSERT_TRUE(AddReportedFace(list, report.face, 32, report.charset, Allocate));
+    const struct {
+        std::u16string face;
+        int charset;
+    } entries[] = {{u"Ezra SIL", 177}, {u"DejaVu Sans", 177}, {u"Frank Ruehl CLM", 177}, {u"Marlett", 2}};
+    const FontListEntry* entry = list.head;
+    for (const auto& expected : entries) {
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(std::u16string(entry->faceName), expected.face);
+        EXPECT_EQ(entry->charset, expected.charset);
+        entry = entry->next;
+    }
+    EXPECT_EQ(entry, nullptr);
+    ReleaseFontEntries(list, Release);
+}
