@@ -203,6 +203,8 @@ void RefreshFontChoice(HWND dialog, unsigned flags) {
     }
     LOGFONTW preview = state->chosen;
     preview.lfHeight = ClampFontSize(preview.lfHeight);
+    // Any character set, so that a Hebrew-only face is shown as itself.
+    preview.lfCharSet = DEFAULT_CHARSET;
     ReplacePreviewFont(dialog, *state, CreateFontIndirectW(&preview));
 }
 

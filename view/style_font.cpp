@@ -18,6 +18,9 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     }
     logFont.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
+    // Any character set: the mapper then keeps the chosen face even where it
+    // has no Western one (most Hebrew faces), instead of replacing it.
+    logFont.lfCharSet = DEFAULT_CHARSET;
     return CreateFontIndirectW(&logFont);
 }
 

@@ -14,6 +14,7 @@
 #include "tests/support/modal_dialog.h"
 #include "tests/support/scratch_registry.h"
 #include "view/reading_view.h"
+#include "view/style_font.h"
 
 namespace {
 
@@ -128,16 +129,23 @@ TEST_F(FontCommand, FontCommandLaysTheArticleOutAgainOnlyAfterOk) {
     }
 }
 
-// The CFF-outline faces of the culmus package lay out and paint like any
-// other face (only the platform's PostScript printing fails on them).
-TEST_F(FontCommand, CffOutlineFacesLayOutAndPaint) {
+// Faces with no Western character set, the CFF-outline ones of the culmus
+// package among them, lay out and are drawn as themselves (only the
+// platform's PostScript printing fails on the CFF ones).
+TEST_F(FontCommand, HebrewOnlyFacesAreDrawnAsThemselves) {
     UseTestFont(20);
     Open();
-    for (const wchar_t* face : {L"David CLM", L"Nachlieli CLM"}) {
+    for (const wchar_t* face : {L"Frank Ruehl CLM", L"David CLM", L"Nachlieli CLM"}) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(face)));
         FontSettings font = program.settings.font;
         lstrcpynW(reinterpret_cast<wchar_t*>(font.FontName), face, kFontNameMax + 1);
         EXPECT_EQ(ApplyFontSettings(program.view, &font), 0);
         EXPECT_GT(program.view->totalRows, 0);
+        HDC dc = static_cast<HDC>(program.view->dc);
+        HFONT previous = SelectStyleFont(program.view, 0x11);
+        wchar_t drawn[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, drawn);
+        SelectObject(dc, previous);
+        EXPECT_EQ(std::wstring(drawn), face);
     }
 }

@@ -76,6 +76,16 @@ LOGFONTW PreviewFont(HWND dialog) {
     return logFont;
 }
 
+std::wstring PreviewFaceDrawn(HWND dialog) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendTo(dialog, IDC_FONT_PREVIEW, WM_GETFONT)));
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return face;
+}
+
 std::wstring LettersDownTo(wchar_t last) {
     std::wstring letters;
     for (int i = 26; i >= 0; --i) letters.push_back(static_cast<wchar_t>(last + i));

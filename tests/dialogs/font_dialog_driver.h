@@ -20,5 +20,7 @@ bool IsChecked(HWND dialog, int button);
 std::wstring PreviewText(HWND dialog);
 // The preview field's font, or an all-zero one when it has none of its own.
 LOGFONTW PreviewFont(HWND dialog);
+// The face the platform draws the preview in (this process's dialogs only).
+std::wstring PreviewFaceDrawn(HWND dialog);
 // The letters from last + 26 down to last.
 std::wstring LettersDownTo(wchar_t last);

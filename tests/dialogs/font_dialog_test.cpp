@@ -21,6 +21,7 @@
 namespace {
 
 constexpr wchar_t kHebrewFace[] = L"Ezra SIL";
+constexpr wchar_t kHebrewOnlyFace[] = L"Frank Ruehl CLM";  // no Western character set
 
 FontSettings Stored(const wchar_t* face, int32_t size, int32_t base) {
     FontSettings settings{};
@@ -144,20 +145,21 @@ TEST_F(FontDialog, OpeningShowsTheStoredChoiceAndCloseKeepsOrCommitsIt) {
 
 // Only selecting a Hebrew-charset face checks "5D0"; focus moves, sizes and
 // other faces keep a clicked "224", whose preview shows the Latin-1 letters
-// in the chosen face at the chosen size as a cell height.
+// in the chosen face (drawn as itself, though it has no Western character
+// set) at the chosen size as a cell height.
 TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
     const std::wstring other = NonHebrewFace();
     ASSERT_FALSE(other.empty());
     FontSettings settings = Stored(other.c_str(), 20, 224);
     struct {
         bool kept224AtOpening = false, switched = false, kept224 = false;
-        std::wstring hebrewPreview, latinPreview;
+        std::wstring hebrewPreview, latinPreview, drawnFace;
         LOGFONTW font{};
     } seen;
     const int result = Run(settings, [&](HWND dialog) {
         for (int list : {IDC_FONT_FACES, IDC_FONT_SIZES}) NotifyList(dialog, list, LBN_SETFOCUS);
         seen.kept224AtOpening = IsChecked(dialog, IDC_FONT_BASE_224);
-        EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, kHebrewFace));
+        EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, kHebrewOnlyFace));
         seen.switched = IsChecked(dialog, IDC_FONT_BASE_5D0) && !IsChecked(dialog, IDC_FONT_BASE_224);
         seen.hebrewPreview = PreviewText(dialog);
         ClickButton(dialog, IDC_FONT_BASE_224);
@@ -165,6 +167,7 @@ TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
         for (int list : {IDC_FONT_FACES, IDC_FONT_SIZES}) NotifyList(dialog, list, LBN_KILLFOCUS);
         seen.latinPreview = PreviewText(dialog);
         seen.font = PreviewFont(dialog);
+        seen.drawnFace = PreviewFaceDrawn(dialog);
         EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, other));
         seen.kept224 = IsChecked(dialog, IDC_FONT_BASE_224);
         return IDOK;
@@ -174,8 +177,9 @@ TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
     EXPECT_TRUE(seen.switched);
     EXPECT_EQ(seen.hebrewPreview, LettersDownTo(0x5D0));
     EXPECT_EQ(seen.latinPreview, LettersDownTo(0xE0));
-    EXPECT_EQ(std::wstring(seen.font.lfFaceName), kHebrewFace);
+    EXPECT_EQ(std::wstring(seen.font.lfFaceName), kHebrewOnlyFace);
     EXPECT_EQ(seen.font.lfHeight, 52);
+    EXPECT_EQ(seen.drawnFace, kHebrewOnlyFace);
     EXPECT_TRUE(seen.kept224);
     EXPECT_EQ(Face(settings), other);
     EXPECT_EQ(settings.FontSize, 52);
