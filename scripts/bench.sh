@@ -17,7 +17,7 @@ echo "Building the benchmarks (log: $log)..."
 quiet cmake --preset native
 quiet cmake --build --preset native --target layout_bench
 quiet cmake --preset win64
-quiet cmake --build --preset win64 --target view_bench startup_bench Velmora
+quiet cmake --build --preset win64 --target view_bench font_bench startup_bench Velmora
 
 suite=tests/wine/suite.sh
 win=build/win64
@@ -30,4 +30,5 @@ echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ */
 printf '%-46s %5s %11s %11s %11s\n' "Measured (ms)" runs median min max
 build/native/layout_bench
 $suite run $win $win/view_bench.exe
+$suite run $win $win/font_bench.exe
 $suite run $win $win/startup_bench.exe
