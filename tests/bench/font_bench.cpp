@@ -14,6 +14,7 @@
 #include "app/program.h"
 #include "dialogs/font_dialog.h"
 #include "store/article_resource.h"
+#include "tests/bench/bench_clock.h"
 #include "tests/bench/bench_stats.h"
 #include "view/reading_view.h"
 
@@ -25,14 +26,6 @@ constexpr RECT kBox{0, 0, 600, 800};
 LARGE_INTEGER openedAt;
 bool openingTimed = false;
 std::vector<double> openings;
-
-double MillisSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The first idle moment of each opening is its end; the dialog is then cancelled.
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -80,8 +73,7 @@ std::vector<double> TimeFontChanges(HWND owner, int runs) {
     LayoutArticle(view, std::move(text), true);
     std::vector<double> millis;
     for (int run = 0; run < runs; ++run) {
-        LARGE_INTEGER start;
-        QueryPerformanceCounter(&start);
+        const LARGE_INTEGER start = BenchNow();
         ApplyFontSettings(view, &fonts[(run + 1) % 2]);
         GdiFlush();
         millis.push_back(MillisSince(start));
@@ -107,7 +99,7 @@ int main(int argc, char** argv) {
     FontSettings settings = Font(L"Ezra SIL", 20);
     for (int run = 0; run < runs; ++run) {
         openingTimed = false;
-        QueryPerformanceCounter(&openedAt);
+        openedAt = BenchNow();
         ShowFontDialog(owner, settings);
     }
     if (openings.size() != static_cast<size_t>(runs)) {
