@@ -109,6 +109,12 @@ void OnListNotification(HWND dialog, int list, int code) {
     RefreshFontChoice(dialog, list == IDC_FONT_FACES && code == LBN_SELCHANGE ? kFaceListChanged : 0);
 }
 
+void OnBaseClicked(HWND dialog, int code, int32_t base) {
+    if (code != BN_CLICKED) return;
+    FillPreviewLetters(dialog, base);
+    RefreshFontChoice(dialog, 0);
+}
+
 void CloseFontDialog(HWND dialog, int result) {
     if (result == IDOK) RefreshFontChoice(dialog, kCommitChoice);
     if (ChooserState* state = StateOf(dialog)) state->closing = true;
@@ -118,8 +124,8 @@ void CloseFontDialog(HWND dialog, int result) {
 
 INT_PTR OnFontDialogCommand(HWND dialog, int id, int code) {
     switch (id) {
-    case IDC_FONT_BASE_224: FillPreviewLetters(dialog, kEightBitBase); RefreshFontChoice(dialog, 0); return TRUE;
-    case IDC_FONT_BASE_5D0: FillPreviewLetters(dialog, kUnicodeBase); RefreshFontChoice(dialog, 0); return TRUE;
+    case IDC_FONT_BASE_224: OnBaseClicked(dialog, code, kEightBitBase); return TRUE;
+    case IDC_FONT_BASE_5D0: OnBaseClicked(dialog, code, kUnicodeBase); return TRUE;
     case IDC_FONT_FACES:
     case IDC_FONT_SIZES: OnListNotification(dialog, id, code); return TRUE;
     case IDOK:

@@ -78,17 +78,6 @@ TEST(FontChoice, SizeTextIsReadAsDigitsOnly) {
     }
 }
 
-TEST(FontChoice, DecimalTextReadsBackAsTheListedSize) {
-    for (int32_t size : {0, 7, 52, 2147483647}) {
-        char16_t text[12];
-        FormatDecimal(size, text);
-        EXPECT_EQ(ReadSizeText(text), size);
-    }
-    char16_t text[12];
-    FormatDecimal(std::numeric_limits<int32_t>::min(), text);
-    EXPECT_EQ(std::u16string(text), u"-2147483648");
-}
-
 // Tav first and alef last; a base near the limits stays within 16-bit
 // letters with no zero among them.
 TEST(FontChoice, PreviewLettersRunDownFromTheBase) {
@@ -131,14 +120,6 @@ TEST(FontChoice, RadioSwitchesOnlyWhenAHebrewFaceIsSelected) {
     }
 }
 
-TEST(FontChoice, OpeningChecksTheButtonOfTheBase) {
-    EXPECT_EQ(BaseAtOpening(0), 0x5D0);
-    EXPECT_EQ(BaseAtOpening(97), 97);
-    EXPECT_EQ(ButtonForBase(BaseAtOpening(0)), BaseButton::Base5D0);
-    EXPECT_EQ(ButtonForBase(224), BaseButton::Base224);
-    EXPECT_EQ(ButtonForBase(97), BaseButton::None);
-}
-
 // OK writes what was chosen and keeps what was not: no size (0), no face, no button.
 TEST(FontChoice, CommitKeepsWhatWasNotChosen) {
     const struct {
@@ -160,28 +141,5 @@ TEST(FontChoice, CommitKeepsWhatWasNotChosen) {
         EXPECT_EQ(std::u16string(settings.FontName), std::u16string(c.result.FontName));
         EXPECT_EQ(settings.FontSize, c.result.FontSize);
         EXPECT_EQ(settings.FontAsciiBase, c.result.FontAsciiBase);
-    }
-}
-
-// A name of any length, terminated within its array or not, is cut to 31 units.
-TEST(FontChoice, FaceNamesAreCutTo31Units) {
-    const std::u16string longName(40, u'x');
-    char16_t unterminated[32];
-    for (char16_t& unit : unterminated) unit = u'y';
-    const struct {
-        const char16_t* source;
-        size_t capacity;
-        std::u16string result;
-    } cases[] = {
-        {u"Ezra SIL", 32, u"Ezra SIL"},
-        {longName.c_str(), longName.size() + 1, std::u16string(31, u'x')},
-        {unterminated, 32, std::u16string(31, u'y')},
-        {u"Ezra SIL", 4, u"Ezra"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.result));
-        char16_t target[kFontNameMax + 1];
-        CopyFaceName(target, c.source, c.capacity);
-        EXPECT_EQ(std::u16string(target), c.result);
     }
 }
