@@ -7,6 +7,7 @@
 #include "dialogs/choose_section.h"
 #include "dialogs/search.h"
 #include "dialogs/search_dialog.h"
+#include "dialogs/font_dialog.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/bookmarks.h"
@@ -26,6 +27,13 @@ const TBBUTTON kToolbarButtons[] = {
     {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
 };
 
+// The new font reaches the view only after OK; the scroll bar follows its rows.
+void ChooseDisplayFont(HWND window) {
+    if (ShowFontDialog(window, program.settings.font) != 1) return;
+    ApplyFontSettings(program.view, &program.settings.font);
+    UpdateScrollBar(window);
+}
+
 }  // namespace
 
 int DispatchCommand(HWND window, int command) {
@@ -41,6 +49,7 @@ int DispatchCommand(HWND window, int command) {
         return 0;
     case IDM_SEARCH: OpenSearchDialog(window); return 0;
     case IDM_SEARCH_AGAIN: SearchAgain(window); return 0;
+    case IDM_FONT: ChooseDisplayFont(window); return 0;
     case IDM_REVERSE:
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);

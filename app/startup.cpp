@@ -8,8 +8,10 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "calendar/current_article.h"
+#include "dialogs/font_dialog.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
+#include "view/reading_view.h"
 
 bool IsRefusedSystem() {
     OSVERSIONINFOA version{};
@@ -61,6 +63,14 @@ static DWORD MainWindowExStyle(uint32_t flags) {
     return (flags & kFlagScrollBarLeft) ? WS_EX_LEFTSCROLLBAR | WS_EX_WINDOWEDGE : WS_EX_WINDOWEDGE;
 }
 
+// The first run asks for a display font over the shown window; the view takes
+// the settings however the dialog was closed (a base of 0 has become 0x5D0).
+static void AskForDisplayFont(HWND window) {
+    ShowFontDialog(window, program.settings.font);
+    ApplyFontSettings(program.view, &program.settings.font);
+    UpdateScrollBar(window);
+}
+
 HWND CreateMainWindow(int showCommand) {
     if (HWND running = FindRunningCopy()) {
         HandOverToRunningCopy(running);
@@ -77,5 +87,6 @@ HWND CreateMainWindow(int showCommand) {
     if (window == nullptr) return nullptr;
     RestoreWindowPlacement(window, showCommand);
     UpdateWindow(window);
+    if (program.settings.font.FontName[0] == 0) AskForDisplayFont(window);
     return window;
 }

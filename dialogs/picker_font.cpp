@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
 #include "store/char_widths.h"
+#include "view/font_size.h"
 #include "view/style_font.h"
 
 namespace {
@@ -15,7 +16,7 @@ HFONT CreatePickerFont(const FontSettings& settings, unsigned key) {
     if (settings.FontName[0] != 0) {
         lstrcpynW(logFont.lfFaceName, reinterpret_cast<const wchar_t*>(settings.FontName), LF_FACESIZE);
     }
-    int height = settings.FontSize;
+    int height = ClampFontSize(settings.FontSize);
     if (key & kAttrLarger) {
         height = height == 0 ? 20 : height * 5 / 4;
     } else if (key & kAttrSmaller) {
@@ -23,6 +24,8 @@ HFONT CreatePickerFont(const FontSettings& settings, unsigned key) {
     }
     logFont.lfHeight = height;
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
+    // Any character set, so that a face with no Western one is kept.
+    logFont.lfCharSet = DEFAULT_CHARSET;
     return CreateFontIndirectW(&logFont);
 }
 

@@ -11,6 +11,7 @@
 #include "dialogs/hebrew_typing.h"
 #include "dialogs/search.h"
 #include "resources/resource.h"
+#include "view/font_size.h"
 #include "view/view_state.h"
 
 namespace {
@@ -41,9 +42,10 @@ std::wstring ShownSearchText() {
 HFONT CreateEditFont() {
     const FontSettings& font = program.view != nullptr ? program.view->fontSettings : program.settings.font;
     LOGFONTW description{};
-    description.lfHeight = font.FontSize;
+    description.lfHeight = ClampFontSize(font.FontSize);
     std::memcpy(description.lfFaceName, font.FontName, sizeof(description.lfFaceName));
     description.lfFaceName[LF_FACESIZE - 1] = 0;
+    description.lfCharSet = DEFAULT_CHARSET;  // keeps a face with no Western character set
     return CreateFontIndirectW(&description);
 }
 

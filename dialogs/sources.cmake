@@ -5,6 +5,8 @@ list(APPEND VELMORA_CORE_SOURCES
   dialogs/search_walk.cpp
   dialogs/hebrew_typing.cpp
   dialogs/banner_layout.cpp
+  dialogs/font_choice.cpp
+  dialogs/font_list.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   dialogs/picker_font.cpp
@@ -13,4 +15,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   dialogs/search.cpp
   dialogs/hit_banner.cpp
   dialogs/search_dialog.cpp
+  dialogs/font_dialog.cpp
 )

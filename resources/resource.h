@@ -37,3 +37,10 @@
 
 #define IDC_TOOLBAR 1
 #define IDC_SEARCH_TEXT 1013
+
+// Controls of the font chooser, dialog 105.
+#define IDC_FONT_FACES 1001
+#define IDC_FONT_PREVIEW 1002
+#define IDC_FONT_BASE_224 1004
+#define IDC_FONT_BASE_5D0 1005
+#define IDC_FONT_SIZES 1006

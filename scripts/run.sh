@@ -45,6 +45,7 @@ export WINEDEBUG=-all
 echo "No display: starting Velmora on a virtual one ($DISPLAY)..."
 wine "$exe" </dev/null >/dev/null 2>&1 &
 window=$(timeout 120 xdotool search --sync --name '^Velmora$' | head -n 1)
+./scripts/choose-font.sh
 # Let the first paint finish before taking the picture.
 sleep 2
 import -window "$window" "$screenshot"

@@ -2,11 +2,13 @@
 #include "view/style_font.h"
 
 #include "store/char_widths.h"
+#include "view/font_size.h"
 
 HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     LOGFONTW logFont{};
     lstrcpynW(logFont.lfFaceName, reinterpret_cast<const wchar_t*>(settings.FontName), LF_FACESIZE);
-    int points = settings.FontSize;
+    // A stored size may be any 32-bit value.
+    int points = ClampFontSize(settings.FontSize);
     if (key & kAttrLarger) {
         points = points == 0 ? 20 : points * 5 / 4;
     } else if (key & kAttrSmaller) {
@@ -16,6 +18,9 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     }
     logFont.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
+    // Any character set: the mapper then keeps the chosen face even where it
+    // has no Western one (most Hebrew faces), instead of replacing it.
+    logFont.lfCharSet = DEFAULT_CHARSET;
     return CreateFontIndirectW(&logFont);
 }
 

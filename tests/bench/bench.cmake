@@ -34,6 +34,12 @@ else()
   target_include_directories(picker_bench PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(picker_bench PRIVATE velmora_win32)
   velmora_warnings(picker_bench)
+  # The font chooser's opening and a font change on the largest article.
+  add_executable(font_bench ${CMAKE_SOURCE_DIR}/tests/bench/font_bench.cpp)
+  velmora_resources(font_bench)
+  target_include_directories(font_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(font_bench PRIVATE velmora_win32)
+  velmora_warnings(font_bench)
 
   # Start-up of the real program, beside the system's notepad.exe.
   add_executable(startup_bench ${CMAKE_SOURCE_DIR}/tests/bench/startup_bench.cpp)

@@ -15,6 +15,7 @@
 #include "dialogs/choose_section.h"
 #include "dialogs/picker_gdi.h"
 #include "store/article_resource.h"
+#include "tests/bench/bench_clock.h"
 #include "tests/bench/bench_settings.h"
 #include "tests/bench/bench_stats.h"
 #include "view/bookmarks.h"
@@ -23,13 +24,6 @@ namespace {
 
 LARGE_INTEGER openedAt;
 std::vector<double> opens;
-
-double MillisSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The test settings, the icons, and every article bookmarked.
 void UsePickerSettings() {
@@ -84,14 +78,12 @@ void TimeLayoutsAndPaints(int runs, std::vector<double>& layouts, std::vector<do
         state.width = 457;
         state.height = 337;
         state.fontSettings = program.settings.font;
-        LARGE_INTEGER start;
-        QueryPerformanceCounter(&start);
+        const LARGE_INTEGER start = BenchNow();
         LayoutPickerRows(state, ArticleText(text));
         layouts.push_back(MillisSince(start));
     }
     for (int run = 0; run < runs; ++run) {
-        LARGE_INTEGER start;
-        QueryPerformanceCounter(&start);
+        const LARGE_INTEGER start = BenchNow();
         PaintPicker(state, true);
         GdiFlush();
         paints.push_back(MillisSince(start));

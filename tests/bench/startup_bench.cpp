@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "settings/settings.h"
+#include "tests/bench/bench_clock.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/support/scratch_registry.h"
 #include "tests/support/screen_capture.h"
@@ -24,14 +25,6 @@ namespace {
 
 constexpr DWORD kTimeoutMs = 30000;
 constexpr DWORD kLargestArticle = 35;
-
-double MillisSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 HWND VisibleWindow(const wchar_t* className, const wchar_t* title) {
     HWND window = FindWindowW(className, title);

@@ -14,6 +14,7 @@
 #include "app/program.h"
 #include "store/article_resource.h"
 #include "tests/bench/bench_settings.h"
+#include "tests/bench/bench_clock.h"
 #include "tests/bench/bench_stats.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -23,20 +24,6 @@ namespace {
 constexpr int kLargestArticle = 35;
 constexpr RECT kBox{0, 0, 600, 800};
 constexpr int kFirstLayoutRuns = 20;
-
-double Millis(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
 
 
 // A 32-bit bitmap of the box's size selected into a memory context.
@@ -59,9 +46,9 @@ HDC CreatePageDc() {
 // program when the layout fails, as no figure would mean anything then.
 double TimeLayout(ViewState* view, const ArticleText& text) {
     ArticleText copy = text;
-    const LARGE_INTEGER start = Now();
+    const LARGE_INTEGER start = BenchNow();
     const int result = LayoutArticle(view, std::move(copy), true);
-    const double millis = Millis(start);
+    const double millis = MillisSince(start);
     if (result != 0) {
         std::fprintf(stderr, "layout failed: %d\n", result);
         std::exit(1);
@@ -105,10 +92,10 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) again.push_back(TimeLayout(view, text));
     for (int run = 0; run < runs; ++run) {
         view->topRow = 0;
-        const LARGE_INTEGER start = Now();
+        const LARGE_INTEGER start = BenchNow();
         PaintView(view, true);
         GdiFlush();
-        paints.push_back(Millis(start));
+        paints.push_back(MillisSince(start));
     }
     PrintFace(view);
     PrintSummary("layout, Wine GDI, first in the process", {first.front()});

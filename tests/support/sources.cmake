@@ -4,4 +4,6 @@ set(VELMORA_TEST_SUPPORT
   tests/support/velmora_process.cpp
   tests/support/screen_capture.cpp
   tests/support/keyboard_input.cpp
+  tests/support/modal_dialog.cpp
+  tests/support/gdi_counter.cpp
 )

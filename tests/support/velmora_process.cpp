@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "tests/support/scratch_registry.h"
 #include "tests/support/wait.h"
 
 std::wstring VelmoraCommandLine() {
@@ -13,7 +14,16 @@ std::wstring VelmoraCommandLine() {
     return L"\"" + folder + L"Velmora.exe\"";
 }
 
-bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int showCommand) {
+// The program takes a stored name of any type whose first unit is not zero.
+static void SeedDisplayFont() {
+    const auto name = ReadData(L"FontName");
+    if (name && name->size() >= 2 && ((*name)[0] != 0 || (*name)[1] != 0)) return;
+    WriteString(L"FontName", kSeededFontName);
+    if (!ReadData(L"FontSize")) WriteDword(L"FontSize", kSeededFontSize);
+}
+
+bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int showCommand, FontStart font) {
+    if (font == FontStart::Seeded && commandLine == VelmoraCommandLine()) SeedDisplayFont();
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -21,8 +31,8 @@ bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int s
     return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
 }
 
-bool StartVelmora(VelmoraRun& run, int showCommand) {
-    if (!LaunchProgram(VelmoraCommandLine(), run.process, showCommand)) return false;
+bool StartVelmora(VelmoraRun& run, int showCommand, FontStart font) {
+    if (!LaunchProgram(VelmoraCommandLine(), run.process, showCommand, font)) return false;
     WaitForInputIdle(run.process.hProcess, 10000);
     const bool found = WaitUntil([&] {
         run.window = FindWindowW(L"Velmora", L"Velmora");

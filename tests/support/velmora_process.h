@@ -11,15 +11,28 @@ struct VelmoraRun {
     HWND window = nullptr;
 };
 
-// Starts a program by its command line, without waiting for anything.
-bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int showCommand = SW_SHOWNORMAL);
+// Velmora asks for the display font when "FontName" is not set. A seeded
+// start first gives the settings key a Hebrew TrueType face and a size when
+// "FontName" is missing or empty, so that no dialog waits for an answer; a
+// first start leaves the key alone.
+enum class FontStart { Seeded, FirstStart };
+
+// Starts a program by its command line, without waiting for anything. For
+// Velmora.exe's command line the display font is seeded as asked.
+bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int showCommand = SW_SHOWNORMAL,
+                   FontStart font = FontStart::Seeded);
 
 // The command line of Velmora.exe in the test program's folder.
 std::wstring VelmoraCommandLine();
 
 // Starts Velmora.exe from the test program's folder with a show command and
 // waits for its main window (the class and title "Velmora"). False on timeout.
-bool StartVelmora(VelmoraRun& run, int showCommand = SW_SHOWNORMAL);
+// On a first start the window comes with the "Choose Font" dialog over it.
+bool StartVelmora(VelmoraRun& run, int showCommand = SW_SHOWNORMAL, FontStart font = FontStart::Seeded);
+
+// The seeded display font.
+inline constexpr wchar_t kSeededFontName[] = L"Ezra SIL";
+constexpr DWORD kSeededFontSize = 20;
 
 // Starts another copy and waits for it to end; its exit code, or STILL_ACTIVE
 // when it did not end in time.

@@ -1,0 +1,219 @@
+// The Choose Font dialog. Its state lives in ShowFontDialog's frame for as
+// long as the dialog is open: the typefaces enumerated at opening, the chosen
+// face and size as a LOGFONTW, and the preview font given to field 1002.
+// Decisions are the portable font_choice's; this file moves them to and from
+// the controls.
+#include "dialogs/font_dialog.h"
+
+#include <string>
+
+#include "app/program.h"
+#include "dialogs/font_choice.h"
+#include "dialogs/font_list.h"
+#include "resources/resource.h"
+#include "view/font_size.h"
+
+namespace {
+
+struct ChooserState {
+    FontList fonts;
+    HFONT previewFont;
+    FontSettings* settings;
+    LOGFONTW chosen;  // all zero except the height (the chosen size) and the face
+    bool closing;     // OK or Cancel has begun: list notifications are ignored
+};
+
+ChooserState* StateOf(HWND dialog) { return reinterpret_cast<ChooserState*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
+
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+const char16_t* Units(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
+
+void* AllocateBlock(size_t bytes) { return AllocOrQuit(bytes); }
+
+BaseButton CheckedButton(HWND dialog) {
+    if (IsDlgButtonChecked(dialog, IDC_FONT_BASE_224) == BST_CHECKED) return BaseButton::Base224;
+    if (IsDlgButtonChecked(dialog, IDC_FONT_BASE_5D0) == BST_CHECKED) return BaseButton::Base5D0;
+    return BaseButton::None;
+}
+
+void CheckButton(HWND dialog, BaseButton button) {
+    CheckDlgButton(dialog, IDC_FONT_BASE_224, button == BaseButton::Base224 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_FONT_BASE_5D0, button == BaseButton::Base5D0 ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// The selected row's text of a list box, or none when nothing is selected.
+bool SelectedText(HWND dialog, int list, std::wstring& text) {
+    const LRESULT row = SendDlgItemMessageW(dialog, list, LB_GETCURSEL, 0, 0);
+    if (row == LB_ERR) return false;
+    const LRESULT length = SendDlgItemMessageW(dialog, list, LB_GETTEXTLEN, row, 0);
+    if (length == LB_ERR) return false;
+    text.assign(static_cast<size_t>(length) + 1, L'\0');
+    SendDlgItemMessageW(dialog, list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    return true;
+}
+
+// Gives the preview field a new font (or the dialog's own, for none) and
+// deletes the one it had.
+void ReplacePreviewFont(HWND dialog, ChooserState& state, HFONT font) {
+    HFONT shown = font != nullptr ? font : reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    SendDlgItemMessageW(dialog, IDC_FONT_PREVIEW, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+    if (state.previewFont != nullptr) DeleteObject(state.previewFont);
+    state.previewFont = font;
+}
+
+void EnumerateFaces(HWND dialog, ChooserState& state) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    HDC dc = GetDC(owner);
+    EnumFontsW(dc, nullptr, EnumFontEntry, reinterpret_cast<LPARAM>(&state));
+    ReleaseDC(owner, dc);
+}
+
+void FillFaceList(HWND dialog, const ChooserState& state) {
+    SendDlgItemMessageW(dialog, IDC_FONT_FACES, LB_RESETCONTENT, 0, 0);
+    for (const FontListEntry* entry = state.fonts.head; entry != nullptr; entry = entry->next) {
+        SendDlgItemMessageW(dialog, IDC_FONT_FACES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry->faceName)));
+    }
+    SendDlgItemMessageW(dialog, IDC_FONT_FACES, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(Wide(state.settings->FontName)));
+}
+
+void FillSizeList(HWND dialog, int32_t fontSize) {
+    const SizeList list = BuildSizeList(fontSize);
+    SendDlgItemMessageW(dialog, IDC_FONT_SIZES, LB_RESETCONTENT, 0, 0);
+    for (int row = 0; row < list.count; ++row) {
+        char16_t text[12];
+        FormatDecimal(list.sizes[row], text);
+        SendDlgItemMessageW(dialog, IDC_FONT_SIZES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text)));
+    }
+    if (list.selected >= 0) SendDlgItemMessageW(dialog, IDC_FONT_SIZES, LB_SETCURSEL, list.selected, 0);
+}
+
+INT_PTR OnFontDialogInit(HWND dialog, ChooserState* state) {
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+    FontSettings& settings = *state->settings;
+    settings.FontAsciiBase = BaseAtOpening(settings.FontAsciiBase);
+    FillPreviewLetters(dialog, settings.FontAsciiBase);
+    CheckButton(dialog, ButtonForBase(settings.FontAsciiBase));
+    EnumerateFaces(dialog, *state);
+    FillFaceList(dialog, *state);
+    FillSizeList(dialog, settings.FontSize);
+    SetFocus(GetDlgItem(dialog, IDC_FONT_FACES));
+    return FALSE;  // the focus is set
+}
+
+void OnListNotification(HWND dialog, int list, int code) {
+    const ChooserState* state = StateOf(dialog);
+    if (state == nullptr || state->closing) return;
+    if (code != LBN_SELCHANGE && code != LBN_DBLCLK && code != LBN_SETFOCUS && code != LBN_KILLFOCUS) return;
+    // Only a new face changes the radio choice; focus moves and sizes only refresh the preview.
+    RefreshFontChoice(dialog, list == IDC_FONT_FACES && code == LBN_SELCHANGE ? kFaceListChanged : 0);
+}
+
+void OnBaseClicked(HWND dialog, int code, int32_t base) {
+    if (code != BN_CLICKED) return;
+    FillPreviewLetters(dialog, base);
+    RefreshFontChoice(dialog, 0);
+}
+
+void CloseFontDialog(HWND dialog, int result) {
+    if (result == IDOK) RefreshFontChoice(dialog, kCommitChoice);
+    if (ChooserState* state = StateOf(dialog)) state->closing = true;
+    ReleaseFontList(dialog);
+    EndDialog(dialog, result);
+}
+
+INT_PTR OnFontDialogCommand(HWND dialog, int id, int code) {
+    switch (id) {
+    case IDC_FONT_BASE_224: OnBaseClicked(dialog, code, kEightBitBase); return TRUE;
+    case IDC_FONT_BASE_5D0: OnBaseClicked(dialog, code, kUnicodeBase); return TRUE;
+    case IDC_FONT_FACES:
+    case IDC_FONT_SIZES: OnListNotification(dialog, id, code); return TRUE;
+    case IDOK:
+    case IDCANCEL: CloseFontDialog(dialog, id); return TRUE;
+    }
+    return FALSE;
+}
+
+void OnFontDialogDestroy(HWND dialog) {
+    ChooserState* state = StateOf(dialog);
+    if (state == nullptr) return;
+    state->closing = true;
+    ReleaseFontList(dialog);
+    if (state->previewFont != nullptr) ReplacePreviewFont(dialog, *state, nullptr);
+}
+
+INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: return OnFontDialogInit(dialog, reinterpret_cast<ChooserState*>(lParam));
+    case WM_COMMAND: return OnFontDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+    case WM_DESTROY: OnFontDialogDestroy(dialog); return TRUE;
+    }
+    return FALSE;
+}
+
+// Reads the lists into the chosen LOGFONTW: the selected face (cut to 31
+// units) and the selected size; without a selection each stays as it was.
+void ReadChoice(HWND dialog, ChooserState& state) {
+    std::wstring text;
+    if (SelectedText(dialog, IDC_FONT_FACES, text)) {
+        char16_t face[kFontNameMax + 1];
+        CopyFaceName(face, Units(text.c_str()), text.size());
+        lstrcpynW(state.chosen.lfFaceName, Wide(face), LF_FACESIZE);
+    }
+    if (SelectedText(dialog, IDC_FONT_SIZES, text)) state.chosen.lfHeight = ReadSizeText(Units(text.c_str()));
+}
+
+}  // namespace
+
+int ShowFontDialog(HWND owner, FontSettings& settings) {
+    ChooserState state{};
+    state.settings = &settings;
+    return static_cast<int>(DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_FONT), owner, FontDialogProc,
+                                            reinterpret_cast<LPARAM>(&state)));
+}
+
+int CALLBACK EnumFontEntry(const LOGFONTW* logFont, const TEXTMETRICW* metrics, DWORD, LPARAM user) {
+    auto* state = reinterpret_cast<ChooserState*>(user);
+    return AddReportedFace(state->fonts, Units(logFont->lfFaceName), LF_FACESIZE, metrics->tmCharSet, AllocateBlock)
+               ? 1
+               : 0;
+}
+
+void FillPreviewLetters(HWND dialog, int32_t base) {
+    char16_t letters[kPreviewLetterCount + 1];
+    BuildPreviewLetters(base, letters);
+    SetDlgItemTextW(dialog, IDC_FONT_PREVIEW, Wide(letters));
+}
+
+void RefreshFontChoice(HWND dialog, unsigned flags) {
+    ChooserState* state = StateOf(dialog);
+    if (state == nullptr) return;
+    ReadChoice(dialog, *state);
+    const wchar_t* face = state->chosen.lfFaceName;
+    // A face the list does not hold counts as not Hebrew.
+    const FontListEntry* entry = face[0] != 0 ? FindFontEntry(state->fonts, Units(face)) : nullptr;
+    const BaseButton checked = CheckedButton(dialog);
+    const BaseButton next =
+        ButtonAfterListChange(checked, (flags & kFaceListChanged) != 0, entry != nullptr ? entry->charset : 0);
+    if (next != checked) {
+        CheckButton(dialog, next);
+        if (!(flags & kCommitChoice)) FillPreviewLetters(dialog, kUnicodeBase);
+    }
+    if (flags & kCommitChoice) {
+        ReplacePreviewFont(dialog, *state, nullptr);
+        FontChoice choice{};
+        CopyFaceName(choice.face, Units(face), LF_FACESIZE);
+        choice.height = state->chosen.lfHeight;
+        CommitFontChoice(*state->settings, choice, CheckedButton(dialog));
+        return;
+    }
+    LOGFONTW preview = state->chosen;
+    preview.lfHeight = ClampFontSize(preview.lfHeight);
+    // Any character set, so that a Hebrew-only face is shown as itself.
+    preview.lfCharSet = DEFAULT_CHARSET;
+    ReplacePreviewFont(dialog, *state, CreateFontIndirectW(&preview));
+}
+
+void ReleaseFontList(HWND dialog) {
+    if (ChooserState* state = StateOf(dialog)) ReleaseFontEntries(state->fonts, FreeBlock);
+}

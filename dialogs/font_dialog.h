@@ -1,0 +1,32 @@
+// The Choose Font dialog: a typeface, a size and where the typeface keeps the
+// Hebrew letters, with a preview of the 27 letters.
+#pragma once
+
+#include <windows.h>
+
+#include "settings/settings.h"
+
+// Shows dialog 105 modally, owned by owner. 1 after OK, with the settings
+// updated; 2 after Cancel, with them unchanged except that a FontAsciiBase of
+// 0 has become 0x5D0 at opening. Applying them to the view is the caller's.
+int ShowFontDialog(HWND owner, FontSettings& settings);
+
+// The callback of EnumFontsW: adds every typeface to the open dialog's list
+// (user is its chooser state), once even where the platform reports it once
+// per character set. 0 ends the enumeration when memory for the entries runs
+// out, else 1.
+int CALLBACK EnumFontEntry(const LOGFONTW* logFont, const TEXTMETRICW* metrics, DWORD fontType, LPARAM user);
+
+// Sets the preview field to the letters of a base.
+void FillPreviewLetters(HWND dialog, int32_t base);
+
+// Flags of RefreshFontChoice.
+constexpr unsigned kCommitChoice = 1;     // write the choice into the settings
+constexpr unsigned kFaceListChanged = 2;  // the face list's selection changed
+
+// Reads the chosen face and size from the lists; commits them, or shows them
+// in the preview with a font of the chosen size as its cell height.
+void RefreshFontChoice(HWND dialog, unsigned flags);
+
+// Releases the dialog's list of typefaces.
+void ReleaseFontList(HWND dialog);

@@ -1,0 +1,151 @@
+// The font chooser's two callers on the real main window in the test's own
+// process: the first start, which asks over the shown window and applies the
+// settings however the dialog closes, and the Font command, which lays the
+// article out again only after OK.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "resources/resource.h"
+#include "tests/dialogs/font_dialog_driver.h"
+#include "tests/support/modal_dialog.h"
+#include "tests/support/scratch_registry.h"
+#include "view/reading_view.h"
+#include "view/style_font.h"
+
+namespace {
+
+constexpr uint16_t kArticle = 1;
+
+std::wstring Face(const FontSettings& settings) { return reinterpret_cast<const wchar_t*>(settings.FontName); }
+
+}  // namespace
+
+class FontCommand : public ::testing::Test {
+protected:
+    void SetUp() override { Prepare(); }
+    void TearDown() override {
+        Close();
+        program = ProgramState{};
+        ClearProgramKeys();
+    }
+
+    // An empty registry but for the window's place and a pinned article.
+    void Prepare() {
+        program = ProgramState{};
+        program.instance = GetModuleHandleW(nullptr);
+        program.gutter = 10;
+        ASSERT_TRUE(ClearProgramKeys());
+        UseTestWindow();
+        WriteDword(L"Lesson", kArticle);
+        WriteDword(L"Flags", kDefaultFlags | kFlagPinnedArticle);
+    }
+
+    // Creates the main window; drive answers the font dialog of a first start.
+    void Open(const std::function<int(HWND)>& drive = nullptr) {
+        const auto create = [&] {
+            window_ = CreateMainWindow(SW_SHOWNORMAL);
+            return 0;
+        };
+        if (drive) WithModalDialog(L"Choose Font", create, drive);
+        else create();
+        ASSERT_NE(window_, nullptr);
+        ASSERT_NE(program.view, nullptr);
+    }
+
+    void Close() {
+        if (window_ == nullptr) return;
+        DestroyWindow(window_);
+        window_ = nullptr;
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    HWND window_ = nullptr;
+};
+
+// The dialog comes over the shown main window with "5D0" checked; the view
+// takes the settings after OK and after Cancel, and they are saved at exit.
+TEST_F(FontCommand, FirstStartAsksOverTheShownWindowAndAppliesTheSettings) {
+    const struct {
+        int command;
+        const wchar_t* face;
+        int32_t size;
+    } cases[] = {{IDOK, L"Ezra SIL", 28}, {IDCANCEL, L"", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        WriteDword(L"FontAsciiBase", 0);
+        bool overShownWindow = false, checked5D0 = false;
+        Open([&](HWND dialog) {
+            HWND owner = GetWindow(dialog, GW_OWNER);
+            overShownWindow = owner != nullptr && owner == FindWindowW(L"Velmora", L"Velmora") && IsWindowVisible(owner);
+            checked5D0 = IsChecked(dialog, IDC_FONT_BASE_5D0);
+            if (c.command == IDOK) {
+                ChooseRow(dialog, IDC_FONT_FACES, c.face);
+                ChooseRow(dialog, IDC_FONT_SIZES, std::to_wstring(c.size));
+            }
+            return c.command;
+        });
+        EXPECT_TRUE(overShownWindow);
+        EXPECT_TRUE(checked5D0);
+        const FontSettings& shown = program.view->fontSettings;
+        EXPECT_EQ(Face(shown), c.face);
+        EXPECT_EQ(shown.FontSize, c.size);
+        EXPECT_EQ(shown.FontAsciiBase, 0x5D0);
+        Close();
+        EXPECT_EQ(ReadString(L"FontName").value_or(L""), c.face);
+        EXPECT_EQ(ReadDword(L"FontSize").value_or(0), static_cast<DWORD>(c.size));
+        EXPECT_EQ(ReadDword(L"FontAsciiBase"), 1488u);
+        ASSERT_TRUE(ClearProgramKeys());
+        Prepare();
+    }
+}
+
+// OK with a larger size lays the article out in more rows; Cancel keeps the
+// rows and the view's settings.
+TEST_F(FontCommand, FontCommandLaysTheArticleOutAgainOnlyAfterOk) {
+    UseTestFont(20);
+    Open();
+    for (const int command : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(command);
+        const uint16_t rows = program.view->totalRows;
+        WithModalDialog(L"Choose Font", [&] { return SendMessageW(window_, WM_COMMAND, IDM_FONT, 0); },
+                        [&](HWND dialog) {
+                            ChooseRow(dialog, IDC_FONT_SIZES, L"52");
+                            return command;
+                        });
+        const int32_t size = command == IDOK ? 52 : 20;
+        EXPECT_EQ(program.view->fontSettings.FontSize, size);
+        EXPECT_EQ(program.settings.font.FontSize, size);
+        if (command == IDOK) {
+            EXPECT_GT(program.view->totalRows, rows);
+        } else {
+            EXPECT_EQ(program.view->totalRows, rows);
+        }
+    }
+}
+
+// Faces with no Western character set, the CFF-outline ones of the culmus
+// package among them, lay out and are drawn as themselves (only the
+// platform's PostScript printing fails on the CFF ones).
+TEST_F(FontCommand, HebrewOnlyFacesAreDrawnAsThemselves) {
+    UseTestFont(20);
+    Open();
+    for (const wchar_t* face : {L"Frank Ruehl CLM", L"David CLM", L"Nachlieli CLM"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(face)));
+        FontSettings font = program.settings.font;
+        lstrcpynW(reinterpret_cast<wchar_t*>(font.FontName), face, kFontNameMax + 1);
+        EXPECT_EQ(ApplyFontSettings(program.view, &font), 0);
+        EXPECT_GT(program.view->totalRows, 0);
+        HDC dc = static_cast<HDC>(program.view->dc);
+        HFONT previous = SelectStyleFont(program.view, 0x11);
+        wchar_t drawn[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, drawn);
+        SelectObject(dc, previous);
+        EXPECT_EQ(std::wstring(drawn), face);
+    }
+}
