@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "output/export_article.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/reading_view.h"
@@ -29,6 +30,8 @@ int DispatchCommand(HWND window, int command) {
     case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
     case IDM_NEXT_ARTICLE: NextArticle(window); return 0;
     case IDM_PREVIOUS_ARTICLE: PreviousArticle(window); return 0;
+    case IDM_COPY: ExportArticle(program.view, false); return 0;
+    case IDM_APPEND: ExportArticle(program.view, true); return 0;
     case IDM_REVERSE:
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);
