@@ -2,8 +2,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/update_check.h"
 #include "output/export_article.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
@@ -30,6 +32,8 @@ int DispatchCommand(HWND window, int command) {
     case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
     case IDM_NEXT_ARTICLE: NextArticle(window); return 0;
     case IDM_PREVIOUS_ARTICLE: PreviousArticle(window); return 0;
+    case IDM_CHECK_FOR_UPDATES: CheckForUpdates(window); return 0;
+    case IDM_ABOUT: ShowAboutBox(window); return 0;
     case IDM_COPY: ExportArticle(program.view, false); return 0;
     case IDM_APPEND: ExportArticle(program.view, true); return 0;
     case IDM_REVERSE:

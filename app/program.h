@@ -21,6 +21,9 @@ struct ProgramState {
     HBITMAP pickerBitmaps[3];   // resources 201..203 for the Choose Section window
     int32_t pickerWidth;        // the main window's box, kept for the Choose Section window
     int32_t pickerHeight;
+    WNDPROC linkProcedure;      // the About box link's own procedure, kept across openings
+    HFONT linkFont;             // the About box link's font while the box is open
+    bool aboutBoxOpen;
 };
 
 extern ProgramState program;

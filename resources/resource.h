@@ -36,3 +36,4 @@
 #define IDM_APPEND 40009
 
 #define IDC_TOOLBAR 1
+#define IDC_ABOUT_LINK 1025
