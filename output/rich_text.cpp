@@ -3,7 +3,6 @@
 #include "output/rich_text.h"
 
 #include <array>
-#include <cstdio>
 
 const std::string_view kRtfHeader =
     "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset177\\cpg1255 David;}}"
@@ -58,10 +57,16 @@ struct RtfSink {
         if (out != nullptr) out->append(count, ' ');
         afterEscape = false;
     }
+    // "\u" and the unit's decimal value, at most five digits.
     void PutEscape(char16_t unit) {
-        char digits[16];
-        const int n = std::snprintf(digits, sizeof(digits), "\\u%u", static_cast<unsigned>(unit));
-        Put(std::string_view(digits, static_cast<size_t>(n)));
+        char escape[8] = {'\\', 'u'};
+        char digits[5];
+        int count = 0;
+        for (unsigned value = unit; count == 0 || value != 0; value /= 10) {
+            digits[count++] = static_cast<char>('0' + value % 10);
+        }
+        for (int i = 0; i < count; ++i) escape[2 + i] = digits[count - 1 - i];
+        Put(std::string_view(escape, static_cast<size_t>(2 + count)));
         afterEscape = true;
     }
     // A printable ASCII character; a digit right after an escape would be read
