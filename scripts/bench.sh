@@ -15,9 +15,9 @@ quiet() {
 
 echo "Building the benchmarks (log: $log)..."
 quiet cmake --preset native
-quiet cmake --build --preset native --target layout_bench
+quiet cmake --build --preset native --target layout_bench export_bench
 quiet cmake --preset win64
-quiet cmake --build --preset win64 --target view_bench startup_bench Velmora
+quiet cmake --build --preset win64 --target view_bench startup_bench copy_bench Velmora
 
 suite=tests/wine/suite.sh
 win=build/win64
@@ -29,5 +29,7 @@ echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ */
      "load average $(cut -d' ' -f1-3 /proc/loadavg); $(wine --version 2>/dev/null || echo 'wine ?')"
 printf '%-46s %5s %11s %11s %11s\n' "Measured (ms)" runs median min max
 build/native/layout_bench
+build/native/export_bench
 $suite run $win $win/view_bench.exe
 $suite run $win $win/startup_bench.exe
+$suite run $win $win/copy_bench.exe

@@ -13,6 +13,16 @@ if(NOT CMAKE_CROSSCOMPILING)
   target_include_directories(layout_bench PRIVATE ${CMAKE_SOURCE_DIR})
   add_dependencies(layout_bench velmora_resources)
   velmora_warnings(layout_bench)
+
+  # The export of the largest article, compiled the same way.
+  add_executable(export_bench ${CMAKE_SOURCE_DIR}/tests/bench/export_bench.cpp ${VELMORA_CORE_SOURCES})
+  set_target_properties(export_bench PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
+  target_compile_options(export_bench PRIVATE -O2 -fno-sanitize=all)
+  target_link_options(export_bench PRIVATE -fno-sanitize=all)
+  target_compile_definitions(export_bench PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
+  target_include_directories(export_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  add_dependencies(export_bench velmora_resources)
+  velmora_warnings(export_bench)
 else()
   # The view on a memory device context, with the articles as resources.
   add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)
@@ -27,4 +37,11 @@ else()
   target_link_libraries(startup_bench PRIVATE velmora_test_support comctl32)
   add_dependencies(startup_bench Velmora)
   velmora_warnings(startup_bench)
+
+  # Copy in the real program, from the command to the clipboard.
+  add_executable(copy_bench ${CMAKE_SOURCE_DIR}/tests/bench/copy_bench.cpp)
+  target_include_directories(copy_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(copy_bench PRIVATE velmora_test_support)
+  add_dependencies(copy_bench Velmora)
+  velmora_warnings(copy_bench)
 endif()

@@ -6,11 +6,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "tests/bench/article_file.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/view/view_test_support.h"
 #include "view/layout.h"
@@ -21,27 +20,13 @@ constexpr int kLargestArticle = 35;
 constexpr int kBoxWidth = 600;
 constexpr int kBoxHeight = 800;
 
-// The decoded text of an article block file, or an empty text.
-ArticleText ReadArticle(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> block((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (block.size() < kBlockHeaderSize) return {};
-    const unsigned payloadLength = (block[0] << 8) | block[1];
-    int error = 0;
-    return UnCompress(block.data() + kPayloadOffset, block.size() - kPayloadOffset, payloadLength, &error);
-}
-
-double MillisSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : VELMORA_GENERATED_DIR;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 1000;
-    const std::string path = folder + "/article_" + std::to_string(kArticleResourceBase + kLargestArticle) + ".bin";
-    const ArticleText text = ReadArticle(path);
+    const std::string path = ArticleFilePath(folder, kLargestArticle);
+    const ArticleText text = ReadArticleFile(path);
     if (text.empty()) {
         std::fprintf(stderr, "cannot read or decode %s\n", path.c_str());
         return 1;
