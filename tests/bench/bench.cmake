@@ -2,27 +2,24 @@
 # and run by scripts/bench.sh; ctest never runs them and they assert nothing
 # about time.
 if(NOT CMAKE_CROSSCOMPILING)
-  # The portable sources compiled once more for the layout benchmark, optimised
-  # and without the sanitizers the rest of this build carries: the directory's
-  # options are dropped for this target and -O2 given instead.
-  add_executable(layout_bench ${CMAKE_SOURCE_DIR}/tests/bench/layout_bench.cpp ${VELMORA_CORE_SOURCES})
-  set_target_properties(layout_bench PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
-  target_compile_options(layout_bench PRIVATE -O2 -fno-sanitize=all)
-  target_link_options(layout_bench PRIVATE -fno-sanitize=all)
-  target_compile_definitions(layout_bench PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
-  target_include_directories(layout_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  add_dependencies(layout_bench velmora_resources)
-  velmora_warnings(layout_bench)
+  # A native benchmark: the portable sources compiled once more, optimised and
+  # without the sanitizers the rest of this build carries (the directory's
+  # options are dropped for the target and -O2 given instead), reading the
+  # articles from the generated library.
+  function(velmora_native_bench target)
+    add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/bench/${target}.cpp ${VELMORA_CORE_SOURCES})
+    set_target_properties(${target} PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
+    target_compile_options(${target} PRIVATE -O2 -fno-sanitize=all)
+    target_link_options(${target} PRIVATE -fno-sanitize=all)
+    target_compile_definitions(${target} PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+    add_dependencies(${target} velmora_resources)
+    velmora_warnings(${target})
+  endfunction()
 
-  # The export of the largest article, compiled the same way.
-  add_executable(export_bench ${CMAKE_SOURCE_DIR}/tests/bench/export_bench.cpp ${VELMORA_CORE_SOURCES})
-  set_target_properties(export_bench PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
-  target_compile_options(export_bench PRIVATE -O2 -fno-sanitize=all)
-  target_link_options(export_bench PRIVATE -fno-sanitize=all)
-  target_compile_definitions(export_bench PRIVATE NDEBUG VELMORA_GENERATED_DIR="${VELMORA_GENERATED_DIR}")
-  target_include_directories(export_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  add_dependencies(export_bench velmora_resources)
-  velmora_warnings(export_bench)
+  # The layout of the largest article, and its export as Copy builds it.
+  velmora_native_bench(layout_bench)
+  velmora_native_bench(export_bench)
 else()
   # The view on a memory device context, with the articles as resources.
   add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)
