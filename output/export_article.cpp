@@ -4,6 +4,7 @@
 #include "output/export_article.h"
 
 #include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,9 +63,14 @@ void ExportArticle(ViewState* view, bool append) {
         MessageBoxW(program.mainWindow, L"(obuf > (start + size))", nullptr, MB_OK);
         return;
     }
-    if (ExportsRichText(fontAsciiBase)) {
-        PutRichText(buffer.units, append);
-    } else {
-        PutUnicodeText(buffer.units, append);
+    // Joined to another program's data the result may be far larger than the
+    // article; when it does not fit in memory nothing is placed.
+    try {
+        if (ExportsRichText(fontAsciiBase)) {
+            PutRichText(buffer.units, append);
+        } else {
+            PutUnicodeText(buffer.units, append);
+        }
+    } catch (const std::bad_alloc&) {
     }
 }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/update_check.h"
 #include "resources/resource.h"
 #include "tests/app/e2e_fixture.h"
 #include "tests/support/screen_capture.h"
@@ -126,6 +127,19 @@ TEST_F(AboutEndToEnd, RepeatedOpeningsLeaveNoGdiObject) {
     Stop();
     if (before == 0) GTEST_SKIP() << "this system does not count GDI objects per process";
     EXPECT_EQ(after, before);
+}
+
+// What the shell opens is shown normally, not hidden: the program itself,
+// opened through the shell, shows its window.
+TEST_F(AboutEndToEnd, TheShellShowsWhatItOpens) {
+    const std::wstring command = VelmoraCommandLine();
+    ASSERT_TRUE(OpenInShell(nullptr, command.substr(1, command.size() - 2).c_str()));
+    ASSERT_TRUE(WaitUntil([&] { return (run.window = FindWindowW(L"Velmora", L"Velmora")) != nullptr; }));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(run.window, &processId);
+    run.process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(run.window) != FALSE; }, 3000)) << "started hidden";
+    Stop();
 }
 
 // The shell's Open verb goes to winebrowser, which runs the commands listed
