@@ -2,12 +2,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/update_check.h"
 #include "dialogs/choose_section.h"
+#include "dialogs/font_dialog.h"
 #include "dialogs/search.h"
 #include "dialogs/search_dialog.h"
-#include "dialogs/font_dialog.h"
+#include "output/export_article.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/bookmarks.h"
@@ -50,6 +53,10 @@ int DispatchCommand(HWND window, int command) {
     case IDM_SEARCH: OpenSearchDialog(window); return 0;
     case IDM_SEARCH_AGAIN: SearchAgain(window); return 0;
     case IDM_FONT: ChooseDisplayFont(window); return 0;
+    case IDM_CHECK_FOR_UPDATES: CheckForUpdates(window); return 0;
+    case IDM_ABOUT: ShowAboutBox(window); return 0;
+    case IDM_COPY: ExportArticle(program.view, false); return 0;
+    case IDM_APPEND: ExportArticle(program.view, true); return 0;
     case IDM_REVERSE:
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);

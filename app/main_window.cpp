@@ -3,6 +3,7 @@
 // Reading view, and commands to the dispatcher.
 #include "app/main_window.h"
 
+#include "app/about_box.h"
 #include "app/input_map.h"
 #include "app/program.h"
 #include "settings/settings_store.h"
@@ -87,6 +88,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: return OnDestroy(window);
     case WM_SIZE: OnViewSize(window, LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
+    case WM_HELP: ShowAboutBox(window); return 0;
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_VSCROLL: return OnVerticalScroll(window, message, wParam, lParam);
     case WM_MOUSEWHEEL: return OnMouseWheel(window, wParam);

@@ -23,6 +23,9 @@ struct ProgramState {
     int32_t pickerWidth;        // the main window's box, kept for the Choose Section window
     int32_t pickerHeight;
     BookmarkList bookmarks;     // the bookmarked articles and the don't-ask bit of this run
+    WNDPROC linkProcedure;      // the About box link's own procedure, kept across openings
+    HFONT linkFont;             // the About box link's font while the box is open
+    bool aboutBoxOpen;
 };
 
 extern ProgramState program;

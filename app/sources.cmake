@@ -1,10 +1,13 @@
 set(VELMORA_ENTRY_SOURCE app/win_main.cpp)
 list(APPEND VELMORA_CORE_SOURCES
   app/input_map.cpp
+  app/update_address.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   app/memory.cpp
   app/startup.cpp
   app/main_window.cpp
   app/commands.cpp
+  app/update_check.cpp
+  app/about_box.cpp
 )

@@ -15,8 +15,8 @@ quiet() {
 }
 
 echo "Building the benchmarks (log: $log)..."
-native_benches="layout_bench picker_layout_bench search_bench"
-windows_benches="view_bench picker_bench font_bench startup_bench search_ui_bench"
+native_benches="layout_bench picker_layout_bench search_bench export_bench"
+windows_benches="view_bench picker_bench font_bench startup_bench search_ui_bench copy_bench"
 quiet cmake --preset native
 quiet cmake --build --preset native --target $native_benches
 quiet cmake --preset win64

@@ -1,12 +1,15 @@
 list(APPEND VELMORA_CORE_TESTS
   tests/app/input_map_test.cpp
+  tests/app/update_address_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/app/memory_test.cpp
   tests/app/main_window_test.cpp
+  tests/app/about_box_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/app/e2e_fixture.cpp
   tests/app/startup_e2e_test.cpp
   tests/app/reading_e2e_test.cpp
+  tests/app/about_e2e_test.cpp
 )

@@ -2,9 +2,10 @@
 # and run by scripts/bench.sh; ctest never runs them and they assert nothing
 # about time.
 if(NOT CMAKE_CROSSCOMPILING)
-  # The portable sources compiled once more for the layout benchmarks,
-  # optimised and without the sanitizers the rest of this build carries: the
-  # directory's options are dropped for these targets and -O2 given instead.
+  # A native benchmark: the portable sources compiled once more, optimised and
+  # without the sanitizers the rest of this build carries (the directory's
+  # options are dropped for the target and -O2 given instead), reading the
+  # articles from the generated library.
   function(velmora_native_bench target)
     add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/bench/${target}.cpp ${VELMORA_CORE_SOURCES})
     set_target_properties(${target} PROPERTIES COMPILE_OPTIONS "" LINK_OPTIONS "")
@@ -20,6 +21,8 @@ if(NOT CMAKE_CROSSCOMPILING)
   velmora_native_bench(picker_layout_bench)
   # A search that finds nothing in the whole library, beside decoding alone.
   velmora_native_bench(search_bench)
+  # The export of the largest article as Copy builds it.
+  velmora_native_bench(export_bench)
 else()
   # The view on a memory device context, with the articles as resources.
   add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)
@@ -54,4 +57,11 @@ else()
   target_link_libraries(search_ui_bench PRIVATE velmora_test_support)
   add_dependencies(search_ui_bench Velmora)
   velmora_warnings(search_ui_bench)
+
+  # Copy in the real program, from the command to the clipboard.
+  add_executable(copy_bench ${CMAKE_SOURCE_DIR}/tests/bench/copy_bench.cpp)
+  target_include_directories(copy_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(copy_bench PRIVATE velmora_test_support)
+  add_dependencies(copy_bench Velmora)
+  velmora_warnings(copy_bench)
 endif()

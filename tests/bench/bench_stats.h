@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -29,4 +30,8 @@ inline void PrintSummary(const char* name, const std::vector<double>& millis) {
     const BenchSummary s = Summarize(millis);
     std::printf("%-46s %5d %11.3f %11.3f %11.3f\n", name, s.runs, s.median, s.min, s.max);
     std::fflush(stdout);
+}
+
+inline double MillisSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }

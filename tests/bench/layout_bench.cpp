@@ -20,10 +20,6 @@ constexpr int kLargestArticle = 35;
 constexpr int kBoxWidth = 600;
 constexpr int kBoxHeight = 800;
 
-double MillisSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {

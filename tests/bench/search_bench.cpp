@@ -18,10 +18,6 @@ namespace {
 
 using Block = std::vector<uint8_t>;
 
-double MillisSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Alef and four tavs, stored in visual order: alef, the most common lead,
 // makes the matcher try a start at every alef of the library.
 const uint8_t kMiss[] = {'{', '{', '{', '{', 'a'};

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/bench/bench_clock.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/support/scratch_registry.h"
 #include "tests/support/velmora_process.h"
@@ -20,13 +21,6 @@ namespace {
 const std::vector<BYTE> kAaron = {'p', 'y', 'e', 'a', 0};
 const std::vector<BYTE> kMiss = {'{', '{', '{', '{', 'a', 0};
 constexpr DWORD kBeforeTheHit = 12;
-
-double MillisSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 bool StartWith(VelmoraRun& run, const std::vector<BYTE>& search) {
     UseFreshSettings(kBeforeTheHit);
@@ -41,8 +35,7 @@ HWND NotFoundBox(HWND owner) {
 
 // Milliseconds from posting the command to the visible box, or -1.
 double TimeMiss(const VelmoraRun& run) {
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
+    const LARGE_INTEGER start = BenchNow();
     PostMessageW(run.window, WM_COMMAND, 117, 0);
     HWND box = nullptr;
     const ULONGLONG deadline = GetTickCount64() + 10000;
@@ -58,8 +51,7 @@ double TimeMiss(const VelmoraRun& run) {
 // previous-article command first brings the program back to where it started.
 double TimeHit(const VelmoraRun& run) {
     SendCommand(run, 110);
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
+    const LARGE_INTEGER start = BenchNow();
     SendCommand(run, 117);
     return MillisSince(start);
 }

@@ -1,6 +1,13 @@
 list(APPEND VELMORA_CORE_TESTS
+  tests/output/export_text_test.cpp
+  tests/output/rich_text_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
+  tests/output/export_article_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
+  tests/output/clipboard_e2e_test.cpp
+)
+list(APPEND VELMORA_LIBRARY_TESTS
+  tests/output/export_library_test.cpp
 )

@@ -1,0 +1,57 @@
+// Joins an exported article to the clipboard's previous text or document.
+// Whatever another program left is treated as untrusted: only the bytes the
+// block holds are read, and a document that is not Rich Text is replaced.
+#include "output/clipboard_append.h"
+
+#include <cstring>
+
+#include "output/rich_text.h"
+
+namespace {
+
+constexpr std::string_view kRtfSignature = "{\\rtf";
+
+bool IsTrailingSpace(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
+
+// The old document without its trailing white space and closing brace, or
+// nothing when it is no Rich Text document to continue.
+std::string_view ReopenedDocument(std::string_view old) {
+    while (!old.empty() && IsTrailingSpace(old.back())) old.remove_suffix(1);
+    if (old.size() <= kRtfSignature.size() || old.substr(0, kRtfSignature.size()) != kRtfSignature) return {};
+    if (old.back() == '}') old.remove_suffix(1);
+    return old;
+}
+
+}  // namespace
+
+size_t ClipboardDataLength(const uint8_t* data, size_t size, bool unicodeText) {
+    if (data == nullptr) return 0;
+    if (!unicodeText) {
+        const void* zero = std::memchr(data, 0, size);
+        return zero != nullptr ? static_cast<size_t>(static_cast<const uint8_t*>(zero) - data) : size;
+    }
+    size_t bytes = 0;
+    while (bytes + 1 < size && (data[bytes] != 0 || data[bytes + 1] != 0)) bytes += 2;
+    return bytes;
+}
+
+std::u16string AppendUnicodeText(std::u16string_view old, const char16_t* text) {
+    std::u16string joined(old);
+    joined += text;
+    return joined;
+}
+
+std::string BuildRichTextDocument(std::string_view old, std::string_view body) {
+    const std::string_view reopened = ReopenedDocument(old);
+    std::string document;
+    document.reserve(reopened.size() + kRtfHeader.size() + kRtfSeparator.size() + body.size() + kRtfTrailer.size());
+    if (reopened.empty()) {
+        document += kRtfHeader;
+    } else {
+        document += reopened;
+        document += kRtfSeparator;
+    }
+    document += body;
+    document += kRtfTrailer;
+    return document;
+}

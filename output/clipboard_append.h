@@ -1,0 +1,25 @@
+// Appending an article to what the clipboard already holds: how much of a
+// block another program left is read, and how the old and new data are joined.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The bytes of a clipboard block that count: Unicode text up to its first zero
+// unit, any other format up to its first zero byte; never more than size bytes
+// (an odd last byte of Unicode text is not a unit and is left out).
+size_t ClipboardDataLength(const uint8_t* data, size_t size, bool unicodeText);
+
+// The old Unicode text directly followed by the new one (read up to its zero
+// unit); no separator in this format.
+std::u16string AppendUnicodeText(std::u16string_view old, const char16_t* text);
+
+// The Rich Text document for the clipboard, without its zero byte. old is the
+// previous document (empty when there is none). The old document counts only
+// when it starts with "{\rtf" and holds more than white space: it loses its
+// trailing CR, LF, spaces and tabs and then its closing brace, and the separator
+// follows. Otherwise a new document starts with the header. Then the body and
+// the trailer.
+std::string BuildRichTextDocument(std::string_view old, std::string_view body);

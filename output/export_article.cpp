@@ -1,0 +1,76 @@
+// The Copy and Append commands: the export text is built for the font kind in
+// use, turned into the clipboard's format and joined to the old data when
+// appending; the clipboard is touched only once everything is ready.
+#include "output/export_article.h"
+
+#include <cstring>
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/program.h"
+#include "output/clipboard.h"
+#include "output/clipboard_append.h"
+#include "output/export_text.h"
+#include "output/rich_text.h"
+
+namespace {
+
+// Allocated through the program's allocation routine and released on return.
+struct ExportBuffer {
+    char16_t* units;
+    explicit ExportBuffer(size_t bytes) : units(static_cast<char16_t*>(AllocOrQuit(bytes))) {}
+    ExportBuffer(const ExportBuffer&) = delete;
+    ExportBuffer& operator=(const ExportBuffer&) = delete;
+    ~ExportBuffer() { FreeBlock(units); }
+};
+
+std::u16string AsUnits(const std::vector<uint8_t>& bytes) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    if (!units.empty()) std::memcpy(units.data(), bytes.data(), units.size() * sizeof(char16_t));
+    return units;
+}
+
+std::string_view AsChars(const std::vector<uint8_t>& bytes) {
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+}  // namespace
+
+void PutUnicodeText(const char16_t* text, bool append) {
+    const std::vector<uint8_t> old = append ? ReadClipboard(CF_UNICODETEXT) : std::vector<uint8_t>{};
+    const std::u16string joined = AppendUnicodeText(AsUnits(old), text);
+    PlaceOnClipboard(program.mainWindow, CF_UNICODETEXT, joined.c_str(), (joined.size() + 1) * sizeof(char16_t));
+}
+
+void PutRichText(const char16_t* text, bool append) {
+    const UINT format = RichTextFormat();
+    if (format == 0) return;
+    const std::vector<uint8_t> old = append ? ReadClipboard(format) : std::vector<uint8_t>{};
+    const std::string document = BuildRichTextDocument(AsChars(old), BuildRtfBody(text));
+    PlaceOnClipboard(program.mainWindow, format, document.c_str(), document.size() + 1);
+}
+
+void ExportArticle(ViewState* view, bool append) {
+    if (view == nullptr || view->text.empty()) return;
+    const size_t bytes = ExportTextSize(view->text) * 2 + 2;
+    ExportBuffer buffer(bytes);
+    if (buffer.units == nullptr) return;
+    const int fontAsciiBase = program.settings.font.FontAsciiBase;
+    const DisplayMode mode = ExportDisplayMode(fontAsciiBase, program.settings.Flags);
+    if (BuildExportText(view->text, buffer.units, bytes, mode) != 0) {
+        MessageBoxW(program.mainWindow, L"(obuf > (start + size))", nullptr, MB_OK);
+        return;
+    }
+    // Joined to another program's data the result may be far larger than the
+    // article; when it does not fit in memory nothing is placed.
+    try {
+        if (ExportsRichText(fontAsciiBase)) {
+            PutRichText(buffer.units, append);
+        } else {
+            PutUnicodeText(buffer.units, append);
+        }
+    } catch (const std::bad_alloc&) {
+    }
+}

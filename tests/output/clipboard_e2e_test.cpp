@@ -1,0 +1,220 @@
+// Copy and Append in the real program, checked from outside it: the formats
+// and bytes another program finds on the clipboard, the X clipboard as a Linux
+// program reads it, and a real word processor's reading of the Rich Text.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "output/rich_text.h"
+#include "resources/resource.h"
+#include "store/article_text.h"
+#include "store/compression.h"
+#include "tests/app/e2e_fixture.h"
+#include "tests/support/clipboard_access.h"
+#include "tests/support/unix_host.h"
+
+namespace {
+
+constexpr uint16_t kShortArticle = 55;
+const std::string kHeaderStart = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset177\\cpg1255 David;}}";
+const std::string kSeparatorStars = "\\qc\\cf2\\fs72\\b*  *  *  *  *\\b0\\par\\par\\qr\\fs20\\cf0\r\n";
+
+// The article as the program holds it, read from the program's own resources.
+ArticleText ProgramArticle(int number) {
+    std::wstring path = VelmoraCommandLine();
+    path = path.substr(1, path.size() - 2);
+    const HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(kArticleResourceBase + number), MAKEINTRESOURCEW(10));
+    const auto* block = static_cast<const uint8_t*>(LockResource(LoadResource(module, resource)));
+    const DWORD size = SizeofResource(module, resource);
+    ArticleText text;
+    if (block != nullptr && size > kPayloadOffset) {
+        text = UnCompress(block + kPayloadOffset, size - kPayloadOffset, (block[0] << 8) | block[1], nullptr);
+    }
+    FreeLibrary(module);
+    return text;
+}
+
+// One line per record, LF ended, a blank line after a paragraph gap; each
+// record converted in mode, presentation forms decomposed when asked.
+std::u16string RecordLines(const ArticleText& text, DisplayMode mode, bool decompose) {
+    std::u16string lines;
+    std::vector<char16_t> chars;
+    size_t pos = 0;
+    while (pos + 1 < text.size() && text[pos] != 0) {
+        const uint8_t attr = text[pos];
+        const auto* bytes = text.data() + pos + 2;
+        const int count = static_cast<int>(std::find(bytes, text.data() + text.size(), 0) - bytes);
+        const int produced = count + ToDisplayChars(bytes, count, chars, mode);
+        for (int i = 0; i < produced; ++i) {
+            const char16_t* units = decompose ? DecomposedForm(chars[i]) : nullptr;
+            if (units == nullptr) lines += chars[i];
+            for (int j = 0; units != nullptr && j < 3 && units[j] != 0; ++j) lines += units[j];
+        }
+        lines += (attr & kAttrParagraphGap) ? u"\n\n" : u"\n";
+        pos += 2 + count + 1;
+    }
+    return lines;
+}
+
+std::string Utf8(const std::u16string& text) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+    return bytes;
+}
+
+std::string Without(std::string text, char dropped) {
+    text.erase(std::remove(text.begin(), text.end(), dropped), text.end());
+    return text;
+}
+
+// The non-empty lines of a text, runs of spaces as one, trimmed. A word
+// processor may keep a run of spaces as spaces and six-per-em spaces, and
+// begin its text file with a byte order mark.
+std::vector<std::string> WordLines(const std::string& text) {
+    const std::string sixPerEm = "\xE2\x80\x86", byteOrderMark = "\xEF\xBB\xBF";
+    std::string spaced;
+    for (size_t i = text.rfind(byteOrderMark, 0) == 0 ? byteOrderMark.size() : 0; i < text.size(); ++i) {
+        const bool wide = text.compare(i, sixPerEm.size(), sixPerEm) == 0;
+        spaced += wide ? ' ' : text[i];
+        if (wide) i += sixPerEm.size() - 1;
+    }
+    std::vector<std::string> lines;
+    std::istringstream in(Without(spaced, '\r'));
+    for (std::string line; std::getline(in, line);) {
+        std::string words;
+        std::istringstream split(line);
+        for (std::string word; split >> word;) words += (words.empty() ? "" : " ") + word;
+        if (!words.empty()) lines.push_back(words);
+    }
+    return lines;
+}
+
+std::u16string UnicodeBlockText(const std::string& block) {
+    std::u16string text(block.size() / 2, u'\0');
+    std::copy_n(reinterpret_cast<const char*>(block.data()), text.size() * 2, reinterpret_cast<char*>(text.data()));
+    return text.substr(0, text.find(u'\0'));
+}
+
+std::string UnicodeBlock(const std::u16string& text, bool terminated = true) {
+    std::string block(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    if (terminated) block.append(2, '\0');
+    return block;
+}
+}  // namespace
+
+class ClipboardEndToEnd : public VelmoraEndToEnd {
+protected:
+    void SetUp() override {
+        VelmoraEndToEnd::SetUp();
+        PinArticle(kShortArticle);
+        folder_ = TestFolder(L"velmora-clipboard");
+    }
+
+    // Reads the X clipboard in a target into a file of the test folder.
+    std::string ReadXClipboard(const char* target, const std::wstring& name) {
+        const std::wstring file = folder_ + name;
+        DeleteFileW(file.c_str());
+        RunOnHost("xclip -selection clipboard -t " + std::string(target) + " -o > " + ShellQuote(HostPath(file)));
+        return ReadWholeFile(file);
+    }
+
+    // LibreOffice's plain-text reading of a Rich Text file in the test folder.
+    std::string WordProcessorText(const std::wstring& rtfName, const std::wstring& textName) {
+        const std::wstring text = folder_ + textName;
+        DeleteFileW(text.c_str());
+        const std::string profile = "file://" + HostPath(folder_ + L"office-profile");
+        RunOnHost("soffice --headless -env:UserInstallation=" + ShellQuote(profile) +
+                  " --convert-to 'txt:Text (encoded):UTF8' --outdir " + ShellQuote(HostPath(folder_)) + " " +
+                  ShellQuote(HostPath(folder_ + rtfName)));
+        return ReadWholeFile(text);
+    }
+
+    std::wstring folder_;
+};
+
+// With a Unicode font Copy leaves only Rich Text, owned by the program's
+// window; a word processor reads it as the article in reading order with its
+// points. Append adds the separator and a second copy; it continues a foreign
+// document however large and unterminated, and starts a new document when the
+// clipboard holds no Rich Text.
+TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
+    const ArticleText article = ProgramArticle(kShortArticle);
+    ASSERT_FALSE(article.empty());
+    const UINT rtf = RichTextClipboardFormat();
+    Start();
+    ASSERT_TRUE(ClearClipboard());
+    SendCommand(run, IDM_COPY);
+    EXPECT_EQ(ClipboardFormats(), std::vector<UINT>{rtf});
+    EXPECT_EQ(GetClipboardOwner(), run.window);
+    const std::string copied = ClipboardBlock(rtf);
+    EXPECT_EQ(copied.rfind(kHeaderStart, 0), 0u);
+    const size_t end = copied.find('\0');
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(copied.substr(end - 3, 3), "}\r\n");
+    const std::string document = copied.substr(0, end);
+
+    SendCommand(run, IDM_APPEND);
+    const std::string twice = ClipboardBlock(rtf);
+    const size_t separator = twice.find(kSeparatorStars);
+    ASSERT_NE(separator, std::string::npos);
+    EXPECT_EQ(twice.substr(0, separator - 4) + "}\r\n", document);
+    const std::string body = document.substr(180, document.size() - 180 - 3);
+    EXPECT_EQ(twice.substr(separator + kSeparatorStars.size(), body.size() + 3), body + "}\r\n");
+    EXPECT_EQ(twice.find(kSeparatorStars, separator + 1), std::string::npos);
+
+    const std::string foreign = "{\\rtf1\\uc1 " + std::string(3 << 20, 'a');
+    ASSERT_TRUE(SetClipboardBlock(rtf, foreign));
+    SendCommand(run, IDM_APPEND);
+    EXPECT_EQ(ClipboardBlock(rtf).substr(0, foreign.size() + 4 + kSeparatorStars.size()),
+              foreign + "\\uc0" + kSeparatorStars);
+    ASSERT_TRUE(SetClipboardBlock(CF_UNICODETEXT, UnicodeBlock(u"\u05D0\u05D1")));
+    SendCommand(run, IDM_APPEND);
+    EXPECT_EQ(ClipboardFormats(), std::vector<UINT>{rtf});
+    EXPECT_EQ(ClipboardBlock(rtf).substr(0, end), document);
+
+    if (!HostAvailable()) GTEST_SKIP() << "the X clipboard and the word processor are read on the Linux host";
+    SendCommand(run, IDM_COPY);
+    const std::string fromX = ReadXClipboard("text/rtf", L"pasted.rtf");
+    EXPECT_EQ(Without(fromX, '\0'), document);
+    const std::u16string reading = RecordLines(article, DisplayMode{kUnicodeAsciiBase, true}, true);
+    EXPECT_EQ(WordLines(WordProcessorText(L"pasted.rtf", L"pasted.txt")), WordLines(Utf8(reading)));
+    Stop();
+}
+
+// With an 8-bit font Copy leaves Unicode text, the article's display
+// characters, which X programs read as UTF-8. Append puts the article right
+// after a text of two letters, and after a block with no zero unit, read
+// within its size.
+TEST_F(ClipboardEndToEnd, UnicodeTextWithAnEightBitFont) {
+    WriteDword(L"FontAsciiBase", 224);
+    const std::u16string lines = RecordLines(ProgramArticle(kShortArticle), DisplayMode{224, false}, false);
+    ASSERT_FALSE(lines.empty());
+    std::u16string exported;
+    for (const char16_t c : lines) exported += c == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, c);
+    Start();
+    ASSERT_TRUE(ClearClipboard());
+    SendCommand(run, IDM_COPY);
+    const std::vector<UINT> formats = ClipboardFormats();
+    EXPECT_NE(std::find(formats.begin(), formats.end(), CF_UNICODETEXT), formats.end());
+    EXPECT_EQ(std::find(formats.begin(), formats.end(), RichTextClipboardFormat()), formats.end());
+    EXPECT_EQ(UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT)), exported);
+
+    ASSERT_TRUE(SetClipboardBlock(CF_UNICODETEXT, UnicodeBlock(u"\u05D0\u05D1")));
+    SendCommand(run, IDM_APPEND);
+    EXPECT_EQ(UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT)), u"\u05D0\u05D1" + exported);
+    const std::u16string unterminated((2 << 20) + 1, u'x');
+    ASSERT_TRUE(SetClipboardBlock(CF_UNICODETEXT, UnicodeBlock(unterminated, false) + "y"));
+    SendCommand(run, IDM_APPEND);
+    EXPECT_EQ(UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT)), unterminated + exported);
+
+    if (!HostAvailable()) GTEST_SKIP() << "the X clipboard is read on the Linux host";
+    SendCommand(run, IDM_COPY);
+    EXPECT_EQ(Without(ReadXClipboard("UTF8_STRING", L"pasted.txt"), '\r'), Utf8(lines));
+    Stop();
+}
