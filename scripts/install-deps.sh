@@ -8,7 +8,8 @@ packages="cmake ninja-build g++ pkg-config googletest libgtest-dev libpugixml-de
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
-  culmus fonts-sil-ezra fonts-dejavu-core"
+  culmus fonts-sil-ezra fonts-dejavu-core
+  cups printer-driver-cups-pdf poppler-utils"
 command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm"
 
 missing=""

@@ -1,4 +1,7 @@
 list(APPEND VELMORA_CORE_TESTS
+  tests/output/page_layout_test.cpp
+  tests/output/page_loop_test.cpp
+  tests/output/print_setup_data_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
 )
