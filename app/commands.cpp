@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "output/printing.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/reading_view.h"
@@ -33,6 +34,7 @@ int DispatchCommand(HWND window, int command) {
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);
         return 0;
+    case IDM_PRINT: PrintArticle(program.view); return 0;
     // The File menu shows Ctrl+Q beside Exit, and the accelerator sends command 1.
     case IDM_CTRL_Q:
     case IDM_EXIT: DestroyWindow(window); return 0;

@@ -21,6 +21,7 @@ struct ProgramState {
     HBITMAP pickerBitmaps[3];   // resources 201..203 for the Choose Section window
     int32_t pickerWidth;        // the main window's box, kept for the Choose Section window
     int32_t pickerHeight;
+    HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
 };
 
 extern ProgramState program;

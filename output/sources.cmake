@@ -4,4 +4,8 @@ list(APPEND VELMORA_CORE_SOURCES
   output/print_setup_data.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
+  output/print_setup.cpp
+  output/print_font.cpp
+  output/page_frame.cpp
+  output/printing.cpp
 )

@@ -17,7 +17,7 @@ echo "Building the benchmarks (log: $log)..."
 quiet cmake --preset native
 quiet cmake --build --preset native --target layout_bench
 quiet cmake --preset win64
-quiet cmake --build --preset win64 --target view_bench startup_bench Velmora
+quiet cmake --build --preset win64 --target view_bench startup_bench print_bench Velmora
 
 suite=tests/wine/suite.sh
 win=build/win64
@@ -31,3 +31,5 @@ printf '%-46s %5s %11s %11s %11s\n' "Measured (ms)" runs median min max
 build/native/layout_bench
 $suite run $win $win/view_bench.exe
 $suite run $win $win/startup_bench.exe
+tests/output/pdf_queue.sh start
+$suite run $win $win/print_bench.exe

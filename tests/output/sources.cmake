@@ -6,4 +6,5 @@ list(APPEND VELMORA_CORE_TESTS
 list(APPEND VELMORA_WIN32_TESTS
 )
 list(APPEND VELMORA_E2E_TESTS
+  tests/output/print_e2e_test.cpp
 )

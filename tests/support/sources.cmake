@@ -3,4 +3,5 @@ set(VELMORA_TEST_SUPPORT
   tests/support/scratch_registry.cpp
   tests/support/velmora_process.cpp
   tests/support/screen_capture.cpp
+  tests/support/pdf_output.cpp
 )
