@@ -170,15 +170,16 @@ HDC StartPrinting(bool show, const wchar_t* documentName, PrintMargins& margins)
     setup.rtMargin = RECT{asked.left, asked.top, asked.right, asked.bottom};
     HGLOBAL stored = ReadStoredDevMode();
     setup.hDevMode = stored != nullptr ? stored : (show ? program.printDevMode : nullptr);
-    const bool dialog = show || setup.hDevMode == nullptr;
-    if (dialog) setup.hDevNames = DevNamesFor(setup.hDevMode);
+    const HGLOBAL handedIn = setup.hDevMode;
+    const bool dialog = show || handedIn == nullptr;
+    if (dialog) setup.hDevNames = DevNamesFor(handedIn);
     if (dialog && !PageSetupDlgW(&setup)) {
         if (setup.hDevMode != nullptr && setup.hDevMode != program.printDevMode) GlobalFree(setup.hDevMode);
         if (setup.hDevNames != nullptr) GlobalFree(setup.hDevNames);
         ReportSetupFailure();
         return nullptr;
     }
-    if (dialog) KeepDialogDevMode(setup.hDevMode, stored != nullptr ? stored : program.printDevMode);
+    if (dialog) KeepDialogDevMode(setup.hDevMode, handedIn);
     HDC dc = CreatePrinterDc(setup.hDevMode, setup.hDevNames);
     if (setup.hDevNames != nullptr) GlobalFree(setup.hDevNames);
     if (!dialog) GlobalFree(setup.hDevMode);

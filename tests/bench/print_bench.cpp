@@ -6,12 +6,12 @@
 //   print_bench [RUNS]
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "settings/settings.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/support/pdf_output.h"
 #include "tests/support/scratch_registry.h"
@@ -23,12 +23,10 @@ namespace {
 constexpr DWORD kLargestArticle = 35;
 constexpr int kPrint = 40008;
 
-double MillisSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+using Clock = std::chrono::steady_clock;
+
+double MillisSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 // The page set-up dialog is the dialog that the main window owns.
@@ -46,8 +44,7 @@ bool PrintOnce(const VelmoraRun& run, double& command, double& file) {
     PostMessageW(run.window, WM_COMMAND, kPrint, 0);
     HWND dialog = nullptr;
     if (!WaitUntil([&] { return (dialog = PageSetupOf(run)) != nullptr; }, 30000)) return false;
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
+    const Clock::time_point start = Clock::now();
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     // The job runs inside the command without pumping messages: a message sent
     // once the dialog is gone returns when the command has ended.
@@ -68,12 +65,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "print_bench: needs Wine with the PDF queue and the poppler tools\n");
         return 1;
     }
-    ClearProgramKeys();
-    UseTestFont();
-    UseTestWindow();
-    WriteDword(L"Lesson", kLargestArticle);
-    WriteDword(L"LastPosition", 0);
-    WriteDword(L"Flags", kDefaultFlags | kFlagPinnedArticle);
+    UseFreshStartOn(kLargestArticle);
     VelmoraRun run;
     if (!StartVelmora(run)) return 1;
     std::vector<double> commands, files;

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings.h"
 #include "tests/bench/bench_stats.h"
 #include "tests/support/scratch_registry.h"
 #include "tests/support/screen_capture.h"
@@ -53,19 +52,9 @@ bool ShowsArticle(HWND window) {
     return total - ink > total / 2 && ink > total / 200;
 }
 
-// A fresh start of the reader in a 640x480 window on the largest article.
-void PrepareVelmoraSettings() {
-    ClearProgramKeys();
-    UseTestFont();
-    UseTestWindow();
-    WriteDword(L"Lesson", kLargestArticle);
-    WriteDword(L"LastPosition", 0);
-    WriteDword(L"Flags", kDefaultFlags | kFlagPinnedArticle);
-}
-
 // Milliseconds to the first painted article, or -1 on failure or timeout.
 double TimeVelmora() {
-    PrepareVelmoraSettings();
+    UseFreshStartOn(kLargestArticle);
     VelmoraRun run;
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);

@@ -104,3 +104,12 @@ void UseTestFont(int size) {
     WriteDword(L"FontSize", static_cast<DWORD>(size));
     WriteDword(L"FontAsciiBase", 0x5D0);
 }
+
+void UseFreshStartOn(DWORD article) {
+    ClearProgramKeys();
+    UseTestFont();
+    UseTestWindow();
+    WriteDword(L"Lesson", article);
+    WriteDword(L"LastPosition", 0);
+    WriteDword(L"Flags", 0xD1140040 | 0x4);
+}

@@ -32,3 +32,7 @@ void UseTestWindow();
 
 // A display font for the tests: a TrueType Hebrew face with vowel points.
 void UseTestFont(int size = 20);
+
+// A fresh start for timing: cleared keys, the test font and window, and a
+// chosen article pinned at its top.
+void UseFreshStartOn(DWORD article);
