@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/output/print_setup_data_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
+  tests/output/print_setup_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/output/print_e2e_test.cpp
