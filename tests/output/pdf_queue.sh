@@ -15,6 +15,9 @@ if [ "$(id -u)" -ne 0 ] && ! lpstat -p VelmoraPDF >/dev/null 2>&1; then
 fi
 
 queue=VelmoraPDF
+# A second queue with a name longer than a device mode holds, as network
+# printers often have.
+long_queue=VelmoraPDF-on-a-print-server-down-the-hall
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 for tool in /usr/sbin/cupsd lpadmin lpstat pdfinfo pdftotext pdftoppm; do
@@ -34,6 +37,9 @@ fi
 if ! lpstat -p "$queue" >/dev/null 2>&1; then
     # lpadmin warns that printer drivers are deprecated; the queue works.
     lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
+fi
+if ! lpstat -p "$long_queue" >/dev/null 2>&1; then
+    lpadmin -p "$long_queue" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
 fi
 lpadmin -d "$queue"
 mkdir -p "$HOME/PDF"

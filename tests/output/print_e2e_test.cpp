@@ -19,14 +19,18 @@ namespace {
 constexpr int kPrint = 40008;
 constexpr int kLeftMarginEdit = 0x483;
 constexpr int kLandscapeButton = 0x421;
+constexpr int kPrinterButton = 0x402;
+constexpr int kPrinterList = 0x473;
+constexpr wchar_t kLongPrinter[] = L"VelmoraPDF-on-a-print-server-down-the-hall";
 constexpr uint16_t kShortArticle = 57;
 constexpr uint16_t kLargestArticle = 35;
 
-// A visible dialog of a process, found by its caption or, without one, as the
-// page set-up dialog by its left margin field (the caption differs by system).
+// A visible dialog of a process, found by its caption or, without one, by a
+// control it holds (the captions of the system's dialogs differ by system).
 struct FoundWindow {
     DWORD process;
     const wchar_t* title;
+    int item;
     HWND window;
 };
 
@@ -38,7 +42,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
     GetWindowTextW(window, title, 64);
     if (process != found->process || !IsWindowVisible(window)) return TRUE;
     const bool match = found->title != nullptr ? lstrcmpW(title, found->title) == 0
-                                               : GetDlgItem(window, kLeftMarginEdit) != nullptr;
+                                               : GetDlgItem(window, found->item) != nullptr;
     if (!match) return TRUE;
     found->window = window;
     return FALSE;
@@ -116,15 +120,15 @@ protected:
 
     // A visible top-level window of the program with this caption (none: the
     // page set-up dialog), or none.
-    HWND FindProgramWindow(const wchar_t* title) {
-        FoundWindow found{run.process.dwProcessId, title, nullptr};
+    HWND FindProgramWindow(const wchar_t* title, int item = kLeftMarginEdit) {
+        FoundWindow found{run.process.dwProcessId, title, item, nullptr};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
         return found.window;
     }
 
-    HWND WaitForProgramWindow(const wchar_t* title) {
+    HWND WaitForProgramWindow(const wchar_t* title, int item = kLeftMarginEdit) {
         HWND window = nullptr;
-        WaitUntil([&] { return (window = FindProgramWindow(title)) != nullptr; });
+        WaitUntil([&] { return (window = FindProgramWindow(title, item)) != nullptr; });
         return window;
     }
 
@@ -303,4 +307,34 @@ TEST_F(PrintEndToEnd, MarginsThatLeaveNoRoomAreRefused) {
     ASSERT_TRUE(WaitUntil([&] { return FindProgramWindow(L"Error Printing") == nullptr; }));
     Stop();
     EXPECT_EQ(PdfFiles(), before);
+}
+
+TEST_F(PrintEndToEnd, APrinterWithALongNamePrints) {
+    UseTestFont(10);
+    PinArticle(kShortArticle);
+    Start();
+    const std::vector<std::string> before = PdfFiles();
+    HWND dialog = OpenPageSetup();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(dialog, WM_COMMAND, kPrinterButton, 0);
+    HWND printers = WaitForProgramWindow(nullptr, kPrinterList);
+    ASSERT_NE(printers, nullptr);
+    HWND list = GetDlgItem(printers, kPrinterList);
+    DWORD_PTR chosen = 0;
+    SendMessageTimeoutW(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(kLongPrinter),
+                        SMTO_BLOCK, 5000, &chosen);
+    ASSERT_NE(chosen, static_cast<DWORD_PTR>(CB_ERR)) << "the long queue is listed";
+    SendMessageTimeoutW(printers, WM_COMMAND, MAKEWPARAM(kPrinterList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list),
+                        SMTO_BLOCK, 5000, &chosen);
+    PostMessageW(printers, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(printers); }));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    const std::string pdf = WaitForNewPdf(before);
+    EXPECT_EQ(FindProgramWindow(L"Error"), nullptr);
+    ASSERT_FALSE(pdf.empty());
+    Stop();
+    const std::vector<BYTE> stored = ReadBinary(L"DevMode").value_or(std::vector<BYTE>{});
+    ASSERT_GE(stored.size(), sizeof(DEVMODEW));
+    EXPECT_EQ(std::wstring(reinterpret_cast<const DEVMODEW*>(stored.data())->dmDeviceName),
+              std::wstring(kLongPrinter).substr(0, CCHDEVICENAME - 1));
 }
