@@ -13,47 +13,35 @@ constexpr PrinterGeometry kPrinter{600, 600, 4800, 6300};
 
 }  // namespace
 
+// The box inside the margins, and whether it is usable: inside the printable
+// area, with a positive size, and within the 16-bit row fields.
 TEST(PageLayout, BoxLiesInsideTheMargins) {
     const struct {
         PrinterGeometry printer;
         PrintMargins margins;
         PageBox box;
+        bool usable;
     } cases[] = {
-        {kPrinter, {1000, 1000, 1000, 1000}, {600, 600, 3600, 5100}},
-        {kPrinter, {0, 0, 0, 0}, {0, 0, 4800, 6300}},
-        {kPrinter, {500, 250, 1500, 2000}, {300, 150, 3600, 4950}},
+        {kPrinter, {1000, 1000, 1000, 1000}, {600, 600, 3600, 5100}, true},
+        {kPrinter, {0, 0, 0, 0}, {0, 0, 4800, 6300}, true},
+        {kPrinter, {500, 250, 1500, 2000}, {300, 150, 3600, 4950}, true},
         // Divisions truncate: 300 * 999 / 1000 = 299.7.
-        {{300, 200, 2400, 3000}, {999, 999, 999, 999}, {299, 199, 1802, 2602}},
+        {{300, 200, 2400, 3000}, {999, 999, 999, 999}, {299, 199, 1802, 2602}, true},
+        {kPrinter, {4000, 1000, 4000, 1000}, {2400, 600, 0, 5100}, false},
+        {kPrinter, {1000, 5000, 1000, 5500}, {600, 3000, 3600, 0}, false},
+        {kPrinter, {-1000, 1000, 1000, 1000}, {-600, 600, 4800, 5100}, false},
+        {{600, 600, 40000, 6300}, {1000, 1000, 1000, 1000}, {600, 600, 38800, 5100}, false},
         // Margins from a hostile registry do not overflow.
-        {kPrinter, {0x7FFFFFFF, 0, 0, 0}, {1288490188, 0, -1288485388, 6300}},
+        {kPrinter, {0x7FFFFFFF, 0, 0, 0}, {1288490188, 0, -1288485388, 6300}, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.margins.left);
+        SCOPED_TRACE(testing::Message() << c.margins.left << ", " << c.margins.top);
         const PageBox box = ComputePageBox(c.printer, c.margins);
         EXPECT_EQ(box.left, c.box.left);
         EXPECT_EQ(box.top, c.box.top);
         EXPECT_EQ(box.width, c.box.width);
         EXPECT_EQ(box.height, c.box.height);
-    }
-}
-
-TEST(PageLayout, UsableBoxesFitTheRowFields) {
-    const struct {
-        PrinterGeometry printer;
-        PrintMargins margins;
-        bool usable;
-    } cases[] = {
-        {kPrinter, {1000, 1000, 1000, 1000}, true},
-        {kPrinter, {4000, 1000, 4000, 1000}, false},        // no width left
-        {kPrinter, {1000, 5000, 1000, 5500}, false},        // no height left
-        {kPrinter, {8000, 1000, 0, 1000}, false},           // left margin beyond the page
-        {kPrinter, {-1000, 1000, 1000, 1000}, false},       // box outside the printable area
-        {{600, 600, 40000, 6300}, {1000, 1000, 1000, 1000}, false},  // wider than 16 bits
-        {{600, 600, 4800, 0}, {0, 0, 0, 0}, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.margins.left * 100000 + c.margins.top);
-        EXPECT_EQ(IsUsablePageBox(c.printer, ComputePageBox(c.printer, c.margins)), c.usable);
+        EXPECT_EQ(IsUsablePageBox(c.printer, box), c.usable);
     }
 }
 
