@@ -132,20 +132,30 @@ protected:
         return window;
     }
 
-    // Posts the Print command, which stays in the dialog's loop, and waits for the dialog.
+    // The short article at 10 points, which fits one page.
+    void StartOnShortArticle() {
+        UseTestFont(10);
+        PinArticle(kShortArticle);
+        Start();
+    }
+
+    // Posts the Print command, which stays in the dialog's loop, and waits for
+    // the dialog; the PDF files there were before are kept in pdfsBefore.
     HWND OpenPageSetup() {
+        pdfsBefore = PdfFiles();
         PostMessageW(run.window, WM_COMMAND, kPrint, 0);
         return WaitForProgramWindow(nullptr);
     }
 
     // Prints with the dialog's OK button and returns the new PDF file.
     std::string PrintWithOk() {
-        const std::vector<std::string> before = PdfFiles();
         HWND dialog = OpenPageSetup();
         if (dialog == nullptr) return {};
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        return WaitForNewPdf(before);
+        return WaitForNewPdf(pdfsBefore);
     }
+
+    std::vector<std::string> pdfsBefore;
 
     // Every page has the header mark and its numbered footer, and the pages'
     // letters in the order they were drawn are the article's. Each page draws
@@ -184,12 +194,11 @@ TEST_F(PrintEndToEnd, FirstPrintStoresTheSetUpAndPrintsTheWholeArticle) {
         UseTestFont(c.fontSize);
         PinArticle(c.article);
         Start();
-        const std::vector<std::string> before = PdfFiles();
         HWND dialog = OpenPageSetup();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(std::wcstod(ItemText(dialog, kLeftMarginEdit).c_str(), nullptr), 1.0) << "one inch";
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        const std::string pdf = WaitForNewPdf(before);
+        const std::string pdf = WaitForNewPdf(pdfsBefore);
         ASSERT_FALSE(pdf.empty());
         Stop();
         for (const wchar_t* name : {L"PrintTop", L"PrintBottom", L"PrintLeft", L"PrintRight"}) {
@@ -204,9 +213,7 @@ TEST_F(PrintEndToEnd, FirstPrintStoresTheSetUpAndPrintsTheWholeArticle) {
 }
 
 TEST_F(PrintEndToEnd, SecondPrintOpensWithTheStoredSetUp) {
-    UseTestFont(10);
-    PinArticle(kShortArticle);
-    Start();
+    StartOnShortArticle();
     ASSERT_FALSE(PrintWithOk().empty());
     // A landscape device mode and other margins, as if chosen last time.
     std::vector<BYTE> stored = ReadBinary(L"DevMode").value_or(std::vector<BYTE>{});
@@ -222,9 +229,8 @@ TEST_F(PrintEndToEnd, SecondPrintOpensWithTheStoredSetUp) {
     DWORD_PTR landscape = 0;
     SendMessageTimeoutW(GetDlgItem(dialog, kLandscapeButton), BM_GETCHECK, 0, 0, SMTO_BLOCK, 5000, &landscape);
     EXPECT_EQ(landscape, static_cast<DWORD_PTR>(BST_CHECKED));
-    const std::vector<std::string> before = PdfFiles();
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    const std::string pdf = WaitForNewPdf(before);
+    const std::string pdf = WaitForNewPdf(pdfsBefore);
     ASSERT_FALSE(pdf.empty());
     Stop();
     EXPECT_EQ(PdfInfoField(pdf, "Page rot"), "90") << "landscape";
@@ -232,9 +238,7 @@ TEST_F(PrintEndToEnd, SecondPrintOpensWithTheStoredSetUp) {
 }
 
 TEST_F(PrintEndToEnd, CancelPrintsNothingAndShowsNoBox) {
-    PinArticle(kShortArticle);
-    Start();
-    const std::vector<std::string> before = PdfFiles();
+    StartOnShortArticle();
     HWND dialog = OpenPageSetup();
     ASSERT_NE(dialog, nullptr);
     // The second Print waits in the queue behind Cancel: a box shown after the
@@ -251,7 +255,7 @@ TEST_F(PrintEndToEnd, CancelPrintsNothingAndShowsNoBox) {
     Stop();
     EXPECT_EQ(ValueType(L"DevMode"), static_cast<DWORD>(REG_NONE));
     EXPECT_EQ(ValueType(L"PrintTop"), static_cast<DWORD>(REG_NONE));
-    EXPECT_EQ(PdfFiles(), before);
+    EXPECT_EQ(PdfFiles(), pdfsBefore);
 }
 
 TEST_F(PrintEndToEnd, UnusableStoredDeviceModesFallBackToTheDefaultPrinter) {
@@ -267,9 +271,7 @@ TEST_F(PrintEndToEnd, UnusableStoredDeviceModesFallBackToTheDefaultPrinter) {
         const char* what;
         std::vector<BYTE> bytes;
     } cases[] = {{"garbage", garbage}, {"no such printer", noPrinter}, {"shorter than its sizes", truncated}};
-    UseTestFont(10);
-    PinArticle(kShortArticle);
-    Start();
+    StartOnShortArticle();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         WriteBinary(L"DevMode", c.bytes);
@@ -295,9 +297,7 @@ TEST_F(PrintEndToEnd, AFaceWithoutTrueTypeOutlinesPrintsInAnother) {
 TEST_F(PrintEndToEnd, MarginsThatLeaveNoRoomAreRefused) {
     WriteDword(L"PrintLeft", 4000);
     WriteDword(L"PrintRight", 4500);
-    PinArticle(kShortArticle);
-    Start();
-    const std::vector<std::string> before = PdfFiles();
+    StartOnShortArticle();
     HWND dialog = OpenPageSetup();
     ASSERT_NE(dialog, nullptr);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
@@ -306,14 +306,11 @@ TEST_F(PrintEndToEnd, MarginsThatLeaveNoRoomAreRefused) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return FindProgramWindow(L"Error Printing") == nullptr; }));
     Stop();
-    EXPECT_EQ(PdfFiles(), before);
+    EXPECT_EQ(PdfFiles(), pdfsBefore);
 }
 
 TEST_F(PrintEndToEnd, APrinterWithALongNamePrints) {
-    UseTestFont(10);
-    PinArticle(kShortArticle);
-    Start();
-    const std::vector<std::string> before = PdfFiles();
+    StartOnShortArticle();
     HWND dialog = OpenPageSetup();
     ASSERT_NE(dialog, nullptr);
     PostMessageW(dialog, WM_COMMAND, kPrinterButton, 0);
@@ -329,7 +326,7 @@ TEST_F(PrintEndToEnd, APrinterWithALongNamePrints) {
     PostMessageW(printers, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(printers); }));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    const std::string pdf = WaitForNewPdf(before);
+    const std::string pdf = WaitForNewPdf(pdfsBefore);
     EXPECT_EQ(FindProgramWindow(L"Error"), nullptr);
     ASSERT_FALSE(pdf.empty());
     Stop();
