@@ -11,6 +11,7 @@
 #include "dialogs/search.h"
 #include "dialogs/search_dialog.h"
 #include "output/export_article.h"
+#include "output/printing.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
 #include "view/bookmarks.h"
@@ -61,6 +62,7 @@ int DispatchCommand(HWND window, int command) {
         UpdateReverseCheck(window, false);
         if (program.view != nullptr) PaintView(program.view, true);
         return 0;
+    case IDM_PRINT: PrintArticle(program.view); return 0;
     // The File menu shows Ctrl+Q beside Exit, and the accelerator sends command 1.
     case IDM_CTRL_Q:
     case IDM_EXIT: DestroyWindow(window); return 0;

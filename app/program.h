@@ -26,6 +26,7 @@ struct ProgramState {
     WNDPROC linkProcedure;      // the About box link's own procedure, kept across openings
     HFONT linkFont;             // the About box link's font while the box is open
     bool aboutBoxOpen;
+    HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
 };
 
 extern ProgramState program;

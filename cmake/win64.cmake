@@ -61,7 +61,10 @@ else()
   set(VELMORA_TEST_RUNNER ${VELMORA_SUITE} run ${CMAKE_BINARY_DIR})
   add_test(NAME wine_suite_start COMMAND ${VELMORA_SUITE} start ${CMAKE_BINARY_DIR})
   add_test(NAME wine_suite_stop COMMAND ${VELMORA_SUITE} stop ${CMAKE_BINARY_DIR})
-  set_tests_properties(wine_suite_start PROPERTIES FIXTURES_SETUP wine)
+  # Wine lists the printers when a process starts: the PDF queue comes first.
+  add_test(NAME pdf_queue_start COMMAND ${CMAKE_SOURCE_DIR}/tests/output/pdf_queue.sh start)
+  set_tests_properties(pdf_queue_start PROPERTIES FIXTURES_SETUP pdf_queue)
+  set_tests_properties(wine_suite_start PROPERTIES FIXTURES_SETUP wine FIXTURES_REQUIRED pdf_queue)
   set_tests_properties(wine_suite_stop PROPERTIES FIXTURES_CLEANUP wine)
 endif()
 

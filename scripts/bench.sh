@@ -16,7 +16,7 @@ quiet() {
 
 echo "Building the benchmarks (log: $log)..."
 native_benches="layout_bench picker_layout_bench search_bench export_bench"
-windows_benches="view_bench picker_bench font_bench startup_bench search_ui_bench copy_bench"
+windows_benches="view_bench picker_bench font_bench startup_bench search_ui_bench copy_bench print_bench"
 quiet cmake --preset native
 quiet cmake --build --preset native --target $native_benches
 quiet cmake --preset win64
@@ -32,4 +32,6 @@ echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ */
      "load average $(cut -d' ' -f1-3 /proc/loadavg); $(wine --version 2>/dev/null || echo 'wine ?')"
 printf '%-46s %5s %11s %11s %11s\n' "Measured (ms)" runs median min max
 for bench in $native_benches; do build/native/$bench; done
+# The print benchmark writes to the PDF queue.
+tests/output/pdf_queue.sh start >/dev/null
 for bench in $windows_benches; do $suite run $win $win/$bench.exe; done

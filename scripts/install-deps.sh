@@ -9,7 +9,8 @@ packages="cmake ninja-build g++ pkg-config googletest libgtest-dev libpugixml-de
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
   culmus fonts-sil-ezra fonts-dejavu-core
-  xclip libreoffice-writer-nogui"
+  xclip libreoffice-writer-nogui
+  cups printer-driver-cups-pdf poppler-utils"
 command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm"
 
 missing=""

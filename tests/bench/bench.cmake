@@ -64,4 +64,11 @@ else()
   target_link_libraries(copy_bench PRIVATE velmora_test_support)
   add_dependencies(copy_bench Velmora)
   velmora_warnings(copy_bench)
+
+  # Printing from the real program to the PDF queue.
+  add_executable(print_bench ${CMAKE_SOURCE_DIR}/tests/bench/print_bench.cpp)
+  target_include_directories(print_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(print_bench PRIVATE velmora_test_support)
+  add_dependencies(print_bench Velmora)
+  velmora_warnings(print_bench)
 endif()

@@ -8,4 +8,5 @@ set(VELMORA_TEST_SUPPORT
   tests/support/gdi_counter.cpp
   tests/support/unix_host.cpp
   tests/support/clipboard_access.cpp
+  tests/support/pdf_output.cpp
 )
