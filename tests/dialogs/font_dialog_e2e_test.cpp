@@ -44,7 +44,11 @@ protected:
 
     HWND WaitForDialog() {
         HWND dialog = nullptr;
-        WaitUntil([&] { return (dialog = FindProcessDialog(run.process.dwProcessId, L"Choose Font")) != nullptr; });
+        // Shown only once its lists are filled.
+        WaitUntil([&] {
+            dialog = FindProcessDialog(run.process.dwProcessId, L"Choose Font");
+            return dialog != nullptr && IsWindowVisible(dialog);
+        });
         return dialog;
     }
 
