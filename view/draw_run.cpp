@@ -58,6 +58,7 @@ void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, i
 void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h) {
     std::vector<char16_t>& buffer = SharedDisplayBuffer();
     const int adjustment = ToDisplayChars(bytes, count, buffer, CurrentDisplayMode());
+    if (buffer.empty()) return;  // out of memory: the text is skipped
     const auto* chars = reinterpret_cast<const wchar_t*>(buffer.data());
     const int length = std::min(count + adjustment, lstrlenW(chars));
     RECT box{x, y, x + w, y + h};

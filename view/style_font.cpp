@@ -1,7 +1,16 @@
 // The per-style fonts of a view and their width tables.
 #include "view/style_font.h"
 
+#include <algorithm>
+#include <new>
+
 #include "store/char_widths.h"
+
+// A stored size outside these points is brought to the nearest: the platform's
+// text drawing has been seen to corrupt its own memory with a font one pixel
+// high, and a size that overflows the conversion to pixels turns into one.
+constexpr int kSmallestPoints = 4;
+constexpr int kLargestPoints = 2000;
 
 HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     LOGFONTW logFont{};
@@ -14,16 +23,19 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     } else if (key & kPrintFontKey) {
         points = 8;
     }
+    if (points != 0) points = std::clamp(points, kSmallestPoints, kLargestPoints);
     logFont.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
     return CreateFontIndirectW(&logFont);
 }
 
+// The style's entry, or none when memory for a new one runs out.
 static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isNew) {
     for (StyleFont* entry = view->fonts; entry != nullptr; entry = entry->next) {
         if (entry->key == key) return entry;
     }
-    auto* entry = new StyleFont{};
+    auto* entry = new (std::nothrow) StyleFont{};
+    if (entry == nullptr) return nullptr;
     entry->key = static_cast<uint16_t>(key);
     entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, key);
     MarkWidthTableUnmeasured(entry->widths);
@@ -40,6 +52,8 @@ HFONT SelectStyleFont(ViewState* view, unsigned style) {
     if (style & 0x300) {
         SetTextColor(dc, IsBlueStyle(style) ? kHeadingColour : RGB(0, 0, 0));
     }
+    // Without memory for the style the current font and widths stay.
+    if (entry == nullptr) return static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
     HFONT previous = static_cast<HFONT>(SelectObject(dc, entry->font));
     MeasureCharWidths(view, entry, isNew);
     return previous;
