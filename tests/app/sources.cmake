@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_TESTS
 list(APPEND VELMORA_WIN32_TESTS
   tests/app/memory_test.cpp
   tests/app/main_window_test.cpp
+  tests/app/startup_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/app/e2e_fixture.cpp
