@@ -11,3 +11,9 @@ list(APPEND VELMORA_E2E_TESTS
   tests/app/startup_e2e_test.cpp
   tests/app/reading_e2e_test.cpp
 )
+# The long end-to-end runs: corrupted settings, the random run, repeated starts.
+list(APPEND VELMORA_RELIABILITY_TESTS
+  tests/app/e2e_fixture.cpp
+  tests/app/monkey.cpp
+  tests/app/reliability_e2e_test.cpp
+)
