@@ -1,7 +1,9 @@
 #!/bin/sh
 # Builds the benchmark programs and runs them: the layout natively (optimised,
 # without sanitizers), the view and the start-up under Wine in the win64 build's
-# private prefix and display. Prints one table; times are in milliseconds.
+# private prefix and display. Prints one table; times are in milliseconds. The
+# start-up benchmark starts each program once before it times it, and closes
+# with the ratio of the two medians.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh

@@ -1,12 +1,12 @@
 #!/bin/sh
 # The long reliability runs under Wine, too slow for the test command:
 #   ./scripts/soak.sh [CYCLES] [FIRST_SEED] [SEEDS]
-# CYCLES start/exit cycles of the real program (default 100), then SEEDS
+# CYCLES start/exit cycles of the real program (default 1000), then SEEDS
 # random runs of 2,000 steps (default 5) with the seeds FIRST_SEED,
 # FIRST_SEED + 1, ... (default 1). Exits non-zero when any run failed.
 set -eu
 cd "$(dirname "$0")/.."
-cycles=${1:-100}
+cycles=${1:-1000}
 first_seed=${2:-1}
 seeds=${3:-5}
 

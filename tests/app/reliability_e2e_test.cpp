@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -164,10 +165,12 @@ TEST_F(VelmoraEndToEnd, ASeededRandomRunEndsCleanlyWithConsistentSettings) {
     EXPECT_EQ(Position(), 0u) << "seed " << seed;
 }
 
-// Start and exit again and again (VELMORA_START_CYCLES times, 5 unless set):
+// Start and exit again and again (VELMORA_START_CYCLES times, 100 unless set):
 // from the second exit on, the settings key stays byte for byte the same.
 TEST_F(VelmoraEndToEnd, RepeatedStartsLeaveTheSettingsUnchanged) {
-    const int cycles = EnvironmentNumber("VELMORA_START_CYCLES", 5);
+    const int cycles = EnvironmentNumber("VELMORA_START_CYCLES", 100);
+    std::printf("%d start/exit cycles\n", cycles);
+    std::fflush(stdout);
     PinArticle(33, 4);
     std::vector<StoredValue> second;
     for (int cycle = 1; cycle <= cycles; ++cycle) {
