@@ -22,10 +22,7 @@ export WINEDEBUG=-all
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
-# A new prefix gets the caption buttons' font. A prefix booted without a
-# display keeps a server whose desktop has none for a while; a program started
-# on a new display in that time never shows a window there, so the server must
-# have ended before a display is chosen.
+# A new prefix gets the caption buttons' font.
 prepare_prefix() {
     if [ ! -d "$WINEPREFIX/drive_c/windows/Fonts" ]; then
         echo "Preparing the Wine prefix $WINEPREFIX..."
@@ -37,6 +34,12 @@ prepare_prefix() {
     if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] && [ -f build/fonts/marlett.ttf ]; then
         cp build/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     fi
+}
+
+# A prefix booted without a display keeps a server whose desktop has none for
+# a while; a program started on a new display in that time never shows a
+# window there, so the server must have ended before the display changes.
+wait_for_server() {
     quiet timeout 60 wineserver -w || quiet wineserver -k || true
 }
 
@@ -84,6 +87,7 @@ if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe"
 fi
 
+wait_for_server
 start_virtual_display
 trap stop_all EXIT
 echo "No display: starting Velmora on a virtual one ($DISPLAY)..."
