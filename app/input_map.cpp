@@ -6,7 +6,9 @@ KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool h
     case kKeyEnter: return {hasSearchText ? KeyAction::SearchAgain : KeyAction::Nothing, 0};
     case kKeyPageUp: return {KeyAction::ScrollRows, -pageAmount};
     case kKeyPageDown: return {KeyAction::ScrollRows, pageAmount};
-    case kKeyEnd: return {KeyAction::ScrollRows, maxRow != 0 ? maxRow : pageAmount};
+    // The last page from anywhere: a step to maxRow, also from above it or
+    // from a page that ends below the last row.
+    case kKeyEnd: return {KeyAction::ScrollRows, maxRow != 0 ? maxRow - topRow : pageAmount};
     case kKeyHome: return {KeyAction::ScrollRows, topRow != 0 ? -topRow : -pageAmount};
     case kKeyLeft: return {KeyAction::PreviousArticle, 0};
     case kKeyUp: return {KeyAction::ScrollRows, -1};
@@ -16,12 +18,12 @@ KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool h
     return {KeyAction::NotHandled, 0};
 }
 
-int ScrollBarStep(int code, int position, int topRow, int rowsOnPage) {
+int ScrollBarStep(int code, int position, int topRow, int pageAmount) {
     switch (code) {
     case 0: return -1;                       // SB_LINEUP
     case 1: return 1;                        // SB_LINEDOWN
-    case 2: return 1 - rowsOnPage;           // SB_PAGEUP
-    case 3: return rowsOnPage - 1;           // SB_PAGEDOWN
+    case 2: return -pageAmount;              // SB_PAGEUP
+    case 3: return pageAmount;               // SB_PAGEDOWN
     case 4:                                  // SB_THUMBPOSITION
     case 5: return position - topRow;        // SB_THUMBTRACK
     case 6: return -topRow;                  // SB_TOP

@@ -22,12 +22,15 @@ struct KeyCommand {
 constexpr int kKeyEnter = 13, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36;
 constexpr int kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40;
 
-// pageAmount is the keyboard's page step in rows.
+// pageAmount is the keyboard's page step in rows. End steps to maxRow from
+// any top row.
 KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool hasSearchText);
 
 // Row step of a scroll-bar code (position = the signed high word of wParam);
-// 0 means nothing to do. SB_BOTTOM moves one row, like SB_LINEDOWN.
-int ScrollBarStep(int code, int position, int topRow, int rowsOnPage);
+// 0 means nothing to do. The page codes step by pageAmount, the page step of
+// the keys' default mode (at least one row). SB_BOTTOM moves one row, like
+// SB_LINEDOWN.
+int ScrollBarStep(int code, int position, int topRow, int pageAmount);
 
 // Rows to scroll for a wheel turn: one row up per notch away from the user,
 // truncated toward zero, so less than a notch scrolls nothing.

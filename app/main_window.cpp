@@ -14,6 +14,9 @@
 
 const wchar_t kMainClassName[] = L"Velmora";
 
+// The scroll bar pages by a page less one row, whatever KeyPageStep says.
+constexpr int kScrollBarPageStep = 1;
+
 static void ScrollByRows(HWND window, int rows) {
     ScrollView(program.view, rows, 1, true);
     UpdateScrollBar(window);
@@ -56,7 +59,8 @@ static LRESULT OnVerticalScroll(HWND window, UINT message, WPARAM wParam, LPARAM
     int step = 0;
     if (program.view != nullptr) {
         const auto position = static_cast<int16_t>(HIWORD(wParam));
-        step = ScrollBarStep(LOWORD(wParam), position, program.view->topRow, program.view->rowsOnPage);
+        const int page = PageAmount(kScrollBarPageStep, *program.view);
+        step = ScrollBarStep(LOWORD(wParam), position, program.view->topRow, page);
     }
     if (step != 0) ScrollView(program.view, step, 1, true);
     DefWindowProcW(window, message, wParam, lParam);

@@ -15,6 +15,7 @@ struct ViewState;
 struct ProgramState {
     HINSTANCE instance;
     Settings settings;
+    bool settingsLoaded;        // until then nothing is saved: an early exit must not overwrite them
     int32_t gutter;             // pixels kept free around the text; the click test's tolerance
     HWND mainWindow;            // also the owner of the dialogs
     HWND toolbar;

@@ -13,14 +13,37 @@
 #include "settings/settings_store.h"
 #include "view/reading_view.h"
 
-bool IsRefusedSystem() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
+static BOOL WINAPI SystemVersion(OSVERSIONINFOA* version) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExA(&version);
+    return GetVersionExA(version);
 #pragma GCC diagnostic pop
+}
+
+// A system that does not say what it is is not refused: only the 95/98/ME
+// line answers with a platform below NT.
+bool IsRefusedSystem(VersionSource getVersion) {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    if (!(getVersion != nullptr ? getVersion : SystemVersion)(&version)) return false;
     return version.dwPlatformId < VER_PLATFORM_WIN32_NT;
+}
+
+static BOOL NextMessage(MSG* message) { return GetMessageW(message, nullptr, 0, 0); }
+
+int RunMessageLoop(HACCEL accelerators, MessageSource next) {
+    if (next == nullptr) next = NextMessage;
+    MSG message{};
+    BOOL got;
+    while ((got = next(&message)) > 0) {
+        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    // -1 is a failure of the loop itself; the message holds nothing then.
+    if (got < 0) return kMessageLoopFailed;
+    return static_cast<int>(message.wParam);
 }
 
 void RegisterMainClass(HINSTANCE instance, const wchar_t* className) {

@@ -4,8 +4,17 @@
 
 #include <windows.h>
 
-// True on the Windows 95/98/ME line, which the program refuses.
-bool IsRefusedSystem();
+// True on the Windows 95/98/ME line, which the program refuses; false when
+// the version cannot be learnt. getVersion stands in for GetVersionExA.
+using VersionSource = BOOL(WINAPI*)(OSVERSIONINFOA*);
+bool IsRefusedSystem(VersionSource getVersion = nullptr);
+
+// The message loop: accelerators first, then translation and dispatch, until
+// the quit message (its wParam is returned) or a failure of GetMessageW
+// (kMessageLoopFailed). next stands in for GetMessageW.
+using MessageSource = BOOL (*)(MSG*);
+constexpr int kMessageLoopFailed = 1;
+int RunMessageLoop(HACCEL accelerators, MessageSource next = nullptr);
 
 void RegisterMainClass(HINSTANCE instance, const wchar_t* className);
 

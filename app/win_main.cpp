@@ -9,17 +9,6 @@
 static const char kRefusalText[] = "This Application does NOT run on:\n\n\tWINDOWS 95\n\tWINDOWS 98\n\tWINDOWS ME\n";
 static const char kMakerAddress[] = "http://www.tarnwick.example";
 
-static int RunMessageLoop(HACCEL accelerators) {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
-}
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     program = ProgramState{};
     program.instance = instance;

@@ -44,8 +44,9 @@ static const char* ProgramName() {
     return name.c_str();
 }
 
-uint16_t ThisWeekArticleToday() {
-    const GregorianDate today = LocalToday();
+uint16_t ThisWeekArticleToday() { return ThisWeekArticleOn(LocalToday()); }
+
+uint16_t ThisWeekArticleOn(const GregorianDate& today) {
     const std::u16string zoneName = TimeZoneStandardName();
     const bool israel = UsesIsraelSchedule(zoneName.c_str(), [] { return RegReadIntAt(kMakerKey, u"Israel", 0); });
     return ThisWeekArticle(GregorianToAbsolute(today.month, today.day, today.year), israel, ProgramName());

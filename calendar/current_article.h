@@ -7,9 +7,13 @@
 // Article 0 means This Week; force recomputes even when the article is pinned.
 void SetCurrentArticle(uint16_t article, bool force);
 
+struct GregorianDate;
+
 // This week's article for today's local date.
 uint16_t ThisWeekArticleToday();
+// This week's article for a day, with this machine's time zone and the maker
+// key's "Israel" value.
+uint16_t ThisWeekArticleOn(const GregorianDate& day);
 
-struct GregorianDate;
 // Today's date on the local clock.
 GregorianDate LocalToday();

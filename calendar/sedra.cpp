@@ -5,7 +5,6 @@
 // division is non-negative, so truncating division is floor division.
 #include "calendar/sedra.h"
 
-#include <cassert>
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
@@ -242,9 +241,13 @@ constexpr std::span<const int32_t> kSelection[kPortionSlotCount] = {
     std::_Exit(1);
 }
 
+// A Saturday outside the prepared year's table is the same consistency
+// failure as a year type without a table, in every build.
 int32_t TableEntry(const PortionSchedule& schedule, int32_t saturday) {
     const int32_t index = (saturday - schedule.firstSaturday) / 7;
-    assert(index >= 0 && static_cast<size_t>(index) < schedule.yearTable.size());
+    if (saturday < schedule.firstSaturday || static_cast<size_t>(index) >= schedule.yearTable.size()) {
+        FailImproperYearType(schedule.programName);
+    }
     return schedule.yearTable[static_cast<size_t>(index)];
 }
 

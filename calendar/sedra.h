@@ -82,7 +82,8 @@ int32_t PreparePortionYear(PortionSchedule& schedule, int32_t year);
 // The portion read on a Saturday of the prepared year. A Saturday without a
 // weekly portion reports the next one that has a portion, except that when
 // that one is Bereshit the answer is 53. Never -1; a double reading stays
-// negative.
+// negative. A Saturday outside the prepared year ends the program as a year
+// type without a table does.
 int32_t PortionForSaturday(const PortionSchedule& schedule, int32_t saturday);
 
 // Year types. lengthType: 0 deficient, 1 regular, 2 complete. weekdayIndex is

@@ -102,5 +102,11 @@ add_dependencies(e2e_tests Velmora)
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK velmora_desktop)
 
+# The long runs get their own time limit; a loaded machine slows each step.
+velmora_windows_suite(reliability_tests ${VELMORA_RELIABILITY_TESTS})
+add_dependencies(reliability_tests Velmora)
+gtest_discover_tests(reliability_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900 RESOURCE_LOCK velmora_desktop)
+
 set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine)
 include(${CMAKE_SOURCE_DIR}/tests/bench/bench.cmake)

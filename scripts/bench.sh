@@ -1,8 +1,9 @@
 #!/bin/sh
-# Builds the benchmark programs and runs them: the layout and the search natively
-# (optimised, without sanitizers), the view, the start-up and the search under
-# Wine in the win64 build's private prefix and display. Prints one table; times
-# are in milliseconds.
+# Builds the benchmark programs and runs them: the portable ones natively
+# (optimised, without sanitizers), the rest under Wine in the win64 build's
+# private prefix and display. Prints one table; times are in milliseconds. The
+# start-up benchmark starts each program once before it times it, and closes
+# with the ratio of the two medians.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh

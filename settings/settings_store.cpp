@@ -64,12 +64,13 @@ void LoadSettings() {
     settings.LastPosition = static_cast<uint16_t>(RegReadInt(u"LastPosition", 0));
     settings.Flags = static_cast<uint32_t>(RegReadInt(u"Flags", static_cast<int32_t>(kDefaultFlags)));
     settings.Lesson = static_cast<uint16_t>(RegReadInt(u"Lesson", 0));
+    program.settingsLoaded = true;
     LoadPickerBitmaps();
     LoadBookmarks();
 }
 
-void SaveSettingsAndQuit() {
-    DeletePickerBitmaps();
+// Writes the settings record back, skipping what is empty or 0.
+static void WriteSettings() {
     Settings& settings = program.settings;
     // The texts are written up to their zero byte; the arrays' last places keep one there.
     settings.SearchString[kSearchStringMax] = 0;
@@ -81,6 +82,13 @@ void SaveSettingsAndQuit() {
     if (program.view != nullptr) RegWriteInt(u"LastPosition", program.view->topRow);
     RegWriteInt(u"Flags", static_cast<int32_t>(settings.Flags));
     if (settings.Lesson != 0) RegWriteInt(u"Lesson", settings.Lesson);
+}
+
+void SaveSettingsAndQuit() {
+    DeletePickerBitmaps();
+    // Memory that runs out while the settings are still being read must not
+    // write the half-read record over the stored one.
+    if (program.settingsLoaded) WriteSettings();
     if (program.view != nullptr) {
         DestroyView(program.view, true);
         program.view = nullptr;

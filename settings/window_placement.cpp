@@ -36,6 +36,20 @@ POINT VisibleCorner(LONG x, LONG y, LONG width, LONG height) {
     return {FitSpan(x, width, work.left, work.right), FitSpan(y, height, work.top, work.bottom)};
 }
 
+// The placement's normal rectangle is in work-area coordinates; the stored
+// corner and MoveWindow are in screen coordinates. They differ by the offset
+// of the work area on its monitor (a taskbar at the top or left).
+POINT ScreenCorner(const RECT& normal) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(&normal, MONITOR_DEFAULTTOPRIMARY), &info)) return {normal.left, normal.top};
+    return {normal.left + info.rcWork.left - info.rcMonitor.left, normal.top + info.rcWork.top - info.rcMonitor.top};
+}
+
+// A stored show command that would not show the window (hidden, or no show
+// command at all) gives way to the one the program was started with.
+bool ShowsTheWindow(int32_t show) { return show >= SW_SHOWNORMAL && show <= SW_SHOWDEFAULT; }
+
 }  // namespace
 
 void SaveWindowPlacement(HWND window) {
@@ -51,8 +65,9 @@ void SaveWindowPlacement(HWND window) {
         left = rect.left + GetSystemMetrics(SM_CXFRAME) + normal.left;
     } else if (placement.showCmd == SW_SHOWMINIMIZED) {
         // A minimized window's own rectangle lies far off the screen.
-        top = normal.top;
-        left = normal.left;
+        const POINT corner = ScreenCorner(normal);
+        top = corner.y;
+        left = corner.x;
     }
     RegWriteInt(u"Top", top);
     RegWriteInt(u"Left", left);
@@ -64,10 +79,17 @@ void SaveWindowPlacement(HWND window) {
 void RestoreWindowPlacement(HWND window, int launchShowCommand) {
     const int32_t y = RegReadInt(u"Top", 0);
     const int32_t x = RegReadInt(u"Left", 0);
-    const int32_t width = RegReadInt(u"Width", 0);
-    const int32_t height = RegReadInt(u"Height", 0);
-    const int32_t show = RegReadInt(u"showCmd", launchShowCommand);
+    int32_t width = RegReadInt(u"Width", 0);
+    int32_t height = RegReadInt(u"Height", 0);
+    int32_t show = RegReadInt(u"showCmd", launchShowCommand);
+    if (!ShowsTheWindow(show)) show = ShowsTheWindow(launchShowCommand) ? launchShowCommand : SW_SHOWNORMAL;
     if (width > 0 || height > 0) {
+        // A size stored for one side only keeps the window's own size for the
+        // other, rather than a window without a client area.
+        RECT current{};
+        GetWindowRect(window, &current);
+        if (width <= 0) width = current.right - current.left;
+        if (height <= 0) height = current.bottom - current.top;
         const POINT corner = VisibleCorner(x, y, width, height);
         MoveWindow(window, corner.x, corner.y, width, height, TRUE);
     }

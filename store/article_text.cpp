@@ -3,6 +3,7 @@
 #include "store/article_text.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -95,7 +96,14 @@ int CodeWidth(const WidthTable& table, uint8_t code) {
 
 int ToDisplayChars(const uint8_t* text, int count, std::vector<char16_t>& buffer, DisplayMode mode) {
     const size_t needed = static_cast<size_t>(std::max(count, 0)) * 2 + 2;
-    if (buffer.size() < needed) buffer.resize(needed);
+    if (buffer.size() < needed) {
+        try {
+            buffer.resize(needed);
+        } catch (const std::bad_alloc&) {
+            buffer.clear();
+            return 0;
+        }
+    }
     int adjustment = 0;
     size_t produced = 0;
     for (int i = 0; i < count && text[i] != 0; ++i) {

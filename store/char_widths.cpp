@@ -34,6 +34,12 @@ std::vector<char16_t>& SharedDisplayBuffer() {
 void FitByFont(HDC dc, const uint8_t* text, int& width, int& count) {
     std::vector<char16_t>& buffer = SharedDisplayBuffer();
     ToDisplayChars(text, count, buffer, CurrentDisplayMode());
+    if (buffer.empty()) {
+        // Out of memory: nothing fits.
+        width = 0;
+        count = 0;
+        return;
+    }
     const auto* chars = reinterpret_cast<const wchar_t*>(buffer.data());
     // A zero byte ends the text early: never hand the platform more than was converted.
     const int length = std::min(count, lstrlenW(chars));

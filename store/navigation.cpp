@@ -50,12 +50,13 @@ int GoToArticle(HWND window, uint16_t article) {
     const uint32_t flags = program.settings.Flags;
     SetCurrentArticle(article, true);
     ArticleText text = LoadArticleResource(program.settings.Lesson, nullptr);
-    if (text.empty() || program.view == nullptr) {
+    // A text that cannot be shown counts as a failed load: the old article
+    // stays, laid out as before.
+    if (text.empty() || program.view == nullptr || ReplaceArticle(program.view, std::move(text)) != 0) {
         program.settings.Lesson = lesson;
         program.settings.Flags = flags;
         return 1;
     }
-    LayoutArticle(program.view, std::move(text), true);
     program.view->topRow = 0;
     RepaintView(window, kPaintClearClient | 0xFF);
     UpdateBookmarkCheck(window);

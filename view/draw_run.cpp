@@ -62,6 +62,7 @@ void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, in
 void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h, DisplayMode mode) {
     std::vector<char16_t>& buffer = SharedDisplayBuffer();
     const int adjustment = ToDisplayChars(bytes, count, buffer, mode);
+    if (buffer.empty()) return;  // out of memory: the text is skipped
     const auto* chars = reinterpret_cast<const wchar_t*>(buffer.data());
     const int length = std::min(count + adjustment, lstrlenW(chars));
     RECT box{x, y, x + w, y + h};

@@ -326,6 +326,13 @@ int LayoutArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text,
     return 0;
 }
 
+int ReplaceArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text) {
+    if (view == nullptr) return kLayoutNoView;
+    const int result = LayoutArticle(view, measurer, std::move(text), false);
+    if (result != 0 && !view->text.empty()) LayoutViewText(view, measurer);
+    return result;
+}
+
 int LayoutViewText(ViewState* view, LayoutMeasurer& measurer) {
     if (view == nullptr) return kLayoutNoView;
     ClearLayoutCounts(*view);

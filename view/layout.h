@@ -23,6 +23,12 @@ constexpr size_t kMaxArticleTextSize = 65537;
 // range first; topRow is the caller's.
 int LayoutArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text, bool release);
 
+// Lays out a new article in place of the view's. When the new text is
+// refused, missing or memory runs out, the old text is laid out again, so
+// that the view keeps showing the old article with rows, totalRows and
+// maxRow that match it (topRow is never touched). Results as LayoutArticle.
+int ReplaceArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text);
+
 // Lays out the view's own text again (new box size, new fonts). Results as
 // LayoutArticle without release.
 int LayoutViewText(ViewState* view, LayoutMeasurer& measurer);

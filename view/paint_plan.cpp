@@ -5,6 +5,7 @@
 #include "view/paint_plan.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -34,15 +35,19 @@ int MeasureRun(const WidthTable* widths, const ArticleText& text, int start, int
     return width;
 }
 
-}  // namespace
+struct PageWalk {
+    int nextRow;     // the first row that did not fit, or the row count
+    int remaining;   // height left below the last row that fitted
+    int rowsPassed;  // rows that fitted, gap rows included
+};
 
-PaintStart FindFirstPaintRow(ViewState& view) {
-    if (view.topRow > view.totalRows) view.topRow = view.maxRow;
+// The first row to draw for a top row no further down than totalRows.
+PaintStart FirstRowFor(const ViewState& view, int topRow) {
     const int rowCount = RowsInUse(view);
     PaintStart start{0, view.top, view.height};
     int number = 0;
-    while (number < view.topRow && start.row < rowCount) number += RowsPassed(view.rows[start.row++]);
-    if (number > view.topRow) {
+    while (number < topRow && start.row < rowCount) number += RowsPassed(view.rows[start.row++]);
+    if (number > topRow) {
         // topRow is the gap row after the previous row.
         const int gap = view.rows[start.row - 1].height;
         start.y += gap;
@@ -51,34 +56,59 @@ PaintStart FindFirstPaintRow(ViewState& view) {
     return start;
 }
 
-PaintPlan PlanPaint(ViewState& view, bool fromFirstPaintRow) {
+// Walks the rows that fit from a start, each only when the remaining height
+// holds it entirely; placed (when given) receives them.
+PageWalk WalkPage(const ViewState& view, PaintStart start, std::vector<PlacedRow>* placed) {
     const int rowCount = RowsInUse(view);
+    PageWalk walk{start.row, start.remaining, 0};
+    int y = start.y;
+    for (; walk.nextRow < rowCount && walk.remaining >= view.rows[walk.nextRow].height; ++walk.nextRow) {
+        const ViewRow& row = view.rows[walk.nextRow];
+        if (placed != nullptr) placed->push_back(PlacedRow{walk.nextRow, y});
+        const int passed = RowsPassed(row);
+        y += passed * row.height;
+        walk.remaining -= passed * row.height;
+        walk.rowsPassed += passed;
+    }
+    return walk;
+}
+
+}  // namespace
+
+PaintStart FindFirstPaintRow(ViewState& view) {
+    if (view.topRow > view.totalRows) view.topRow = view.maxRow;
+    return FirstRowFor(view, view.topRow);
+}
+
+PaintPlan PlanPaint(ViewState& view, bool fromFirstPaintRow) {
     PaintStart start;
     if (fromFirstPaintRow && view.firstPaintRow >= 0) {
-        start = PaintStart{std::min(view.firstPaintRow, rowCount), view.top, view.height};
+        start = PaintStart{std::min(view.firstPaintRow, RowsInUse(view)), view.top, view.height};
     } else {
         start = FindFirstPaintRow(view);
     }
     PaintPlan plan;
-    int index = start.row;
-    int y = start.y;
-    int remaining = start.remaining;
-    for (; index < rowCount && remaining >= view.rows[index].height; ++index) {
-        const ViewRow& row = view.rows[index];
-        plan.rows.push_back(PlacedRow{index, y});
-        const int passed = RowsPassed(row);
-        y += passed * row.height;
-        remaining -= passed * row.height;
-        plan.rowsOnPage += passed;
-    }
-    plan.nextRow = index;
-    // Below the article's end the page goes on in rows of the last row's
-    // height, so that a page near the end is as long as any other and paging
-    // back from there moves a whole page rather than the few rows left.
-    if (index == rowCount && rowCount > 0 && remaining > 0 && view.rows[rowCount - 1].height > 0) {
-        plan.rowsOnPage += remaining / view.rows[rowCount - 1].height;
+    try {
+        const PageWalk walk = WalkPage(view, start, &plan.rows);
+        plan.rowsOnPage = walk.rowsPassed;
+        plan.nextRow = walk.nextRow;
+    } catch (const std::bad_alloc&) {
+        // Without memory for the plan nothing is painted, and a printer's
+        // page loop sees an empty page and stops.
+        plan = PaintPlan{};
+        plan.nextRow = start.row;
     }
     return plan;
+}
+
+int RowsBelowArticleEnd(const ViewState& view) {
+    const int rowCount = RowsInUse(view);
+    if (rowCount == 0) return 0;
+    const int topRow = view.topRow > view.totalRows ? view.maxRow : view.topRow;
+    const PageWalk walk = WalkPage(view, FirstRowFor(view, topRow), nullptr);
+    const int lastHeight = view.rows[rowCount - 1].height;
+    if (walk.nextRow < rowCount || lastHeight <= 0 || walk.remaining <= 0) return 0;
+    return walk.remaining / lastHeight;
 }
 
 RowRuns SplitRow(const ArticleText& text, const ViewRow& row) {

@@ -27,17 +27,21 @@ struct PlacedRow {
 
 struct PaintPlan {
     std::vector<PlacedRow> rows;  // the rows that fit completely, top down
-    int rowsOnPage = 0;           // rows passed, gap rows included, and below the article's end the
-                                  // rows of the last row's height that the box still holds:
-                                  // the paint stores it in the view as its paging unit
+    int rowsOnPage = 0;           // rows painted, gap rows included: the paint stores it in the view
     int nextRow = 0;              // the first row that did not fit, or rowCount: the paint's nextPaintRow
 };
 
 // The rows a paint draws: each only when the remaining height holds it
 // entirely, its gap row (if any) passed with it. With fromFirstPaintRow and a
 // firstPaintRow >= 0 the plan starts at that row at the top of the box
-// (printing); otherwise at topRow. Rows are taken up to rowCount.
+// (printing); otherwise at topRow. Rows are taken up to rowCount. When memory
+// for the plan runs out it holds no rows.
 PaintPlan PlanPaint(ViewState& view, bool fromFirstPaintRow);
+
+// Below the article's end a page goes on in rows of the last row's height:
+// the number of such rows that the box holds under the last row, when the
+// page from topRow reaches the end; 0 otherwise.
+int RowsBelowArticleEnd(const ViewState& view);
 
 // A run of stored bytes of the text.
 struct TextRun {

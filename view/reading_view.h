@@ -17,6 +17,10 @@ void DestroyView(ViewState* view, bool freeRecord);
 // success the view owns it. Results as the portable layout.
 int LayoutArticle(ViewState* view, ArticleText&& text, bool release);
 
+// Lays out a new article in place of the view's; on failure the old one is
+// laid out again and stays shown. Results as the portable layout.
+int ReplaceArticle(ViewState* view, ArticleText&& text);
+
 // Sets the box's size and lays the same text out again: -1 without a view,
 // -5 when a size is not positive.
 int ResizeView(ViewState* view, int width, int height);

@@ -1,8 +1,15 @@
 // The per-style fonts of a view and their width tables.
 #include "view/style_font.h"
 
+#include <algorithm>
+#include <new>
+
 #include "store/char_widths.h"
 #include "view/font_size.h"
+
+// A smaller stored size is raised to this: the platform's text drawing has
+// been seen to corrupt its own memory with a font one pixel high.
+constexpr int kSmallestPoints = 4;
 
 HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     LOGFONTW logFont{};
@@ -16,6 +23,7 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     } else if (key & kPrintFontKey) {
         points = 8;
     }
+    if (points != 0) points = std::max(points, kSmallestPoints);
     logFont.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
     // Any character set: the mapper then keeps the chosen face even where it
@@ -24,11 +32,13 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     return CreateFontIndirectW(&logFont);
 }
 
+// The style's entry, or none when memory for a new one runs out.
 static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isNew) {
     for (StyleFont* entry = view->fonts; entry != nullptr; entry = entry->next) {
         if (entry->key == key) return entry;
     }
-    auto* entry = new StyleFont{};
+    auto* entry = new (std::nothrow) StyleFont{};
+    if (entry == nullptr) return nullptr;
     entry->key = static_cast<uint16_t>(key);
     entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, key);
     MarkWidthTableUnmeasured(entry->widths);
@@ -45,6 +55,8 @@ HFONT SelectStyleFont(ViewState* view, unsigned style) {
     if (style & 0x300) {
         SetTextColor(dc, IsBlueStyle(style) ? kHeadingColour : RGB(0, 0, 0));
     }
+    // Without memory for the style the current font and widths stay.
+    if (entry == nullptr) return static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
     HFONT previous = static_cast<HFONT>(SelectObject(dc, entry->font));
     MeasureCharWidths(view, entry, isNew);
     return previous;

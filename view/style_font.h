@@ -20,7 +20,8 @@ constexpr unsigned kSelectWithColour = 0x100;  // SelectStyleFont also sets the 
 constexpr COLORREF kHeadingColour = RGB(0, 0, 255);
 
 // A font for a style key: face and size from the font settings, the size
-// changed by the larger/smaller bits, weight 700 for bold.
+// changed by the larger/smaller bits and kept within 4 to 2000 points (0
+// stays the platform's default), weight 700 for bold.
 HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key);
 
 // Selects the font of style & 0x101F into the view's device context, creating

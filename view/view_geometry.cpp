@@ -6,9 +6,13 @@
 #include <cstdlib>
 
 #include "settings/settings.h"
+#include "view/paint_plan.h"
 
 int PageAmount(int mode, const ViewState& view) {
-    const int amount = (mode == 2 || mode == 4) ? view.rowsOnPage / 2 : view.rowsOnPage - 1;
+    // A page near the end is as long as any other, so that paging back from
+    // there moves a whole page rather than the few rows left.
+    const int page = view.rowsOnPage + RowsBelowArticleEnd(view);
+    const int amount = (mode == 2 || mode == 4) ? page / 2 : page - 1;
     // A box that holds one row or none still pages, and forward means forward.
     return std::max(amount, 1);
 }

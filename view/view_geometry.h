@@ -8,9 +8,9 @@
 
 #include "view/view_state.h"
 
-// Rows per page step: half a page (rowsOnPage / 2) in modes 2 and 4, else
-// one row less than a page (rowsOnPage - 1), and at least one row.
-// rowsOnPage is the last paint's.
+// Rows per page step: half a page in modes 2 and 4, else one row less than a
+// page, and at least one row. The page is the last paint's rowsOnPage, plus
+// the rows below the article's end that the box holds (RowsBelowArticleEnd).
 int PageAmount(int mode, const ViewState& view);
 
 // Whether (x, y) lies in the box or in the gutter of g pixels around it

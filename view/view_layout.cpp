@@ -47,6 +47,12 @@ int LayoutArticle(ViewState* view, ArticleText&& text, bool release) {
     return LayoutArticle(view, measurer, std::move(text), release);
 }
 
+int ReplaceArticle(ViewState* view, ArticleText&& text) {
+    if (view == nullptr) return kLayoutNoView;
+    GdiMeasurer measurer(view);
+    return ReplaceArticle(view, measurer, std::move(text));
+}
+
 int ResizeView(ViewState* view, int width, int height) {
     if (view == nullptr) return kLayoutNoView;
     GdiMeasurer measurer(view);

@@ -15,6 +15,7 @@
 #include "store/navigation.h"
 #include "tests/support/scratch_registry.h"
 #include "view/reading_view.h"
+#include "view/view_geometry.h"
 
 namespace {
 
@@ -162,8 +163,8 @@ int OneUp(const ViewState&, int start) { return start - 1; }
 int OneDown(const ViewState&, int start) { return start + 1; }
 int KeyPageUp(const ViewState& view, int start) { return start - KeyPage(view); }
 int KeyPageDown(const ViewState& view, int start) { return start + KeyPage(view); }
-int BarPageUp(const ViewState& view, int start) { return start + 1 - view.rowsOnPage; }
-int BarPageDown(const ViewState& view, int start) { return start + view.rowsOnPage - 1; }
+int BarPageUp(const ViewState& view, int start) { return start - PageAmount(1, view); }
+int BarPageDown(const ViewState& view, int start) { return start + PageAmount(1, view); }
 
 }  // namespace
 
@@ -196,6 +197,8 @@ TEST_F(MainWindowSteps, KeysScrollByRowsAndPages) {
         {"Page Up", kAtMax, WM_KEYDOWN, VK_PRIOR, KeyPageUp},
         {"Page Up near the top", 1, WM_KEYDOWN, VK_PRIOR, ToTop},
         {"End", 0, WM_KEYDOWN, VK_END, ToMaxRow},
+        {"End from the middle", 5, WM_KEYDOWN, VK_END, ToMaxRow},
+        {"End from a page below maxRow", kAtMax + 3, WM_KEYDOWN, VK_END, ToMaxRow},
         {"Home", kAtMax, WM_KEYDOWN, VK_HOME, ToTop},
         {"Down", 0, WM_KEYDOWN, VK_DOWN, OneDown},
         {"Down at maxRow", kAtMax, WM_KEYDOWN, VK_DOWN, Stays},
@@ -237,6 +240,15 @@ TEST_F(MainWindowSteps, ScrollBarCodes) {
         {"SB_LINEDOWN at maxRow", kAtMax, WM_VSCROLL, SB_LINEDOWN, Stays},
     });
     EXPECT_EQ(Send(WM_VSCROLL, SB_LINEDOWN), 1);
+    // Before any paint (no rows on a page yet) the page codes still move
+    // their way, by a row.
+    MoveTo(5);
+    View().rowsOnPage = 0;
+    Send(WM_VSCROLL, SB_PAGEUP);
+    EXPECT_EQ(View().topRow, 4);
+    View().rowsOnPage = 0;
+    Send(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(View().topRow, 5);
 }
 
 // Click paging: with Flags bit 31 clear nothing; with bit 28 set the top half

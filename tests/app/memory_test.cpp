@@ -36,6 +36,7 @@ TEST(AllocOrQuit, ARefusedAllocationReportsSavesAndQuits) {
     ClearProgramKeys();
     program = ProgramState{};
     program.instance = GetModuleHandleW(nullptr);
+    program.settingsLoaded = true;
     program.settings.Flags = 0xD1140840;
     program.settings.Lesson = 9;
     auto* granted = static_cast<uint8_t*>(AllocOrQuit(4096));
@@ -55,5 +56,25 @@ TEST(AllocOrQuit, ARefusedAllocationReportsSavesAndQuits) {
     EXPECT_EQ(message.wParam, 0u);
     EXPECT_EQ(ReadDword(L"Flags"), 0xD1140840u);
     EXPECT_EQ(ReadDword(L"Lesson"), 9u);
+    ClearProgramKeys();
+}
+
+// Memory that runs out before the settings have been read saves nothing: the
+// stored values stay as they were, and the program still quits.
+TEST(AllocOrQuit, BeforeTheSettingsAreLoadedNothingIsSaved) {
+    ClearProgramKeys();
+    WriteDword(L"Flags", 0xD1140844);
+    WriteDword(L"Lesson", 12);
+    program = ProgramState{};
+    program.instance = GetModuleHandleW(nullptr);
+    std::wstring text;
+    std::thread answer(AnswerMessageBox, GetCurrentThreadId(), std::ref(text));
+    EXPECT_EQ(AllocOrQuit(SIZE_MAX / 2), nullptr);
+    answer.join();
+    MSG message;
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(ReadDword(L"Flags"), 0xD1140844u);
+    EXPECT_EQ(ReadDword(L"Lesson"), 12u);
+    EXPECT_FALSE(ReadDword(L"FontAsciiBase").has_value());
     ClearProgramKeys();
 }

@@ -102,21 +102,6 @@ TEST_F(VelmoraEndToEnd, APinnedArticleThatCannotBeLoadedShowsResourceNotFound) {
     EXPECT_TRUE(Flags() & 0x4);
 }
 
-namespace {
-
-void PressWithControl(WORD key) {
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(4, inputs, sizeof(INPUT));
-}
-
-}  // namespace
-
 TEST_F(VelmoraEndToEnd, AcceleratorsReachTheirCommandsThroughTheMessageLoop) {
     PinArticle(12);
     Start();

@@ -174,4 +174,24 @@ TEST(PortionScheduleDeathTest, EmptySlotsEndTheProgram) {
     }
 }
 
+// The lookup in the year's table is bounded in every build: a Saturday before
+// the year or past its table ends the program the same way.
+TEST(PortionScheduleDeathTest, SaturdaysOutsideThePreparedYearEndTheProgram) {
+    PortionSchedule schedule;
+    InitPortionSchedule(schedule, "velmora");
+    PreparePortionYear(schedule, 5783);
+    const int32_t last = schedule.firstSaturday + 7 * (static_cast<int32_t>(schedule.yearTable.size()) - 1);
+    EXPECT_NE(PortionForSaturday(schedule, last), -1);
+    for (const int32_t saturday : {schedule.firstSaturday - 7, last + 7, last + 7000}) {
+        SCOPED_TRACE(saturday);
+        EXPECT_EXIT(
+            {
+                errno = 0;
+                PortionForSaturday(schedule, saturday);
+            },
+            testing::ExitedWithCode(1),
+                    "^velmora: improper sedra year type calculated\\.\n$");
+    }
+}
+
 #endif

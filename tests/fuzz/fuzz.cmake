@@ -1,5 +1,6 @@
-# libFuzzer build (clang): the decoder's fuzzer and the seed corpus that the
-# encoder writes for it into uncompress-seeds. scripts/fuzz.sh runs it.
+# libFuzzer build (clang): a fuzzer per parser of resource bytes and the seed
+# corpora that the encoder writes for them into seeds/<target>.
+# scripts/fuzz.sh runs them.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "The fuzzing build needs clang++ (libFuzzer)")
 endif()
@@ -10,26 +11,36 @@ foreach(target velmora_core velmora_encoder)
   target_compile_options(${target} PRIVATE ${VELMORA_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link)
 endforeach()
 
-add_executable(uncompress_fuzzer ${CMAKE_SOURCE_DIR}/tests/fuzz/uncompress_fuzzer.cpp)
-target_include_directories(uncompress_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_options(uncompress_fuzzer PRIVATE ${VELMORA_FUZZ_SANITIZERS} -fsanitize=fuzzer)
-target_link_options(uncompress_fuzzer PRIVATE ${VELMORA_FUZZ_SANITIZERS} -fsanitize=fuzzer)
-target_link_libraries(uncompress_fuzzer PRIVATE velmora_encoder velmora_core)
-velmora_warnings(uncompress_fuzzer)
+function(velmora_fuzzer target source)
+  add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/fuzz/${source})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(${target} PRIVATE ${VELMORA_FUZZ_SANITIZERS} -fsanitize=fuzzer)
+  target_link_options(${target} PRIVATE ${VELMORA_FUZZ_SANITIZERS} -fsanitize=fuzzer)
+  target_link_libraries(${target} PRIVATE velmora_encoder velmora_core)
+  velmora_warnings(${target})
+endfunction()
 
-add_executable(uncompress_seeds_writer ${CMAKE_SOURCE_DIR}/tests/fuzz/uncompress_seeds_main.cpp)
-target_include_directories(uncompress_seeds_writer PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_options(uncompress_seeds_writer PRIVATE ${VELMORA_FUZZ_SANITIZERS})
-target_link_options(uncompress_seeds_writer PRIVATE ${VELMORA_FUZZ_SANITIZERS})
-target_link_libraries(uncompress_seeds_writer PRIVATE velmora_encoder velmora_core)
-velmora_warnings(uncompress_seeds_writer)
+# The decoder alone, and the decoder with the encoder's round trip.
+velmora_fuzzer(uncompress_fuzzer uncompress_fuzzer.cpp)
+velmora_fuzzer(uncompress_round_trip_fuzzer uncompress_fuzzer.cpp)
+target_compile_definitions(uncompress_round_trip_fuzzer PRIVATE VELMORA_ROUND_TRIP)
+# The record walk of an article (the layout) and the index rows.
+velmora_fuzzer(layout_fuzzer layout_fuzzer.cpp)
+velmora_fuzzer(index_fuzzer index_fuzzer.cpp)
 
-set(VELMORA_SEEDS_DIR ${CMAKE_BINARY_DIR}/uncompress-seeds)
+add_executable(fuzz_seeds_writer ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_seeds_main.cpp)
+target_include_directories(fuzz_seeds_writer PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(fuzz_seeds_writer PRIVATE ${VELMORA_FUZZ_SANITIZERS})
+target_link_options(fuzz_seeds_writer PRIVATE ${VELMORA_FUZZ_SANITIZERS})
+target_link_libraries(fuzz_seeds_writer PRIVATE velmora_encoder velmora_core)
+velmora_warnings(fuzz_seeds_writer)
+
+set(VELMORA_SEEDS_DIR ${CMAKE_BINARY_DIR}/seeds)
 add_custom_command(
-  OUTPUT ${CMAKE_BINARY_DIR}/uncompress-seeds.stamp
+  OUTPUT ${CMAKE_BINARY_DIR}/seeds.stamp
   COMMAND ${CMAKE_COMMAND} -E make_directory ${VELMORA_SEEDS_DIR}
-  COMMAND uncompress_seeds_writer ${VELMORA_SEEDS_DIR}
-  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/uncompress-seeds.stamp
-  DEPENDS uncompress_seeds_writer
-  COMMENT "Writing the decoder's seed corpus")
-add_custom_target(uncompress_seeds ALL DEPENDS ${CMAKE_BINARY_DIR}/uncompress-seeds.stamp)
+  COMMAND fuzz_seeds_writer ${VELMORA_SEEDS_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/seeds.stamp
+  DEPENDS fuzz_seeds_writer
+  COMMENT "Writing the fuzzers' seed corpora")
+add_custom_target(fuzz_seeds ALL DEPENDS ${CMAKE_BINARY_DIR}/seeds.stamp)

@@ -45,6 +45,7 @@ protected:
         ASSERT_TRUE(ClearProgramKeys());
         program = ProgramState{};
         program.instance = GetModuleHandleW(nullptr);
+        program.settingsLoaded = true;  // as after start-up; LoadSettings sets it again
     }
     void TearDown() override {
         DestroyView(program.view, true);

@@ -140,3 +140,30 @@ TEST_F(WindowPlacement, RectangleOffEveryMonitorIsMovedOntoOne) {
         }
     }
 }
+
+// With a taskbar at the top or left the work area starts below or right of
+// the monitor's corner, and a minimized window's restored rectangle is given
+// relative to it: the stored corner is the one on the screen, so that the
+// window does not move by the taskbar's size at each such exit.
+TEST_F(WindowPlacement, AMinimizedExitStoresTheCornerOnTheScreen) {
+    RECT work{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    RECT shifted = work;
+    shifted.left += 60;
+    shifted.top += 40;
+    if (!SystemParametersInfoW(SPI_SETWORKAREA, 0, &shifted, 0)) GTEST_SKIP() << "the work area cannot be moved here";
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromRect(&shifted, MONITOR_DEFAULTTOPRIMARY), &info);
+    if (info.rcWork.top != shifted.top || info.rcWork.left != shifted.left) {
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &work, 0);
+        GTEST_SKIP() << "the monitor's work area does not follow the setting here";
+    }
+    HWND closed = MakeWindow({200, 150, 600, 450});
+    ASSERT_NE(closed, nullptr);
+    ShowWindow(closed, SW_SHOWNORMAL);
+    ShowWindow(closed, SW_MINIMIZE);
+    SaveWindowPlacement(closed);
+    SystemParametersInfoW(SPI_SETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(StoredPlacement(), (std::vector<DWORD>{200, 150, 400, 300, SW_SHOWMINIMIZED}));
+}

@@ -2,6 +2,8 @@
 // registry code.
 #include "tests/support/scratch_registry.h"
 
+#include <algorithm>
+
 static const wchar_t kSettingsKeyPath[] = L"Software\\Tarnwick\\Velmora";
 static const wchar_t kMakerKeyPath[] = L"software\\Tarnwick";
 
@@ -112,4 +114,29 @@ void UseFreshSettings(DWORD article) {
     WriteDword(L"Lesson", article);
     WriteDword(L"LastPosition", 0);
     WriteDword(L"Flags", 0xD1140040 | 0x4);
+}
+
+std::vector<StoredValue> SettingsKeyValues() {
+    std::vector<StoredValue> values;
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        DWORD nameLength = 256, type = 0, size = 0;
+        if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+        StoredValue value{name, type, std::vector<BYTE>(size)};
+        nameLength = 256;
+        RegEnumValueW(key, index, name, &nameLength, nullptr, nullptr, value.data.data(), &size);
+        value.data.resize(size);
+        values.push_back(std::move(value));
+    }
+    RegCloseKey(key);
+    std::sort(values.begin(), values.end(), [](const StoredValue& a, const StoredValue& b) { return a.name < b.name; });
+    return values;
+}
+
+void PrintTo(const StoredValue& value, std::ostream* out) {
+    for (const wchar_t c : value.name) *out << static_cast<char>(c < 128 ? c : '?');
+    *out << " (type " << value.type << "):";
+    for (const BYTE b : value.data) *out << ' ' << static_cast<int>(b);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,17 @@ std::optional<std::wstring> ReadString(const wchar_t* name);
 std::optional<std::vector<BYTE>> ReadBinary(const wchar_t* name);
 // The stored type of a value, or REG_NONE when it is missing.
 DWORD ValueType(const wchar_t* name);
+
+// Every value of the settings key, in name order: for comparing the key
+// before and after a run byte for byte.
+struct StoredValue {
+    std::wstring name;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+    bool operator==(const StoredValue&) const = default;
+};
+std::vector<StoredValue> SettingsKeyValues();
+void PrintTo(const StoredValue& value, std::ostream* out);
 
 // A known place for the main window: 640 x 480 at the screen's corner.
 void UseTestWindow();

@@ -72,9 +72,20 @@ static void CloseHandles(VelmoraRun& run) {
     run = VelmoraRun{};
 }
 
-DWORD StopVelmora(VelmoraRun& run) {
-    if (run.process.hProcess == nullptr) return STILL_ACTIVE;
-    PostMessageW(run.window, WM_COMMAND, 40005, 0);
+void PressWithControl(WORD key) {
+    INPUT inputs[4] = {};
+    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+// Waits for the process to end and returns its exit code; on timeout the
+// process is killed and STILL_ACTIVE returned.
+static DWORD WaitForExit(VelmoraRun& run) {
     DWORD code = STILL_ACTIVE;
     if (WaitForSingleObject(run.process.hProcess, 10000) == WAIT_OBJECT_0) {
         GetExitCodeProcess(run.process.hProcess, &code);
@@ -83,6 +94,21 @@ DWORD StopVelmora(VelmoraRun& run) {
     }
     CloseHandles(run);
     return code;
+}
+
+DWORD StopVelmora(VelmoraRun& run) {
+    if (run.process.hProcess == nullptr) return STILL_ACTIVE;
+    PostMessageW(run.window, WM_COMMAND, 40005, 0);
+    return WaitForExit(run);
+}
+
+DWORD QuitWithCtrlQ(VelmoraRun& run) {
+    if (run.process.hProcess == nullptr) return STILL_ACTIVE;
+    if (IsIconic(run.window)) ShowWindow(run.window, SW_RESTORE);
+    SetForegroundWindow(run.window);
+    WaitUntil([&] { return GetForegroundWindow() == run.window; }, 5000);
+    PressWithControl('Q');
+    return WaitForExit(run);
 }
 
 void KillVelmora(VelmoraRun& run) {

@@ -42,6 +42,15 @@ DWORD RunSecondCopy();
 void SendCommand(const VelmoraRun& run, int command);
 void SendKey(const VelmoraRun& run, int virtualKey);
 
+// Presses a key with Ctrl held through the system's input, as the user
+// would; it reaches the program's accelerators when its window is in front.
+void PressWithControl(WORD key);
+
+// Brings the window to the front, presses Ctrl+Q and waits for the process to
+// end. Returns its exit code (STILL_ACTIVE on timeout; the process is then
+// killed).
+DWORD QuitWithCtrlQ(VelmoraRun& run);
+
 // Closes the window with the Exit command and waits for the process to end.
 // Returns its exit code (STILL_ACTIVE on timeout; the process is then killed).
 DWORD StopVelmora(VelmoraRun& run);

@@ -299,6 +299,36 @@ TEST(Layout, OutOfMemoryLeavesNoRows) {
     }
 }
 
+// Going to an article whose text cannot be laid out keeps the old one shown:
+// its rows, total and maxRow as before, topRow untouched.
+TEST(Layout, AFailedReplacementKeepsTheOldArticleLaidOut) {
+    const ArticleBuilder old = Article({{kLeft | kGap, 0, "ab"}, {kLeft, 0, "cd ef gh ij kl"}, {kLeft, 0, "mn"}});
+    const struct { const char* name; ArticleText text; int failOnFit; int result; } cases[] = {
+        {"refused", ArticleText{0, 0, 0}, 0, kLayoutTextRefused},
+        {"none", ArticleText{}, 0, kLayoutNoText},
+        {"out of memory", Article({{kLeft, 0, "op"}, {kLeft, 0, "qr"}}).Build(), 2, kLayoutOutOfMemory},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ViewState before = LaidOut(old, 0, 0, 40, 60);
+        ViewState view = before;
+        view.topRow = 3;
+        FakeMeasurer measurer;
+        measurer.failOnFit = c.failOnFit == 0 ? 0 : measurer.fits + c.failOnFit;
+        EXPECT_EQ(ReplaceArticle(&view, measurer, ArticleText(c.text)), c.result);
+        EXPECT_EQ(view.text, before.text);
+        EXPECT_EQ(view.rowCount, before.rowCount);
+        EXPECT_EQ(view.totalRows, before.totalRows);
+        EXPECT_EQ(view.maxRow, before.maxRow);
+        EXPECT_GT(view.maxRow, 0);
+        EXPECT_EQ(view.topRow, 3);
+    }
+    ViewState view = LaidOut(old, 0, 0, 40, 60);
+    FakeMeasurer measurer;
+    EXPECT_EQ(ReplaceArticle(&view, measurer, Article({{kLeft, 0, "op"}}).Build()), 0);
+    EXPECT_EQ(view.rowCount, 1);
+}
+
 // Rows: "ab" 0, its gap 1, "abcdefghij" 2, "kl" 3, "mn" 4; from 3 the last
 // two fit. A row that ends at the offset wins over the one that starts there.
 TEST(Layout, FindRowForOffsetPrefersTheRowThatEndsThereAndStopsAtMaxRow) {

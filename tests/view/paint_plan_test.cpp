@@ -30,19 +30,20 @@ Rows Placed(const PaintPlan& plan) {
 
 }  // namespace
 
+// rowsOnPage counts the rows painted; below the last row the page counts on
+// in rows of its height (30 px) only for paging.
 TEST(Paint, PlansTheRowsFromTheTopRow) {
-    const struct { int topRow; int height; Rows rows; int rowsOnPage; int nextRow; } cases[] = {
-        // Below the last row the page counts on in rows of its height (30 px).
-        {0, 200, {{0, kTop}, {1, kTop + 40}, {2, kTop + 60}, {3, kTop + 100}}, 6 + 70 / 30, 4},
-        {1, 200, {{1, kTop + 20}, {2, kTop + 40}, {3, kTop + 80}}, 4 + 90 / 30, 4},  // a gap row on top
-        {4, 200, {{3, kTop + 20}}, 1 + 150 / 30, 4},
-        {2, 60, {{1, kTop}, {2, kTop + 20}}, 3, 3},
-        {3, 65, {{2, kTop}}, 2, 3},  // D is taller than the 25 px left
-        {0, 50, {{0, kTop}}, 2, 1},  // B is taller than the 10 px left
-        {0, 30, {{0, kTop}}, 2, 1},  // the gap row is passed even when it does not fit
-        {1, 40, {{1, kTop + 20}}, 1, 2},  // 20 px left below the gap row
-        {1, 39, {}, 0, 1},
-        {0, 19, {}, 0, 0},
+    const struct { int topRow; int height; Rows rows; int rowsOnPage; int nextRow; int below; } cases[] = {
+        {0, 200, {{0, kTop}, {1, kTop + 40}, {2, kTop + 60}, {3, kTop + 100}}, 6, 4, 70 / 30},
+        {1, 200, {{1, kTop + 20}, {2, kTop + 40}, {3, kTop + 80}}, 4, 4, 90 / 30},  // a gap row on top
+        {4, 200, {{3, kTop + 20}}, 1, 4, 150 / 30},
+        {2, 60, {{1, kTop}, {2, kTop + 20}}, 3, 3, 0},
+        {3, 65, {{2, kTop}}, 2, 3, 0},  // D is taller than the 25 px left
+        {0, 50, {{0, kTop}}, 2, 1, 0},  // B is taller than the 10 px left
+        {0, 30, {{0, kTop}}, 2, 1, 0},  // the gap row is passed even when it does not fit
+        {1, 40, {{1, kTop + 20}}, 1, 2, 0},  // 20 px left below the gap row
+        {1, 39, {}, 0, 1, 0},
+        {0, 19, {}, 0, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.topRow << " in " << c.height);
@@ -52,7 +53,19 @@ TEST(Paint, PlansTheRowsFromTheTopRow) {
         EXPECT_EQ(Placed(plan), c.rows);
         EXPECT_EQ(plan.rowsOnPage, c.rowsOnPage);
         EXPECT_EQ(plan.nextRow, c.nextRow);
+        EXPECT_EQ(RowsBelowArticleEnd(view), c.below);
     }
+}
+
+// A printer pages with firstPaintRow = nextPaintRow until a page paints
+// nothing: once every row is printed the count must be 0.
+TEST(Paint, NothingLeftToPrintCountsNoRows) {
+    ViewState view = FourRows(200);
+    view.firstPaintRow = view.rowCount;
+    const PaintPlan plan = PlanPaint(view, true);
+    EXPECT_TRUE(plan.rows.empty());
+    EXPECT_EQ(plan.rowsOnPage, 0);
+    EXPECT_EQ(plan.nextRow, view.rowCount);
 }
 
 TEST(Paint, TopRowPastTheTotalFallsBackToMaxRow) {

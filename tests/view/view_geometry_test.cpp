@@ -28,6 +28,21 @@ TEST(ViewGeometry, PageAmountIsHalfAPageInModesTwoAndFour) {
     }
 }
 
+// Near the end the page counts on below the last row: ten rows of 20 px in a
+// 200 px box, from row 8 two are painted and eight more would fit below.
+TEST(ViewGeometry, APageNearTheEndIsAsLongAsAnyOther) {
+    std::vector<Rec> records(10, Rec{0x01, 0, "ab"});
+    ViewState view = LaidOut(Article(records), 0, 0, 100, 200);
+    ASSERT_EQ(view.totalRows, 10);
+    view.topRow = 8;
+    view.rowsOnPage = 2;
+    EXPECT_EQ(PageAmount(1, view), 9);
+    EXPECT_EQ(PageAmount(2, view), 5);
+    view.topRow = 0;
+    view.rowsOnPage = 10;
+    EXPECT_EQ(PageAmount(1, view), 9);
+}
+
 TEST(ViewGeometry, PointInViewCountsTheGutter) {
     const ViewState view = MakeView(10, 20, 100, 50);
     const struct { int x, y, gutter; bool inside; } cases[] = {

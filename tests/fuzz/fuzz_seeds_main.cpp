@@ -1,7 +1,11 @@
-// Writes the starting corpus of the decoder's fuzzer: blocks made by the
-// encoder from small texts that use every kind of unit, one file each, into
-// the folder named on the command line.
+// Writes the starting corpora of the fuzzers into sub-folders of the folder
+// named on the command line: blocks made by the encoder from small texts that
+// use every kind of unit for the decoders, the plain texts for the layout
+// (after two bytes of box size), and a small index for the index rows.
+#include "store/article_index.h"
 #include "tools/encoder/block_encoder.h"
+
+#include <filesystem>
 
 #include <cstdio>
 #include <fstream>
@@ -31,11 +35,31 @@ Bytes ArticleSample(int records) {
     return text;
 }
 
+bool WriteFile(const std::string& folder, const std::string& name, const Bytes& bytes) {
+    std::filesystem::create_directories(folder);
+    std::ofstream out(folder + "/" + name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// The same text as a block for both decoders and, behind a box of 90 x 60,
+// as an article for the layout.
 bool WriteSeed(const std::string& folder, const std::string& name, const Bytes& text) {
     const Bytes block = EncodeBlock(text, 1, 1);
-    std::ofstream out(folder + "/" + name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-    return static_cast<bool>(out);
+    Bytes article{30, 30};
+    article.insert(article.end(), text.begin(), text.end());
+    return WriteFile(folder + "/uncompress_fuzzer", name, block) &&
+           WriteFile(folder + "/uncompress_round_trip_fuzzer", name, block) &&
+           WriteFile(folder + "/layout_fuzzer", name, article);
+}
+
+Bytes IndexSample() {
+    Bytes index;
+    AppendIndexRow(index, HeadingRowId(1), 0xC4, 0, {0x61, 0x62, 0x20, 0x63});
+    AppendIndexRow(index, ArticleRowId(1), 0x81, 1, {0x64, 0x1B, 0x65});
+    AppendIndexRow(index, ArticleRowId(2), 0x01, 1, {0x66});
+    AppendIndexEnd(index);
+    return index;
 }
 
 }  // namespace
@@ -56,6 +80,7 @@ int main(int argc, char** argv) {
     written = WriteSeed(folder, "long-run", Bytes(3000, 0x00)) && written;
     written = WriteSeed(folder, "article-short", ArticleSample(3)) && written;
     written = WriteSeed(folder, "article-long", ArticleSample(60)) && written;
+    written = WriteFile(folder + "/index_fuzzer", "three-rows", IndexSample()) && written;
     if (!written) std::fprintf(stderr, "could not write the seeds into %s\n", argv[1]);
     return written ? 0 : 1;
 }
