@@ -7,8 +7,9 @@
 #include "store/char_widths.h"
 #include "view/font_size.h"
 
-// A smaller stored size is raised to this: the platform's text drawing has
-// been seen to corrupt its own memory with a font one pixel high.
+// A size nearer to 0 is moved out to this, keeping its sign (a negative size
+// is a cell height): the platform's text drawing has been seen to corrupt its
+// own memory with a font one pixel high.
 constexpr int kSmallestPoints = 4;
 
 HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
@@ -23,7 +24,8 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     } else if (key & kPrintFontKey) {
         points = 8;
     }
-    if (points != 0) points = std::max(points, kSmallestPoints);
+    if (points > 0) points = std::max(points, kSmallestPoints);
+    if (points < 0) points = std::min(points, -kSmallestPoints);
     logFont.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
     // Any character set: the mapper then keeps the chosen face even where it
