@@ -37,7 +37,11 @@ void Command(Monkey& monkey) {
     Note(monkey, "command " + std::to_string(command));
     Deliver(monkey, WM_COMMAND, command, 0);
     switch (command) {
-    case 108: monkey.lesson = monkey.thisWeek; monkey.flags &= ~kPinned; break;
+    case 108:
+        monkey.lesson = monkey.thisWeek;
+        monkey.flags &= ~kPinned;
+        monkey.lessonKnown = true;
+        break;
     case 109: Step(monkey, +1); break;
     case 110: Step(monkey, -1); break;
     case 122: monkey.flags ^= kReverse; break;
@@ -49,6 +53,7 @@ void Key(Monkey& monkey) {
     const int key = Draw(monkey, 0, 3) == 0 ? Draw(monkey, 0, 255) : Draw(monkey, 33, 40);
     Note(monkey, "key " + std::to_string(key));
     Deliver(monkey, WM_KEYDOWN, key, 1);
+    if (key == VK_RETURN) monkey.lessonKnown = false;  // searches again once there is a search text
     if (key == VK_LEFT) Step(monkey, -1);
     if (key == VK_RIGHT) Step(monkey, +1);
 }
@@ -93,6 +98,64 @@ void ShowState(Monkey& monkey) {
     Deliver(monkey, WM_NULL, 0, 0);
 }
 
+// The commands that end in the clipboard, a bookmark (whose removal asks) or
+// the next search hit (or "Not Found!"); a box they open is closed.
+void Output(Monkey& monkey) {
+    static const int kCommands[] = {40007, 40009, 123, 117};
+    const int command = kCommands[Draw(monkey, 0, static_cast<int>(std::size(kCommands)) - 1)];
+    Note(monkey, "command " + std::to_string(command));
+    Deliver(monkey, WM_COMMAND, command, 0, 500);
+    if (command == 117) monkey.lessonKnown = false;
+}
+
+struct ChildSearch {
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
+    reinterpret_cast<ChildSearch*>(data)->found.push_back(child);
+    return TRUE;
+}
+
+// One random key, letter or click, posted to the dialog or one of its controls.
+void PokeDialog(Monkey& monkey, HWND dialog) {
+    ChildSearch children;
+    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
+    children.found.push_back(dialog);
+    HWND target = children.found[Draw(monkey, 0, static_cast<int>(children.found.size()) - 1)];
+    RECT client{};
+    GetClientRect(target, &client);
+    switch (Draw(monkey, 0, 2)) {
+    case 0: PostMessageW(target, WM_KEYDOWN, Draw(monkey, 0, 3) == 0 ? Draw(monkey, 8, 46) : Draw(monkey, 33, 40), 1); break;
+    case 1: PostMessageW(target, WM_CHAR, Draw(monkey, 'a', 'z'), 1); break;
+    default: {
+        const LPARAM at = MAKELPARAM(Draw(monkey, 0, client.right), Draw(monkey, 0, client.bottom));
+        PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(target, WM_LBUTTONUP, 0, at);
+    }
+    }
+}
+
+// A dialog opened by its command, poked a few times and closed with OK or
+// Cancel (the page set-up always with Cancel, so that nothing prints). A pick
+// or a search may change the article: the model then no longer knows it.
+void Dialog(Monkey& monkey) {
+    static const int kCommands[] = {107, 116, 40006, 40004, 40008};
+    const int command = kCommands[Draw(monkey, 0, static_cast<int>(std::size(kCommands)) - 1)];
+    const int pokes = Draw(monkey, 0, 6);
+    const int answer = command != 40008 && Draw(monkey, 0, 2) == 0 ? IDOK : IDCANCEL;
+    Note(monkey, "dialog " + std::to_string(command) + ", " + std::to_string(pokes) + " pokes, answer " +
+                     std::to_string(answer));
+    PostMessageW(monkey.window, WM_COMMAND, command, 0);
+    HWND dialog = nullptr;
+    WaitUntil([&] { return (dialog = FirstProgramDialog(monkey)) != nullptr; }, 5000);
+    if (command == 107 || command == 116) monkey.lessonKnown = false;
+    if (dialog == nullptr) return;
+    for (int i = 0; i < pokes && IsWindow(dialog); ++i) PokeDialog(monkey, dialog);
+    PostMessageW(dialog, WM_COMMAND, answer, 0);
+    Deliver(monkey, WM_NULL, 0, 0, 500);
+}
+
 bool Answers(const Monkey& monkey, UINT timeoutMs) {
     DWORD_PTR result;
     return SendMessageTimeoutW(monkey.window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
@@ -117,8 +180,24 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM data) {
 
 const std::vector<MonkeyStepKind> kMonkeySteps = {
     {"command", 3, Command}, {"key", 6, Key},       {"scroll bar", 4, ScrollBar}, {"wheel", 3, Wheel},
-    {"click", 3, Click},     {"resize", 1, Resize}, {"show state", 1, ShowState},
+    {"click", 3, Click},     {"resize", 1, Resize}, {"show state", 1, ShowState}, {"dialog", 2, Dialog},
+    {"output", 1, Output},
 };
+
+HWND FirstProgramDialog(const Monkey& monkey) {
+    DialogSearch search{&monkey, {}};
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found.empty() ? nullptr : search.found.front();
+}
+
+bool KnowTheArticle(Monkey& monkey) {
+    if (monkey.lessonKnown) return true;
+    if (!Deliver(monkey, WM_COMMAND, 108, 0)) return false;
+    monkey.lesson = monkey.thisWeek;
+    monkey.flags &= ~kPinned;
+    monkey.lessonKnown = true;
+    return true;
+}
 
 int CloseProgramDialogs(const Monkey& monkey) {
     DialogSearch search{&monkey, {}};
@@ -132,9 +211,13 @@ int CloseProgramDialogs(const Monkey& monkey) {
     return static_cast<int>(search.found.size());
 }
 
-bool Deliver(Monkey& monkey, UINT message, WPARAM wParam, LPARAM lParam) {
+bool Deliver(Monkey& monkey, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs) {
     DWORD_PTR result;
-    if (SendMessageTimeoutW(monkey.window, message, wParam, lParam, SMTO_NORMAL, 2000, &result)) return true;
+    if (SendMessageTimeoutW(monkey.window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result)) {
+        return CloseProgramDialogs(monkey) == 0 || WaitUntil([&] {
+            return CloseProgramDialogs(monkey) == 0 && Answers(monkey, 500);
+        }, 20000);
+    }
     // A modal window may hold the step: close what is open until the program
     // answers with nothing open.
     return WaitUntil([&] { return CloseProgramDialogs(monkey) == 0 && Answers(monkey, 500); }, 20000);

@@ -155,6 +155,7 @@ TEST_F(VelmoraEndToEnd, ASeededRandomRunEndsCleanlyWithConsistentSettings) {
     monkey.thisWeek = ThisWeekArticleToday();
     std::string failure;
     ASSERT_TRUE(RunMonkey(monkey, steps, failure)) << "seed " << seed << ": " << failure;
+    ASSERT_TRUE(KnowTheArticle(monkey));
     // Back to the top, so that the stored position is known.
     ASSERT_TRUE(Deliver(monkey, WM_KEYDOWN, VK_HOME, 1));
     ASSERT_TRUE(Deliver(monkey, WM_KEYDOWN, VK_HOME, 1));
