@@ -137,13 +137,14 @@ void PokeDialog(Monkey& monkey, HWND dialog) {
 }
 
 // A dialog opened by its command, poked a few times and closed with OK or
-// Cancel (the page set-up always with Cancel, so that nothing prints). A pick
-// or a search may change the article: the model then no longer knows it.
+// Cancel (the page set-up seldom with OK, as each OK prints the article). A
+// pick or a search may change the article: the model then no longer knows it.
 void Dialog(Monkey& monkey) {
     static const int kCommands[] = {107, 116, 40006, 40004, 40008};
     const int command = kCommands[Draw(monkey, 0, static_cast<int>(std::size(kCommands)) - 1)];
     const int pokes = Draw(monkey, 0, 6);
-    const int answer = command != 40008 && Draw(monkey, 0, 2) == 0 ? IDOK : IDCANCEL;
+    const int okOneIn = command == 40008 ? 10 : 3;
+    const int answer = Draw(monkey, 1, okOneIn) == 1 ? IDOK : IDCANCEL;
     Note(monkey, "dialog " + std::to_string(command) + ", " + std::to_string(pokes) + " pokes, answer " +
                      std::to_string(answer));
     PostMessageW(monkey.window, WM_COMMAND, command, 0);
