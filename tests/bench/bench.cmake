@@ -24,51 +24,35 @@ if(NOT CMAKE_CROSSCOMPILING)
   # The export of the largest article as Copy builds it.
   velmora_native_bench(export_bench)
 else()
+  # A benchmark inside the test process, with the program's code and resources.
+  function(velmora_code_bench target)
+    add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/bench/${target}.cpp)
+    velmora_resources(${target})
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${target} PRIVATE velmora_win32)
+    velmora_warnings(${target})
+  endfunction()
+  # A benchmark that times the real Velmora.exe from outside.
+  function(velmora_program_bench target)
+    add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/bench/${target}.cpp)
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${target} PRIVATE velmora_test_support comctl32)
+    add_dependencies(${target} Velmora)
+    velmora_warnings(${target})
+  endfunction()
+
   # The view on a memory device context, with the articles as resources.
-  add_executable(view_bench ${CMAKE_SOURCE_DIR}/tests/bench/view_bench.cpp)
-  velmora_resources(view_bench)
-  target_include_directories(view_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(view_bench PRIVATE velmora_win32)
-  velmora_warnings(view_bench)
-
-  # The Choose Section window: its layout and its opening, with the resources.
-  add_executable(picker_bench ${CMAKE_SOURCE_DIR}/tests/bench/picker_bench.cpp)
-  velmora_resources(picker_bench)
-  target_include_directories(picker_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(picker_bench PRIVATE velmora_win32)
-  velmora_warnings(picker_bench)
+  velmora_code_bench(view_bench)
+  # The Choose Section window: its layout and its opening.
+  velmora_code_bench(picker_bench)
   # The font chooser's opening and a font change on the largest article.
-  add_executable(font_bench ${CMAKE_SOURCE_DIR}/tests/bench/font_bench.cpp)
-  velmora_resources(font_bench)
-  target_include_directories(font_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(font_bench PRIVATE velmora_win32)
-  velmora_warnings(font_bench)
-
+  velmora_code_bench(font_bench)
   # Start-up of the real program, beside the system's notepad.exe.
-  add_executable(startup_bench ${CMAKE_SOURCE_DIR}/tests/bench/startup_bench.cpp)
-  target_include_directories(startup_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(startup_bench PRIVATE velmora_test_support comctl32)
-  add_dependencies(startup_bench Velmora)
-  velmora_warnings(startup_bench)
-
+  velmora_program_bench(startup_bench)
   # The search in the real program: a miss to its box, a hit to its paint.
-  add_executable(search_ui_bench ${CMAKE_SOURCE_DIR}/tests/bench/search_ui_bench.cpp)
-  target_include_directories(search_ui_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(search_ui_bench PRIVATE velmora_test_support)
-  add_dependencies(search_ui_bench Velmora)
-  velmora_warnings(search_ui_bench)
-
+  velmora_program_bench(search_ui_bench)
   # Copy in the real program, from the command to the clipboard.
-  add_executable(copy_bench ${CMAKE_SOURCE_DIR}/tests/bench/copy_bench.cpp)
-  target_include_directories(copy_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(copy_bench PRIVATE velmora_test_support)
-  add_dependencies(copy_bench Velmora)
-  velmora_warnings(copy_bench)
-
+  velmora_program_bench(copy_bench)
   # Printing from the real program to the PDF queue.
-  add_executable(print_bench ${CMAKE_SOURCE_DIR}/tests/bench/print_bench.cpp)
-  target_include_directories(print_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(print_bench PRIVATE velmora_test_support)
-  add_dependencies(print_bench Velmora)
-  velmora_warnings(print_bench)
+  velmora_program_bench(print_bench)
 endif()
