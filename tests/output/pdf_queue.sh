@@ -42,4 +42,5 @@ if ! lpstat -p "$long_queue" >/dev/null 2>&1; then
     lpadmin -p "$long_queue" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
 fi
 lpadmin -d "$queue"
-mkdir -p "$HOME/PDF"
+# The queue writes to the home directory of the account, whatever $HOME says.
+mkdir -p "$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"

@@ -92,7 +92,9 @@ std::string RunHostShell(const std::string& command) {
 }
 
 std::vector<std::string> PdfFiles() {
-    std::istringstream lines(RunHostShell("ls -1 \"$HOME\"/PDF/*.pdf"));
+    // The queue writes to the home directory of the user's account, which need
+    // not be $HOME.
+    std::istringstream lines(RunHostShell("ls -1 \"$(getent passwd \"$(id -un)\" | cut -d: -f6)\"/PDF/*.pdf"));
     std::vector<std::string> files;
     for (std::string line; std::getline(lines, line);) {
         if (!line.empty()) files.push_back(line);

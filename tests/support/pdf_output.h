@@ -1,5 +1,5 @@
 // Reading back what a PDF printer queue wrote, for end-to-end tests under
-// Wine: the queue (cups-pdf) puts each job in the user's ~/PDF, and the
+// Wine: the queue (cups-pdf) puts each job in ~/PDF of the user's account, and the
 // poppler tools of the host read it, run through the host's shell.
 #pragma once
 
