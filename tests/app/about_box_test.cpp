@@ -11,6 +11,7 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "resources/resource.h"
+#include "tests/app/main_window_fixture.h"
 #include "tests/support/scratch_registry.h"
 
 namespace {
@@ -59,30 +60,19 @@ LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-class AboutBox : public ::testing::Test {
+class AboutBox : public MainWindowTest {
 protected:
     void SetUp() override {
-        program = ProgramState{};
-        program.instance = GetModuleHandleW(nullptr);
-        ASSERT_TRUE(ClearProgramKeys());
-        UseTestFont();
-        UseTestWindow();
-        window_ = CreateMainWindow(SW_SHOWNORMAL);
-        ASSERT_NE(window_, nullptr);
+        MainWindowTest::SetUp();
+        ASSERT_NE(CreateFromRegistry(), nullptr);
         openings.clear();
         hook = SetWindowsHookExW(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
         ASSERT_NE(hook, nullptr);
     }
     void TearDown() override {
         UnhookWindowsHookEx(hook);
-        DestroyWindow(window_);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        program = ProgramState{};
-        ClearProgramKeys();
+        MainWindowTest::TearDown();
     }
-    HWND window_ = nullptr;
 };
 
 TEST_F(AboutBox, EachOpeningMakesAndDeletesOneLinkFont) {

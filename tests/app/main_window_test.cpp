@@ -13,6 +13,7 @@
 #include "calendar/current_article.h"
 #include "resources/resource.h"
 #include "store/navigation.h"
+#include "tests/app/main_window_fixture.h"
 #include "tests/support/scratch_registry.h"
 #include "view/reading_view.h"
 #include "view/view_geometry.h"
@@ -35,43 +36,22 @@ int KeyPage(const ViewState& view) {
 
 }  // namespace
 
-// Each test starts from an empty registry with the test font and a 640 x 480
-// window at the screen's corner, and opens the window with the article,
-// Flags and position it writes there.
-class MainWindow : public ::testing::Test {
+// Opens the window with the article, Flags and position it writes first.
+class MainWindow : public MainWindowTest {
 protected:
-    void SetUp() override {
-        program = ProgramState{};
-        program.instance = GetModuleHandleW(nullptr);
-        program.gutter = 10;
-        ASSERT_TRUE(ClearProgramKeys());
-        UseTestFont();
-        UseTestWindow();
-    }
-    void TearDown() override {
-        Close();
-        program = ProgramState{};
-        ClearProgramKeys();
-    }
 
     // True when the window is open with its article laid out.
     bool Open(uint16_t lesson, uint32_t flags, uint16_t position = 0) {
         WriteDword(L"Lesson", lesson);
         WriteDword(L"Flags", flags);
         WriteDword(L"LastPosition", position);
-        window_ = CreateMainWindow(SW_SHOWNORMAL);
-        return window_ != nullptr && program.view != nullptr && program.view->rowCount > 0;
+        return CreateFromRegistry() != nullptr && program.view != nullptr && program.view->rowCount > 0;
     }
 
     // Destroys the window, which saves the settings and posts the quit message.
     void Close() {
         if (window_ == nullptr) return;
-        EXPECT_TRUE(DestroyWindow(window_));
-        window_ = nullptr;
-        MSG message;
-        bool quit = false;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) quit = quit || message.message == WM_QUIT;
-        EXPECT_TRUE(quit);
+        EXPECT_TRUE(DestroyMainWindow());
         EXPECT_EQ(program.view, nullptr);
     }
 
@@ -102,8 +82,6 @@ protected:
         PaintView(program.view, true);
         UpdateScrollBar(window_);
     }
-
-    HWND window_ = nullptr;
 };
 
 // The check mark follows Flags at start; the command flips the check mark and

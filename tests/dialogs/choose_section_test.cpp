@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "store/navigation.h"
+#include "tests/app/main_window_fixture.h"
 #include "tests/dialogs/index_builder.h"
 #include "tests/support/scratch_registry.h"
 #include "view/bookmarks.h"
@@ -46,31 +47,14 @@ bool HasScrollRange(HWND window) {
 
 }  // namespace
 
-class ChooseSection : public ::testing::Test {
+class ChooseSection : public MainWindowTest {
 protected:
-    void SetUp() override {
-        program = ProgramState{};
-        program.instance = GetModuleHandleW(nullptr);
-        program.gutter = 10;
-        ASSERT_TRUE(ClearProgramKeys());
-        UseTestFont();
-        UseTestWindow();
-    }
-    void TearDown() override {
-        if (window_ != nullptr) DestroyWindow(window_);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        program = ProgramState{};
-        ClearProgramKeys();
-    }
 
     void Open(uint16_t lesson, std::vector<uint16_t> bookmarks) {
         WriteDword(L"Lesson", lesson);
         WriteDword(L"Flags", 0xD1140040 | 0x4);
         WriteBinary(L"Bookmarks", BookmarkValue(bookmarks));
-        window_ = CreateMainWindow(SW_SHOWNORMAL);
-        ASSERT_NE(window_, nullptr);
+        ASSERT_NE(CreateFromRegistry(), nullptr);
     }
 
     bool Checked() { return (GetMenuState(GetMenu(window_), IDM_BOOKMARK, MF_BYCOMMAND) & MF_CHECKED) != 0; }
@@ -81,8 +65,6 @@ protected:
         WhenTheDialogOpens(std::move(action));
         return ShowChooseSection(window_, current, program.settings.font);
     }
-
-    HWND window_ = nullptr;
 };
 
 // The check mark shows whether the current article is bookmarked: at

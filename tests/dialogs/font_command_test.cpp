@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "resources/resource.h"
+#include "tests/app/main_window_fixture.h"
 #include "tests/dialogs/font_dialog_driver.h"
 #include "tests/support/modal_dialog.h"
 #include "tests/support/scratch_registry.h"
@@ -24,20 +25,13 @@ std::wstring Face(const FontSettings& settings) { return reinterpret_cast<const 
 
 }  // namespace
 
-class FontCommand : public ::testing::Test {
+class FontCommand : public MainWindowTest {
 protected:
     void SetUp() override { Prepare(); }
-    void TearDown() override {
-        Close();
-        program = ProgramState{};
-        ClearProgramKeys();
-    }
 
     // An empty registry but for the window's place and a pinned article.
     void Prepare() {
-        program = ProgramState{};
-        program.instance = GetModuleHandleW(nullptr);
-        program.gutter = 10;
+        ResetProgram();
         ASSERT_TRUE(ClearProgramKeys());
         UseTestWindow();
         WriteDword(L"Lesson", kArticle);
@@ -47,7 +41,7 @@ protected:
     // Creates the main window; drive answers the font dialog of a first start.
     void Open(const std::function<int(HWND)>& drive = nullptr) {
         const auto create = [&] {
-            window_ = CreateMainWindow(SW_SHOWNORMAL);
+            CreateFromRegistry();
             return 0;
         };
         if (drive) WithModalDialog(L"Choose Font", create, drive);
@@ -56,16 +50,7 @@ protected:
         ASSERT_NE(program.view, nullptr);
     }
 
-    void Close() {
-        if (window_ == nullptr) return;
-        DestroyWindow(window_);
-        window_ = nullptr;
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-    }
-
-    HWND window_ = nullptr;
+    void Close() { DestroyMainWindow(); }
 };
 
 // The dialog comes over the shown main window with "5D0" checked; the view

@@ -8,6 +8,7 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "tests/app/main_window_fixture.h"
 #include "tests/support/scratch_registry.h"
 #include "view/reading_view.h"
 
@@ -17,30 +18,16 @@ constexpr uint32_t kUnpinnedFlags = 0xD1140040;
 
 }  // namespace
 
-class SearchWindow : public ::testing::Test {
+class SearchWindow : public MainWindowTest {
 protected:
-    void SetUp() override {
-        program = ProgramState{};
-        program.instance = GetModuleHandleW(nullptr);
-        program.gutter = 10;
-    }
-    void TearDown() override {
-        if (window_ != nullptr) DestroyWindow(window_);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {}
-        program = ProgramState{};
-        ClearProgramKeys();
-    }
 
     // Opens the window on article 12 (pinned) or on This Week.
     bool Open(uint32_t flags) {
         UseFreshSettings(12);
         WriteDword(L"Flags", flags);
-        window_ = CreateMainWindow(SW_SHOWNORMAL);
+        CreateFromRegistry();
         return program.view != nullptr && !program.view->text.empty();
     }
-
-    HWND window_ = nullptr;
 };
 
 // Aaron is first named in article 13; the hit comes to the top row.
