@@ -3,35 +3,26 @@
 
 #include <algorithm>
 
+#include "store/article_records.h"
 #include "store/article_text.h"
 
 namespace {
 
-// The record at position: its attribute and text, or none past the end.
-struct RecordAt {
-    uint8_t attr = 0;
-    RecordText text;
-    size_t next = 0;
-};
-
-RecordAt ReadRecord(const ArticleText& text, size_t position) {
-    if (position + 2 >= text.size() || text[position] == 0) return {};
-    size_t zero = position + 2;
-    while (zero < text.size() && text[zero] != 0) ++zero;
-    if (zero == text.size()) return {};
-    return {text[position], {&text[position + 2], static_cast<int>(zero - position - 2)}, zero + 1};
+RecordText TextOf(const ArticleText& text, const ArticleRecord& record) {
+    return {text.data() + record.textPos, static_cast<int>(record.length)};
 }
 
 }  // namespace
 
 TitleRecords FindTitleRecords(const ArticleText& text) {
     TitleRecords found;
-    RecordAt record = ReadRecord(text, 0);
+    ArticleRecord record;
+    if (!ReadRecord(text, 0, record)) return found;
     if (record.attr == kAttrSectionHeading) {
-        found.heading = record.text;
-        record = ReadRecord(text, record.next);
+        found.heading = TextOf(text, record);
+        if (!ReadRecord(text, record.next, record)) return found;
     }
-    if (record.attr == kAttrTitle) found.title = record.text;
+    if (record.attr == kAttrTitle) found.title = TextOf(text, record);
     return found;
 }
 

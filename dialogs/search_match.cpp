@@ -3,8 +3,10 @@
 // highest byte down, so the pattern is walked from its last byte down as well.
 #include "dialogs/search_match.h"
 
+#include <algorithm>
 #include <array>
 
+#include "store/article_records.h"
 #include "store/article_text.h"
 
 namespace {
@@ -71,19 +73,39 @@ PatternHit MatchPattern(const uint8_t* lower, const uint8_t* pattern, size_t cou
     }
 }
 
-TextHit FindInText(const ArticleText& text, unsigned start, const uint8_t* pattern, size_t count) {
-    size_t position = 0;
-    while (position + 2 < text.size() && text[position] != 0) {
-        const size_t first = position + 2;
-        size_t zero = first;
-        while (zero < text.size() && text[zero] != 0) ++zero;
-        if (zero == text.size()) return {};
-        if (start <= zero && zero > first) {
-            const size_t scan = start >= first ? start : zero - 1;
-            const PatternHit hit = MatchPattern(&text[first], pattern, count, &text[scan]);
-            if (hit.found) return {static_cast<unsigned>(hit.at - text.data()), hit.length};
-        }
-        position = zero + 1;
+namespace {
+
+// The place in a record where the bytes below limit (a position in the text)
+// remain to be read; a limit outside every record's text lies past them all.
+SearchPosition PositionBelow(const ArticleText& text, size_t limit) {
+    ArticleRecord record;
+    if (limit == 0 || !FindRecordHolding(text, limit - 1, record) || limit - 1 < record.textPos ||
+        limit - 1 >= record.textPos + record.length) {
+        return {RecordsEnd(text), 0};
+    }
+    return {record.start, limit - record.textPos};
+}
+
+}  // namespace
+
+SearchPosition PositionAtByte(const ArticleText& text, size_t byte) { return PositionBelow(text, byte + 1); }
+
+SearchPosition PositionAfterHit(const ArticleText& text, size_t lowest) {
+    ArticleRecord record;
+    if (!FindRecordHolding(text, lowest, record)) return {RecordsEnd(text), 0};
+    if (lowest <= record.textPos) return {record.next, kWholeRecord};
+    return PositionBelow(text, lowest);
+}
+
+TextHit FindInText(const ArticleText& text, SearchPosition from, const uint8_t* pattern, size_t count) {
+    ArticleRecord record;
+    for (size_t pos = 0; ReadRecord(text, pos, record); pos = record.next) {
+        if (record.start < from.record) continue;
+        const size_t remaining = record.start == from.record ? std::min(from.remaining, record.length) : record.length;
+        if (remaining == 0) continue;
+        const uint8_t* first = &text[record.textPos];
+        const PatternHit hit = MatchPattern(first, pattern, count, first + remaining - 1);
+        if (hit.found) return {static_cast<unsigned>(hit.at - text.data()), hit.length};
     }
     return {};
 }

@@ -39,10 +39,28 @@ struct TextHit {
     int length = 0;
 };
 
-// Searches the records of text in order, each from its end towards its start
-// (reading order), beginning at start: records that end before start are
-// skipped, the record holding start is scanned from start, later ones whole.
-TextHit FindInText(const ArticleText& text, unsigned start, const uint8_t* pattern, size_t count);
+// Where a search of an article goes on, in reading order: a record (the
+// position of its attribute byte) and how many of its text bytes, counted
+// from its lowest stored byte, are still to be read; the records after it are
+// read whole. The default is the article's beginning.
+constexpr size_t kWholeRecord = static_cast<size_t>(-1);
+struct SearchPosition {
+    size_t record = 0;
+    size_t remaining = kWholeRecord;
+};
+
+// The place where a byte of the text is the next to be read; past the
+// records when no record's text holds it.
+SearchPosition PositionAtByte(const ArticleText& text, size_t byte);
+
+// The place right after a hit whose lowest stored byte (its last in reading
+// order) is lowest: the rest of its record, or the next record whole.
+SearchPosition PositionAfterHit(const ArticleText& text, size_t lowest);
+
+// Searches the records of text in reading order from a place: that record's
+// remaining bytes, each scanned from its highest byte down, then every later
+// record whole.
+TextHit FindInText(const ArticleText& text, SearchPosition from, const uint8_t* pattern, size_t count);
 
 // The length of a stored search text: up to its zero byte, at most max bytes.
 size_t SearchTextLength(const char* searchText, size_t max);

@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "store/article_text.h"
-#include "store/compression.h"
 
 namespace {
 
@@ -26,32 +25,14 @@ unsigned FirstReadByte(const ViewRow& row) { return row.offset + row.count - (ro
 
 }  // namespace
 
-unsigned OffsetAfterHit(const ArticleText& text, unsigned lowest) {
-    size_t position = 0;
-    while (position + 2 < text.size() && text[position] != 0) {
-        const size_t first = position + 2;
-        size_t zero = first;
-        while (zero < text.size() && text[zero] != 0) ++zero;
-        if (lowest >= first && lowest <= zero) return lowest > first ? lowest - 1 : static_cast<unsigned>(zero + 1);
-        position = zero + 1;
-    }
-    return lowest > 0 ? lowest - 1 : 0;
-}
-
-SearchStart SearchStartOffset(const ViewState& view) {
+SearchPosition SearchStartOffset(const ViewState& view) {
     const size_t rowCount = std::min<size_t>(view.rowCount, view.rows.size());
     if (rowCount == 0) return {};
-    const size_t top = TopRowIndex(view, rowCount);
-    const ViewRow& row = view.rows[top];
-    if (view.highlightStart == 0 && view.highlightEnd == 0) return {true, FirstReadByte(row)};
+    const ViewRow& row = view.rows[TopRowIndex(view, rowCount)];
+    const bool hit = view.highlightStart != 0 || view.highlightEnd != 0;
     const bool hitOnTop = row.offset <= view.highlightEnd && view.highlightEnd <= row.offset + row.count;
-    if (!hitOnTop && view.topRow < view.maxRow) return {true, FirstReadByte(row)};
-    if (view.highlightStart == row.offset) {
-        if (top + 1 >= rowCount) return {false, 0};
-        const ViewRow& next = view.rows[top + 1];
-        return {true, static_cast<unsigned>(next.offset + next.count)};
-    }
-    return {true, OffsetAfterHit(view.text, view.highlightStart)};
+    if (hit && (hitOnTop || view.topRow >= view.maxRow)) return PositionAfterHit(view.text, view.highlightStart);
+    return PositionAtByte(view.text, FirstReadByte(row));
 }
 
 std::vector<uint16_t> OtherArticles(uint16_t lesson) {
@@ -69,17 +50,16 @@ LibraryHit FindNextHit(const ViewState* view, uint16_t lesson, const uint8_t* pa
     LibraryHit result;
     const bool hasText = view != nullptr && !view->text.empty();
     if (hasText) {
-        const SearchStart start = SearchStartOffset(*view);
-        if (start.inArticle) result.hit = FindInText(view->text, start.offset, pattern, count);
+        result.hit = FindInText(view->text, SearchStartOffset(*view), pattern, count);
         if (result.hit.offset != 0) return {true, 0, {}, result.hit};
     }
     for (const uint16_t n : OtherArticles(lesson)) {
         ArticleText text = load(n);
         if (text.empty()) continue;
-        const TextHit hit = FindInText(text, 0, pattern, count);
+        const TextHit hit = FindInText(text, {}, pattern, count);
         if (hit.offset != 0) return {true, n, std::move(text), hit};
     }
-    if (hasText) result.hit = FindInText(view->text, 0, pattern, count);
+    if (hasText) result.hit = FindInText(view->text, {}, pattern, count);
     result.found = result.hit.offset != 0;
     return result;
 }

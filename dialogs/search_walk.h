@@ -11,23 +11,12 @@
 #include "dialogs/search_match.h"
 #include "view/view_state.h"
 
-// Where the search of the view's own article starts; none when the last hit
-// was the article's last text, so that the search goes on with the next one.
-struct SearchStart {
-    bool inArticle = true;
-    unsigned offset = 0;
-};
-
-// Without a hit: the first byte in reading order of the row drawn at the top.
-// After a hit that is still at the top (or that could not be brought there
-// because the view cannot scroll further): the byte after the hit in reading
-// order. After the user scrolled away from the hit: the top row again.
-SearchStart SearchStartOffset(const ViewState& view);
-
-// The byte after a hit that starts at lowest (its lowest storage position) in
-// reading order: lowest - 1 inside the hit's record, else the next record's
-// attribute byte, which the scan takes as the start of that record.
-unsigned OffsetAfterHit(const ArticleText& text, unsigned lowest);
+// Where the search of the view's own article goes on. Without a hit: at the
+// first byte in reading order of the row drawn at the top. After a hit that
+// is still at the top (or that could not be brought there because the view
+// cannot scroll further): right after the hit. After the user scrolled away
+// from the hit: at the top row again.
+SearchPosition SearchStartOffset(const ViewState& view);
 
 // The other articles to search, in order: lesson + 1 .. 57, then 1 ..
 // lesson - 1; all of 1 .. 57 when lesson is not an article number.

@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
   store/article_text.cpp
+  store/article_records.cpp
   store/article_index.cpp
   store/compression.cpp
 )

@@ -6,6 +6,8 @@
 // bytes. Failures leave the view consistent: either its old rows, or none.
 #include "view/layout.h"
 
+#include "store/article_records.h"
+
 #include <algorithm>
 #include <new>
 
@@ -18,35 +20,12 @@ constexpr unsigned kFirstStyle = 1;
 constexpr int kMaxRowCapacity = 0xFFFF;
 constexpr uint16_t kEdgeWithoutLevel = 0xFF3F;
 
-// One paragraph record of an article text.
-struct Record {
-    uint8_t attr = 0;
-    uint8_t layout = 0;
-    size_t textPos = 0;  // position of the record's text
-    size_t length = 0;   // bytes of text before its zero
-    size_t next = 0;     // position of the next record
-};
-
-// Reads the record at pos; false at the zero that ends the records. Never reads
-// past the buffer, whatever the bytes say.
-bool ReadRecord(const ArticleText& text, size_t pos, Record& record) {
-    if (pos >= text.size() || text[pos] == 0) return false;
-    record.attr = text[pos];
-    record.layout = pos + 1 < text.size() ? text[pos + 1] : 0;
-    record.textPos = pos + 2;
-    size_t end = record.textPos;
-    while (end < text.size() && text[end] != 0) ++end;
-    record.length = end - record.textPos;
-    record.next = end + 1;
-    return true;
-}
-
 // A text is laid out only when its first record has text or is a rule, and
 // when every record's text ends with a zero inside the buffer, within reach of
 // the 16-bit offsets.
 bool IsAcceptable(const ArticleText& text) {
     if (text.size() > kMaxArticleTextSize || text.back() != 0) return false;
-    Record first;
+    ArticleRecord first;
     if (!ReadRecord(text, 0, first)) return false;
     return first.length > 0 || IsRuleRecord(first.attr);
 }
@@ -112,7 +91,7 @@ int EnsureRowRoom(LayoutPass& pass) {
     return GrowRows(pass.view, pass.row);
 }
 
-int LayOutRule(LayoutPass& pass, const Record& record) {
+int LayOutRule(LayoutPass& pass, const ArticleRecord& record) {
     if (record.layout == 0) return 0;
     if (EnsureRowRoom(pass) != 0) return kLayoutOutOfMemory;
     const ViewState& view = pass.view;
@@ -229,7 +208,7 @@ int LayOutParagraph(LayoutPass& pass, const Paragraph& para) {
     }
 }
 
-int LayOutTextRecord(LayoutPass& pass, const Record& record, int level) {
+int LayOutTextRecord(LayoutPass& pass, const ArticleRecord& record, int level) {
     const unsigned style = record.attr & kStyleKeyMask;
     if (style != pass.style) {
         pass.metrics = pass.measurer.SelectStyle(style);
@@ -256,7 +235,7 @@ int LayOutTextRecord(LayoutPass& pass, const Record& record, int level) {
 }
 
 int LayOutRecords(LayoutPass& pass) {
-    Record record;
+    ArticleRecord record;
     for (size_t pos = 0; ReadRecord(pass.text, pos, record); pos = record.next) {
         int level = record.layout >> kLayoutLevelShift;
         const bool continuation =

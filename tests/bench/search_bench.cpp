@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
         decodeOnly.push_back(MillisSince(start));
         start = std::chrono::steady_clock::now();
         for (const Block& block : blocks) {
-            if (FindInText(DecodeBlock(block), 0, kMiss, sizeof(kMiss)).offset != 0) {
+            if (FindInText(DecodeBlock(block), {}, kMiss, sizeof(kMiss)).offset != 0) {
                 std::fprintf(stderr, "the miss was found\n");
                 return 1;
             }

@@ -74,9 +74,9 @@ const uint8_t* Bytes8(const std::string& s) { return reinterpret_cast<const uint
 // Hits of one article in reading order, each search going on after the last.
 std::vector<unsigned> HitsInArticle(const ArticleText& text, const std::string& pattern) {
     std::vector<unsigned> hits;
-    for (TextHit hit = FindInText(text, 0, Bytes8(pattern), pattern.size()); hit.offset != 0;) {
+    for (TextHit hit = FindInText(text, {}, Bytes8(pattern), pattern.size()); hit.offset != 0;) {
         hits.push_back(hit.offset);
-        hit = FindInText(text, OffsetAfterHit(text, hit.offset - hit.length + 1), Bytes8(pattern), pattern.size());
+        hit = FindInText(text, PositionAfterHit(text, hit.offset - hit.length + 1), Bytes8(pattern), pattern.size());
     }
     return hits;
 }

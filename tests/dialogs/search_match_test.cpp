@@ -24,7 +24,7 @@ Found Search(const std::string& reading, const std::string& pattern) {
     ArticleBuilder article;
     const size_t first = article.Add(kBody, 0, reading);
     const std::string stored = Stored(pattern);
-    const TextHit hit = FindInText(article.Build(), 0, reinterpret_cast<const uint8_t*>(stored.data()), stored.size());
+    const TextHit hit = FindInText(article.Build(), {}, reinterpret_cast<const uint8_t*>(stored.data()), stored.size());
     if (hit.offset == 0) return {false, 0, 0};
     return {true, static_cast<int>(first + reading.size() - 1 - hit.offset), hit.length};
 }
@@ -72,13 +72,13 @@ TEST(SearchMatch, NoHitAcrossRecordsAndRecordsInOrderFromStart) {
     const size_t second = article.Add(kBody, 0, "cdab");
     const ArticleText text = article.Build();
     const std::string across = Stored("bc");
-    EXPECT_EQ(FindInText(text, 0, reinterpret_cast<const uint8_t*>(across.data()), 2).offset, 0u);
+    EXPECT_EQ(FindInText(text, {}, reinterpret_cast<const uint8_t*>(across.data()), 2).offset, 0u);
     const std::string ab = Stored("ab");
     const auto* pattern = reinterpret_cast<const uint8_t*>(ab.data());
-    EXPECT_EQ(FindInText(text, 0, pattern, 2).offset, 3u);  // the first record's "a"
+    EXPECT_EQ(FindInText(text, {}, pattern, 2).offset, 3u);  // the first record's "a"
     // A start inside the second record skips the first and scans from there.
-    EXPECT_EQ(FindInText(text, static_cast<unsigned>(second + 3), pattern, 2).offset, second + 1);
-    EXPECT_EQ(FindInText(text, static_cast<unsigned>(second), pattern, 2).offset, 0u);
+    EXPECT_EQ(FindInText(text, PositionAtByte(text, second + 3), pattern, 2).offset, second + 1);
+    EXPECT_EQ(FindInText(text, PositionAtByte(text, second), pattern, 2).offset, 0u);
 }
 
 // Stored texts of any bytes never read outside the record, nor run away.

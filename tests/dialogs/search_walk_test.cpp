@@ -22,15 +22,17 @@ ViewState FourRows() {
 }  // namespace
 
 TEST(SearchWalk, StartOffsetFollowsTheTopRowAndTheLastHit) {
-    const struct { const char* label; uint16_t topRow, start, end; SearchStart want; } cases[] = {
-        {"no hit: the top row's first byte", 0, 0, 0, {true, 3}},
-        {"top row on a gap row: the row after it", 1, 0, 0, {true, 8}},
-        {"hit on the top row: the byte after it", 2, 8, 9, {true, 7}},
-        {"hit ends the top row: the next row", 2, 7, 9, {true, 14}},
-        {"scrolled away from the hit: the top row", 0, 17, 18, {true, 3}},
-        {"cannot scroll to the hit: after it", 3, 18, 19, {true, 17}},
-        {"hit ends its record, below the top row: the next record", 3, 17, 18, {true, 20}},
-        {"hit ends the last row: nothing more here", 4, 17, 19, {false, 0}},
+    // Places as (record, bytes of it still to read); records at 0, 5, 10, 15, the end at 20.
+    constexpr size_t kWhole = kWholeRecord;
+    const struct { const char* label; uint16_t topRow, start, end; SearchPosition want; } cases[] = {
+        {"no hit: the top row's first byte", 0, 0, 0, {0, 2}},
+        {"top row on a gap row: the row after it", 1, 0, 0, {5, 2}},
+        {"hit on the top row: the byte after it", 2, 8, 9, {5, 1}},
+        {"hit ends the top row: the next row", 2, 7, 9, {10, kWhole}},
+        {"scrolled away from the hit: the top row", 0, 17, 18, {0, 2}},
+        {"cannot scroll to the hit: after it", 3, 18, 19, {15, 1}},
+        {"hit ends its record, below the top row: the next record", 3, 17, 18, {20, kWhole}},
+        {"hit ends the last row: nothing more here", 4, 17, 19, {20, kWhole}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -39,28 +41,42 @@ TEST(SearchWalk, StartOffsetFollowsTheTopRowAndTheLastHit) {
         view.topRow = c.topRow;
         view.highlightStart = c.start;
         view.highlightEnd = c.end;
-        const SearchStart got = SearchStartOffset(view);
-        EXPECT_EQ(got.inArticle, c.want.inArticle);
-        EXPECT_EQ(got.offset, c.want.offset);
+        const SearchPosition got = SearchStartOffset(view);
+        EXPECT_EQ(got.record, c.want.record);
+        EXPECT_EQ(got.remaining, c.want.remaining);
     }
 }
 
-// After a hit that is the last word of its paragraph, the next search goes on
-// in the next record instead of finding the same hit again.
-TEST(SearchWalk, AHitEndingItsRecordIsNotFoundAgain) {
-    ViewState view = LaidOut(Article({{kLine, 0, "xab"}, {kLine, 0, "yab"}}), 0, 0, 200, 100);
-    ASSERT_EQ(view.maxRow, 0);
-    const std::string pattern = "ba";
-    const auto* p = reinterpret_cast<const uint8_t*>(pattern.data());
-    std::vector<unsigned> hits;
-    for (int i = 0; i < 3; ++i) {
-        const LibraryHit found = FindNextHit(&view, 1, p, 2, [](int) { return ArticleText{}; });
-        ASSERT_TRUE(found.found);
-        hits.push_back(found.hit.offset);
-        view.highlightStart = static_cast<uint16_t>(found.hit.offset - found.hit.length + 1);
-        view.highlightEnd = static_cast<uint16_t>(found.hit.offset + 1);
+// Repeated searches go on after each hit instead of finding it again: a hit
+// that is the last word of its paragraph, and a hit that ends a row inside a
+// word too wide for the view (its next row continues without a space).
+TEST(SearchWalk, AHitIsNotFoundAgain) {
+    const struct {
+        const char* label;
+        std::vector<Rec> records;
+        int width;
+        const char* pattern;
+        std::vector<unsigned> want;
+    } cases[] = {
+        {"last word of its record", {{kLine, 0, "xab"}, {kLine, 0, "yab"}}, 200, "ba", {3, 9, 3}},
+        {"ends a row inside a word", {{kLine, 0, "abab"}}, 2 * FakeMeasurer::kLetter, "b", {4, 2, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        ViewState view = LaidOut(Article(c.records), 0, 0, c.width, 100);
+        ASSERT_EQ(view.maxRow, 0);
+        const auto* p = reinterpret_cast<const uint8_t*>(c.pattern);
+        const size_t count = std::string(c.pattern).size();
+        std::vector<unsigned> hits;
+        for (int i = 0; i < 3; ++i) {
+            const LibraryHit found = FindNextHit(&view, 1, p, count, [](int) { return ArticleText{}; });
+            ASSERT_TRUE(found.found);
+            hits.push_back(found.hit.offset);
+            view.highlightStart = static_cast<uint16_t>(found.hit.offset - found.hit.length + 1);
+            view.highlightEnd = static_cast<uint16_t>(found.hit.offset + 1);
+        }
+        EXPECT_EQ(hits, c.want);
     }
-    EXPECT_EQ(hits, (std::vector<unsigned>{3, 9, 3}));
 }
 
 TEST(SearchWalk, OtherArticlesVisitEachOnceWrapping) {
