@@ -31,6 +31,11 @@ const TBBUTTON kToolbarButtons[] = {
     {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
 };
 
+// The font the Reading view draws with, which the dialogs show text in.
+const FontSettings& ViewFontSettings() {
+    return program.view != nullptr ? program.view->fontSettings : program.settings.font;
+}
+
 // The new font reaches the view only after OK; the scroll bar follows its rows.
 void ChooseDisplayFont(HWND window) {
     if (ShowFontDialog(window, program.settings.font) != 1) return;
@@ -51,7 +56,7 @@ int DispatchCommand(HWND window, int command) {
         ToggleBookmark(IsBookmarked());
         UpdateBookmarkCheck(window);
         return 0;
-    case IDM_SEARCH: OpenSearchDialog(window); return 0;
+    case IDM_SEARCH: OpenSearchDialog(window, ViewFontSettings()); return 0;
     case IDM_SEARCH_AGAIN: SearchAgain(window); return 0;
     case IDM_FONT: ChooseDisplayFont(window); return 0;
     case IDM_CHECK_FOR_UPDATES: CheckForUpdates(window); return 0;
@@ -85,6 +90,7 @@ void UpdateReverseCheck(HWND window, bool setMode) {
     uint32_t& flags = program.settings.Flags;
     const int checked = UpdateMenuCheck(GetMenu(window), setMode, IDM_REVERSE, IsReverseOn(flags) ? 1 : 0);
     flags = checked ? flags | kFlagReverse : flags & ~kFlagReverse;
+    if (program.view != nullptr) program.view->reverseOption = checked != 0;
 }
 
 void CreateMainToolbar(HWND window) {

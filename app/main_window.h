@@ -15,7 +15,8 @@ int DispatchCommand(HWND window, int command);
 // otherwise its check is toggled. Returns the new state, 1 or 0.
 int UpdateMenuCheck(HMENU menu, bool setMode, int command, int value);
 
-// Sets (or toggles) the Reverse check mark and stores the result in Flags.
+// Sets (or toggles) the Reverse check mark and stores the result in Flags
+// and in the Reading view, which draws by it.
 void UpdateReverseCheck(HWND window, bool setMode);
 
 // Creates the toolbar, then opens the Reading view below it.

@@ -26,6 +26,7 @@ struct ChooseSection {
 struct OpenRequest {
     uint16_t current;
     const FontSettings* font;
+    bool reverseOption;
 };
 
 ChooseSection* Dialog(HWND window) { return reinterpret_cast<ChooseSection*>(GetWindowLongPtrW(window, DWLP_USER)); }
@@ -57,6 +58,7 @@ INT_PTR OnInitDialog(HWND window, const OpenRequest& request) {
     list.width = client.right - client.left;
     list.height = client.bottom - client.top;
     list.fontSettings = *request.font;
+    list.reverseOption = request.reverseOption;
     list.rows.assign(kInitialRows + 1, PickerRow{});
     list.rowCapacity = kInitialRows;
     LayoutPickerRows(list, PrependBookmarkGroup(LoadArticleResource(kIndexArticleNumber, nullptr)));
@@ -181,14 +183,15 @@ INT_PTR CALLBACK ChooseSectionProc(HWND window, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-uint16_t ShowChooseSection(HWND mainWindow, uint16_t current, const FontSettings& font) {
-    OpenRequest request{current, &font};
+uint16_t ShowChooseSection(HWND mainWindow, uint16_t current, const FontSettings& font, bool reverseOption) {
+    OpenRequest request{current, &font, reverseOption};
     const INT_PTR result = DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_CHOOSE_SECTION), mainWindow,
                                            ChooseSectionProc, reinterpret_cast<LPARAM>(&request));
     return result > 0 ? static_cast<uint16_t>(result) : 0;
 }
 
 void ChooseArticle(HWND mainWindow) {
-    const uint16_t chosen = ShowChooseSection(mainWindow, program.settings.Lesson, program.settings.font);
+    const uint16_t chosen = ShowChooseSection(mainWindow, program.settings.Lesson, program.settings.font,
+                                              IsReverseOn(program.settings.Flags));
     if (chosen != 0 && chosen != program.settings.Lesson) GoToArticle(mainWindow, chosen);
 }

@@ -3,6 +3,9 @@
 // characters into article codes.
 #include "dialogs/hebrew_typing.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "store/article_text.h"
 
 namespace {
@@ -86,3 +89,24 @@ std::string StoreSearchText(const char16_t* units, size_t count, int fontAsciiBa
     }
     return stored;
 }
+
+bool EditHoldsReadingOrder(DisplayFont editFont) {
+    return DisplayModeFor(TextSurface::kPlatformRun, editFont, true).reverse;
+}
+
+std::u16string SearchTextForEdit(const char* stored, size_t count, DisplayFont editFont) {
+    std::vector<char16_t> shown;
+    DisplayCharsFor(TextSurface::kPlatformRun, editFont, true, reinterpret_cast<const uint8_t*>(stored),
+                    static_cast<int>(count), shown);
+    if (shown.empty()) return {};
+    return std::u16string(shown.data());
+}
+
+std::string SearchTextFromEdit(const char16_t* units, size_t count, DisplayFont editFont, size_t max) {
+    std::u16string text(units, units + count);
+    text.resize(std::char_traits<char16_t>::length(text.c_str()));
+    if (EditHoldsReadingOrder(editFont)) ReverseDisplayChars(text.data(), static_cast<int>(text.size()));
+    return StoreSearchText(text.data(), text.size(), editFont.fontAsciiBase, max);
+}
+
+int TypingAsciiBase(int fontAsciiBase) { return std::clamp(fontAsciiBase, 1, 0xFFFF - kLetterCount); }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "store/display_order.h"
+
 // What a typed character becomes with Hebrew typing on: its letter (alef at
 // fontAsciiBase) or punctuation from the key table, ASCII capitals as their
 // small keys; any other character itself. None (0) for digits and control
@@ -34,3 +36,22 @@ char16_t PictureCellChar(int cell, int fontAsciiBase);
 // vowel points are dropped and any other unit above 0xFF becomes a code that
 // matches nothing. Other units are kept as their own bytes.
 std::string StoreSearchText(const char16_t* units, size_t count, int fontAsciiBase, size_t max);
+
+// The edit keeps the search text in the order its font's characters are laid
+// out in: in reading order where the platform lays Unicode Hebrew out right
+// to left itself (typing then goes in at the caret as in any edit), and in
+// the stored visual order for an 8-bit font.
+bool EditHoldsReadingOrder(DisplayFont editFont);
+
+// A stored search text (count bytes, visual order) as the edit shows it;
+// empty when memory runs out.
+std::u16string SearchTextForEdit(const char* stored, size_t count, DisplayFont editFont);
+
+// The edit's text as a stored search text of at most max bytes: turned back
+// into visual order where SearchTextForEdit turned it round, then stored as
+// StoreSearchText does.
+std::string SearchTextFromEdit(const char16_t* units, size_t count, DisplayFont editFont, size_t max);
+
+// A FontAsciiBase as the typing uses it: every letter it types is a 16-bit
+// unit above zero.
+int TypingAsciiBase(int fontAsciiBase);

@@ -2,7 +2,7 @@
 // lays the list out with them.
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
-#include "store/char_widths.h"
+#include "view/char_widths.h"
 #include "view/font_size.h"
 #include "view/style_font.h"
 
@@ -52,7 +52,7 @@ public:
     }
 
     void FitLeftToRight(const uint8_t* text, int& width, int& count) override {
-        FitByFont(StateDc(state_), text, width, count);
+        FitByFont(StateDc(state_), state_.fontSettings.FontAsciiBase, text, width, count);
     }
 
 private:

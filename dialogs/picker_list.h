@@ -32,6 +32,7 @@ struct PickerState {
     ArticleText text;             // the index bytes the rows point into; owned
     int32_t rowsDrawn = 0;        // rows drawn by the last paint: the scroll bar's page
     FontSettings fontSettings{};
+    bool reverseOption = false;   // the Reverse option, which an 8-bit font's titles follow
     PickerFont* fonts = nullptr;  // newest first
     int32_t left = 0, top = 0, width = 0, height = 0;
     uint16_t topRow = 0;      // shown rows scrolled off above the box

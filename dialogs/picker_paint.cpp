@@ -4,7 +4,6 @@
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
 #include "store/article_index.h"
-#include "store/char_widths.h"
 #include "view/reading_view.h"
 
 namespace {
@@ -31,16 +30,6 @@ void DrawIcon(HDC dc, const PickerRow& row, int y) {
     DeleteDC(source);
 }
 
-// Titles are stored in visual order. The platform's text drawing reorders
-// Unicode Hebrew itself, so for a Unicode font the characters are handed over
-// reversed, in reading order, each point after its letter; an 8-bit font's
-// characters are drawn as they stand, as in the Reading view.
-DisplayMode TitleDisplayMode() {
-    DisplayMode mode = CurrentDisplayMode();
-    if (mode.fontAsciiBase == kUnicodeAsciiBase) mode.reverse = true;
-    return mode;
-}
-
 }  // namespace
 
 void PaintPicker(PickerState& state, bool erase) {
@@ -56,7 +45,8 @@ void PaintPicker(PickerState& state, bool erase) {
     }
     SetBkMode(dc, TRANSPARENT);
     unsigned key = firstKey;
-    const DisplayMode mode = TitleDisplayMode();
+    // Titles are stored in visual order, like right-to-left article text.
+    const DisplayFont font{state.fontSettings.FontAsciiBase, state.reverseOption};
     for (const PickerLine& line : lines) {
         const PickerRow& row = state.rows[line.row];
         if ((row.attr & kIndexStyleMask) != key) {
@@ -64,7 +54,8 @@ void PaintPicker(PickerState& state, bool erase) {
             SelectPickerFont(state, key, true);
         }
         if (line.icon) DrawIcon(dc, row, line.y);
-        DrawConvertedText(dc, state.text.data() + row.offset, row.count, row.x, line.y, row.width, row.height, mode);
+        DrawConvertedText(dc, font, true, state.text.data() + row.offset, row.count, row.x, line.y, row.width,
+                          row.height);
     }
     SelectObject(dc, previous);
     SetTextColor(dc, colour);

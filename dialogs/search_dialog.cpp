@@ -1,46 +1,41 @@
-// The Search dialog and its Hebrew typing. The edit keeps the text in visual
-// order: every typed character goes left of the caret and the caret stays
+// The Search dialog and its Hebrew typing. With a font whose Hebrew the
+// platform lays out right to left, the edit holds the text in reading order
+// and behaves as any Hebrew edit; with an 8-bit font it holds the stored
+// visual order: every typed character goes left of the caret, the caret stays
 // left of it, and Delete and Backspace remove the neighbour in reading order.
+// The dialog's state is made at its opening and freed with its window; the
+// edit gets its own procedure back when it is destroyed.
 #include "dialogs/search_dialog.h"
 
 #include <cstring>
+#include <new>
 #include <string>
-#include <vector>
 
 #include "app/program.h"
 #include "dialogs/hebrew_typing.h"
 #include "dialogs/search.h"
 #include "resources/resource.h"
 #include "view/font_size.h"
-#include "view/view_state.h"
 
 namespace {
 
-// What the open dialog keeps: the edit's font and procedure, and the text it
-// opened with, so that OK on an unchanged text keeps the stored search as it is.
 struct SearchDialogState {
-    HFONT editFont;
+    FontSettings font;     // the Reading view's, for the edit's font and letters
+    DisplayFont editFont;  // the letters' base, clamped once, and never the Reverse option
+    bool readingOrder;     // the edit holds reading order (see EditHoldsReadingOrder)
+    HFONT editFontObject;
     WNDPROC editProc;
-    std::wstring opened;
+    std::u16string opened;  // the text shown at the opening: OK on it keeps the stored search as it is
 };
 
-SearchDialogState dialogState{};
-
-int AsciiBase() { return program.settings.font.FontAsciiBase; }
-
-// The stored search as the edit shows it: in storage order, never reversed,
-// so that the text the edit gives back is stored unchanged.
-std::wstring ShownSearchText() {
-    const char* stored = program.settings.SearchString;
-    const int count = static_cast<int>(strnlen(stored, kSearchStringMax));
-    std::vector<char16_t> buffer;
-    const DisplayMode mode{AsciiBase(), false};
-    const int adjustment = ToDisplayChars(reinterpret_cast<const uint8_t*>(stored), count, buffer, mode);
-    return std::wstring(reinterpret_cast<const wchar_t*>(buffer.data()), static_cast<size_t>(count + adjustment));
+SearchDialogState* StateOf(HWND dialog) {
+    return reinterpret_cast<SearchDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
+SearchDialogState* EditState(HWND edit) { return StateOf(GetParent(edit)); }
 
-HFONT CreateEditFont() {
-    const FontSettings& font = program.view != nullptr ? program.view->fontSettings : program.settings.font;
+int AsciiBase(HWND dialog) { return StateOf(dialog)->editFont.fontAsciiBase; }
+
+HFONT CreateEditFont(const FontSettings& font) {
     LOGFONTW description{};
     description.lfHeight = ClampFontSize(font.FontSize);
     std::memcpy(description.lfFaceName, font.FontName, sizeof(description.lfFaceName));
@@ -53,17 +48,19 @@ void ReplaceSelection(HWND edit, const wchar_t* text) {
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
-// Replaces the selection by ch and puts the caret left of it.
-void TypeLeftOfCaret(HWND edit, wchar_t ch) {
+// Replaces the selection by ch: at the caret in reading order, else left of
+// the caret, which stays left of it.
+void TypeChar(HWND edit, wchar_t ch) {
     const wchar_t text[2] = {ch, 0};
     ReplaceSelection(edit, text);
+    if (EditState(edit)->readingOrder) return;
     DWORD start = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const WPARAM caret = start > 0 ? start - 1 : 0;
     SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
 
-// Delete: the character left of the caret, or the selection.
+// Delete in visual order: the character left of the caret, or the selection.
 void DeleteLeftOfCaret(HWND edit) {
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -74,7 +71,7 @@ void DeleteLeftOfCaret(HWND edit) {
     ReplaceSelection(edit, L"");
 }
 
-// Backspace: the character right of the caret, or the selection.
+// Backspace in visual order: the character right of the caret, or the selection.
 void DeleteRightOfCaret(HWND edit) {
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -90,56 +87,85 @@ bool HebrewTypingOn() { return GetKeyState(VK_SCROLL) == 0; }
 bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 LRESULT PassOn(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcW(dialogState.editProc, edit, message, wParam, lParam);
+    const SearchDialogState* state = EditState(edit);
+    if (state == nullptr || state->editProc == nullptr) return DefWindowProcW(edit, message, wParam, lParam);
+    return CallWindowProcW(state->editProc, edit, message, wParam, lParam);
 }
 
+// The keys that move and delete act on the visual order only where the edit holds it.
 LRESULT OnEditKeyDown(HWND edit, WPARAM key, LPARAM lParam) {
-    switch (key) {
-    case VK_END: return PassOn(edit, WM_KEYDOWN, VK_HOME, lParam);
-    case VK_HOME: return PassOn(edit, WM_KEYDOWN, VK_END, lParam);
-    case VK_DELETE:
-        if (ShiftHeld()) break;
-        DeleteLeftOfCaret(edit);
-        return 0;
+    if (!EditState(edit)->readingOrder) {
+        switch (key) {
+        case VK_END: return PassOn(edit, WM_KEYDOWN, VK_HOME, lParam);
+        case VK_HOME: return PassOn(edit, WM_KEYDOWN, VK_END, lParam);
+        case VK_DELETE:
+            if (ShiftHeld()) break;
+            DeleteLeftOfCaret(edit);
+            return 0;
+        }
     }
     return PassOn(edit, WM_KEYDOWN, key, lParam);
 }
 
 LRESULT OnEditChar(HWND edit, WPARAM ch, LPARAM lParam) {
     if (MapKeyToHebrew(edit, ch) == 0) return 0;
-    if (ch == VK_BACK) {
+    if (ch == VK_BACK && !EditState(edit)->readingOrder) {
         DeleteRightOfCaret(edit);
         return 0;
     }
     return PassOn(edit, WM_CHAR, ch, lParam);
 }
 
-BOOL OnInitDialog(HWND dialog) {
+// The edit is destroyed before its dialog: its own procedure goes back now,
+// so that its last messages reach it and it frees what it holds.
+LRESULT OnEditDestroyed(HWND edit, WPARAM wParam, LPARAM lParam) {
+    SearchDialogState* state = EditState(edit);
+    WNDPROC own = state != nullptr ? state->editProc : nullptr;
+    if (own == nullptr) return DefWindowProcW(edit, WM_NCDESTROY, wParam, lParam);
+    SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    state->editProc = nullptr;
+    return CallWindowProcW(own, edit, WM_NCDESTROY, wParam, lParam);
+}
+
+BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
+    auto* state = new (std::nothrow) SearchDialogState{};
+    if (state == nullptr) {
+        EndDialog(dialog, IDCANCEL);
+        return FALSE;
+    }
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+    state->font = *font;
+    state->editFont = DisplayFont{TypingAsciiBase(font->FontAsciiBase), false};
+    state->readingOrder = EditHoldsReadingOrder(state->editFont);
     HWND edit = GetDlgItem(dialog, IDC_SEARCH_TEXT);
-    dialogState.editFont = CreateEditFont();
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(dialogState.editFont), TRUE);
+    state->editFontObject = CreateEditFont(*font);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state->editFontObject), TRUE);
     SendMessageW(edit, EM_LIMITTEXT, kSearchStringMax, 0);
-    dialogState.opened = ShownSearchText();
-    SetWindowTextW(edit, dialogState.opened.c_str());
+    const char* stored = program.settings.SearchString;
+    state->opened = SearchTextForEdit(stored, strnlen(stored, kSearchStringMax), state->editFont);
+    SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(state->opened.c_str()));
     SubclassSearchEdit(edit);
     SetFocus(edit);
+    // As search boxes do: what is typed replaces the last search.
+    SendMessageW(edit, EM_SETSEL, 0, -1);
     return FALSE;
 }
 
 // Stores the edit's text; an unchanged text keeps the stored search byte for byte.
-void StoreEditText(HWND edit) {
+void StoreEditText(HWND dialog, HWND edit) {
+    const SearchDialogState* state = StateOf(dialog);
     wchar_t text[kSearchStringMax + 1] = {};
     GetWindowTextW(edit, text, kSearchStringMax + 1);
-    if (dialogState.opened == text) return;
     const auto* units = reinterpret_cast<const char16_t*>(text);
-    const std::string stored = StoreSearchText(units, wcslen(text), AsciiBase(), kSearchStringMax);
+    if (state->opened == units) return;
+    const std::string stored = SearchTextFromEdit(units, wcslen(text), state->editFont, kSearchStringMax);
     std::memset(program.settings.SearchString, 0, sizeof(program.settings.SearchString));
     std::memcpy(program.settings.SearchString, stored.data(), stored.size());
 }
 
 void OnOk(HWND dialog) {
     HWND edit = GetDlgItem(dialog, IDC_SEARCH_TEXT);
-    StoreEditText(edit);
+    StoreEditText(dialog, edit);
     if (program.settings.SearchString[0] != 0 && SearchAgain(dialog) == 0) {
         SendMessageW(edit, EM_SETSEL, 0, -1);
         SetFocus(edit);
@@ -153,28 +179,32 @@ void OnDialogCommand(HWND dialog, int command) {
     if (command == IDCANCEL) EndDialog(dialog, IDCANCEL);
 }
 
-void OnDialogDestroy() {
-    if (dialogState.editFont != nullptr) DeleteObject(dialogState.editFont);
-    dialogState = SearchDialogState{};
+void OnDialogFreed(HWND dialog) {
+    SearchDialogState* state = StateOf(dialog);
+    if (state == nullptr) return;
+    SetWindowLongPtrW(dialog, DWLP_USER, 0);
+    if (state->editFontObject != nullptr) DeleteObject(state->editFontObject);
+    delete state;
 }
 
 INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnInitDialog(dialog);
+    case WM_INITDIALOG: return OnInitDialog(dialog, reinterpret_cast<const FontSettings*>(lParam));
     case WM_COMMAND: OnDialogCommand(dialog, LOWORD(wParam)); return TRUE;
     case WM_CLOSE: EndDialog(dialog, IDCANCEL); return TRUE;
     case WM_LBUTTONDOWN:
         PictureHitTest(dialog, static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));
         return TRUE;
-    case WM_DESTROY: OnDialogDestroy(); return FALSE;
+    case WM_NCDESTROY: OnDialogFreed(dialog); return FALSE;
     }
     return FALSE;
 }
 
 }  // namespace
 
-void OpenSearchDialog(HWND owner) {
-    DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_SEARCH), owner, SearchDialogProc, 0);
+void OpenSearchDialog(HWND owner, const FontSettings& font) {
+    DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_SEARCH), owner, SearchDialogProc,
+                    reinterpret_cast<LPARAM>(&font));
 }
 
 void SubclassSearchEdit(HWND edit) {
@@ -183,10 +213,11 @@ void SubclassSearchEdit(HWND edit) {
         MessageBoxW(nullptr, L"SubclassWindow() error", L"Hebrew", MB_OK);
         ExitProcess(1);
     }
-    dialogState.editProc = reinterpret_cast<WNDPROC>(previous);
+    EditState(edit)->editProc = reinterpret_cast<WNDPROC>(previous);
 }
 
 LRESULT CALLBACK SearchEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) return OnEditDestroyed(edit, wParam, lParam);
     if (!HebrewTypingOn()) return PassOn(edit, message, wParam, lParam);
     switch (message) {
     case WM_KEYDOWN: return OnEditKeyDown(edit, wParam, lParam);
@@ -196,9 +227,9 @@ LRESULT CALLBACK SearchEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
 }
 
 int MapKeyToHebrew(HWND edit, WPARAM ch) {
-    const char16_t typed = HebrewForKey(static_cast<char16_t>(ch), AsciiBase());
+    const char16_t typed = HebrewForKey(static_cast<char16_t>(ch), AsciiBase(GetParent(edit)));
     if (typed == 0) return 1;
-    TypeLeftOfCaret(edit, static_cast<wchar_t>(typed));
+    TypeChar(edit, static_cast<wchar_t>(typed));
     return 0;
 }
 
@@ -213,7 +244,8 @@ void PictureHitTest(HWND dialog, int x, int y) {
 
 void InsertPictureLetter(HWND dialog, int cell) {
     HWND edit = GetDlgItem(dialog, IDC_SEARCH_TEXT);
-    const char16_t ch = PictureCellChar(cell, AsciiBase());
-    if (edit == nullptr || ch == 0) return;
-    TypeLeftOfCaret(edit, static_cast<wchar_t>(ch));
+    if (edit == nullptr || StateOf(dialog) == nullptr) return;
+    const char16_t ch = PictureCellChar(cell, AsciiBase(dialog));
+    if (ch == 0) return;
+    TypeChar(edit, static_cast<wchar_t>(ch));
 }

@@ -57,16 +57,14 @@ void ExportArticle(ViewState* view, bool append) {
     const size_t bytes = ExportTextSize(view->text) * 2 + 2;
     ExportBuffer buffer(bytes);
     if (buffer.units == nullptr) return;
-    const int fontAsciiBase = program.settings.font.FontAsciiBase;
-    const DisplayMode mode = ExportDisplayMode(fontAsciiBase, program.settings.Flags);
-    if (BuildExportText(view->text, buffer.units, bytes, mode) != 0) {
-        MessageBoxW(program.mainWindow, L"(obuf > (start + size))", nullptr, MB_OK);
-        return;
-    }
+    const DisplayFont font = ViewDisplayFont(*view);
+    const int built = BuildExportText(view->text, buffer.units, bytes, font);
+    if (built == kExportDoesNotFit) MessageBoxW(program.mainWindow, L"(obuf > (start + size))", nullptr, MB_OK);
+    if (built != 0) return;
     // Joined to another program's data the result may be far larger than the
     // article; when it does not fit in memory nothing is placed.
     try {
-        if (ExportsRichText(fontAsciiBase)) {
+        if (ExportsRichText(font.fontAsciiBase)) {
             PutRichText(buffer.units, append);
         } else {
             PutUnicodeText(buffer.units, append);

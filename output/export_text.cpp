@@ -37,29 +37,31 @@ struct UnitWriter {
     }
 };
 
-void WriteRecord(UnitWriter& writer, const ArticleText& text, const ArticleRecord& record,
-                 std::vector<char16_t>& chars, DisplayMode mode) {
-    if (IsRuleRecord(record.attr)) {
-        writer.Put(kHyphen, RuleHyphens(record.layout));
-    } else {
-        const int count = static_cast<int>(record.length);
-        const int produced = count + ToDisplayChars(text.data() + record.textPos, count, chars, mode);
-        for (int i = 0; i < produced; ++i) writer.Put(chars[i]);
-        writer.Put(u' ', EdgeSpaces(record.layout));
-    }
+// A text record's characters; false when they could not be converted for lack of memory.
+bool WriteRecordText(UnitWriter& writer, const ArticleText& text, const ArticleRecord& record,
+                     std::vector<char16_t>& chars, DisplayFont font) {
+    const int count = static_cast<int>(record.length);
+    const bool visual = (record.attr & kAttrRightToLeft) != 0;
+    const int adjustment = DisplayCharsFor(TextSurface::kExport, font, visual, text.data() + record.textPos, count, chars);
+    if (chars.empty()) return false;
+    for (int i = 0; i < count + adjustment && chars[i] != 0; ++i) writer.Put(chars[i]);
+    writer.Put(u' ', EdgeSpaces(record.layout));
+    return true;
+}
+
+bool WriteRecord(UnitWriter& writer, const ArticleText& text, const ArticleRecord& record,
+                 std::vector<char16_t>& chars, DisplayFont font) {
+    if (IsRuleRecord(record.attr)) writer.Put(kHyphen, RuleHyphens(record.layout));
+    else if (!WriteRecordText(writer, text, record, chars, font)) return false;
     const int lineEnds = (record.attr & kAttrParagraphGap) ? 2 : 1;
     for (int i = 0; i < lineEnds; ++i) {
         writer.Put(u'\r');
         writer.Put(u'\n');
     }
+    return true;
 }
 
 }  // namespace
-
-DisplayMode ExportDisplayMode(int fontAsciiBase, uint32_t flags) {
-    const bool reverse = IsReverseOn(flags) != ExportsRichText(fontAsciiBase);
-    return DisplayMode{fontAsciiBase, reverse};
-}
 
 size_t ExportTextSize(const ArticleText& text) {
     size_t records = 0, hyphens = 0, edges = 0;
@@ -73,14 +75,16 @@ size_t ExportTextSize(const ArticleText& text) {
     return bytes + bytes / 2 + 2 * records + hyphens + edges;
 }
 
-int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferBytes, DisplayMode mode) {
+int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferBytes, DisplayFont font) {
     UnitWriter writer{buffer, bufferBytes / 2};
-    if (writer.capacity == 0) return 1;
+    if (writer.capacity == 0) return kExportDoesNotFit;
     std::vector<char16_t> chars;
     ArticleRecord record;
-    for (size_t pos = 0; !writer.overflow && ReadRecord(text, pos, record); pos = record.next) {
-        WriteRecord(writer, text, record, chars, mode);
+    bool converted = true;
+    for (size_t pos = 0; converted && !writer.overflow && ReadRecord(text, pos, record); pos = record.next) {
+        converted = WriteRecord(writer, text, record, chars, font);
     }
     buffer[writer.used] = 0;
-    return writer.overflow ? 1 : 0;
+    if (!converted) return kExportNoMemory;
+    return writer.overflow ? kExportDoesNotFit : 0;
 }

@@ -5,19 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "store/article_text.h"
 #include "store/compression.h"
+#include "store/display_order.h"
 
 // FontAsciiBase values above this go out as Rich Text, the others as Unicode text.
 constexpr int kRichTextAsciiBase = 256;
 
 inline bool ExportsRichText(int fontAsciiBase) { return fontAsciiBase > kRichTextAsciiBase; }
-
-// The conversion of an export. With a Unicode display font the characters are
-// reversed exactly when the Reverse option is off, so that right-to-left
-// records (stored in visual order) come out in reading order. The settings
-// themselves are never changed for this.
-DisplayMode ExportDisplayMode(int fontAsciiBase, uint32_t flags);
 
 // Size of the export text in code units, its zero unit not counted:
 // T + T / 2 + 2R + D + E, with T the bytes before the end marker, R the records
@@ -27,6 +21,11 @@ size_t ExportTextSize(const ArticleText& text);
 
 // Writes one line per record, each ended by CR LF (a paragraph gap adds a
 // second CR LF): a rule record as its hyphens, a text record as its display
-// characters followed by its edge offset in spaces; then one zero unit. Never
-// writes past bufferBytes: 0 on success, 1 when the text did not fit.
-int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferBytes, DisplayMode mode);
+// characters in export order (right-to-left records in reading order with a
+// Unicode font; with an 8-bit font as the view shows them) followed by its
+// edge offset in spaces; then one zero unit. Never writes past bufferBytes: 0
+// on success, kExportDoesNotFit when the text did not fit, kExportNoMemory
+// when a record could not be converted for lack of memory.
+constexpr int kExportDoesNotFit = 1;
+constexpr int kExportNoMemory = 2;
+int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferBytes, DisplayFont font);

@@ -71,5 +71,8 @@ void UsePrintableFace(HDC printer, FontSettings& settings) {
     wchar_t replacement[LF_FACESIZE];
     if (FindHebrewTrueTypeFace(printer, settings, replacement)) {
         lstrcpynW(reinterpret_cast<wchar_t*>(settings.FontName), replacement, kFontNameMax + 1);
+        // The replacement keeps its letters at their Unicode places, whatever
+        // the face it stands in for did.
+        settings.FontAsciiBase = kUnicodeAsciiBase;
     }
 }

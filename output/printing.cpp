@@ -70,6 +70,7 @@ void PrintArticle(ViewState* view) {
     if (view == nullptr) return;
     ViewState print{};
     print.fontSettings = view->fontSettings;
+    print.reverseOption = view->reverseOption;
     PrintMargins margins;
     HDC dc = StartPrinting(true, L"Velmora", margins);
     if (dc == nullptr) return;

@@ -41,5 +41,5 @@ void DrawPageFrame(ViewState* view, int a, int b, int page);
 
 // A face the printer can print for the face the user chose: the same when the
 // printer realizes it with TrueType outlines, else a TrueType face with Hebrew
-// letters.
+// letters, which is a Unicode font whatever the chosen face was.
 void UsePrintableFace(HDC printer, FontSettings& settings);

@@ -34,6 +34,7 @@ int OpenReadingView(HWND window) {
         ReleaseDC(window, dc);
         return 1;
     }
+    program.view->reverseOption = IsReverseOn(program.settings.Flags);
     ArticleText text = LoadArticleResource(program.settings.Lesson, nullptr);
     if (text.empty()) {
         MessageBoxW(window, L"Resource not found", L"Error", MB_ICONWARNING);

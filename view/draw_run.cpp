@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/program.h"
-#include "store/char_widths.h"
+#include "view/char_widths.h"
 #include "view/reading_view.h"
 
 namespace {
@@ -55,13 +54,10 @@ void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, i
 
 }  // namespace
 
-void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h) {
-    DrawConvertedText(dc, bytes, count, x, y, w, h, CurrentDisplayMode());
-}
-
-void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h, DisplayMode mode) {
+void DrawConvertedText(HDC dc, DisplayFont font, bool storedVisual, const uint8_t* bytes, int count, int x, int y,
+                       int w, int h) {
     std::vector<char16_t>& buffer = SharedDisplayBuffer();
-    const int adjustment = ToDisplayChars(bytes, count, buffer, mode);
+    const int adjustment = DisplayCharsFor(TextSurface::kPlatformRun, font, storedVisual, bytes, count, buffer);
     if (buffer.empty()) return;  // out of memory: the text is skipped
     const auto* chars = reinterpret_cast<const wchar_t*>(buffer.data());
     const int length = std::min(count + adjustment, lstrlenW(chars));
@@ -70,9 +66,10 @@ void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, in
 }
 
 void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
-    if (program.settings.font.FontAsciiBase == kUnicodeAsciiBase) {
+    const DisplayFont font = ViewDisplayFont(*view);
+    if (PlatformReorders(font)) {
         DrawCells(view, bytes, count, x, y, w, h);
     } else {
-        DrawConvertedText(static_cast<HDC>(view->dc), bytes, count, x, y, w, h);
+        DrawConvertedText(static_cast<HDC>(view->dc), font, true, bytes, count, x, y, w, h);
     }
 }

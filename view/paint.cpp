@@ -1,8 +1,7 @@
 // Painting the Reading view: the rows that fit, with their first words set
 // apart in hanging rows, rules as thin lines, and a highlighted range drawn
 // blue on yellow over them.
-#include "app/program.h"
-#include "store/char_widths.h"
+#include "view/char_widths.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -29,7 +28,7 @@ int FitFirstWord(ViewState* view, const ViewRow& row, TextRun word, int& width) 
     int count = word.count;
     width = row.indent;
     if (row.attr & kAttrRightToLeft) FitByWidthTable(view->widths, bytes, width, count);
-    else FitByFont(ViewDc(view), bytes, width, count);
+    else FitByFont(ViewDc(view), view->fontSettings.FontAsciiBase, bytes, width, count);
     return count;
 }
 
@@ -41,7 +40,8 @@ void DrawTextRow(ViewState* view, const ViewRow& row, int y) {
         const int count = FitFirstWord(view, row, runs.word, width);
         const int x = FirstWordX(row, width);
         if (row.attr & kAttrRightToLeft) DrawRun(view, text + runs.word.start, count, x, y, width, row.height);
-        else DrawConvertedText(ViewDc(view), text + runs.word.start, count, x, y, width, row.height);
+        else DrawConvertedText(ViewDc(view), ViewDisplayFont(*view), false, text + runs.word.start, count, x, y, width,
+                               row.height);
     }
     DrawRun(view, text + runs.rest.start, runs.rest.count, row.x, y, row.width, row.height);
 }
@@ -70,7 +70,8 @@ void HighlightTextRow(ViewState* view, const ViewRow& row, int y) {
         const COLORREF text = SetTextColor(dc, kHighlightText);
         const COLORREF back = SetBkColor(dc, kHighlightBack);
         const int mode = SetBkMode(dc, OPAQUE);
-        DrawConvertedText(dc, view->text.data() + runs.word.start, count, FirstWordX(row, width), y, width, row.height);
+        DrawConvertedText(dc, ViewDisplayFont(*view), true, view->text.data() + runs.word.start, count,
+                          FirstWordX(row, width), y, width, row.height);
         SetBkMode(dc, mode);
         SetTextColor(dc, text);
         SetBkColor(dc, back);

@@ -34,14 +34,16 @@ int ApplyFontSettings(ViewState* view, const FontSettings* settings);
 int PaintView(ViewState* view, bool erase);
 int PaintHighlight(ViewState* view);
 
-// Draws count bytes of one row into the box (x, y, w, h).
+// Draws count bytes of one row, stored in visual order, into the box (x, y,
+// w, h): with a font the platform would reorder, code by code into cells
+// from the right; otherwise as one run of display characters.
 void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h);
 
-// Converts count bytes for the current font and draws them in one call,
-// centred in the box (x, y, w, h).
-void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h);
-// The same in a given display mode.
-void DrawConvertedText(HDC dc, const uint8_t* bytes, int count, int x, int y, int w, int h, DisplayMode mode);
+// Converts count bytes for a font and draws them in one call, centred in the
+// box (x, y, w, h), in the order the platform needs (storedVisual: the bytes
+// are right-to-left text in visual order).
+void DrawConvertedText(HDC dc, DisplayFont font, bool storedVisual, const uint8_t* bytes, int count, int x, int y,
+                       int w, int h);
 
 // Height of the toolbar, 0 when there is none.
 int ToolbarHeight();

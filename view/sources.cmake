@@ -5,6 +5,7 @@ list(APPEND VELMORA_CORE_SOURCES
   view/bookmark_list.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
+  view/char_widths.cpp
   view/style_font.cpp
   view/view_lifetime.cpp
   view/view_layout.cpp

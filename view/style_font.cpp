@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <new>
 
-#include "store/char_widths.h"
+#include "view/char_widths.h"
 #include "view/font_size.h"
 
 // A size nearer to 0 is moved out to this, keeping its sign (a negative size

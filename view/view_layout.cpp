@@ -1,7 +1,7 @@
 // The layout on the view's device context: a measurer over the style fonts,
 // and the layout operations that the window and the navigation call.
 #include "app/program.h"
-#include "store/char_widths.h"
+#include "view/char_widths.h"
 #include "view/layout.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -30,7 +30,7 @@ public:
         return StyleMetrics{metrics.tmHeight, metrics.tmMaxCharWidth, view_->widths};
     }
 
-    void FitLeftToRight(const uint8_t* text, int& width, int& count) override { FitByFont(Dc(), text, width, count); }
+    void FitLeftToRight(const uint8_t* text, int& width, int& count) override { FitByFont(Dc(), view_->fontSettings.FontAsciiBase, text, width, count); }
 
 private:
     HDC Dc() const { return static_cast<HDC>(view_->dc); }

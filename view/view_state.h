@@ -8,6 +8,7 @@
 
 #include "settings/settings.h"
 #include "store/article_text.h"
+#include "store/display_order.h"
 #include "store/compression.h"
 
 // One row of text or one rule. A row whose attr has bit 0x80 is followed by a
@@ -30,7 +31,8 @@ struct ViewState {
     void* dc = nullptr;         // platform device context for measuring and drawing; not owned
     ArticleText text;           // the decoded article, owned once laid out
     int32_t rowsOnPage = 0;     // rows drawn by the last paint, gap rows included
-    FontSettings fontSettings{};
+    FontSettings fontSettings{};  // the view's own copy: its FontAsciiBase decides how codes are measured and drawn
+    bool reverseOption = false;   // the Reverse option as the shell last gave it
     StyleFont* fonts = nullptr;             // newest first
     const WidthTable* widths = nullptr;     // table of the font selected last
     int32_t left = 0, top = 0, width = 0, height = 0;
@@ -43,6 +45,11 @@ struct ViewState {
     int firstPaintRow = -1;  // when >= 0, painting starts at this row index at the top (printing)
     int nextPaintRow = 0;    // set by painting: index of the first row that did not fit
 };
+
+// The display font of a view, for the order of its characters.
+inline DisplayFont ViewDisplayFont(const ViewState& view) {
+    return DisplayFont{view.fontSettings.FontAsciiBase, view.reverseOption};
+}
 
 // Status results of the layouts.
 constexpr int kLayoutNoView = -1;

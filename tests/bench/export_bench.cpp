@@ -25,7 +25,7 @@ bool TimeExport(const ArticleText& text, int fontAsciiBase, int runs, std::vecto
         const auto start = std::chrono::steady_clock::now();
         const size_t size = ExportTextSize(text) * 2 + 2;
         std::vector<char16_t> buffer(size / 2);
-        if (BuildExportText(text, buffer.data(), size, ExportDisplayMode(fontAsciiBase, kDefaultFlags)) != 0) {
+        if (BuildExportText(text, buffer.data(), size, DisplayFont{fontAsciiBase, false}) != 0) {
             return false;
         }
         bytes = size;

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     HWND owner = CreateOwner();
     for (int run = 0; run < runs; ++run) {
         QueryPerformanceCounter(&openedAt);
-        ShowChooseSection(owner, program.settings.Lesson, program.settings.font);
+        ShowChooseSection(owner, program.settings.Lesson, program.settings.font, false);
     }
     DestroyWindow(owner);
     std::printf("# index with 57 bookmarks, Ezra SIL 20, 457 px; window over a 640x480 owner\n");

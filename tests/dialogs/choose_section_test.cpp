@@ -63,7 +63,7 @@ protected:
     // The window's result when the action runs on it.
     uint16_t Show(uint16_t current, std::function<void(HWND)> action) {
         WhenTheDialogOpens(std::move(action));
-        return ShowChooseSection(window_, current, program.settings.font);
+        return ShowChooseSection(window_, current, program.settings.font, false);
     }
 };
 

@@ -39,11 +39,11 @@ TEST(LibraryExport, EveryArticleFitsAndReadsInOrder) {
         for (const uint32_t flags : {kDefaultFlags, kDefaultFlags | kFlagReverse}) {
             for (const int fontAsciiBase : {kUnicodeAsciiBase, kEightBitAsciiBase}) {
                 std::u16string buffer(bytes / 2, u'?');
-                EXPECT_EQ(BuildExportText(text, buffer.data(), bytes, ExportDisplayMode(fontAsciiBase, flags)), 0);
+                EXPECT_EQ(BuildExportText(text, buffer.data(), bytes, DisplayFont{fontAsciiBase, IsReverseOn(flags)}), 0);
             }
         }
         std::u16string exported(bytes / 2, u'?');
-        BuildExportText(text, exported.data(), bytes, ExportDisplayMode(kUnicodeAsciiBase, kDefaultFlags));
+        BuildExportText(text, exported.data(), bytes, DisplayFont{kUnicodeAsciiBase, false});
         exported.resize(exported.find(u'\0'));
         EXPECT_EQ(exported, ExpectedLines(text));
         EXPECT_EQ(exported.find_first_of(u"\\{}0123456789"), std::u16string::npos);

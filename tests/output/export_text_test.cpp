@@ -32,30 +32,31 @@ ArticleText MakeText(const std::vector<TestRecord>& records) {
 }
 
 // Exports into a buffer of the formula's size; the result must fit.
-std::u16string Export(const ArticleText& text, DisplayMode mode) {
+std::u16string Export(const ArticleText& text, DisplayFont font) {
     std::vector<char16_t> buffer(ExportTextSize(text) + 1, u'?');
-    EXPECT_EQ(BuildExportText(text, buffer.data(), buffer.size() * 2, mode), 0);
+    EXPECT_EQ(BuildExportText(text, buffer.data(), buffer.size() * 2, font), 0);
     return std::u16string(buffer.data());
 }
 
-constexpr DisplayMode kUnicode{kUnicodeAsciiBase, false};
+constexpr DisplayFont kUnicode{kUnicodeAsciiBase, false};
 constexpr uint8_t kAlef = 0x61, kBet = 0x62;
 
 }  // namespace
 
+// Left-to-right records, which every font exports in their stored order.
 TEST(ExportText, EachRecordBecomesOneLine) {
     const struct {
         const char* name;
         std::vector<TestRecord> records;
         std::u16string expected;
     } cases[] = {
-        {"edge offset and gap", {{0xB1, 0x05, {kAlef, kBet}}}, u"\u05D0\u05D1     \r\n\r\n"},
-        {"hanging level ignored", {{0x31, 0xC2, {kAlef}}}, u"\u05D0  \r\n"},
+        {"edge offset and gap", {{0xA1, 0x05, {kAlef, kBet}}}, u"\u05D0\u05D1     \r\n\r\n"},
+        {"hanging level ignored", {{0x21, 0xC2, {kAlef}}}, u"\u05D0  \r\n"},
         {"rule of 0xA5", {{0x07, 0xA5, {kAlef}}}, u"----------\r\n"},
         {"rule of 0x00", {{0x07, 0x00, {}}}, u"\r\n"},
         {"rule of 3 with a gap", {{0x87, 0x03, {}}}, u"---\r\n\r\n"},
-        {"two-character code", {{0x31, 0x00, {0x59, 0x7C}}}, u"\u05B9\uFB3C|\r\n"},
-        {"empty record", {{0x31, 0x00, {}}, {0x31, 0x00, {kBet}}}, u"\r\n\u05D1\r\n"},
+        {"two-character code", {{0x21, 0x00, {0x59, 0x7C}}}, u"\u05B9\uFB3C|\r\n"},
+        {"empty record", {{0x21, 0x00, {}}, {0x21, 0x00, {kBet}}}, u"\r\n\u05D1\r\n"},
         {"no records", {}, u""},
     };
     for (const auto& c : cases) {
@@ -93,9 +94,9 @@ TEST(ExportText, ATextThatDoesNotFitIsRefused) {
     EXPECT_EQ(BuildExportText(text, exact.data(), exact.size() * 2, kUnicode), 0);
 }
 
-// Stored right-to-left text is in visual order. A Unicode font exports it
-// reversed (reading order) exactly when the Reverse option is off; an 8-bit
-// font exports it as the view converts it.
+// Stored right-to-left text is in visual order. A Unicode font exports it in
+// reading order whatever the Reverse option says; an 8-bit font exports it as
+// the view converts it.
 TEST(ExportText, ReversalDependsOnTheFontKindAndTheReverseOption) {
     const ArticleText text = MakeText({{0xB1, 0x00, {'(', kAlef, kBet, ')'}}});
     const struct {
@@ -104,7 +105,7 @@ TEST(ExportText, ReversalDependsOnTheFontKindAndTheReverseOption) {
         std::u16string expected;
     } cases[] = {
         {kUnicodeAsciiBase, kDefaultFlags, u"(\u05D1\u05D0)\r\n\r\n"},
-        {kUnicodeAsciiBase, kDefaultFlags | kFlagReverse, u"(\u05D0\u05D1)\r\n\r\n"},
+        {kUnicodeAsciiBase, kDefaultFlags | kFlagReverse, u"(\u05D1\u05D0)\r\n\r\n"},
         {kEightBitAsciiBase, kDefaultFlags, u"(\u00E0\u00E1)\r\n\r\n"},
         {kEightBitAsciiBase, kDefaultFlags | kFlagReverse, u"(\u00E1\u00E0)\r\n\r\n"},
         {kNoReverseAsciiBase, kDefaultFlags | kFlagReverse, u"(\u00E0\u00E1)\r\n\r\n"},
@@ -112,7 +113,7 @@ TEST(ExportText, ReversalDependsOnTheFontKindAndTheReverseOption) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fontAsciiBase);
         SCOPED_TRACE(c.flags);
-        EXPECT_EQ(Export(text, ExportDisplayMode(c.fontAsciiBase, c.flags)), c.expected);
+        EXPECT_EQ(Export(text, DisplayFont{c.fontAsciiBase, IsReverseOn(c.flags)}), c.expected);
         EXPECT_EQ(ExportsRichText(c.fontAsciiBase), c.fontAsciiBase == kUnicodeAsciiBase);
     }
 }

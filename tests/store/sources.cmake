@@ -5,7 +5,6 @@ list(APPEND VELMORA_CORE_TESTS
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/store/article_resource_test.cpp
-  tests/store/char_widths_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
 )

@@ -7,6 +7,7 @@ list(APPEND VELMORA_CORE_TESTS
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/view/view_gdi_test.cpp
+  tests/view/char_widths_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
 )

@@ -1,6 +1,6 @@
 // Width tables measured with real fonts on a memory device context, and the
 // platform fit of left-to-right text.
-#include "store/char_widths.h"
+#include "view/char_widths.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +172,7 @@ TEST_F(CharWidths, FitByFontStopsAtTheLimitTheCountOrAZeroByte) {
         SCOPED_TRACE(c.label);
         int width = c.limit;
         int count = c.count;
-        FitByFont(dc_, c.text, width, count);
+        FitByFont(dc_, view_->fontSettings.FontAsciiBase, c.text, width, count);
         EXPECT_EQ(count, c.expectedCount);
         const std::wstring fitted(reinterpret_cast<const char*>(c.text), reinterpret_cast<const char*>(c.text) + count);
         EXPECT_EQ(width, fitted.empty() ? 0 : Extent(dc_, fitted));

@@ -1,22 +1,18 @@
 // Width tables measured with the selected font, and the platform fit of
-// left-to-right text.
-#include "store/char_widths.h"
+// text in reading order.
+#include "view/char_widths.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/program.h"
+#include "store/display_order.h"
 #include "view/style_font.h"
-
-DisplayMode CurrentDisplayMode() {
-    return DisplayMode{program.settings.font.FontAsciiBase, IsReverseOn(program.settings.Flags)};
-}
 
 void MeasureCharWidths(ViewState* view, StyleFont* font, bool isNew) {
     view->widths = &font->widths;
     if (!isNew && !IsWidthTableUnmeasured(font->widths)) return;
     HDC dc = static_cast<HDC>(view->dc);
-    const int asciiBase = program.settings.font.FontAsciiBase;
+    const int asciiBase = view->fontSettings.FontAsciiBase;
     for (int i = 0; i < kWidthTableSize; ++i) {
         const auto code = static_cast<uint8_t>(kFirstMeasuredCode + i);
         const wchar_t c = WidthCharForCode(code, asciiBase);
@@ -31,9 +27,10 @@ std::vector<char16_t>& SharedDisplayBuffer() {
     return buffer;
 }
 
-void FitByFont(HDC dc, const uint8_t* text, int& width, int& count) {
+void FitByFont(HDC dc, int fontAsciiBase, const uint8_t* text, int& width, int& count) {
     std::vector<char16_t>& buffer = SharedDisplayBuffer();
-    ToDisplayChars(text, count, buffer, CurrentDisplayMode());
+    // Fitted from the first code on, so never turned round, whatever the Reverse option says.
+    DisplayCharsFor(TextSurface::kMeasure, DisplayFont{fontAsciiBase, false}, false, text, count, buffer);
     if (buffer.empty()) {
         // Out of memory: nothing fits.
         width = 0;
