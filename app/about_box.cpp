@@ -3,10 +3,12 @@
 // at its close; a replaced window procedure gives it the hand cursor.
 #include "app/about_box.h"
 
-#include "app/maker_addresses.h"
+#include <new>
+
 #include "app/program.h"
 #include "app/update_check.h"
 #include "resources/resource.h"
+#include "settings/maker_addresses.h"
 
 namespace {
 
@@ -14,27 +16,27 @@ constexpr int kLinkTextCapacity = 100;  // characters, the terminator included
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr LONG kLinkWeight = 800;
 
+// What one opening holds: the link button's own procedure, which it gets back
+// when it is destroyed, and its font, deleted with the box.
+struct AboutState {
+    WNDPROC linkProcedure;
+    HFONT linkFont;
+};
+
+AboutState* StateOf(HWND dialog) { return reinterpret_cast<AboutState*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
+
 LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETCURSOR) {
-        SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
+    AboutState* state = StateOf(GetParent(link));
+    WNDPROC own = state != nullptr ? state->linkProcedure : nullptr;
+    if (own == nullptr) return DefWindowProcW(link, message, wParam, lParam);
+    switch (message) {
+    case WM_SETCURSOR: SetCursor(LoadCursorW(nullptr, IDC_HAND)); return TRUE;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+        state->linkProcedure = nullptr;
+        break;
     }
-    if (program.linkProcedure == nullptr) return DefWindowProcW(link, message, wParam, lParam);
-    return CallWindowProcW(program.linkProcedure, link, message, wParam, lParam);
-}
-
-// The button's own procedure is the same for every opening; it is kept once.
-void ReplaceLinkProcedure(HWND link) {
-    const auto replacement = reinterpret_cast<LONG_PTR>(LinkProc);
-    const auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(link, GWLP_WNDPROC, replacement));
-    if (previous != nullptr && previous != LinkProc && previous != program.linkProcedure) {
-        program.linkProcedure = previous;
-    }
-}
-
-void DeleteLinkFont() {
-    if (program.linkFont != nullptr) DeleteObject(program.linkFont);
-    program.linkFont = nullptr;
+    return CallWindowProcW(own, link, message, wParam, lParam);
 }
 
 // A bold, underlined copy of the link's font, or none.
@@ -63,13 +65,18 @@ void FitLink(HWND link, HDC dc, HFONT font) {
 
 INT_PTR OnInitAbout(HWND dialog) {
     const HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
-    if (link == nullptr) return FALSE;
+    auto* state = new (std::nothrow) AboutState{};
+    if (link == nullptr || state == nullptr) {
+        delete state;
+        return FALSE;
+    }
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
     SetWindowTextW(link, kMakerWebAddress);
-    ReplaceLinkProcedure(link);
-    DeleteLinkFont();
-    program.linkFont = CreateLinkFont(link);
+    state->linkProcedure =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
+    state->linkFont = CreateLinkFont(link);
     const HDC dc = GetDC(link);
-    if (dc != nullptr && program.linkFont != nullptr) FitLink(link, dc, program.linkFont);
+    if (dc != nullptr && state->linkFont != nullptr) FitLink(link, dc, state->linkFont);
     if (dc != nullptr) ReleaseDC(link, dc);
     return FALSE;
 }
@@ -89,10 +96,7 @@ INT_PTR OnDrawLink(const DRAWITEMSTRUCT& item) {
 INT_PTR OnAboutCommand(HWND dialog, int id) {
     switch (id) {
     case IDOK:
-    case IDCANCEL:
-        EndDialog(dialog, id);
-        DeleteLinkFont();
-        return TRUE;
+    case IDCANCEL: EndDialog(dialog, id); return TRUE;
     case IDC_ABOUT_LINK: OpenInShell(GetDlgItem(dialog, IDC_ABOUT_LINK), kMakerHomeAddress); return FALSE;
     }
     return FALSE;
@@ -100,11 +104,21 @@ INT_PTR OnAboutCommand(HWND dialog, int id) {
 
 }  // namespace
 
+// The state goes with the box's window, after its controls: the link has its
+// own procedure back by then.
+static void OnAboutFreed(HWND dialog) {
+    AboutState* state = StateOf(dialog);
+    if (state == nullptr) return;
+    SetWindowLongPtrW(dialog, DWLP_USER, 0);
+    if (state->linkFont != nullptr) DeleteObject(state->linkFont);
+    delete state;
+}
+
 void ShowAboutBox(HWND owner) {
-    if (program.aboutBoxOpen) return;
-    program.aboutBoxOpen = true;
+    // One modal box at a time: while another is open its owner is disabled,
+    // and help asked for inside it (F1) reaches the owner.
+    if (owner != nullptr && !IsWindowEnabled(owner)) return;
     DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDialogProc, 0);
-    program.aboutBoxOpen = false;
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -112,8 +126,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: return OnInitAbout(dialog);
     case WM_DRAWITEM: return OnDrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_COMMAND: return OnAboutCommand(dialog, LOWORD(wParam));
-    // Closing any other way than by command must not leave the font behind.
-    case WM_DESTROY: DeleteLinkFont(); return FALSE;
+    case WM_NCDESTROY: OnAboutFreed(dialog); return FALSE;
     }
     return FALSE;
 }

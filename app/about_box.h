@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-// Shows the About box modally, owned by owner. While one is open (F1 in it
-// asks its owner for help again) no second one opens.
+// Shows the About box modally, owned by owner. While a modal box is open over
+// the owner (F1 inside it asks the owner for help) no About box opens.
 void ShowAboutBox(HWND owner);
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

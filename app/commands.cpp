@@ -13,7 +13,7 @@
 #include "output/export_article.h"
 #include "output/printing.h"
 #include "resources/resource.h"
-#include "store/navigation.h"
+#include "view/navigation.h"
 #include "view/bookmarks.h"
 #include "view/reading_view.h"
 
@@ -34,6 +34,14 @@ const TBBUTTON kToolbarButtons[] = {
 // The font the Reading view draws with, which the dialogs show text in.
 const FontSettings& ViewFontSettings() {
     return program.view != nullptr ? program.view->fontSettings : program.settings.font;
+}
+
+// The Choose Article and Index commands: the window, then the chosen article
+// when it is not the current one.
+void ChooseArticle(HWND window) {
+    const uint16_t chosen = ShowChooseSection(window, program.settings.Lesson, ViewFontSettings(),
+                                              IsReverseOn(program.settings.Flags));
+    if (chosen != 0 && chosen != program.settings.Lesson) GoToArticle(window, chosen);
 }
 
 // The new font reaches the view only after OK; the scroll bar follows its rows.

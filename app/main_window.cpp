@@ -4,11 +4,12 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
-#include "app/input_map.h"
 #include "app/program.h"
+#include "app/startup.h"
 #include "settings/settings_store.h"
-#include "store/navigation.h"
 #include "view/bookmarks.h"
+#include "view/input_map.h"
+#include "view/navigation.h"
 #include "view/reading_view.h"
 #include "view/view_geometry.h"
 

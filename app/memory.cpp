@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "settings/settings_store.h"
+#include "app/startup.h"
 
 ProgramState program;
 

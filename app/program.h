@@ -20,13 +20,7 @@ struct ProgramState {
     HWND mainWindow;            // also the owner of the dialogs
     HWND toolbar;
     ViewState* view;            // the Reading view, while the main window exists
-    HBITMAP pickerBitmaps[3];   // resources 201..203 for the Choose Section window
-    int32_t pickerWidth;        // the main window's box, kept for the Choose Section window
-    int32_t pickerHeight;
     BookmarkList bookmarks;     // the bookmarked articles and the don't-ask bit of this run
-    WNDPROC linkProcedure;      // the About box link's own procedure, kept across openings
-    HFONT linkFont;             // the About box link's font while the box is open
-    bool aboutBoxOpen;
     HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
 };
 

@@ -1,6 +1,5 @@
 set(VELMORA_ENTRY_SOURCE app/win_main.cpp)
 list(APPEND VELMORA_CORE_SOURCES
-  app/input_map.cpp
   app/update_address.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES

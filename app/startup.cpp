@@ -11,6 +11,7 @@
 #include "dialogs/font_dialog.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
+#include "view/bookmarks.h"
 #include "view/reading_view.h"
 
 static BOOL WINAPI SystemVersion(OSVERSIONINFOA* version) {
@@ -57,6 +58,23 @@ void RegisterMainClass(HINSTANCE instance, const wchar_t* className) {
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAINMENU);
     windowClass.lpszClassName = className;
     RegisterClassW(&windowClass);
+}
+
+void LoadSettings() {
+    ReadSettings();
+    LoadBookmarks();
+}
+
+void SaveSettingsAndQuit() {
+    if (program.view != nullptr) program.settings.LastPosition = program.view->topRow;
+    WriteSettings(program.view != nullptr);
+    if (program.view != nullptr) {
+        DestroyView(program.view, true);
+        program.view = nullptr;
+    }
+    SaveBookmarks();
+    ReleaseBookmarks();
+    PostQuitMessage(0);
 }
 
 HWND FindRunningCopy() { return FindWindowW(kMainClassName, kMainClassName); }

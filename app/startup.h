@@ -22,6 +22,15 @@ void RegisterMainClass(HINSTANCE instance, const wchar_t* className);
 // handed over to) or the window could not be created.
 HWND CreateMainWindow(int showCommand);
 
+// The settings record and the bookmarks, read at start-up.
+void LoadSettings();
+
+// The one exit routine: writes the settings (with the Reading view's top row
+// as LastPosition while it exists) and the bookmarks, destroys the Reading
+// view and posts the quit message with exit code 0. Also the end of the
+// out-of-memory path.
+void SaveSettingsAndQuit();
+
 // The running copy's main window, or none.
 HWND FindRunningCopy();
 

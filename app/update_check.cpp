@@ -3,14 +3,25 @@
 // from the address, in the user's browser.
 #include "app/update_check.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
 
-#include "app/maker_addresses.h"
+#include "settings/maker_addresses.h"
 #include "app/update_address.h"
 
+// The shell asks for COM on the thread that calls it; it is started once,
+// on first use, and stays for the rest of the run.
+static void StartComOnce() {
+    static bool started = false;
+    if (started) return;
+    started = true;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+}
+
 BOOL OpenInShell(HWND owner, const wchar_t* address) {
+    StartComOnce();
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_FLAG_NO_UI;

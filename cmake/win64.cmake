@@ -16,7 +16,7 @@ ExternalProject_Add(host_tools
   INSTALL_COMMAND ""
   BUILD_BYPRODUCTS ${VELMORA_GENERATED_DIR}/library.rc ${VELMORA_GENERATED_DIR}/bitmaps.rc)
 
-set(VELMORA_SYSTEM_LIBS user32 gdi32 comdlg32 comctl32 advapi32 shell32 winspool)
+set(VELMORA_SYSTEM_LIBS user32 gdi32 comdlg32 comctl32 advapi32 shell32 ole32 winspool)
 
 add_library(velmora_win32 STATIC ${VELMORA_WIN32_SOURCES})
 target_link_libraries(velmora_win32 PUBLIC velmora_core ${VELMORA_SYSTEM_LIBS})

@@ -4,12 +4,14 @@
 // paints, keys, the scroll bar and clicks into list operations.
 #include "dialogs/choose_section.h"
 
+#include <new>
+
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
 #include "resources/resource.h"
 #include "store/article_resource.h"
-#include "store/navigation.h"
 #include "view/bookmarks.h"
+#include "view/reading_view.h"
 
 namespace {
 
@@ -18,6 +20,7 @@ constexpr int kResizeMargin = 5;
 
 struct ChooseSection {
     PickerState list;
+    PickerIcons icons;
     uint16_t current = 0;
     uint16_t result = 0;
     HWND window = nullptr;
@@ -34,20 +37,27 @@ ChooseSection* Dialog(HWND window) { return reinterpret_cast<ChooseSection*>(Get
 // One eighth of the main window's recorded size in from its corner, three
 // quarters of that size.
 void PlaceOverOwner(HWND window) {
-    const int w = program.pickerWidth;
-    const int h = program.pickerHeight;
     HWND owner = GetWindow(window, GW_OWNER);
     RECT outer;
-    if (w <= 0 || h <= 0 || owner == nullptr || !GetWindowRect(owner, &outer)) return;
+    if (owner == nullptr || !GetWindowRect(owner, &outer)) return;
+    const SIZE size = OuterSizeLessGutter(owner);
+    const int w = size.cx;
+    const int h = size.cy;
+    if (w <= 0 || h <= 0) return;
     MoveWindow(window, outer.left + w / 8, outer.top + h / 8, 3 * w / 4, 3 * h / 4, FALSE);
 }
 
 INT_PTR OnInitDialog(HWND window, const OpenRequest& request) {
-    auto* dialog = new ChooseSection{};
+    auto* dialog = new (std::nothrow) ChooseSection{};
+    if (dialog == nullptr) {
+        EndDialog(window, 0);
+        return TRUE;
+    }
     dialog->window = window;
     dialog->current = request.current;
     dialog->result = request.current;
     SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+    dialog->icons = LoadPickerIcons();
     PickerState& list = dialog->list;
     list.dc = GetDC(window);
     RECT client;
@@ -82,7 +92,7 @@ INT_PTR OnSize(ChooseSection* dialog, int width, int height) {
     if (IsWindowVisible(dialog->window)) {
         RECT client{0, 0, width, height};
         FillRect(static_cast<HDC>(list.dc), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        PaintPicker(list, true);
+        PaintPicker(list, dialog->icons, true);
     }
     UpdatePickerScrollBar(dialog->window, list);
     return TRUE;
@@ -91,7 +101,7 @@ INT_PTR OnSize(ChooseSection* dialog, int width, int height) {
 INT_PTR OnPaint(HWND window, ChooseSection* dialog) {
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
-    if (dialog != nullptr) PaintPicker(dialog->list, true);
+    if (dialog != nullptr) PaintPicker(dialog->list, dialog->icons, true);
     EndPaint(window, &paint);
     return TRUE;
 }
@@ -105,7 +115,7 @@ INT_PTR OnEraseBackground(HWND window, HDC dc) {
 }
 
 void Scroll(ChooseSection* dialog, int delta) {
-    if (ScrollPicker(dialog->list, delta)) PaintPicker(dialog->list, true);
+    if (ScrollPicker(dialog->list, delta)) PaintPicker(dialog->list, dialog->icons, true);
 }
 
 INT_PTR OnKeyDown(ChooseSection* dialog, WPARAM key) {
@@ -131,7 +141,7 @@ INT_PTR OnLeftButtonDown(ChooseSection* dialog, LPARAM lParam) {
     bool toggled = false;
     const int hit = HitTestPicker(dialog->list, static_cast<int16_t>(LOWORD(lParam)),
                                   static_cast<int16_t>(HIWORD(lParam)), &toggled);
-    if (toggled) PaintPicker(dialog->list, true);
+    if (toggled) PaintPicker(dialog->list, dialog->icons, true);
     if (hit > 0) {
         dialog->result = static_cast<uint16_t>(hit);
         EndDialog(dialog->window, dialog->result);
@@ -155,14 +165,15 @@ INT_PTR OnGetDialogCode(HWND window) {
     return TRUE;
 }
 
-INT_PTR OnDestroy(HWND window, ChooseSection* dialog) {
+INT_PTR OnDialogFreed(HWND window, ChooseSection* dialog) {
     if (dialog == nullptr) return FALSE;
     PickerState& list = dialog->list;
     DeletePickerFonts(list);
+    DeletePickerIcons(dialog->icons);
     ReleaseDC(window, static_cast<HDC>(list.dc));
     SetWindowLongPtrW(window, DWLP_USER, 0);
     delete dialog;
-    return TRUE;
+    return FALSE;
 }
 
 INT_PTR CALLBACK ChooseSectionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -176,7 +187,7 @@ INT_PTR CALLBACK ChooseSectionProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONDOWN: return OnLeftButtonDown(Dialog(window), lParam);
     case WM_COMMAND: return OnCommand(Dialog(window), window, LOWORD(wParam));
     case WM_GETDLGCODE: return OnGetDialogCode(window);
-    case WM_DESTROY: return OnDestroy(window, Dialog(window));
+    case WM_NCDESTROY: return OnDialogFreed(window, Dialog(window));
     }
     return FALSE;
 }
@@ -188,10 +199,4 @@ uint16_t ShowChooseSection(HWND mainWindow, uint16_t current, const FontSettings
     const INT_PTR result = DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_CHOOSE_SECTION), mainWindow,
                                            ChooseSectionProc, reinterpret_cast<LPARAM>(&request));
     return result > 0 ? static_cast<uint16_t>(result) : 0;
-}
-
-void ChooseArticle(HWND mainWindow) {
-    const uint16_t chosen = ShowChooseSection(mainWindow, program.settings.Lesson, program.settings.font,
-                                              IsReverseOn(program.settings.Flags));
-    if (chosen != 0 && chosen != program.settings.Lesson) GoToArticle(mainWindow, chosen);
 }

@@ -13,7 +13,3 @@
 // closed with Escape or the close box (Cancel). Titles are drawn in the font
 // settings given, an 8-bit font's following the Reverse option.
 uint16_t ShowChooseSection(HWND mainWindow, uint16_t current, const FontSettings& font, bool reverseOption);
-
-// The Choose Article and Index commands: the window, then the chosen article
-// when it is not the current one.
-void ChooseArticle(HWND mainWindow);

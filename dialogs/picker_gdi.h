@@ -24,9 +24,19 @@ void DeletePickerFonts(PickerState& state);
 // before is put back.
 int LayoutPickerRows(PickerState& state, ArticleText&& text);
 
-// Draws the rows that fit from topRow, each with its icon; with erase the box
-// is cleared first. Fonts and text colour are put back.
-void PaintPicker(PickerState& state, bool erase);
+// The rows' icons, bitmaps 201..203: a closed heading, an open one, any other row.
+struct PickerIcons {
+    HBITMAP closed = nullptr;
+    HBITMAP open = nullptr;
+    HBITMAP page = nullptr;
+};
+PickerIcons LoadPickerIcons();
+void DeletePickerIcons(PickerIcons& icons);
+
+// Draws the rows that fit from topRow, each with its icon (a missing one
+// leaves its place empty); with erase the box is cleared first. Fonts and
+// text colour are put back.
+void PaintPicker(PickerState& state, const PickerIcons& icons, bool erase);
 
 // Range 0..maxTop and position topRow; no bar at all when maxTop is 0.
 void UpdatePickerScrollBar(HWND window, const PickerState& state);

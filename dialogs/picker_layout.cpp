@@ -12,10 +12,7 @@
 namespace {
 
 constexpr uint8_t kSpace = 0x20;
-constexpr int kFitAll = 0x7FFF;
 constexpr unsigned kFirstStyle = 1;
-// The row counters are 16-bit: the array never holds more rows than they count.
-constexpr int kMaxPickerRows = 0xFFFF;
 
 // The first entry must have a title, and every offset must fit 16 bits.
 bool IsAcceptableIndex(const ArticleText& text) {
@@ -33,41 +30,6 @@ struct PickerPass {
     unsigned style = kFirstStyle;
     int row = 0;  // index of the next PickerRow
 };
-
-int EnsureRowRoom(PickerState& state, int row) {
-    if (row < state.rowCapacity && state.rows.size() > static_cast<size_t>(row) + 1) return 0;
-    const int capacity = std::min(state.rowCapacity + kPickerRowGrowth, kMaxPickerRows);
-    if (capacity <= row) return kLayoutOutOfMemory;
-    state.rows.resize(static_cast<size_t>(capacity) + 1);
-    state.rowCapacity = static_cast<uint16_t>(capacity);
-    return 0;
-}
-
-// Fits a row from start (not a space), remaining bytes long. A word the width
-// cuts moves whole to the next row when a space inside the fitted bytes
-// allows; a row that would take nothing takes one code with its points, so
-// that any width makes progress.
-void FitPickerRow(LayoutMeasurer& measurer, const uint8_t* start, int remaining, int available, int& width,
-                  int& count) {
-    count = remaining;
-    width = std::max(available, 0);
-    measurer.FitLeftToRight(start, width, count);
-    if (count < remaining && start[count] != kSpace) {
-        int k = count - 1;
-        while (k >= 1 && start[k] != kSpace) --k;
-        if (k >= 1) {
-            count = k;
-            measurer.FitLeftToRight(start, width, count);
-        }
-    }
-    if (count > 0) return;
-    int taken = 1;
-    while (taken < remaining && IsVowelPointCode(start[taken])) ++taken;
-    count = taken;
-    width = kFitAll;
-    measurer.FitLeftToRight(start, width, count);
-    count = taken;
-}
 
 void StoreRow(PickerPass& pass, const IndexRow& entry, size_t position, int count, int width, int indent) {
     PickerState& state = pass.state;
@@ -100,11 +62,11 @@ int LayOutEntry(PickerPass& pass, const IndexRow& entry) {
     for (;;) {
         while (cursor < length && reading[cursor] == kSpace) ++cursor;
         if (cursor == length) return 0;
-        if (EnsureRowRoom(pass.state, pass.row) != 0) return kLayoutOutOfMemory;
-        int width = 0, count = 0;
-        FitPickerRow(pass.measurer, reading.data() + cursor, length - cursor, pass.state.width - indent, width, count);
-        StoreRow(pass, entry, titlePos + length - cursor - count, count, width, indent);
-        cursor += count;
+        if (!EnsureRowRoom(pass.state.rows, pass.state.rowCapacity, pass.row)) return kLayoutOutOfMemory;
+        const LineFit line = FitLine(LineMeasure{pass.measurer}, reading.data() + cursor, reading.data() + length,
+                                     pass.state.width - indent, BreakAt::kSpaces, true);
+        StoreRow(pass, entry, titlePos + length - cursor - line.count, line.count, line.width, indent);
+        cursor += line.count;
     }
 }
 
@@ -133,7 +95,7 @@ int LayoutPickerRows(PickerState& state, LayoutMeasurer& measurer, ArticleText&&
     PickerPass pass{state, measurer, text};
     int result = kLayoutOutOfMemory;
     try {
-        if (EnsureRowRoom(state, 0) == 0) {
+        if (EnsureRowRoom(state.rows, state.rowCapacity, 0)) {
             pass.rowHeight = measurer.SelectStyle(kFirstStyle).rowHeight;
             result = LayOutEntries(pass);
         }
@@ -159,17 +121,9 @@ int PickerRowIndent(const PickerState& state, const PickerRow& row) {
 
 int ComputePickerMaxTop(PickerState& state) {
     if (state.rowCount == 0 || state.shownCount == 0 || state.rows.size() <= state.rowCount) return -1;
-    int free = static_cast<int16_t>(state.height);
-    int fit = 0;
-    for (int index = state.rowCount - 1; index >= 0; --index) {
-        const PickerRow& row = state.rows[index];
-        if (row.height > free) break;
-        if (row.attr & kIndexAttrShown) {
-            free -= row.height;
-            ++fit;
-        }
-    }
-    if (free < 0) --fit;
+    const int fit = RowsFittingAtBottom(state.rows, state.rowCount, state.height, [](const PickerRow& row) {
+        return (row.attr & kIndexAttrShown) ? 1 : 0;
+    });
     state.maxTop = static_cast<uint16_t>(std::max(state.shownCount - fit, 0));
     // A collapse can leave the list scrolled past its new end.
     state.topRow = std::min(state.topRow, state.maxTop);

@@ -4,7 +4,7 @@
 // of it walks the row array without measuring.
 #include <algorithm>
 
-#include "app/input_map.h"
+#include "view/input_map.h"
 #include "dialogs/picker_list.h"
 #include "store/article_index.h"
 

@@ -44,7 +44,6 @@ struct PickerState {
 
 constexpr int kPickerLevelIndent = 13;  // pixels per level, from the right edge
 constexpr int kPickerIconZone = 13;     // the icon's place right of a row's text
-constexpr int kPickerRowGrowth = 128;
 
 // Lays out an index text (the state's own text, after a resize) in the box.
 // 0, and the state owns the text; kLayoutNoText without text;

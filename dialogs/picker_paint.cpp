@@ -3,6 +3,7 @@
 // beside the first row of each entry; and its scroll bar.
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
+#include "resources/resource.h"
 #include "store/article_index.h"
 #include "view/reading_view.h"
 
@@ -11,14 +12,12 @@ namespace {
 constexpr int kIconSize = 9;
 constexpr int kIconGap = 4;
 
-// Bitmap 202 for an open heading, 201 for a closed one, 203 for the rest.
-HBITMAP IconFor(const PickerRow& row) {
-    if (!IsHeadingRowId(row.id)) return program.pickerBitmaps[2];
-    return program.pickerBitmaps[(row.attr & kIndexAttrExpanded) ? 1 : 0];
+HBITMAP IconFor(const PickerIcons& icons, const PickerRow& row) {
+    if (!IsHeadingRowId(row.id)) return icons.page;
+    return (row.attr & kIndexAttrExpanded) ? icons.open : icons.closed;
 }
 
-void DrawIcon(HDC dc, const PickerRow& row, int y) {
-    HBITMAP bitmap = IconFor(row);
+void DrawIcon(HDC dc, HBITMAP bitmap, const PickerRow& row, int y) {
     if (bitmap == nullptr) return;
     HDC source = CreateCompatibleDC(dc);
     if (source == nullptr) return;
@@ -30,9 +29,26 @@ void DrawIcon(HDC dc, const PickerRow& row, int y) {
     DeleteDC(source);
 }
 
+HBITMAP LoadIcon(int id) { return LoadBitmapW(program.instance, MAKEINTRESOURCEW(id)); }
+
+void DeleteIcon(HBITMAP& icon) {
+    if (icon != nullptr) DeleteObject(icon);
+    icon = nullptr;
+}
+
 }  // namespace
 
-void PaintPicker(PickerState& state, bool erase) {
+PickerIcons LoadPickerIcons() {
+    return PickerIcons{LoadIcon(IDB_PICKER_PLUS), LoadIcon(IDB_PICKER_MINUS), LoadIcon(IDB_PICKER_PAGE)};
+}
+
+void DeletePickerIcons(PickerIcons& icons) {
+    DeleteIcon(icons.closed);
+    DeleteIcon(icons.open);
+    DeleteIcon(icons.page);
+}
+
+void PaintPicker(PickerState& state, const PickerIcons& icons, bool erase) {
     const std::vector<PickerLine> lines = PlanPickerPaint(state);
     HDC dc = static_cast<HDC>(state.dc);
     if (dc == nullptr || state.text.empty()) return;
@@ -53,7 +69,7 @@ void PaintPicker(PickerState& state, bool erase) {
             key = row.attr & kIndexStyleMask;
             SelectPickerFont(state, key, true);
         }
-        if (line.icon) DrawIcon(dc, row, line.y);
+        if (line.icon) DrawIcon(dc, IconFor(icons, row), row, line.y);
         DrawConvertedText(dc, font, true, state.text.data() + row.offset, row.count, row.x, line.y, row.width,
                           row.height);
     }

@@ -5,30 +5,22 @@
 #include "dialogs/search.h"
 
 #include "app/program.h"
-#include "calendar/current_article.h"
 #include "dialogs/hit_banner.h"
 #include "dialogs/search_walk.h"
 #include "store/article_resource.h"
 #include "view/bookmarks.h"
 #include "view/layout.h"
+#include "view/navigation.h"
 #include "view/reading_view.h"
 
 namespace {
 
 ArticleText LoadForSearch(int article) { return LoadArticleResource(article, nullptr); }
 
-// Makes the hit's article the current one. A layout that refuses the text
-// leaves the shown article, Lesson and Flags as they were.
+// Makes the hit's article the current one. A text the view refuses, or
+// memory that runs out, leaves the shown article, Lesson and Flags as they were.
 bool SwitchToHitArticle(LibraryHit& found) {
-    const Settings before = program.settings;
-    SetCurrentArticle(found.article, true);
-    if (program.settings.Lesson != found.article || LayoutArticle(program.view, std::move(found.text), true) != 0) {
-        program.settings.Lesson = before.Lesson;
-        program.settings.Flags = before.Flags;
-        program.settings.LastPosition = before.LastPosition;
-        return false;
-    }
-    program.view->topRow = 0;
+    if (!MakeCurrentArticle(found.article, std::move(found.text))) return false;
     UpdateBookmarkCheck(program.mainWindow);
     return true;
 }

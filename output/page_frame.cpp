@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <string>
 
-#include "app/maker_addresses.h"
+#include "settings/maker_addresses.h"
 #include "output/printing.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"

@@ -5,12 +5,13 @@
 #include <windows.h>
 
 // Fills the settings record from the registry (defaults where values are
-// missing) and loads the Choose Section window's bitmaps.
-void LoadSettings();
+// missing) and marks it loaded.
+void ReadSettings();
 
-// Writes the settings back, releases what they hold, destroys the Reading view
-// and posts the quit message with exit code 0.
-void SaveSettingsAndQuit();
+// Writes the settings record back, skipping what is empty or 0, and
+// LastPosition only withPosition (while the Reading view exists). Nothing is
+// written before the record was read: an early exit must not overwrite it.
+void WriteSettings(bool withPosition);
 
 void SaveWindowPlacement(HWND window);
 void RestoreWindowPlacement(HWND window, int launchShowCommand);

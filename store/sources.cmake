@@ -7,5 +7,4 @@ list(APPEND VELMORA_CORE_SOURCES
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/article_resource.cpp
-  store/navigation.cpp
 )

@@ -2,7 +2,6 @@
 // Bookmark menu command.
 #include "view/bookmarks.h"
 
-#include "app/main_window.h"
 #include "app/program.h"
 #include "resources/resource.h"
 #include "settings/registry.h"
@@ -68,7 +67,11 @@ void ToggleBookmark(int isBookmarked) {
 void UpdateBookmarkCheck(HWND window) {
     if (window == nullptr) window = program.mainWindow;
     if (window == nullptr) return;
-    UpdateMenuCheck(GetMenu(window), true, IDM_BOOKMARK, IsBookmarked());
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_STATE;
+    item.fState = IsBookmarked() ? MFS_CHECKED : 0;
+    SetMenuItemInfoW(GetMenu(window), IDM_BOOKMARK, FALSE, &item);
 }
 
 ArticleText PrependBookmarkGroup(ArticleText&& index) {

@@ -7,6 +7,7 @@
 #include "view/layout.h"
 
 #include "store/article_records.h"
+#include "view/line_breaker.h"
 
 #include <algorithm>
 #include <new>
@@ -14,10 +15,7 @@
 namespace {
 
 constexpr uint8_t kSpace = 0x20;
-constexpr uint8_t kHyphen = 0x2D;
-constexpr int kFitAll = 0x7FFF;
 constexpr unsigned kFirstStyle = 1;
-constexpr int kMaxRowCapacity = 0xFFFF;
 constexpr uint16_t kEdgeWithoutLevel = 0xFF3F;
 
 // A text is laid out only when its first record has text or is a rule, and
@@ -108,43 +106,6 @@ int LayOutRule(LayoutPass& pass, const ArticleRecord& record) {
     return 0;
 }
 
-void Fit(LayoutPass& pass, const Paragraph& para, const uint8_t* start, int& width, int& count) {
-    if (para.rightToLeft) {
-        FitByWidthTable(pass.metrics.widths, start, width, count);
-    } else {
-        pass.measurer.FitLeftToRight(start, width, count);
-    }
-}
-
-// Fits the bytes of a row from start. A word that the width cuts moves whole
-// to the next row when a space or a hyphen inside the fitted bytes allows
-// (the hyphen stays on this row); otherwise it is cut where the width ran out.
-// A row that would take nothing at all takes one code with its points, so
-// that a box narrower than a letter still makes progress.
-void FitRow(LayoutPass& pass, const Paragraph& para, const uint8_t* start, int available, bool mustTake,
-            int& width, int& count) {
-    const uint8_t* end = para.work + para.length;
-    count = static_cast<int>(end - start);
-    width = std::max(available, 0);
-    Fit(pass, para, start, width, count);
-    if (start + count < end && start[count] != kSpace) {
-        int k = count - 1;
-        while (k >= 1 && start[k] != kSpace && start[k] != kHyphen) --k;
-        if (k >= 1) {
-            count = start[k] == kHyphen ? k + 1 : k;
-            Fit(pass, para, start, width, count);
-        }
-    }
-    if (count == 0 && mustTake && start < end) {
-        int taken = 1;
-        while (start + taken < end && IsVowelPointCode(start[taken])) ++taken;
-        int measured = taken;
-        width = kFitAll;
-        Fit(pass, para, start, width, measured);
-        count = taken;
-    }
-}
-
 void AddRow(LayoutPass& pass, const Paragraph& para, const uint8_t* first, const uint8_t* fitStart, int count,
             int width) {
     const int edgeWithIndent = pass.edge + pass.hang;
@@ -186,12 +147,12 @@ size_t LayOutRow(LayoutPass& pass, const Paragraph& para, const uint8_t* p) {
         available = std::max(available - pass.hang, 0);
     }
     const size_t wordLength = fitStart - p;
-    int width = 0;
-    int count = 0;
-    FitRow(pass, para, fitStart, available, wordLength == 0, width, count);
-    AddRow(pass, para, p, fitStart, count, width);
+    const LineMeasure measure{pass.measurer, para.rightToLeft ? pass.metrics.widths : nullptr};
+    // A box narrower than a letter still takes one, unless the row holds a first word already.
+    const LineFit line = FitLine(measure, fitStart, end, available, BreakAt::kSpacesAndHyphens, wordLength == 0);
+    AddRow(pass, para, p, fitStart, line.count, line.width);
     pass.hang = 0;
-    const size_t taken = wordLength + count;
+    const size_t taken = wordLength + line.count;
     EndRow(pass, para, p + taken);
     return taken;
 }
@@ -336,34 +297,15 @@ int ComputeMaxRow(ViewState* view) {
         view->maxRow = 0;
         return -1;
     }
-    int remaining = static_cast<int16_t>(view->height);
-    int fitting = 0;
-    for (int index = view->rowCount - 1; index >= 0; --index) {
-        const ViewRow& row = view->rows[index];
-        if (remaining < row.height) break;
-        remaining -= row.height;
-        if (row.attr & kAttrParagraphGap) {
-            remaining -= row.height;
-            ++fitting;
-        }
-        ++fitting;
-    }
-    // The last gap row counted did not fit after all.
-    if (remaining < 0) --fitting;
+    const int fitting = RowsFittingAtBottom(view->rows, view->rowCount, view->height, [](const ViewRow& row) {
+        return (row.attr & kAttrParagraphGap) ? 2 : 1;
+    });
     view->maxRow = static_cast<uint16_t>(view->totalRows - fitting);
     return view->maxRow;
 }
 
 int GrowRows(ViewState& view, int index) {
-    const int capacity = std::min(view.rowCapacity + kRowGrowth, kMaxRowCapacity);
-    if (capacity > view.rowCapacity) {
-        try {
-            view.rows.resize(capacity + 1);
-            view.rowCapacity = static_cast<uint16_t>(capacity);
-            return 0;
-        } catch (const std::bad_alloc&) {
-        }
-    }
+    if (EnsureRowRoom(view.rows, view.rowCapacity, view.rowCapacity)) return 0;
     if (index >= 0 && static_cast<size_t>(index) < view.rows.size()) view.rows[index] = ViewRow{};
     return kLayoutOutOfMemory;
 }

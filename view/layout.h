@@ -4,6 +4,7 @@
 
 #include "store/compression.h"
 #include "view/layout_measurer.h"
+#include "view/line_breaker.h"
 #include "view/view_state.h"
 
 // The largest text the 16-bit row offsets can address: 65535 bytes of records,

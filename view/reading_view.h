@@ -65,5 +65,10 @@ constexpr unsigned kPaintView = 0x01;
 void PaintWindow(HDC dc, HWND window, unsigned flags);
 void RepaintView(HWND window, unsigned flags);
 
+// The main window's outer size, less the gutter as the view box is: g off the
+// near edges, 2g off the far ones, each only where it is larger than 2g. The
+// Choose Section window is placed by it.
+SIZE OuterSizeLessGutter(HWND window);
+
 // Follows the main window's new client size.
 void OnViewSize(HWND window, int clientWidth, int clientHeight);

@@ -1,6 +1,8 @@
 list(APPEND VELMORA_CORE_SOURCES
   view/layout.cpp
+  view/line_breaker.cpp
   view/paint_plan.cpp
+  view/input_map.cpp
   view/view_geometry.cpp
   view/bookmark_list.cpp
 )
@@ -13,4 +15,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/paint.cpp
   view/view_window.cpp
   view/bookmarks.cpp
+  view/navigation.cpp
 )

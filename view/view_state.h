@@ -57,4 +57,3 @@ constexpr int kLayoutNoText = 2;
 constexpr int kLayoutTextRefused = 0xFFFC;
 constexpr int kLayoutOutOfMemory = 0xFFFE;
 constexpr int kResizeBadSize = -5;
-constexpr int kRowGrowth = 128;

@@ -60,17 +60,21 @@ void RepaintView(HWND window, unsigned flags) {
 // Shrinks a size by twice the gutter, when it is larger than that.
 static int LessGutter(int size, int gutter) { return size > 2 * gutter ? size - 2 * gutter : size; }
 
-void OnViewSize(HWND window, int clientWidth, int clientHeight) {
+SIZE OuterSizeLessGutter(HWND window) {
     const int gutter = program.gutter;
-    int width = LessGutter(clientWidth, gutter);
-    int height = LessGutter(clientHeight, gutter);
-    RECT outer;
+    RECT outer{};
     GetWindowRect(window, &outer);
     // Shrunk like the view box at creation: g off the near edge, 2g off the far one.
     const int outerWidth = outer.right - outer.left;
     const int outerHeight = outer.bottom - outer.top;
-    program.pickerWidth = outerWidth > 2 * gutter ? outerWidth - 3 * gutter : outerWidth;
-    program.pickerHeight = outerHeight > 2 * gutter ? outerHeight - 3 * gutter : outerHeight;
+    return SIZE{outerWidth > 2 * gutter ? outerWidth - 3 * gutter : outerWidth,
+                outerHeight > 2 * gutter ? outerHeight - 3 * gutter : outerHeight};
+}
+
+void OnViewSize(HWND window, int clientWidth, int clientHeight) {
+    const int gutter = program.gutter;
+    int width = LessGutter(clientWidth, gutter);
+    int height = LessGutter(clientHeight, gutter);
     ViewState* view = program.view;
     if (view == nullptr || (width == view->width && height == view->height)) return;
     if (program.toolbar != nullptr) {

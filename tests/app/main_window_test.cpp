@@ -12,7 +12,7 @@
 #include "app/startup.h"
 #include "calendar/current_article.h"
 #include "resources/resource.h"
-#include "store/navigation.h"
+#include "view/navigation.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/scratch_registry.h"
 #include "view/reading_view.h"

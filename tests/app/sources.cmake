@@ -1,5 +1,4 @@
 list(APPEND VELMORA_CORE_TESTS
-  tests/app/input_map_test.cpp
   tests/app/update_address_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS

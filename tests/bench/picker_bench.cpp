@@ -25,10 +25,9 @@ namespace {
 LARGE_INTEGER openedAt;
 std::vector<double> opens;
 
-// The test settings, the icons, and every article bookmarked.
+// The test settings and every article bookmarked.
 void UsePickerSettings() {
     UseTestSettings();
-    for (int i = 0; i < 3; ++i) program.pickerBitmaps[i] = LoadBitmapW(program.instance, MAKEINTRESOURCEW(201 + i));
     program.bookmarks.loaded = true;
     for (uint16_t article = 1; article <= kArticleCount; ++article) {
         program.settings.Lesson = article;
@@ -56,8 +55,6 @@ HWND CreateOwner() {
     RegisterClassW(&windowClass);
     HWND owner = CreateWindowW(L"PickerBenchOwner", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
                                nullptr, nullptr, program.instance, nullptr);
-    program.pickerWidth = 640 - 30;
-    program.pickerHeight = 480 - 30;
     return owner;
 }
 
@@ -71,6 +68,7 @@ void TimeLayoutsAndPaints(int runs, std::vector<double>& layouts, std::vector<do
     HGDIOBJ previous = SelectObject(dc, bitmap);
     ReleaseDC(nullptr, screen);
     PickerState state;
+    PickerIcons icons = LoadPickerIcons();
     for (int run = 0; run < runs; ++run) {
         DeletePickerFonts(state);
         state = PickerState{};
@@ -84,11 +82,12 @@ void TimeLayoutsAndPaints(int runs, std::vector<double>& layouts, std::vector<do
     }
     for (int run = 0; run < runs; ++run) {
         const LARGE_INTEGER start = BenchNow();
-        PaintPicker(state, true);
+        PaintPicker(state, icons, true);
         GdiFlush();
         paints.push_back(MillisSince(start));
     }
     DeletePickerFonts(state);
+    DeletePickerIcons(icons);
     SelectObject(dc, previous);
     DeleteObject(bitmap);
     DeleteDC(dc);

@@ -12,12 +12,12 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "resources/resource.h"
-#include "settings/settings_store.h"
-#include "store/navigation.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/dialogs/index_builder.h"
+#include "tests/support/gdi_counter.h"
 #include "tests/support/scratch_registry.h"
 #include "view/bookmarks.h"
+#include "view/navigation.h"
 
 namespace {
 
@@ -113,7 +113,11 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
               55);
     bool hasBar = true, validated = false;
     int position = -1;
+    GdiCounter counter;
+    ASSERT_TRUE(counter.installed);
+    size_t iconsWhileOpen = 0;
     Show(56, [&](HWND dialog) {
+        iconsWhileOpen = counter.liveBitmaps.size();
         hasBar = HasScrollRange(dialog);
         // A paint validates the window.
         InvalidateRect(dialog, nullptr, TRUE);
@@ -123,6 +127,9 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
     });
     EXPECT_FALSE(hasBar) << "nine rows fit the window";
     EXPECT_TRUE(validated);
+    EXPECT_EQ(iconsWhileOpen, 3u) << "the icons are loaded when the window opens";
+    EXPECT_TRUE(counter.liveBitmaps.empty()) << "and deleted when it closes";
+    EXPECT_TRUE(counter.liveFonts.empty());
     Show(56, [&](HWND dialog) {
         RECT client;
         GetClientRect(dialog, &client);

@@ -2,6 +2,7 @@
 // "Not Found!" box, and the Search dialog with its Hebrew typing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,10 @@ namespace {
 constexpr int kSearchCommand = 116;
 constexpr int kSearchAgainCommand = 117;
 constexpr int kEditId = 1013;
-// Aaron, first named in Exodus 4 (article 13), as stored: visual order.
+// Aaron, first named in Exodus 4 (article 13), as stored: visual order; and
+// as the edit shows it with a Unicode font: reading order.
 const std::vector<BYTE> kAaronStored = {'p', 'y', 'e', 'a', 0};
-const wchar_t kAaronShown[] = L"\u05DF\u05E8\u05D4\u05D0";
+const wchar_t kAaronShown[] = L"\u05D0\u05D4\u05E8\u05DF";
 constexpr DWORD kAaronFirstArticle = 13;
 
 std::wstring WindowText(HWND window) {
@@ -129,63 +131,131 @@ TEST_F(SearchEndToEnd, AMissShowsNotFoundAndLeavesTheView) {
 }
 
 // Typing, the picture, a miss that keeps the dialog open and a hit that closes it.
-TEST_F(SearchEndToEnd, TheDialogTypesHebrewAndSearches) {
-    PinArticle(1);
-    Start();
-    HWND dialog = OpenDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND edit = GetDlgItem(dialog, kEditId);
-    ASSERT_TRUE(BringToFront(dialog));
-    const auto editSays = [&](const wchar_t* text) { return WaitUntil([&] { return WindowText(edit) == text; }); };
+namespace {
 
-    TypeText(L"t");
-    EXPECT_TRUE(editSays(L"\u05D0"));
-    TypeText(L"c");
-    EXPECT_TRUE(editSays(L"\u05D1\u05D0"));  // each letter left of the one before
-    PressKey(VK_BACK);                      // the letter right of the caret
-    EXPECT_TRUE(editSays(L"\u05D0"));
-    PressKey(VK_HOME);                      // to the right end
-    PressKey(VK_DELETE);                    // the letter left of the caret
-    EXPECT_TRUE(editSays(L""));
-    PressKey(VK_SCROLL);
-    TypeText(L"t");
-    PressKey(VK_SCROLL);
-    EXPECT_TRUE(editSays(L"t"));
+// Where the ink of two letters lies in a capture: from the leftmost inked
+// column, and from the leftmost column inked in the lowest quarter of the
+// letters, which a yod, a mark high in the line, never reaches.
+struct InkSpread {
+    int left = -1;
+    int lowLeft = -1;
+};
 
-    // The picture's top-right cell types alef; the space bar a space.
-    HWND picture = FindWindowExW(dialog, nullptr, L"Static", nullptr);
-    while (picture != nullptr && (GetWindowLongW(picture, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
-        picture = FindWindowExW(dialog, picture, L"Static", nullptr);
-    ASSERT_NE(picture, nullptr);
-    RECT place{};
-    GetWindowRect(picture, &place);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(place.left + 150, place.top + 10));
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(place.left + 75, place.top + 85));
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(place.left + 20, place.top + 85));
-    EXPECT_TRUE(editSays(L"t \u05D0"));
-
-    SetWindowTextW(edit, L"\u05EA\u05EA\u05EA\u05EA\u05EA");
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    HWND box = WaitForBox(dialog);
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(BoxSays(box, L"Not Found!"));
-    DismissBox(box);
-    EXPECT_TRUE(IsWindow(dialog));
-    const DWORD selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
-    EXPECT_EQ(LOWORD(selection), 0);
-    EXPECT_EQ(HIWORD(selection), 5);
-
-    SetWindowTextW(edit, kAaronShown);
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    Stop();
-    EXPECT_EQ(Lesson(), kAaronFirstArticle);
-    EXPECT_EQ(ReadBinary(L"SearchString"), kAaronStored);
+InkSpread SpreadOfInk(const Capture& capture) {
+    int top = capture.height, bottom = -1;
+    for (int y = 0; y < capture.height; ++y) {
+        if (capture.CountInk(RECT{0, y, capture.width, y + 1}) == 0) continue;
+        top = std::min(top, y);
+        bottom = y;
+    }
+    InkSpread spread;
+    if (bottom < 0) return spread;
+    const int low = bottom - (bottom - top) / 4;
+    for (int x = capture.width - 1; x >= 0; --x) {
+        if (capture.CountInk(RECT{x, top, x + 1, bottom + 1}) > 0) spread.left = x;
+        if (capture.CountInk(RECT{x, low, x + 1, bottom + 1}) > 0) spread.lowLeft = x;
+    }
+    return spread;
 }
 
-// The edit shows the stored search as stored, with Reverse on or off, so OK
-// searches for it unchanged.
+}  // namespace
+
+// With a Unicode font the edit holds the text in reading order, so that the
+// platform shows it right to left, and keys act as in any edit; with an
+// 8-bit font it holds the stored visual order: each letter goes left of the
+// one before, Backspace removes the letter right of the caret, Home goes to
+// the right end and Delete removes the letter left of the caret.
+TEST_F(SearchEndToEnd, TheDialogTypesHebrewAndSearches) {
+    const struct {
+        DWORD base;
+        const wchar_t* alef;
+        const wchar_t* alefYod;
+        const wchar_t* pictureTyped;
+        const wchar_t* miss;
+        const wchar_t* aaron;
+    } fonts[] = {
+        {0x5D0, L"\u05D0", L"\u05D0\u05D9", L"t\u05D0 ", L"\u05EA\u05EA\u05EA\u05EA\u05EA", L"\u05D0\u05D4\u05E8\u05DF"},
+        {224, L"\u00E0", L"\u00E9\u00E0", L"t \u00E0", L"\u00FA\u00FA\u00FA\u00FA\u00FA", L"\u00EF\u00F8\u00E4\u00E0"},
+    };
+    for (const auto& font : fonts) {
+        SCOPED_TRACE(font.base);
+        ClearProgramKeys();
+        UseTestFont();
+        UseTestWindow();
+        WriteDword(L"FontAsciiBase", font.base);
+        PinArticle(1);
+        Start();
+        HWND dialog = OpenDialog();
+        ASSERT_NE(dialog, nullptr);
+        HWND edit = GetDlgItem(dialog, kEditId);
+        ASSERT_TRUE(BringToFront(dialog));
+        const auto editSays = [&](const wchar_t* text) { return WaitUntil([&] { return WindowText(edit) == text; }); };
+
+        TypeText(L"t");
+        EXPECT_TRUE(editSays(font.alef));
+        TypeText(L"h");
+        EXPECT_TRUE(editSays(font.alefYod));
+        if (font.base == 0x5D0) {
+            // Read off the screen: the wide alef stands right of the yod. The
+            // dialog gives up the focus first, so that no caret is in the picture.
+            HWND elsewhere = CreateWindowW(L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr,
+                                           nullptr, nullptr);
+            ASSERT_TRUE(BringToFront(elsewhere));
+            InkSpread spread;
+            EXPECT_TRUE(WaitUntil([&] {
+                spread = SpreadOfInk(CaptureClient(edit));
+                return spread.lowLeft >= 0;
+            }));
+            EXPECT_GT(spread.lowLeft, spread.left + 2) << "the alef is not right of the yod";
+            DestroyWindow(elsewhere);
+            ASSERT_TRUE(BringToFront(dialog));
+        }
+        PressKey(VK_BACK);
+        EXPECT_TRUE(editSays(font.alef));
+        PressKey(VK_HOME);
+        PressKey(VK_DELETE);
+        EXPECT_TRUE(editSays(L""));
+        PressKey(VK_SCROLL);
+        TypeText(L"t");
+        PressKey(VK_SCROLL);
+        EXPECT_TRUE(editSays(L"t"));
+
+        // The picture's top-right cell types alef; the space bar a space.
+        HWND picture = FindWindowExW(dialog, nullptr, L"Static", nullptr);
+        while (picture != nullptr && (GetWindowLongW(picture, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
+            picture = FindWindowExW(dialog, picture, L"Static", nullptr);
+        ASSERT_NE(picture, nullptr);
+        RECT place{};
+        GetWindowRect(picture, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(place.left + 150, place.top + 10));
+        PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(place.left + 75, place.top + 85));
+        PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(place.left + 20, place.top + 85));
+        EXPECT_TRUE(editSays(font.pictureTyped));
+
+        SetWindowTextW(edit, font.miss);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        HWND box = WaitForBox(dialog);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(BoxSays(box, L"Not Found!"));
+        DismissBox(box);
+        EXPECT_TRUE(IsWindow(dialog));
+        const DWORD selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+        EXPECT_EQ(LOWORD(selection), 0);
+        EXPECT_EQ(HIWORD(selection), 5);
+
+        SetWindowTextW(edit, font.aaron);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+        Stop();
+        EXPECT_EQ(Lesson(), kAaronFirstArticle);
+        EXPECT_EQ(ReadBinary(L"SearchString"), kAaronStored);
+    }
+}
+
+// The edit shows the stored search in reading order, with Reverse on or
+// off, all of it selected so that typing replaces it, and OK searches for it
+// unchanged.
 TEST_F(SearchEndToEnd, TheDialogShowsTheStoredSearchWithReverseOnAndOff) {
     for (const DWORD reverse : {0x0u, 0x800u}) {
         SCOPED_TRACE(reverse);
@@ -199,6 +269,9 @@ TEST_F(SearchEndToEnd, TheDialogShowsTheStoredSearchWithReverseOnAndOff) {
         HWND dialog = OpenDialog();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(WindowText(GetDlgItem(dialog, kEditId)), kAaronShown);
+        const DWORD selection = static_cast<DWORD>(SendMessageW(GetDlgItem(dialog, kEditId), EM_GETSEL, 0, 0));
+        EXPECT_EQ(LOWORD(selection), 0);
+        EXPECT_EQ(HIWORD(selection), 4);
         if (reverse == 0) {
             // Once the keyboard picture is on the screen, for looking at.
             Capture shown;

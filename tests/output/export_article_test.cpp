@@ -49,13 +49,13 @@ LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 // Forty codes that each give two characters need more room than the size
-// formula gives. With a Unicode font the export reverses the text when the
-// Reverse option is off, without turning the option on meanwhile.
+// formula gives. The export never turns the Reverse option on meanwhile.
 TEST(ExportArticle, ATextThatDoesNotFitShowsTheMessageAndChangesNothing) {
     program = ProgramState{};
     program.settings.font.FontAsciiBase = kUnicodeAsciiBase;
     program.settings.Flags = kDefaultFlags;
     ViewState view;
+    view.fontSettings.FontAsciiBase = kUnicodeAsciiBase;
     view.text = ArticleText{0xB1, 0x00};
     view.text.insert(view.text.end(), 40, 0x10);
     view.text.insert(view.text.end(), {0, 0, 0});

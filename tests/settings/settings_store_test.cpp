@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "app/startup.h"
 #include "tests/support/scratch_registry.h"
 #include "view/reading_view.h"
 
@@ -49,9 +50,6 @@ protected:
     }
     void TearDown() override {
         DestroyView(program.view, true);
-        for (HBITMAP bitmap : program.pickerBitmaps) {
-            if (bitmap != nullptr) DeleteObject(bitmap);
-        }
         program = ProgramState{};
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -60,17 +58,12 @@ protected:
     }
 };
 
-// A first run also loads the Choose Section window's bitmaps that exist.
 TEST_F(SettingsStore, FirstRunTakesEveryDefault) {
     LoadSettings();
     EXPECT_EQ(FontName(), u"");
     EXPECT_EQ(SearchString(), "");
     EXPECT_EQ(Numbers(), std::make_tuple(0, 1488, 0, 0xD1140040u, 0));
     EXPECT_FALSE(SettingsKeyExists()) << "reading must not create the key";
-    for (int i = 0; i < 3; ++i) {
-        const bool present = FindResourceW(program.instance, MAKEINTRESOURCEW(201 + i), RT_BITMAP) != nullptr;
-        EXPECT_EQ(program.pickerBitmaps[i] != nullptr, present) << 201 + i;
-    }
 }
 
 TEST_F(SettingsStore, ReadsStoredIntegers) {
@@ -137,7 +130,7 @@ TEST_F(SettingsStore, SavingKeepsStoredValuesForEmptySettings) {
 }
 
 // Every set value is written with its type, the position from the view, which
-// is destroyed; loading gives the same record back. The picker bitmaps go.
+// is destroyed; loading gives the same record back.
 TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
     Settings& settings = program.settings;
     std::memcpy(settings.font.FontName, u"\u05E2\u05D6\u05E8\u05D0 SIL", sizeof u"\u05E2\u05D6\u05E8\u05D0 SIL");
@@ -149,9 +142,6 @@ TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
     program.view = CreateView(nullptr, nullptr, program.settings.font, 0);
     ASSERT_NE(program.view, nullptr);
     program.view->topRow = 65535;
-    const HBITMAP bitmaps[] = {CreateBitmap(1, 1, 1, 1, nullptr), CreateBitmap(1, 1, 1, 1, nullptr)};
-    program.pickerBitmaps[0] = bitmaps[0];
-    program.pickerBitmaps[2] = bitmaps[1];
     const Settings saved = settings;
 
     SaveSettingsAndQuit();
@@ -170,8 +160,6 @@ TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
         EXPECT_EQ(ReadData(e.name), e.data);
     }
     EXPECT_EQ(program.view, nullptr) << "the view is destroyed";
-    for (const HBITMAP bitmap : bitmaps) EXPECT_EQ(GetObjectType(bitmap), 0u);
-    for (const HBITMAP bitmap : program.pickerBitmaps) EXPECT_EQ(bitmap, nullptr);
 
     program = ProgramState{};
     LoadSettings();

@@ -10,10 +10,12 @@ namespace {
 GdiCounter* counter = nullptr;
 
 using CreateFontFn = HFONT(WINAPI*)(const LOGFONTW*);
+using LoadBitmapFn = HBITMAP(WINAPI*)(HINSTANCE, LPCWSTR);
 using DeleteObjectFn = BOOL(WINAPI*)(HGDIOBJ);
 using GetDcFn = HDC(WINAPI*)(HWND);
 using ReleaseDcFn = int(WINAPI*)(HWND, HDC);
 CreateFontFn realCreateFont = nullptr;
+LoadBitmapFn realLoadBitmap = nullptr;
 DeleteObjectFn realDeleteObject = nullptr;
 GetDcFn realGetDc = nullptr;
 ReleaseDcFn realReleaseDc = nullptr;
@@ -30,8 +32,15 @@ HFONT WINAPI CountedCreateFont(const LOGFONTW* logFont) {
     return font;
 }
 
+HBITMAP WINAPI CountedLoadBitmap(HINSTANCE instance, LPCWSTR name) {
+    HBITMAP bitmap = realLoadBitmap(instance, name);
+    if (bitmap != nullptr) counter->liveBitmaps.insert(bitmap);
+    return bitmap;
+}
+
 BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
     counter->liveFonts.erase(object);
+    counter->liveBitmaps.erase(object);
     return realDeleteObject(object);
 }
 
@@ -81,12 +90,14 @@ GdiCounter::GdiCounter() {
     counter = this;
     installed = SwapImport("gdi32.dll", "CreateFontIndirectW", &CountedCreateFont, &realCreateFont) &&
                 SwapImport("gdi32.dll", "DeleteObject", &CountedDeleteObject, &realDeleteObject) &&
+                SwapImport("user32.dll", "LoadBitmapW", &CountedLoadBitmap, &realLoadBitmap) &&
                 SwapImport("user32.dll", "GetDC", &CountedGetDc, &realGetDc) &&
                 SwapImport("user32.dll", "ReleaseDC", &CountedReleaseDc, &realReleaseDc);
 }
 
 GdiCounter::~GdiCounter() {
     if (realCreateFont) SwapImport("gdi32.dll", "CreateFontIndirectW", realCreateFont, static_cast<CreateFontFn*>(nullptr));
+    if (realLoadBitmap) SwapImport("user32.dll", "LoadBitmapW", realLoadBitmap, static_cast<LoadBitmapFn*>(nullptr));
     if (realDeleteObject) SwapImport("gdi32.dll", "DeleteObject", realDeleteObject, static_cast<DeleteObjectFn*>(nullptr));
     if (realGetDc) SwapImport("user32.dll", "GetDC", realGetDc, static_cast<GetDcFn*>(nullptr));
     if (realReleaseDc) SwapImport("user32.dll", "ReleaseDC", realReleaseDc, static_cast<ReleaseDcFn*>(nullptr));

@@ -1,8 +1,9 @@
-// Counts the fonts and the window device contexts that the program's own
-// code takes and gives back. The system's own counter of GDI objects is not
-// kept by every platform (Wine answers 0), so while a counter lives the
-// imports CreateFontIndirectW, DeleteObject, GetDC and ReleaseDC of this
-// program are replaced by counting ones. One counter at a time.
+// Counts the fonts, the loaded bitmaps and the window device contexts that
+// the program's own code takes and gives back. The system's own counter of
+// GDI objects is not kept by every platform (Wine answers 0), so while a
+// counter lives the imports CreateFontIndirectW, LoadBitmapW, DeleteObject,
+// GetDC and ReleaseDC of this program are replaced by counting ones. One
+// counter at a time.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,7 @@ struct GdiCounter {
     bool installed = false;
     int fontsCreated = 0;
     std::set<HGDIOBJ> liveFonts;
+    std::set<HGDIOBJ> liveBitmaps;
     int liveDcs = 0;
     // Fonts created while this window was enabled (a modal dialog disables
     // its owner from its opening until its closing begins).

@@ -311,7 +311,7 @@ TEST_F(ViewGdi, VowelPointsSitInTheirLettersCells) {
 // With an 8-bit font the row is converted and drawn in one call, centred in
 // its box: the same pixels as drawing the converted characters directly.
 TEST_F(ViewGdi, EightBitRowIsDrawnAsOneCentredLine) {
-    program.settings.font.FontAsciiBase = kEightBitAsciiBase;
+    view_->fontSettings.FontAsciiBase = kEightBitAsciiBase;
     std::u16string(u"DejaVu Sans").copy(view_->fontSettings.FontName, kFontNameMax);
     view_->fontSettings.FontName[11] = 0;
     SelectStyleFont(view_, kBodyStyle);

@@ -1,5 +1,5 @@
 // The key table, the scroll-bar table and the wheel rule.
-#include "app/input_map.h"
+#include "view/input_map.h"
 
 KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool hasSearchText) {
     switch (virtualKey) {

@@ -1,6 +1,6 @@
 // Loading articles into the Reading view: the first one at start-up, then
 // by number, This Week, or a step forward or back with wrap-around.
-#include "store/navigation.h"
+#include "view/navigation.h"
 
 #include "app/program.h"
 #include "calendar/current_article.h"
@@ -35,30 +35,34 @@ int OpenReadingView(HWND window) {
         return 1;
     }
     program.view->reverseOption = IsReverseOn(program.settings.Flags);
-    ArticleText text = LoadArticleResource(program.settings.Lesson, nullptr);
-    if (text.empty()) {
+    // A text the layout refuses cannot be shown either.
+    if (LayoutArticle(program.view, LoadArticleResource(program.settings.Lesson, nullptr), false) != 0) {
         MessageBoxW(window, L"Resource not found", L"Error", MB_ICONWARNING);
         return 0;
     }
-    LayoutArticle(program.view, std::move(text), false);
     program.view->topRow = program.settings.LastPosition;
     UpdateScrollBar(window);
     return 0;
 }
 
-int GoToArticle(HWND window, uint16_t article) {
-    const uint16_t lesson = program.settings.Lesson;
-    const uint32_t flags = program.settings.Flags;
+bool MakeCurrentArticle(uint16_t article, ArticleText&& text) {
+    const Settings before = program.settings;
     SetCurrentArticle(article, true);
-    ArticleText text = LoadArticleResource(program.settings.Lesson, nullptr);
+    if (text.empty()) text = LoadArticleResource(program.settings.Lesson, nullptr);
     // A text that cannot be shown counts as a failed load: the old article
     // stays, laid out as before.
     if (text.empty() || program.view == nullptr || ReplaceArticle(program.view, std::move(text)) != 0) {
-        program.settings.Lesson = lesson;
-        program.settings.Flags = flags;
-        return 1;
+        program.settings.Lesson = before.Lesson;
+        program.settings.Flags = before.Flags;
+        program.settings.LastPosition = before.LastPosition;
+        return false;
     }
     program.view->topRow = 0;
+    return true;
+}
+
+int GoToArticle(HWND window, uint16_t article) {
+    if (!MakeCurrentArticle(article, {})) return 1;
     RepaintView(window, kPaintClearClient | 0xFF);
     UpdateBookmarkCheck(window);
     return 0;

@@ -1,7 +1,7 @@
 // The arithmetic of wheel turns, and the cases the main window's own tests
 // cannot reach through its messages; keys and scroll-bar codes are tested
 // there.
-#include "app/input_map.h"
+#include "view/input_map.h"
 
 #include <gtest/gtest.h>
 
