@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "calendar/current_article.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/font_faces.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "view/bookmarks.h"
@@ -105,9 +106,13 @@ static DWORD MainWindowExStyle(uint32_t flags) {
 }
 
 // The first run asks for a display font over the shown window; the view takes
-// the settings however the dialog was closed (a base of 0 has become 0x5D0).
+// the settings however the dialog was closed (a base of 0 has become 0x5D0),
+// and keeps a face that draws Hebrew: the one offered, unless the user chose
+// another that does.
 static void AskForDisplayFont(HWND window) {
+    const FontSettings offered = program.settings.font;
     ShowFontDialog(window, program.settings.font);
+    KeepAFaceThatDrawsHebrew(program.settings.font, offered);
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
 }
@@ -120,6 +125,10 @@ HWND CreateMainWindow(int showCommand) {
     InitCommonControls();
     LoadSettings();
     SetCurrentArticle(0, false);
+    // A first start reads in a face with the Hebrew letters from the first
+    // paint on, behind the dialog too, and the dialog offers that face.
+    const bool firstStart = program.settings.font.FontName[0] == 0;
+    if (firstStart) ChooseFirstStartFont(program.settings.font);
     RegisterMainClass(program.instance, kMainClassName);
     const uint32_t flags = program.settings.Flags;
     HWND window = CreateWindowExW(MainWindowExStyle(flags), kMainClassName, kMainClassName, MainWindowStyle(flags),
@@ -128,6 +137,6 @@ HWND CreateMainWindow(int showCommand) {
     if (window == nullptr) return nullptr;
     RestoreWindowPlacement(window, showCommand);
     UpdateWindow(window);
-    if (program.settings.font.FontName[0] == 0) AskForDisplayFont(window);
+    if (firstStart) AskForDisplayFont(window);
     return window;
 }

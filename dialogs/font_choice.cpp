@@ -3,6 +3,7 @@
 // are input: a stored size or base may be any 32-bit value.
 #include "dialogs/font_choice.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -102,6 +103,27 @@ void BuildPreviewLetters(int32_t base, char16_t (&letters)[kPreviewLetterCount +
         letters[i] = static_cast<char16_t>(base + kPreviewLetterCount - 1 - i);
     }
     letters[kPreviewLetterCount] = 0;
+}
+
+std::vector<std::u16string> PreviewLines(int32_t base, bool platformReorders, int width,
+                                         const std::function<int(char16_t)>& letterWidth) {
+    char16_t visual[kPreviewLetterCount + 1];
+    BuildPreviewLetters(base, visual);
+    std::vector<std::u16string> lines;
+    int used = 0;
+    for (int i = kPreviewLetterCount - 1; i >= 0; --i) {
+        const int w = letterWidth(visual[i]);
+        if (lines.empty() || (used + w > width && !lines.back().empty())) {
+            lines.emplace_back();
+            used = 0;
+        }
+        lines.back() += visual[i];
+        used += w;
+    }
+    if (!platformReorders) {
+        for (std::u16string& line : lines) std::reverse(line.begin(), line.end());
+    }
+    return lines;
 }
 
 BaseButton ButtonAfterListChange(BaseButton checked, bool faceSelectionChanged, int faceCharset) {

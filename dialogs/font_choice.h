@@ -5,6 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "settings/settings.h"
 
@@ -42,6 +45,17 @@ int32_t ReadSizeText(const char16_t* text);
 // that a right-aligned field shows alef at the right. The base is clamped so
 // that every letter is a non-zero 16-bit unit.
 void BuildPreviewLetters(int32_t base, char16_t (&letters)[kPreviewLetterCount + 1]);
+
+// The preview's lines: the 27 letters from alef on in reading order, as many
+// to a line as fit width (letterWidth measures one; every line takes at least
+// one), each line in the order the preview field lays it out: as it stands
+// where the platform lays the letters out right to left itself, otherwise
+// turned round, so that alef stands at the right of the first line.
+std::vector<std::u16string> PreviewLines(int32_t base, bool platformReorders, int width,
+                                         const std::function<int(char16_t)>& letterWidth);
+
+// The size a first start preselects: one that reads well on the screen.
+constexpr int32_t kFirstStartSize = 24;
 
 // The radio button after a list notification: a newly selected face of the
 // Hebrew character set checks "5D0"; nothing else changes the choice.

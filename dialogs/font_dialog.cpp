@@ -1,34 +1,39 @@
-// The Choose Font dialog. Its state lives in ShowFontDialog's frame for as
-// long as the dialog is open: the typefaces enumerated at opening, the chosen
-// face and size as a LOGFONTW, and the preview font given to field 1002.
-// Decisions are the portable font_choice's; this file moves them to and from
-// the controls.
+// The Choose Font dialog. Its state is made when it opens and freed with its
+// window: the typefaces enumerated at opening, the chosen face and size as a
+// LOGFONTW, the base the preview shows and the preview font given to field
+// 1002. Decisions are the portable font_choice's; this file moves them to
+// and from the controls.
 #include "dialogs/font_dialog.h"
 
+#include <new>
 #include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "dialogs/font_choice.h"
+#include "dialogs/font_faces.h"
 #include "dialogs/font_list.h"
 #include "resources/resource.h"
+#include "store/display_order.h"
 #include "view/font_size.h"
 
 namespace {
+
+constexpr int kSmallestPreviewHeight = 6;
 
 struct ChooserState {
     FontList fonts;
     HFONT previewFont;
     FontSettings* settings;
-    LOGFONTW chosen;  // all zero except the height (the chosen size) and the face
-    bool closing;     // OK or Cancel has begun: list notifications are ignored
+    LOGFONTW chosen;      // all zero except the height (the chosen size) and the face
+    int32_t previewBase;  // the base whose letters the preview shows
+    bool closing;         // OK or Cancel has begun: list notifications are ignored
 };
 
 ChooserState* StateOf(HWND dialog) { return reinterpret_cast<ChooserState*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
 
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 const char16_t* Units(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
-
-void* AllocateBlock(size_t bytes) { return AllocOrQuit(bytes); }
 
 BaseButton CheckedButton(HWND dialog) {
     if (IsDlgButtonChecked(dialog, IDC_FONT_BASE_224) == BST_CHECKED) return BaseButton::Base224;
@@ -61,11 +66,67 @@ void ReplacePreviewFont(HWND dialog, ChooserState& state, HFONT font) {
     state.previewFont = font;
 }
 
-void EnumerateFaces(HWND dialog, ChooserState& state) {
-    HWND owner = GetWindow(dialog, GW_OWNER);
-    HDC dc = GetDC(owner);
-    EnumFontsW(dc, nullptr, EnumFontEntry, reinterpret_cast<LPARAM>(&state));
-    ReleaseDC(owner, dc);
+// The preview's lines in a font of the given cell height, and whether they
+// fit the field's client area.
+struct PreviewFit {
+    std::vector<std::u16string> lines;
+    bool fits = false;
+};
+
+PreviewFit FitPreview(HDC dc, LOGFONTW description, int32_t base, const RECT& client) {
+    PreviewFit fit;
+    HFONT font = CreateFontIndirectW(&description);
+    if (font == nullptr) return fit;
+    HGDIOBJ previous = SelectObject(dc, font);
+    const auto letterWidth = [dc](char16_t letter) {
+        SIZE size{};
+        const wchar_t wide = letter;
+        GetTextExtentPoint32W(dc, &wide, 1, &size);
+        return static_cast<int>(size.cx);
+    };
+    const int width = client.right - client.left;
+    fit.lines = PreviewLines(base, PlatformReorders(DisplayFont{base, false}), width, letterWidth);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    fit.fits = static_cast<int>(fit.lines.size()) * metrics.tmHeight <= client.bottom - client.top;
+    for (const std::u16string& line : fit.lines) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, Wide(line.c_str()), static_cast<int>(line.size()), &size);
+        fit.fits = fit.fits && size.cx <= width;
+    }
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    return fit;
+}
+
+// Shows the letters of the preview's base in the chosen face and size, made
+// smaller (in steps of a tenth) until every letter fits the field: all 27 are
+// always to be seen, alef first in reading order.
+void ShowPreview(HWND dialog, ChooserState& state) {
+    HWND field = GetDlgItem(dialog, IDC_FONT_PREVIEW);
+    // The client area less the side margins: the edit's own formatting
+    // rectangle follows the font it has, not the one being tried.
+    RECT client{};
+    GetClientRect(field, &client);
+    const auto margins = static_cast<DWORD>(SendMessageW(field, EM_GETMARGINS, 0, 0));
+    client.left += LOWORD(margins);
+    client.right -= HIWORD(margins);
+    LOGFONTW description = state.chosen;
+    description.lfHeight = ClampFontSize(description.lfHeight);
+    if (description.lfHeight < 0) description.lfHeight = -description.lfHeight;
+    // Any character set, so that a Hebrew-only face is shown as itself.
+    description.lfCharSet = DEFAULT_CHARSET;
+    HDC dc = GetDC(field);
+    PreviewFit fit = FitPreview(dc, description, state.previewBase, client);
+    while (!fit.fits && description.lfHeight > kSmallestPreviewHeight) {
+        description.lfHeight = std::max<LONG>(kSmallestPreviewHeight, description.lfHeight * 9 / 10);
+        fit = FitPreview(dc, description, state.previewBase, client);
+    }
+    ReleaseDC(field, dc);
+    std::u16string text;
+    for (const std::u16string& line : fit.lines) text += (text.empty() ? u"" : u"\r\n") + line;
+    ReplacePreviewFont(dialog, state, CreateFontIndirectW(&description));
+    SetWindowTextW(field, Wide(text.c_str()));
 }
 
 void FillFaceList(HWND dialog, const ChooserState& state) {
@@ -73,6 +134,8 @@ void FillFaceList(HWND dialog, const ChooserState& state) {
     for (const FontListEntry* entry = state.fonts.head; entry != nullptr; entry = entry->next) {
         SendDlgItemMessageW(dialog, IDC_FONT_FACES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry->faceName)));
     }
+    // An empty name would select the first row, whatever face that is.
+    if (state.settings->FontName[0] == 0) return;
     SendDlgItemMessageW(dialog, IDC_FONT_FACES, LB_SELECTSTRING, static_cast<WPARAM>(-1),
                         reinterpret_cast<LPARAM>(Wide(state.settings->FontName)));
 }
@@ -88,16 +151,25 @@ void FillSizeList(HWND dialog, int32_t fontSize) {
     if (list.selected >= 0) SendDlgItemMessageW(dialog, IDC_FONT_SIZES, LB_SETCURSEL, list.selected, 0);
 }
 
-INT_PTR OnFontDialogInit(HWND dialog, ChooserState* state) {
+INT_PTR OnFontDialogInit(HWND dialog, FontSettings* settings) {
+    auto* state = new (std::nothrow) ChooserState{};
+    if (state == nullptr) {
+        EndDialog(dialog, IDCANCEL);
+        return FALSE;
+    }
+    state->settings = settings;
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-    FontSettings& settings = *state->settings;
-    settings.FontAsciiBase = BaseAtOpening(settings.FontAsciiBase);
-    FillPreviewLetters(dialog, settings.FontAsciiBase);
-    CheckButton(dialog, ButtonForBase(settings.FontAsciiBase));
-    EnumerateFaces(dialog, *state);
+    settings->FontAsciiBase = BaseAtOpening(settings->FontAsciiBase);
+    state->previewBase = settings->FontAsciiBase;
+    CheckButton(dialog, ButtonForBase(settings->FontAsciiBase));
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    HDC dc = GetDC(owner);
+    EnumerateFaces(dc, state->fonts);
+    ReleaseDC(owner, dc);
     FillFaceList(dialog, *state);
-    FillSizeList(dialog, settings.FontSize);
+    FillSizeList(dialog, settings->FontSize);
     SetFocus(GetDlgItem(dialog, IDC_FONT_FACES));
+    RefreshFontChoice(dialog, 0);
     return FALSE;  // the focus is set
 }
 
@@ -112,7 +184,6 @@ void OnListNotification(HWND dialog, int list, int code) {
 void OnBaseClicked(HWND dialog, int code, int32_t base) {
     if (code != BN_CLICKED) return;
     FillPreviewLetters(dialog, base);
-    RefreshFontChoice(dialog, 0);
 }
 
 void CloseFontDialog(HWND dialog, int result) {
@@ -134,19 +205,31 @@ INT_PTR OnFontDialogCommand(HWND dialog, int id, int code) {
     return FALSE;
 }
 
+// The controls are gone by now; the state goes with the dialog's window.
+void OnFontDialogFreed(HWND dialog) {
+    ChooserState* state = StateOf(dialog);
+    if (state == nullptr) return;
+    ReleaseFontList(dialog);
+    if (state->previewFont != nullptr) DeleteObject(state->previewFont);
+    SetWindowLongPtrW(dialog, DWLP_USER, 0);
+    delete state;
+}
+
+// The preview field gives its font back before it is destroyed, so that the
+// font is deleted while nothing uses it.
 void OnFontDialogDestroy(HWND dialog) {
     ChooserState* state = StateOf(dialog);
     if (state == nullptr) return;
     state->closing = true;
-    ReleaseFontList(dialog);
     if (state->previewFont != nullptr) ReplacePreviewFont(dialog, *state, nullptr);
 }
 
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnFontDialogInit(dialog, reinterpret_cast<ChooserState*>(lParam));
+    case WM_INITDIALOG: return OnFontDialogInit(dialog, reinterpret_cast<FontSettings*>(lParam));
     case WM_COMMAND: return OnFontDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     case WM_DESTROY: OnFontDialogDestroy(dialog); return TRUE;
+    case WM_NCDESTROY: OnFontDialogFreed(dialog); return FALSE;
     }
     return FALSE;
 }
@@ -166,23 +249,15 @@ void ReadChoice(HWND dialog, ChooserState& state) {
 }  // namespace
 
 int ShowFontDialog(HWND owner, FontSettings& settings) {
-    ChooserState state{};
-    state.settings = &settings;
     return static_cast<int>(DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_FONT), owner, FontDialogProc,
-                                            reinterpret_cast<LPARAM>(&state)));
-}
-
-int CALLBACK EnumFontEntry(const LOGFONTW* logFont, const TEXTMETRICW* metrics, DWORD, LPARAM user) {
-    auto* state = reinterpret_cast<ChooserState*>(user);
-    return AddReportedFace(state->fonts, Units(logFont->lfFaceName), LF_FACESIZE, metrics->tmCharSet, AllocateBlock)
-               ? 1
-               : 0;
+                                            reinterpret_cast<LPARAM>(&settings)));
 }
 
 void FillPreviewLetters(HWND dialog, int32_t base) {
-    char16_t letters[kPreviewLetterCount + 1];
-    BuildPreviewLetters(base, letters);
-    SetDlgItemTextW(dialog, IDC_FONT_PREVIEW, Wide(letters));
+    ChooserState* state = StateOf(dialog);
+    if (state == nullptr) return;
+    state->previewBase = base;
+    ShowPreview(dialog, *state);
 }
 
 void RefreshFontChoice(HWND dialog, unsigned flags) {
@@ -197,7 +272,7 @@ void RefreshFontChoice(HWND dialog, unsigned flags) {
         ButtonAfterListChange(checked, (flags & kFaceListChanged) != 0, entry != nullptr ? entry->charset : 0);
     if (next != checked) {
         CheckButton(dialog, next);
-        if (!(flags & kCommitChoice)) FillPreviewLetters(dialog, kUnicodeBase);
+        state->previewBase = kUnicodeBase;
     }
     if (flags & kCommitChoice) {
         ReplacePreviewFont(dialog, *state, nullptr);
@@ -207,13 +282,9 @@ void RefreshFontChoice(HWND dialog, unsigned flags) {
         CommitFontChoice(*state->settings, choice, CheckedButton(dialog));
         return;
     }
-    LOGFONTW preview = state->chosen;
-    preview.lfHeight = ClampFontSize(preview.lfHeight);
-    // Any character set, so that a Hebrew-only face is shown as itself.
-    preview.lfCharSet = DEFAULT_CHARSET;
-    ReplacePreviewFont(dialog, *state, CreateFontIndirectW(&preview));
+    ShowPreview(dialog, *state);
 }
 
 void ReleaseFontList(HWND dialog) {
-    if (ChooserState* state = StateOf(dialog)) ReleaseFontEntries(state->fonts, FreeBlock);
+    if (ChooserState* state = StateOf(dialog)) ReleaseFaces(state->fonts);
 }

@@ -11,13 +11,8 @@
 // 0 has become 0x5D0 at opening. Applying them to the view is the caller's.
 int ShowFontDialog(HWND owner, FontSettings& settings);
 
-// The callback of EnumFontsW: adds every typeface to the open dialog's list
-// (user is its chooser state), once even where the platform reports it once
-// per character set. 0 ends the enumeration when memory for the entries runs
-// out, else 1.
-int CALLBACK EnumFontEntry(const LOGFONTW* logFont, const TEXTMETRICW* metrics, DWORD fontType, LPARAM user);
-
-// Sets the preview field to the letters of a base.
+// Shows the letters of a base in the preview field, in the chosen face and
+// size made small enough that all 27 fit.
 void FillPreviewLetters(HWND dialog, int32_t base);
 
 // Flags of RefreshFontChoice.

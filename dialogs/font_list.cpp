@@ -40,6 +40,7 @@ FontListEntry* FindFontEntry(const FontList& list, const char16_t* face) {
 }
 
 bool AddReportedFace(FontList& list, const char16_t* face, size_t capacity, uint8_t charset, BlockAllocator allocate) {
+    if (capacity > 0 && face[0] == u'@') return true;
     char16_t name[kFontNameMax + 1];
     CopyFaceName(name, face, capacity);
     if (FontListEntry* known = FindFontEntry(list, name)) {
@@ -47,6 +48,25 @@ bool AddReportedFace(FontList& list, const char16_t* face, size_t capacity, uint
         return true;
     }
     return AppendFontEntry(list, name, kFontNameMax + 1, charset, allocate);
+}
+
+// Faces with the Hebrew letters and points, TrueType so that they print too:
+// those of Windows' Hebrew support first, then those of the free Hebrew fonts.
+constexpr const char16_t* kPreferredHebrewFaces[] = {
+    u"David", u"Frank Ruehl CLM", u"Ezra SIL", u"Times New Roman", u"Arial", u"DejaVu Sans",
+};
+
+std::u16string FirstStartFace(const FontList& list, const std::function<bool(const char16_t*)>& drawsLetters) {
+    for (const char16_t* preferred : kPreferredHebrewFaces) {
+        if (FindFontEntry(list, preferred) != nullptr && drawsLetters(preferred)) return preferred;
+    }
+    for (const FontListEntry* entry = list.head; entry != nullptr; entry = entry->next) {
+        if (entry->charset == kHebrewCharset) return entry->faceName;
+    }
+    for (const FontListEntry* entry = list.head; entry != nullptr; entry = entry->next) {
+        if (drawsLetters(entry->faceName)) return entry->faceName;
+    }
+    return {};
 }
 
 void ReleaseFontEntries(FontList& list, BlockReleaser release) {

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "settings/settings.h"
 
@@ -35,11 +37,18 @@ bool AppendFontEntry(FontList& list, const char16_t* face, size_t capacity, uint
 // Adds a face as the platform reports it. Some platforms report a typeface
 // once for each of its character sets: a face already in the list gets no
 // second entry, only the Hebrew character set when that is among the reports.
+// Faces for vertical writing ("@" before the name) are left out.
 // False when a new entry was needed and could not be had.
 bool AddReportedFace(FontList& list, const char16_t* face, size_t capacity, uint8_t charset, BlockAllocator allocate);
 
 // The entry whose name equals face exactly (case-sensitive), or none.
 FontListEntry* FindFontEntry(const FontList& list, const char16_t* face);
+
+// The face a first start preselects: the first of a short list of preferred
+// faces that the list holds and that draws the Hebrew letters, else the first
+// listed face of the Hebrew character set, else the first listed face that
+// draws them; empty when none does.
+std::u16string FirstStartFace(const FontList& list, const std::function<bool(const char16_t*)>& drawsLetters);
 
 // Releases every block and empties the list; an empty list is left alone.
 void ReleaseFontEntries(FontList& list, BlockReleaser release);

@@ -15,5 +15,6 @@ list(APPEND VELMORA_WIN32_SOURCES
   dialogs/search.cpp
   dialogs/hit_banner.cpp
   dialogs/search_dialog.cpp
+  dialogs/font_faces.cpp
   dialogs/font_dialog.cpp
 )

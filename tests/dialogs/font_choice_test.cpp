@@ -100,6 +100,28 @@ TEST(FontChoice, PreviewLettersRunDownFromTheBase) {
     }
 }
 
+// The preview's lines hold all 27 letters, alef first in reading order: as
+// they stand where the platform lays the line out right to left, turned round
+// where it does not. Every line takes at least one letter.
+TEST(FontChoice, PreviewLinesHoldEveryLetterAlefFirst) {
+    const auto tenWide = [](char16_t) { return 10; };
+    const struct {
+        int32_t base;
+        bool reorders;
+        int width;
+        std::vector<std::u16string> want;
+    } cases[] = {
+        {0x5D0, true, 1000, {u"\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DA\u05DB\u05DC\u05DD"
+                             u"\u05DE\u05DF\u05E0\u05E1\u05E2\u05E3\u05E4\u05E5\u05E6\u05E7\u05E8\u05E9\u05EA"}},
+        {97, false, 100, {u"jihgfedcba", u"tsrqponmlk", u"{zyxwvu"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        EXPECT_EQ(PreviewLines(c.base, c.reorders, c.width, tenWide), c.want);
+    }
+    EXPECT_EQ(PreviewLines(97, true, 5, tenWide).size(), 27u) << "a letter wider than the line still takes one";
+}
+
 // Only a newly selected Hebrew-charset face checks "5D0"; focus moves and
 // size changes keep whatever is checked, 97's none included.
 TEST(FontChoice, RadioSwitchesOnlyWhenAHebrewFaceIsSelected) {

@@ -53,19 +53,26 @@ protected:
     void Close() { DestroyMainWindow(); }
 };
 
-// The dialog comes over the shown main window with "5D0" checked; the view
-// takes the settings after OK and after Cancel, and they are saved at exit.
+// The dialog comes over the shown main window, which already reads in the
+// face it offers, with "5D0" checked and a Hebrew face and a readable size
+// selected; the view takes the settings after OK, and keeps the offered face
+// after Cancel; they are saved at exit.
 TEST_F(FontCommand, FirstStartAsksOverTheShownWindowAndAppliesTheSettings) {
+    constexpr wchar_t kOffered[] = L"Frank Ruehl CLM";  // the first installed face of the preferred ones
     const struct {
         int command;
         const wchar_t* face;
         int32_t size;
-    } cases[] = {{IDOK, L"Ezra SIL", 28}, {IDCANCEL, L"", 0}};
+    } cases[] = {{IDOK, L"Ezra SIL", 28}, {IDCANCEL, kOffered, 24}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
         WriteDword(L"FontAsciiBase", 0);
         bool overShownWindow = false, checked5D0 = false;
+        std::wstring offeredFace, offeredSize, behind;
         Open([&](HWND dialog) {
+            offeredFace = SelectedRow(dialog, IDC_FONT_FACES);
+            offeredSize = SelectedRow(dialog, IDC_FONT_SIZES);
+            behind = Face(program.view->fontSettings);
             HWND owner = GetWindow(dialog, GW_OWNER);
             overShownWindow = owner != nullptr && owner == FindWindowW(L"Velmora", L"Velmora") && IsWindowVisible(owner);
             checked5D0 = IsChecked(dialog, IDC_FONT_BASE_5D0);
@@ -77,6 +84,9 @@ TEST_F(FontCommand, FirstStartAsksOverTheShownWindowAndAppliesTheSettings) {
         });
         EXPECT_TRUE(overShownWindow);
         EXPECT_TRUE(checked5D0);
+        EXPECT_EQ(offeredFace, kOffered);
+        EXPECT_EQ(offeredSize, L"24");
+        EXPECT_EQ(behind, kOffered);
         const FontSettings& shown = program.view->fontSettings;
         EXPECT_EQ(Face(shown), c.face);
         EXPECT_EQ(shown.FontSize, c.size);

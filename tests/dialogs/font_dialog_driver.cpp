@@ -62,9 +62,9 @@ void ClickButton(HWND dialog, int button) {
 bool IsChecked(HWND dialog, int button) { return SendTo(dialog, button, BM_GETCHECK) == BST_CHECKED; }
 
 std::wstring PreviewText(HWND dialog) {
-    wchar_t text[64] = {};
+    wchar_t text[128] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(GetDlgItem(dialog, IDC_FONT_PREVIEW), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text),
+    SendMessageTimeoutW(GetDlgItem(dialog, IDC_FONT_PREVIEW), WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text),
                         SMTO_BLOCK, 10000, &copied);
     return text;
 }
@@ -86,8 +86,22 @@ std::wstring PreviewFaceDrawn(HWND dialog) {
     return face;
 }
 
-std::wstring LettersDownTo(wchar_t last) {
+std::wstring LettersUpFrom(wchar_t first) {
     std::wstring letters;
-    for (int i = 26; i >= 0; --i) letters.push_back(static_cast<wchar_t>(last + i));
+    for (int i = 0; i <= 26; ++i) letters.push_back(static_cast<wchar_t>(first + i));
     return letters;
+}
+
+std::wstring PreviewInReadingOrder(HWND dialog, bool platformReorders) {
+    const std::wstring text = PreviewText(dialog);
+    std::wstring reading;
+    for (size_t start = 0; start <= text.size();) {
+        size_t end = text.find(L"\r\n", start);
+        if (end == std::wstring::npos) end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        if (!platformReorders) line.assign(line.rbegin(), line.rend());
+        reading += line;
+        start = end + 2;
+    }
+    return reading;
 }

@@ -22,5 +22,8 @@ std::wstring PreviewText(HWND dialog);
 LOGFONTW PreviewFont(HWND dialog);
 // The face the platform draws the preview in (this process's dialogs only).
 std::wstring PreviewFaceDrawn(HWND dialog);
-// The letters from last + 26 down to last.
-std::wstring LettersDownTo(wchar_t last);
+// The letters from first up to first + 26.
+std::wstring LettersUpFrom(wchar_t first);
+// The preview's letters in reading order: its lines one after another, each
+// turned round unless the platform lays it out right to left itself.
+std::wstring PreviewInReadingOrder(HWND dialog, bool platformReorders);

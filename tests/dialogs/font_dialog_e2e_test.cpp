@@ -65,10 +65,10 @@ TEST_F(FontDialogEndToEnd, FirstStartAsksForTheFontAndReadsInIt) {
     EXPECT_TRUE(IsChecked(dialog, IDC_FONT_BASE_5D0));
     const Capture before = CaptureClient(run.window);
     EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, L"Ezra SIL"));
-    EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_SIZES, L"28"));
+    EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_SIZES, L"52"));
     Answer(dialog, IDOK);
     Capture after;
-    // The larger font's first row is much taller than the default font's.
+    // The larger font's first row is much taller than the offered font's.
     EXPECT_TRUE(WaitUntil([&] {
         after = CaptureClient(run.window);
         return FirstInkBand(run.window, after) > FirstInkBand(run.window, before) * 3 / 2;
@@ -77,7 +77,7 @@ TEST_F(FontDialogEndToEnd, FirstStartAsksForTheFontAndReadsInIt) {
     SaveCapture(after, L"font-first-start-after.bmp");
     Stop();
     EXPECT_EQ(ReadString(L"FontName"), L"Ezra SIL");
-    EXPECT_EQ(ReadDword(L"FontSize"), 28u);
+    EXPECT_EQ(ReadDword(L"FontSize"), 52u);
     EXPECT_EQ(ReadDword(L"FontAsciiBase"), 1488u);
 
     Start();  // the stored face is kept: no seeding, and no dialog
@@ -86,6 +86,7 @@ TEST_F(FontDialogEndToEnd, FirstStartAsksForTheFontAndReadsInIt) {
     EXPECT_EQ(ReadString(L"FontName"), L"Ezra SIL");
 }
 
+// Cancel keeps the offered face, which draws Hebrew, and the Unicode base.
 TEST_F(FontDialogEndToEnd, CancelAtTheFirstStartStillStoresTheUnicodeBase) {
     StartFirstTime(0);
     HWND dialog = WaitForDialog();
@@ -94,7 +95,7 @@ TEST_F(FontDialogEndToEnd, CancelAtTheFirstStartStillStoresTheUnicodeBase) {
     Answer(dialog, IDCANCEL);
     Stop();
     EXPECT_EQ(ReadDword(L"FontAsciiBase"), 1488u);
-    EXPECT_EQ(ValueType(L"FontName"), static_cast<DWORD>(REG_NONE));
+    EXPECT_EQ(ReadString(L"FontName"), L"Frank Ruehl CLM");
 }
 
 TEST_F(FontDialogEndToEnd, TheFontCommandStoresTheChosenFaceAndSize) {

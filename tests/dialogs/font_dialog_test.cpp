@@ -16,6 +16,7 @@
 #include "tests/dialogs/font_dialog_driver.h"
 #include "tests/support/gdi_counter.h"
 #include "tests/support/modal_dialog.h"
+#include "tests/support/screen_capture.h"
 #include "view/style_font.h"
 
 namespace {
@@ -65,7 +66,7 @@ Opening ReadOpening(HWND dialog) {
     Opening seen;
     seen.checked224 = IsChecked(dialog, IDC_FONT_BASE_224);
     seen.checked5D0 = IsChecked(dialog, IDC_FONT_BASE_5D0);
-    seen.preview = PreviewText(dialog);
+    seen.preview = PreviewInReadingOrder(dialog, seen.checked5D0);
     seen.face = SelectedRow(dialog, IDC_FONT_FACES);
     seen.size = SelectedRow(dialog, IDC_FONT_SIZES);
     seen.sizes = ListRows(dialog, IDC_FONT_SIZES);
@@ -110,13 +111,13 @@ TEST_F(FontDialog, OpeningShowsTheStoredChoiceAndCloseKeepsOrCommitsIt) {
         std::vector<std::wstring> sizes;
         FontSettings result;
     } cases[] = {
-        {"base 0, cancelled", Stored(L"", 15, 0), IDCANCEL, false, true, LettersDownTo(0x5D0), L"", L"15", with15,
+        {"base 0, cancelled", Stored(L"", 15, 0), IDCANCEL, false, true, LettersUpFrom(0x5D0), L"", L"15", with15,
          Stored(L"", 15, 0x5D0)},
-        {"unchanged OK", Stored(kHebrewFace, 12, 224), IDOK, true, false, LettersDownTo(0xE0), kHebrewFace, L"12",
+        {"unchanged OK", Stored(kHebrewFace, 12, 224), IDOK, true, false, LettersUpFrom(0xE0), kHebrewFace, L"12",
          kListed, Stored(kHebrewFace, 12, 224)},
-        {"prefix, 97, size 100", Stored(L"Frank Ruehl", 100, 97), IDOK, false, false, LettersDownTo(L'a'),
+        {"prefix, 97, size 100", Stored(L"Frank Ruehl", 100, 97), IDOK, false, false, LettersUpFrom(L'a'),
          L"Frank Ruehl CLM", L"", kListed, Stored(L"Frank Ruehl CLM", 100, 97)},
-        {"negative size", Stored(kHebrewFace, -5, 0x5D0), IDOK, false, true, LettersDownTo(0x5D0), kHebrewFace, L"",
+        {"negative size", Stored(kHebrewFace, -5, 0x5D0), IDOK, false, true, LettersUpFrom(0x5D0), kHebrewFace, L"",
          kListed, Stored(kHebrewFace, -5, 0x5D0)},
     };
     for (const auto& c : cases) {
@@ -146,7 +147,8 @@ TEST_F(FontDialog, OpeningShowsTheStoredChoiceAndCloseKeepsOrCommitsIt) {
 // Only selecting a Hebrew-charset face checks "5D0"; focus moves, sizes and
 // other faces keep a clicked "224", whose preview shows the Latin-1 letters
 // in the chosen face (drawn as itself, though it has no Western character
-// set) at the chosen size as a cell height.
+// set), at the chosen size as a cell height or smaller where they would not
+// fit the field.
 TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
     const std::wstring other = NonHebrewFace();
     ASSERT_FALSE(other.empty());
@@ -161,11 +163,11 @@ TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
         seen.kept224AtOpening = IsChecked(dialog, IDC_FONT_BASE_224);
         EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, kHebrewOnlyFace));
         seen.switched = IsChecked(dialog, IDC_FONT_BASE_5D0) && !IsChecked(dialog, IDC_FONT_BASE_224);
-        seen.hebrewPreview = PreviewText(dialog);
+        seen.hebrewPreview = PreviewInReadingOrder(dialog, true);
         ClickButton(dialog, IDC_FONT_BASE_224);
         EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_SIZES, L"52"));
         for (int list : {IDC_FONT_FACES, IDC_FONT_SIZES}) NotifyList(dialog, list, LBN_KILLFOCUS);
-        seen.latinPreview = PreviewText(dialog);
+        seen.latinPreview = PreviewInReadingOrder(dialog, false);
         seen.font = PreviewFont(dialog);
         seen.drawnFace = PreviewFaceDrawn(dialog);
         EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, other));
@@ -175,15 +177,61 @@ TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
     EXPECT_EQ(result, 1);
     EXPECT_TRUE(seen.kept224AtOpening);
     EXPECT_TRUE(seen.switched);
-    EXPECT_EQ(seen.hebrewPreview, LettersDownTo(0x5D0));
-    EXPECT_EQ(seen.latinPreview, LettersDownTo(0xE0));
+    EXPECT_EQ(seen.hebrewPreview, LettersUpFrom(0x5D0));
+    EXPECT_EQ(seen.latinPreview, LettersUpFrom(0xE0));
     EXPECT_EQ(std::wstring(seen.font.lfFaceName), kHebrewOnlyFace);
-    EXPECT_EQ(seen.font.lfHeight, 52);
+    EXPECT_GT(seen.font.lfHeight, 0);
+    EXPECT_LE(seen.font.lfHeight, 52) << "made smaller only so that every letter fits";
     EXPECT_EQ(seen.drawnFace, kHebrewOnlyFace);
     EXPECT_TRUE(seen.kept224);
     EXPECT_EQ(Face(settings), other);
     EXPECT_EQ(settings.FontSize, 52);
     EXPECT_EQ(settings.FontAsciiBase, 224);
+}
+
+// At every listed size the preview shows all 27 letters: each line fits the
+// field's width in the preview's font, the lines fit its height, and on the
+// screen no letter is cut at the field's edges.
+TEST_F(FontDialog, EverySizeShowsAllTheLetters) {
+    FontSettings settings = Stored(kHebrewOnlyFace, 20, 0x5D0);
+    Run(settings, [&](HWND dialog) {
+        HWND field = GetDlgItem(dialog, IDC_FONT_PREVIEW);
+        RECT area{};
+        GetClientRect(field, &area);
+        const auto margins = static_cast<DWORD>(SendMessageW(field, EM_GETMARGINS, 0, 0));
+        area.left += LOWORD(margins);
+        area.right -= HIWORD(margins);
+        for (const std::wstring& face : {std::wstring(kHebrewOnlyFace), std::wstring(kHebrewFace)}) {
+            EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, face));
+            for (const std::wstring& size : ListRows(dialog, IDC_FONT_SIZES)) {
+                SCOPED_TRACE(testing::PrintToString(face + L" " + size));
+                EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_SIZES, size));
+                EXPECT_EQ(PreviewInReadingOrder(dialog, true), LettersUpFrom(0x5D0));
+                HDC dc = GetDC(field);
+                HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+                TEXTMETRICW metrics{};
+                GetTextMetricsW(dc, &metrics);
+                const std::wstring text = PreviewText(dialog);
+                int lines = 0;
+                for (size_t start = 0; start <= text.size(); ++lines) {
+                    const size_t end = std::min(text.find(L"\r\n", start), text.size());
+                    SIZE extent{};
+                    GetTextExtentPoint32W(dc, text.c_str() + start, static_cast<int>(end - start), &extent);
+                    EXPECT_LE(extent.cx, area.right - area.left);
+                    start = end + 2;
+                }
+                SelectObject(dc, previous);
+                ReleaseDC(field, dc);
+                EXPECT_LE(lines * metrics.tmHeight, area.bottom - area.top);
+                UpdateWindow(field);
+                const Capture shown = CaptureClient(field);
+                EXPECT_EQ(shown.CountInk(RECT{0, 0, area.left + 1, shown.height}), 0) << "a letter is cut at the left";
+                EXPECT_EQ(shown.CountInk(RECT{0, area.bottom - 1, shown.width, shown.height}), 0)
+                    << "a line is cut at the bottom";
+            }
+        }
+        return IDCANCEL;
+    });
 }
 
 // Every font and device context the dialog takes is given back, and no

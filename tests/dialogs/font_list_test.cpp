@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,16 +71,16 @@ TEST(FontList, EntriesComeInBlocksOf25AndStopWhenNoneCanBeHad) {
 }
 
 // A typeface reported once per character set gets one entry, Hebrew when any
-// of its reports is; the look-up is exact, and a reported name of 32 units
-// with no terminator is cut to 31.
+// of its reports is; a face for vertical writing gets none; the look-up is
+// exact, and a reported name of 32 units with no terminator is cut to 31.
 TEST(FontList, FacesReportedPerCharacterSetGetOneEntryFoundByItsExactName) {
     char16_t unterminated[32];
     for (char16_t& unit : unterminated) unit = u'z';
     const struct {
         const char16_t* face;
         uint8_t charset;
-    } reports[] = {{u"Ezra SIL", 0}, {u"Ezra SIL", 177}, {u"Ezra SIL SR", 0}, {u"Marlett", 2}, {u"Marlett", 0},
-                   {unterminated, 0}};
+    } reports[] = {{u"@Droid Sans Fallback", 177}, {u"Ezra SIL", 0}, {u"Ezra SIL", 177}, {u"Ezra SIL SR", 0},
+                   {u"Marlett", 2}, {u"Marlett", 0}, {unterminated, 0}};
     FontList list{};
     blocksLeft = 1;
     for (const auto& report : reports) ASSERT_TRUE(AddReportedFace(list, report.face, 32, report.charset, Allocate));
@@ -86,7 +88,7 @@ TEST(FontList, FacesReportedPerCharacterSetGetOneEntryFoundByItsExactName) {
         std::u16string face;
         int index, charset;  // index -1: not found
     } cases[] = {{u"Ezra SIL", 0, 177}, {u"Ezra SIL SR", 1, 0}, {u"Marlett", 2, 2}, {std::u16string(31, u'z'), 3, 0},
-                 {u"ezra sil", -1, 0},  {u"Ezra", -1, 0},      {u"", -1, 0}};
+                 {u"ezra sil", -1, 0},  {u"Ezra", -1, 0},      {u"", -1, 0}, {u"@Droid Sans Fallback", -1, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.face));
         const FontListEntry* entry = FindFontEntry(list, c.face.c_str());
@@ -97,4 +99,36 @@ TEST(FontList, FacesReportedPerCharacterSetGetOneEntryFoundByItsExactName) {
     }
     EXPECT_EQ(list.tail - list.head, 3);
     ReleaseFontEntries(list, Release);
+}
+
+// A first start takes the first preferred face that is listed and draws the
+// letters, else the first listed Hebrew face, else the first listed face that
+// draws them, else none.
+TEST(FontList, AFirstStartPrefersAFaceWithTheLetters) {
+    const struct {
+        const char* label;
+        std::vector<std::pair<std::u16string, uint8_t>> faces;
+        std::u16string drawing;  // the faces that draw the letters, one letter each: F, E, D, N
+        std::u16string want;
+    } cases[] = {
+        {"the first preferred one", {{u"Nimbus Roman", 0}, {u"Ezra SIL", 177}, {u"Frank Ruehl CLM", 177}}, u"EF",
+         u"Frank Ruehl CLM"},
+        {"a preferred one that draws them", {{u"Frank Ruehl CLM", 177}, {u"DejaVu Sans", 0}}, u"D", u"DejaVu Sans"},
+        {"a Hebrew face", {{u"Nimbus Roman", 0}, {u"Miriam CLM", 177}}, u"", u"Miriam CLM"},
+        {"any face that draws them", {{u"Nimbus Roman", 0}, {u"Noto Sans", 0}}, u"N", u"Noto Sans"},
+        {"none", {{u"Nimbus Roman", 0}}, u"", u""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        FontList list{};
+        blocksLeft = 1;
+        for (const auto& [face, charset] : c.faces) AppendFontEntry(list, face.c_str(), face.size() + 1, charset, Allocate);
+        const auto draws = [&](const char16_t* face) {
+            const std::u16string name(face);
+            const char16_t mark = name == u"Noto Sans" ? u'N' : name[0];
+            return name != u"Nimbus Roman" && c.drawing.find(mark) != std::u16string::npos;
+        };
+        EXPECT_EQ(FirstStartFace(list, draws), c.want);
+        ReleaseFontEntries(list, Release);
+    }
 }
