@@ -1,5 +1,7 @@
 // The Choose Section window's fonts, one per style key, and the measurer that
 // lays the list out with them.
+#include <new>
+
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
 #include "view/char_widths.h"
@@ -68,10 +70,15 @@ HFONT SelectPickerFont(PickerState& state, unsigned key, bool setColour) {
     PickerFont* entry = state.fonts;
     while (entry != nullptr && entry->key != key) entry = entry->next;
     if (entry == nullptr) {
-        entry = new PickerFont{state.fonts, CreatePickerFont(state.fontSettings, key), key};
-        state.fonts = entry;
+        entry = new (std::nothrow) PickerFont{state.fonts, nullptr, key};
+        if (entry != nullptr) {
+            entry->font = CreatePickerFont(state.fontSettings, key);
+            state.fonts = entry;
+        }
     }
     if (setColour) SetTextColor(StateDc(state), IsBlueStyle(key) ? kHeadingColour : RGB(0, 0, 0));
+    // Without memory for the style the current font stays.
+    if (entry == nullptr) return static_cast<HFONT>(GetCurrentObject(StateDc(state), OBJ_FONT));
     return static_cast<HFONT>(SelectObject(StateDc(state), entry->font));
 }
 

@@ -51,15 +51,26 @@ struct GlobalBlock {
     }
 };
 
-// The copy of one clipboard block's data; the clipboard is open.
+// Another program's block, locked for as long as the holder lives.
+struct LockedBlock {
+    HANDLE handle;
+    const uint8_t* bytes;
+    explicit LockedBlock(HANDLE block) : handle(block), bytes(static_cast<const uint8_t*>(GlobalLock(block))) {}
+    LockedBlock(const LockedBlock&) = delete;
+    LockedBlock& operator=(const LockedBlock&) = delete;
+    ~LockedBlock() {
+        if (bytes != nullptr) GlobalUnlock(handle);
+    }
+};
+
+// The copy of one clipboard block's data; the clipboard is open. The block
+// is unlocked on every path, also when the copy runs out of memory.
 std::vector<uint8_t> CopyData(HANDLE data, bool unicodeText) {
     const size_t size = GlobalSize(data);
-    const auto* bytes = static_cast<const uint8_t*>(GlobalLock(data));
-    if (bytes == nullptr) return {};
-    const size_t length = ClipboardDataLength(bytes, size, unicodeText);
-    std::vector<uint8_t> copy(bytes, bytes + length);
-    GlobalUnlock(data);
-    return copy;
+    const LockedBlock block(data);
+    if (block.bytes == nullptr) return {};
+    const size_t length = ClipboardDataLength(block.bytes, size, unicodeText);
+    return std::vector<uint8_t>(block.bytes, block.bytes + length);
 }
 
 }  // namespace

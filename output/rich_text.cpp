@@ -95,7 +95,8 @@ void EmitBody(const char16_t* text, RtfSink& sink) {
         size_t run = i;
         if (text[i] == u' ') {
             while (text[run] == u' ') ++run;
-            sink.PutSpaces(run - i + 1);
+            // A reader takes the first space after a \u escape as its end.
+            sink.PutSpaces(run - i + (sink.afterEscape ? 1 : 0));
         } else if (IsLineEnd(text[i])) {
             while (IsLineEnd(text[run])) ++run;
             sink.Put(kParagraphEnd);

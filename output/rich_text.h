@@ -19,8 +19,9 @@ extern const std::string_view kRtfSeparator;
 // The closing brace and line end of every document.
 extern const std::string_view kRtfTrailer;
 
-// The Rich Text body of an export text (read up to its zero unit): the first
-// space of every run of spaces doubled, one "\par\par\r\n" per run of CR and
+// The Rich Text body of an export text (read up to its zero unit): a run of
+// spaces right after a \u escape one space longer (a reader takes the first
+// as the escape's end), one "\par\par\r\n" per run of CR and
 // LF, printable ASCII as itself with "\", "{" and "}" escaped, Hebrew
 // presentation forms decomposed, every other unit as a \u escape; a space
 // after an escape that a digit follows. Ends with "\par\par\r\n".

@@ -50,7 +50,11 @@ void HighlightRun(ViewState* view, TextRun run, int x, int y, const ViewRow& row
     const HighlightPart part = FindHighlightPart(*view, view->widths, run, x);
     if (!part.draw) return;
     HDC dc = ViewDc(view);
+    // A pixel above and below the row, but never outside the box, which is
+    // all that a later paint clears.
     RECT area{part.x, y - 1, part.x + part.width, y + row.height + 1};
+    const RECT box{view->left, view->top, view->left + view->width, view->top + view->height};
+    IntersectRect(&area, &area, &box);
     HBRUSH yellow = CreateSolidBrush(kHighlightBack);
     FillRect(dc, &area, yellow);
     DeleteObject(yellow);
@@ -114,8 +118,8 @@ int PaintView(ViewState* view, bool erase) {
     }
     SelectObject(dc, previous);
     SetTextColor(dc, colour);
-    if (view->highlightStart != 0 || view->highlightEnd != 0) return PaintHighlight(view);
     view->nextPaintRow = plan.nextRow;
+    if (view->highlightStart != 0 || view->highlightEnd != 0) return PaintHighlight(view);
     return 0;
 }
 

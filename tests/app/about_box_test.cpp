@@ -98,3 +98,14 @@ TEST_F(AboutBox, EachOpeningMakesAndDeletesOneLinkFont) {
     }
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
 }
+
+// While another modal box is open its owner is disabled, and help asked for
+// inside it (F1) opens no About box over it.
+TEST_F(AboutBox, NoneOpensOverAnotherModalBox) {
+    EnableWindow(window_, FALSE);
+    SendMessageW(window_, WM_HELP, 0, 0);
+    EnableWindow(window_, TRUE);
+    EXPECT_TRUE(openings.empty());
+    SendMessageW(window_, WM_HELP, 0, 0);
+    EXPECT_EQ(openings.size(), 1u);
+}

@@ -3,6 +3,8 @@ list(APPEND VELMORA_CORE_TESTS
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/app/memory_test.cpp
+  tests/app/out_of_memory_test.cpp
+  tests/support/allocation_limit.cpp
   tests/app/main_window_test.cpp
   tests/app/about_box_test.cpp
   tests/app/startup_test.cpp

@@ -97,3 +97,35 @@ TEST(HebrewTyping, ShownSearchStoresBackToTheSameClasses) {
             EXPECT_EQ(SearchClass(static_cast<uint8_t>(back[i])), SearchClass(static_cast<uint8_t>(stored[i]))) << i;
     }
 }
+
+// The edit shows a stored search in reading order where the platform lays
+// Hebrew out right to left (a Unicode font), in the stored visual order
+// otherwise; storing what it shows gives the same bytes back.
+TEST(HebrewTyping, TheEditShowsTheSearchInItsFontsOrder) {
+    const std::string stored = "pye a(?*";
+    const struct {
+        int base;
+        std::u16string shown;
+    } cases[] = {
+        {0x5D0, u"*?)\u05D0 \u05D4\u05E8\u05DF"},
+        {224, u"\u00EF\u00F8\u00E4 \u00E0(?*"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.base);
+        const DisplayFont font{c.base, false};
+        const std::u16string shown = SearchTextForEdit(stored.data(), stored.size(), font);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(SearchTextFromEdit(shown.data(), shown.size(), font, 33), stored);
+    }
+}
+
+// A stored base anywhere in 32 bits types letters that are 16-bit units above 0.
+TEST(HebrewTyping, AnyStoredBaseTypesUsableLetters) {
+    for (const int stored : {0, -5, 0xFFF0, 0x7FFFFFFF}) {
+        SCOPED_TRACE(stored);
+        const int base = TypingAsciiBase(stored);
+        for (const char16_t key : {u't', u'z', u','}) EXPECT_GT(HebrewForKey(key, base), 0);
+        for (int cell = 1; cell <= 27; ++cell) EXPECT_GE(PictureCellChar(cell, base), base);
+        EXPECT_LE(base + 26, 0xFFFF);
+    }
+}

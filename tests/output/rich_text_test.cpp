@@ -24,8 +24,9 @@ TEST(RichText, BodyBytes) {
         std::u16string text;
         std::string body;
     } cases[] = {
-        {"two spaces become three", u"\u05D0  \u05D1", "\\u1488   \\u1489"},
-        {"every space run doubles its first", u"- \u05D0 ", "-  \\u1488  "},
+        {"after an escape two spaces become three", u"\u05D0  \u05D1", "\\u1488   \\u1489"},
+        {"a space run gets one more only after an escape", u"- \u05D0 ", "- \\u1488  "},
+        {"a line's first spaces stay as they are", u"a\r\n  b", "a\\par\\par\r\n  b"},
         {"line ends, one paragraph per run", u"a\r\n\r\nb\n\rc", "a\\par\\par\r\nb\\par\\par\r\nc"},
         {"escapes by size", u"\u0009\u00E0\u05D0\uFB1D", "\\u9\\u224\\u1488\\u64285"},
         {"decomposed forms", u"\uFB2C\uFB4B\uFB4A",

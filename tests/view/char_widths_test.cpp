@@ -148,12 +148,16 @@ TEST_F(CharWidths, EachFontIsMeasuredOnceUntilTheFontsAreRecreated) {
         << "the two faces measure alike";
 }
 
-// Digits are the same characters in storage and on the screen, so the fit is
-// checked against the platform's own measure of the expected prefix.
+// Digits and Latin letters are the same characters in storage and on the
+// screen, so the fit is checked against the platform's own measure of the
+// expected prefix. The fit measures from the first code on whatever the
+// Reverse option says.
 TEST_F(CharWidths, FitByFontStopsAtTheLimitTheCountOrAZeroByte) {
+    program.settings.Flags |= kFlagReverse;
     Select(kBodyStyle);
     const uint8_t digits[] = "0123456789";
     const uint8_t cut[] = "012\000456";
+    const uint8_t narrowFirst[] = "....@@@@";
     const struct {
         const char* label;
         const uint8_t* text;
@@ -167,6 +171,7 @@ TEST_F(CharWidths, FitByFontStopsAtTheLimitTheCountOrAZeroByte) {
         {"count before the limit", digits, 0x7FFF, 3, 3},
         {"everything", digits, 0x7FFF, 10, 10},
         {"zero byte", cut, 0x7FFF, 7, 3},
+        {"narrow letters first", narrowFirst, Extent(dc_, L"...."), 8, 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

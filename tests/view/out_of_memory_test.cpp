@@ -1,6 +1,7 @@
-// Memory that runs out while painting: the conversion to display characters
-// and the paint plan give up quietly instead of throwing through the window
-// procedure that called them. The suite's allocations go through a counter
+// Memory that runs out while painting, exporting or opening the Search
+// dialog: the conversion to display characters, the paint plan and their
+// callers give up quietly instead of throwing through the window procedure
+// that called them. The suite's allocations go through a counter
 // here that can refuse the next one.
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <new>
 #include <vector>
 
+#include "dialogs/hebrew_typing.h"
+#include "output/export_text.h"
 #include "store/article_text.h"
 #include "tests/view/view_test_support.h"
 #include "view/paint_plan.h"
@@ -58,4 +61,15 @@ TEST(OutOfMemory, APaintPlanWithoutMemoryPaintsNothing) {
     EXPECT_TRUE(plan.rows.empty());
     EXPECT_EQ(plan.rowsOnPage, 0);
     EXPECT_EQ(PlanPaint(view, true).rows.size(), 2u);
+}
+
+// A conversion that runs out of memory abandons its operation instead of
+// reading the buffer it could not fill.
+TEST(OutOfMemory, ConversionsGiveUpWithoutReadingAnEmptyBuffer) {
+    const ArticleText text = Article({{0xB1, 0, "abc"}}).Build();
+    std::vector<char16_t> exported(64, u'?');
+    allowedAllocations = 0;
+    EXPECT_EQ(BuildExportText(text, exported.data(), exported.size() * 2, DisplayFont{}), kExportNoMemory);
+    allowedAllocations = 0;
+    EXPECT_TRUE(SearchTextForEdit("abc", 3, DisplayFont{}).empty());
 }

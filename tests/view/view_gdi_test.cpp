@@ -10,6 +10,7 @@
 
 #include "app/program.h"
 #include "store/article_resource.h"
+#include "view/layout.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -241,6 +242,26 @@ TEST_F(ViewGdi, HighlightPaintsYellowBehindExactlyItsBytes) {
     }
     EXPECT_EQ(Count(RECT{0, 0, kWidth, top}, kYellow), 0);
     EXPECT_EQ(Count(RECT{0, bottom, kWidth, kHeight}, kYellow), 0);
+}
+
+// A hit on the top row stays inside the box, so that a repaint after
+// scrolling away, which clears only the box, leaves nothing of it behind. A
+// paint with a hit tells where it stopped, as any paint does.
+TEST_F(ViewGdi, AHighlightOnTheTopRowLeavesNothingAfterScrolling) {
+    LayOut();
+    const int index = FirstBodyRow(12);
+    ASSERT_GE(index, 0);
+    FindRowForOffset(*view_, view_->rows[index].offset);
+    ASSERT_EQ(FindFirstPaintRow(*view_).row, index);
+    view_->highlightStart = view_->rows[index].offset;
+    view_->highlightEnd = view_->rows[index].offset + 6;
+    view_->nextPaintRow = -1;
+    ASSERT_EQ(PaintView(view_, true), 0);
+    EXPECT_GT(Count(kBox, kYellow), 0);
+    EXPECT_EQ(view_->nextPaintRow, PlanPaint(*view_, true).nextRow);
+    view_->highlightStart = view_->highlightEnd = 0;
+    ASSERT_EQ(ScrollView(view_, 1, 1, true), 0);
+    EXPECT_EQ(Count(kAll, kYellow), 0);
 }
 
 // Without text nothing is drawn. With erase the box is cleared first and
