@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "output/clipboard_append.h"
+#include "output/global_block.h"
 
 namespace {
 
@@ -35,42 +36,15 @@ struct OpenedClipboard {
     }
 };
 
-// A global block, freed unless it was handed over.
-struct GlobalBlock {
-    HGLOBAL handle;
-    explicit GlobalBlock(size_t size) : handle(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size)) {}
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    ~GlobalBlock() {
-        if (handle != nullptr) GlobalFree(handle);
-    }
-    HGLOBAL Release() {
-        HGLOBAL released = handle;
-        handle = nullptr;
-        return released;
-    }
-};
-
-// Another program's block, locked for as long as the holder lives.
-struct LockedBlock {
-    HANDLE handle;
-    const uint8_t* bytes;
-    explicit LockedBlock(HANDLE block) : handle(block), bytes(static_cast<const uint8_t*>(GlobalLock(block))) {}
-    LockedBlock(const LockedBlock&) = delete;
-    LockedBlock& operator=(const LockedBlock&) = delete;
-    ~LockedBlock() {
-        if (bytes != nullptr) GlobalUnlock(handle);
-    }
-};
-
 // The copy of one clipboard block's data; the clipboard is open. The block
 // is unlocked on every path, also when the copy runs out of memory.
 std::vector<uint8_t> CopyData(HANDLE data, bool unicodeText) {
     const size_t size = GlobalSize(data);
-    const LockedBlock block(data);
+    const LockedGlobal block(data);
     if (block.bytes == nullptr) return {};
-    const size_t length = ClipboardDataLength(block.bytes, size, unicodeText);
-    return std::vector<uint8_t>(block.bytes, block.bytes + length);
+    const auto* bytes = static_cast<const uint8_t*>(block.bytes);
+    const size_t length = ClipboardDataLength(bytes, size, unicodeText);
+    return std::vector<uint8_t>(bytes, bytes + length);
 }
 
 }  // namespace
@@ -88,16 +62,16 @@ std::vector<uint8_t> ReadClipboard(UINT format) {
 
 bool PlaceOnClipboard(HWND owner, UINT format, const void* bytes, size_t size) {
     if (format == 0) return false;
-    GlobalBlock block(size);
-    if (block.handle == nullptr) return false;
-    void* target = GlobalLock(block.handle);
-    if (target == nullptr) return false;
-    std::memcpy(target, bytes, size);
-    GlobalUnlock(block.handle);
-
+    GlobalBlock block = GlobalBlock::Allocate(size, GMEM_MOVEABLE | GMEM_DDESHARE);
+    if (!block) return false;
+    {
+        const LockedGlobal target(block.Get());
+        if (target.bytes == nullptr) return false;
+        std::memcpy(target.bytes, bytes, size);
+    }
     OpenedClipboard clipboard(owner);
     if (!clipboard.open || !EmptyClipboard()) return false;
-    if (SetClipboardData(format, block.handle) == nullptr) return false;
+    if (SetClipboardData(format, block.Get()) == nullptr) return false;
     block.Release();  // the clipboard owns it now
     return true;
 }

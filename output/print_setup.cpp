@@ -1,15 +1,20 @@
 // The page set-up and the start of a print job. The device mode stored in the
 // registry is whatever was last written there, so it is checked before the
-// dialog or the printer sees it; the printer's name is taken from the device
-// names the dialog returns, since the device mode holds at most 31 characters
-// of it. A cancelled dialog is the user's choice and ends the command quietly.
+// dialog or the printer sees it. A device mode holds at most 31 characters
+// of its printer's name, so the whole name from the device names the dialog
+// returns is stored beside it ("PrinterName") and used to offer that printer
+// again. A cancelled dialog is the user's choice and ends the command quietly.
 #include <windows.h>
 #include <commdlg.h>
 #include <winspool.h>
 
 #include <cstddef>
 
+#include <iterator>
+#include <string>
+
 #include "app/program.h"
+#include "output/global_block.h"
 #include "output/print_setup_data.h"
 #include "output/printing.h"
 #include "settings/registry.h"
@@ -38,6 +43,8 @@ void WriteMargins(const PrintMargins& margins) {
     RegWriteInt(u"PrintRight", margins.right);
 }
 
+constexpr char16_t kPrinterNameValue[] = u"PrinterName";
+
 bool IsInstalledPrinter(const wchar_t* name) {
     HANDLE printer = nullptr;
     if (!OpenPrinterW(const_cast<wchar_t*>(name), &printer, nullptr)) return false;
@@ -45,49 +52,69 @@ bool IsInstalledPrinter(const wchar_t* name) {
     return true;
 }
 
-// The stored device mode when it is whole and names an installed printer;
-// anything else is released and counts as none.
-HGLOBAL ReadStoredDevMode() {
-    HGLOBAL block = RegReadGlobalBlock(u"DevMode", nullptr);
-    if (block == nullptr) return nullptr;
-    bool usable = false;
-    if (auto* bytes = static_cast<const uint8_t*>(GlobalLock(block))) {
-        usable = DevModeNameLength(bytes, GlobalSize(block)) > 0 &&
-                 IsInstalledPrinter(reinterpret_cast<const DEVMODEW*>(bytes)->dmDeviceName);
-        GlobalUnlock(block);
+// The printer a device mode is for: the whole name stored beside it when the
+// device mode's own copy (at most 31 characters) is its beginning, else that copy.
+std::wstring PrinterOf(const DEVMODEW& mode) {
+    std::wstring name(mode.dmDeviceName, wcsnlen(mode.dmDeviceName, CCHDEVICENAME));
+    const auto stored = RegReadString(kPrinterNameValue);
+    if (stored && stored[0] != 0) {
+        const std::wstring whole(reinterpret_cast<const wchar_t*>(stored.get()));
+        if (!name.empty() && whole.compare(0, name.size(), name) == 0) return whole;
     }
-    if (usable) return block;
-    GlobalFree(block);
-    return nullptr;
+    return name;
 }
 
-// Device names for a device mode that names an installed printer, so that the
-// dialog opens on that printer with that device mode; none otherwise.
-HGLOBAL DevNamesFor(HGLOBAL devMode) {
-    if (devMode == nullptr) return nullptr;
-    wchar_t device[CCHDEVICENAME + 1] = {};
-    if (const auto* mode = static_cast<const DEVMODEW*>(GlobalLock(devMode))) {
-        lstrcpynW(device, mode->dmDeviceName, CCHDEVICENAME + 1);
-        GlobalUnlock(devMode);
-    }
-    if (device[0] == 0 || !IsInstalledPrinter(device)) return nullptr;
-    constexpr wchar_t kDriver[] = L"winspool";
-    const int deviceLength = lstrlenW(device);
-    const size_t units = sizeof(DEVNAMES) / sizeof(wchar_t) + 9 + deviceLength + 1 + 1;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, units * sizeof(wchar_t));
-    auto* names = block != nullptr ? static_cast<DEVNAMES*>(GlobalLock(block)) : nullptr;
-    if (names == nullptr) {
-        if (block != nullptr) GlobalFree(block);
-        return nullptr;
-    }
-    auto* text = reinterpret_cast<wchar_t*>(names);
-    names->wDriverOffset = sizeof(DEVNAMES) / sizeof(wchar_t);
-    names->wDeviceOffset = static_cast<WORD>(names->wDriverOffset + 9);
-    names->wOutputOffset = static_cast<WORD>(names->wDeviceOffset + deviceLength + 1);
-    lstrcpyW(text + names->wDriverOffset, kDriver);
-    lstrcpyW(text + names->wDeviceOffset, device);
-    GlobalUnlock(block);
+// The stored device mode and its printer, when it is whole and names an
+// installed printer; none otherwise.
+GlobalBlock ReadStoredDevMode(std::wstring& printer) {
+    GlobalBlock block(RegReadGlobalBlock(u"DevMode", nullptr));
+    if (!block) return {};
+    const LockedGlobal locked(block.Get());
+    const auto* bytes = static_cast<const uint8_t*>(locked.bytes);
+    if (bytes == nullptr || DevModeNameLength(bytes, GlobalSize(block.Get())) <= 0) return {};
+    printer = PrinterOf(*reinterpret_cast<const DEVMODEW*>(bytes));
+    if (!IsInstalledPrinter(printer.c_str())) return {};
     return block;
+}
+
+// Device names for a printer, so that the dialog opens on it; none for none.
+GlobalBlock DevNamesFor(const std::wstring& printer) {
+    if (printer.empty()) return {};
+    constexpr wchar_t kDriver[] = L"winspool";
+    constexpr size_t kHeaderUnits = sizeof(DEVNAMES) / sizeof(wchar_t);
+    const size_t units = kHeaderUnits + std::size(kDriver) + printer.size() + 1 + 1;
+    GlobalBlock block = GlobalBlock::Allocate(units * sizeof(wchar_t), GMEM_MOVEABLE | GMEM_ZEROINIT);
+    const LockedGlobal locked(block.Get());
+    auto* names = static_cast<DEVNAMES*>(locked.bytes);
+    if (names == nullptr) return {};
+    auto* text = reinterpret_cast<wchar_t*>(names);
+    names->wDriverOffset = static_cast<WORD>(kHeaderUnits);
+    names->wDeviceOffset = static_cast<WORD>(names->wDriverOffset + std::size(kDriver));
+    names->wOutputOffset = static_cast<WORD>(names->wDeviceOffset + printer.size() + 1);
+    lstrcpyW(text + names->wDriverOffset, kDriver);
+    lstrcpyW(text + names->wDeviceOffset, printer.c_str());
+    return block;
+}
+
+// What the page set-up dialog is handed: the stored device mode when it is
+// usable, else (when the dialog is shown) a copy of the one this run's last
+// dialog returned; and device names for that device mode's printer.
+struct OfferedPrinter {
+    GlobalBlock devMode;
+    GlobalBlock devNames;
+};
+
+OfferedPrinter ChooseOfferedPrinter(bool show) {
+    OfferedPrinter offered;
+    std::wstring printer;
+    offered.devMode = ReadStoredDevMode(printer);
+    if (!offered.devMode && show) {
+        offered.devMode = GlobalBlock::CopyOf(program.printDevMode);
+        const LockedGlobal locked(offered.devMode.Get());
+        if (locked.bytes != nullptr) printer = PrinterOf(*static_cast<const DEVMODEW*>(locked.bytes));
+    }
+    if (offered.devMode && IsInstalledPrinter(printer.c_str())) offered.devNames = DevNamesFor(printer);
+    return offered;
 }
 
 void ReportSetupFailure() {
@@ -95,33 +122,26 @@ void ReportSetupFailure() {
     if (text != nullptr) MessageBoxW(program.mainWindow, Wide(text), L"Error Printing", MB_OK);
 }
 
-// Keeps the dialog's device mode for the rest of the run in place of the one
-// kept before, which is released unless the dialog was handed it (and so owns
-// what became of it).
-void KeepDialogDevMode(HGLOBAL returned, HGLOBAL handedIn) {
-    HGLOBAL kept = program.printDevMode;
-    if (kept != nullptr && kept != returned && kept != handedIn) GlobalFree(kept);
-    program.printDevMode = returned;
+// The printer the device names give, or without them the device mode's own.
+std::wstring ChosenPrinter(const DEVMODEW& mode, HGLOBAL devNames) {
+    const LockedGlobal locked(devNames);
+    const auto* names = static_cast<const DEVNAMES*>(locked.bytes);
+    if (names != nullptr && names->wDeviceOffset != 0) {
+        return reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
+    }
+    return std::wstring(mode.dmDeviceName, wcsnlen(mode.dmDeviceName, CCHDEVICENAME));
 }
 
-// Stores the device mode and creates the printer's context on the printer
-// the device names give (or, without them, the one the device mode names).
+// Stores the device mode with its printer's whole name and creates the
+// printer's context.
 HDC CreatePrinterDc(HGLOBAL devMode, HGLOBAL devNames) {
-    if (devMode == nullptr) return nullptr;
-    auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode));
+    const LockedGlobal locked(devMode);
+    auto* mode = static_cast<DEVMODEW*>(locked.bytes);
     if (mode == nullptr) return nullptr;
     RegWriteBytes(u"DevMode", mode, static_cast<uint32_t>(GlobalSize(devMode)));
-    wchar_t shortName[CCHDEVICENAME + 1] = {};
-    lstrcpynW(shortName, mode->dmDeviceName, CCHDEVICENAME + 1);
-    const wchar_t* device = shortName;
-    auto* names = devNames != nullptr ? static_cast<const DEVNAMES*>(GlobalLock(devNames)) : nullptr;
-    if (names != nullptr && names->wDeviceOffset != 0) {
-        device = reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
-    }
-    HDC dc = CreateDCW(nullptr, device, nullptr, mode);
-    if (names != nullptr) GlobalUnlock(devNames);
-    GlobalUnlock(devMode);
-    return dc;
+    const std::wstring printer = ChosenPrinter(*mode, devNames);
+    RegWriteString(kPrinterNameValue, reinterpret_cast<const char16_t*>(printer.c_str()));
+    return CreateDCW(nullptr, printer.c_str(), nullptr, mode);
 }
 
 bool StartJob(HDC dc, const wchar_t* documentName) {
@@ -162,34 +182,41 @@ HGLOBAL RegReadGlobalBlock(const char16_t* name, HGLOBAL fallback) {
 
 HDC StartPrinting(bool show, const wchar_t* documentName, PrintMargins& margins) {
     const PrintMargins asked = ReadMargins();
-    PAGESETUPDLGW setup{};
-    setup.lStructSize = sizeof(setup);
-    setup.hwndOwner = program.mainWindow;
-    setup.hInstance = program.instance;
-    setup.Flags = PSD_MARGINS | PSD_INTHOUSANDTHSOFINCHES;
-    setup.rtMargin = RECT{asked.left, asked.top, asked.right, asked.bottom};
-    HGLOBAL stored = ReadStoredDevMode();
-    setup.hDevMode = stored != nullptr ? stored : (show ? program.printDevMode : nullptr);
-    const HGLOBAL handedIn = setup.hDevMode;
-    const bool dialog = show || handedIn == nullptr;
-    if (dialog) setup.hDevNames = DevNamesFor(handedIn);
-    if (dialog && !PageSetupDlgW(&setup)) {
-        if (setup.hDevMode != nullptr && setup.hDevMode != program.printDevMode) GlobalFree(setup.hDevMode);
-        if (setup.hDevNames != nullptr) GlobalFree(setup.hDevNames);
-        ReportSetupFailure();
-        return nullptr;
+    OfferedPrinter offered = ChooseOfferedPrinter(show);
+    const bool dialog = show || !offered.devMode;
+    HDC dc = nullptr;
+    if (dialog) {
+        PAGESETUPDLGW setup{};
+        setup.lStructSize = sizeof(setup);
+        setup.hwndOwner = program.mainWindow;
+        setup.hInstance = program.instance;
+        setup.Flags = PSD_MARGINS | PSD_INTHOUSANDTHSOFINCHES;
+        setup.rtMargin = RECT{asked.left, asked.top, asked.right, asked.bottom};
+        // The dialog owns what it is handed and gives back what it chose.
+        setup.hDevMode = offered.devMode.Release();
+        setup.hDevNames = offered.devNames.Release();
+        const BOOL chosen = PageSetupDlgW(&setup);
+        GlobalBlock devMode(setup.hDevMode);
+        const GlobalBlock devNames(setup.hDevNames);
+        if (!chosen) {
+            ReportSetupFailure();
+            return nullptr;
+        }
+        dc = CreatePrinterDc(devMode.Get(), devNames.Get());
+        // This run's last choice, offered again when nothing usable is stored.
+        GlobalBlock kept(program.printDevMode);
+        program.printDevMode = devMode.Release();
+        margins = PrintMargins{setup.rtMargin.left, setup.rtMargin.top, setup.rtMargin.right, setup.rtMargin.bottom};
+    } else {
+        dc = CreatePrinterDc(offered.devMode.Get(), offered.devNames.Get());
+        margins = asked;
     }
-    if (dialog) KeepDialogDevMode(setup.hDevMode, handedIn);
-    HDC dc = CreatePrinterDc(setup.hDevMode, setup.hDevNames);
-    if (setup.hDevNames != nullptr) GlobalFree(setup.hDevNames);
-    if (!dialog) GlobalFree(setup.hDevMode);
     if (dc == nullptr) {
         MessageBoxW(program.mainWindow, L"Printer Initialitazion failed!", L"Error", MB_OK);
         return nullptr;
     }
     if (!StartJob(dc, documentName)) return nullptr;
     SetMapMode(dc, MM_TEXT);
-    margins = PrintMargins{setup.rtMargin.left, setup.rtMargin.top, setup.rtMargin.right, setup.rtMargin.bottom};
     WriteMargins(margins);
     return dc;
 }

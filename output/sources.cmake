@@ -7,6 +7,7 @@ list(APPEND VELMORA_CORE_SOURCES
   output/print_setup_data.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
+  output/global_block.cpp
   output/clipboard.cpp
   output/export_article.cpp
   output/print_setup.cpp
