@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "resources/resource.h"
 #include "settings/registry.h"
+#include "settings/registry_data.h"
 #include "view/bookmarks.h"
 #include "view/reading_view.h"
 
@@ -21,10 +22,7 @@ static_assert(std::size(kPickerBitmapIds) == std::extent_v<decltype(ProgramState
 
 void LoadFontName(char16_t (&fontName)[kFontNameMax + 1]) {
     const auto stored = RegReadString(u"FontName");
-    if (!stored || stored[0] == 0) return;
-    int length = 0;
-    for (; length < kFontNameMax && stored[length] != 0; ++length) fontName[length] = stored[length];
-    fontName[length] = 0;
+    CopyStoredFontName(stored.get(), fontName);
 }
 
 // The stored bytes need not end in a zero byte, so the copy also stops at the
