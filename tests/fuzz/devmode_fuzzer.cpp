@@ -36,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (length < 0) return 0;
     Require(length >= 1 && length < static_cast<int>(kDevModeNameUnits), "a name of 1 to 31 units");
     std::u16string name;
-    for (size_t unit = 0; Word(block, 2 * unit) != 0; ++unit) name.push_back(static_cast<char16_t>(Word(block, 2 * unit)));
+    for (size_t unit = 0; Word(block, 2 * unit) != 0; ++unit) {
+        name.push_back(static_cast<char16_t>(Word(block, 2 * unit)));
+    }
     Require(name.size() == static_cast<size_t>(length), "the name ends at its length");
     block.push_back(0xFF);
     Require(DevModeNameLength(block.data(), block.size()) == length, "more bytes after a whole device mode do no harm");

@@ -80,7 +80,9 @@ Bytes Concat(Bytes first, const Bytes& second) {
 // UTF-16 units, little-endian.
 Bytes UnitBytes(std::u16string_view units) {
     Bytes bytes;
-    for (const char16_t unit : units) bytes.insert(bytes.end(), {static_cast<uint8_t>(unit), static_cast<uint8_t>(unit >> 8)});
+    for (const char16_t unit : units) {
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(unit), static_cast<uint8_t>(unit >> 8)});
+    }
     return bytes;
 }
 
@@ -185,7 +187,9 @@ bool WriteRegistryValueSeeds(const std::string& folder) {
         {"font-name-too-long", kText, UnitBytes(std::u16string(40, u'F'))},
     };
     bool written = true;
-    for (const auto& seed : seeds) written = WriteFile(folder, seed.name, Concat(Bytes{seed.type}, seed.data)) && written;
+    for (const auto& seed : seeds) {
+        written = WriteFile(folder, seed.name, Concat(Bytes{seed.type}, seed.data)) && written;
+    }
     return written;
 }
 

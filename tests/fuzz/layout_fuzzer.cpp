@@ -23,11 +23,11 @@ void CheckRecords(const ArticleText& text) {
     for (; ReadRecord(text, pos, record); pos = record.next) {
         Require(record.start == pos && record.textPos == pos + 2, "a record starts where the walk is");
         Require(record.attr != 0 && record.attr == text[pos] && record.layout == text[pos + 1], "a record's header");
-        Require(record.textPos + record.length <= text.size(), "a record's text lies inside the buffer");
-        Require(std::memchr(text.data() + record.textPos, 0, record.length) == nullptr, "a record's text holds no zero");
-        const bool cut = record.textPos + record.length == text.size();
-        Require(cut || text[record.textPos + record.length] == 0, "a record's text ends at its zero or the buffer's end");
-        Require(record.next == record.textPos + record.length + 1, "the next record follows the zero");
+        const size_t end = record.textPos + record.length;
+        Require(end <= text.size(), "a record's text lies inside the buffer");
+        Require(std::memchr(text.data() + record.textPos, 0, record.length) == nullptr, "a record's text has no zero");
+        Require(end == text.size() || text[end] == 0, "a record's text ends at its zero or the buffer's end");
+        Require(record.next == end + 1, "the next record follows the zero");
     }
     Require(RecordsEnd(text) == std::min(pos, text.size()), "the records end where the walk stops");
 }

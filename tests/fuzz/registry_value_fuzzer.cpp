@@ -49,7 +49,8 @@ void CheckText(uint32_t type, const uint8_t* data, size_t size) {
     if (length > 0 && length < 20 &&
         std::all_of(units.begin(), units.begin() + length, [](char16_t u) { return u >= u'0' && u <= u'9'; })) {
         const std::string digits(units.begin(), units.begin() + length);
-        Require(static_cast<uint32_t>(value) == static_cast<uint32_t>(std::stoull(digits)), "digits spell their number");
+        const auto number = static_cast<uint32_t>(std::stoull(digits));
+        Require(static_cast<uint32_t>(value) == number, "digits spell their number");
     }
 }
 
