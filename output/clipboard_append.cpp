@@ -13,12 +13,22 @@ constexpr std::string_view kRtfSignature = "{\\rtf";
 
 bool IsTrailingSpace(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
 
+// Whether the text ends in a backslash that escapes nothing yet: an odd run of them.
+bool EndsInOpenEscape(std::string_view text) {
+    const size_t lastOther = text.find_last_not_of('\\');
+    const size_t run = text.size() - (lastOther == std::string_view::npos ? 0 : lastOther + 1);
+    return run % 2 == 1;
+}
+
 // The old document without its trailing white space and closing brace, or
-// nothing when it is no Rich Text document to continue.
+// nothing when it is no Rich Text document to continue. An escaped brace is
+// text, not the closing one; a backslash left open at the end (a document
+// cut off inside an escape) is dropped, or it would escape the separator.
 std::string_view ReopenedDocument(std::string_view old) {
     while (!old.empty() && IsTrailingSpace(old.back())) old.remove_suffix(1);
     if (old.size() <= kRtfSignature.size() || old.substr(0, kRtfSignature.size()) != kRtfSignature) return {};
-    if (old.back() == '}') old.remove_suffix(1);
+    if (old.back() == '}' && !EndsInOpenEscape(old.substr(0, old.size() - 1))) old.remove_suffix(1);
+    if (EndsInOpenEscape(old)) old.remove_suffix(1);
     return old;
 }
 

@@ -19,7 +19,8 @@ std::u16string AppendUnicodeText(std::u16string_view old, const char16_t* text);
 // The Rich Text document for the clipboard, without its zero byte. old is the
 // previous document (empty when there is none). The old document counts only
 // when it starts with "{\rtf" and holds more than white space: it loses its
-// trailing CR, LF, spaces and tabs and then its closing brace, and the separator
-// follows. Otherwise a new document starts with the header. Then the body and
-// the trailer.
+// trailing CR, LF, spaces and tabs, then its closing brace (not an escaped
+// one) and a backslash left open at its end, and the separator follows.
+// Otherwise a new document starts with the header. Then the body and the
+// trailer.
 std::string BuildRichTextDocument(std::string_view old, std::string_view body);

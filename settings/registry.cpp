@@ -8,12 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "settings/settings.h"
+#include "settings/registry_data.h"
+
+static_assert(kRegistryDwordType == REG_DWORD);
 
 namespace {
-
-// Texts above this size are refused, so that twice the size still fits a DWORD.
-constexpr DWORD kLargestText = 0x3FFFFFFF;
 
 LPCWSTR Wide(const char16_t* text) { return reinterpret_cast<LPCWSTR>(text); }
 
@@ -65,17 +64,16 @@ int WriteValue(const char16_t* name, DWORD type, const void* data, DWORD size) {
 int32_t RegReadIntAt(const char16_t* keyPath, const char16_t* name, int32_t fallback) {
     OpenKey key;
     DWORD type = 0, size = 0;
-    if (!QueryValue(keyPath, name, key, type, size)) return fallback;
+    if (!QueryValue(keyPath, name, key, type, size) || !IsIntegerData(type, size)) return fallback;
     if (type == REG_DWORD) {
         DWORD value = 0;
         if (!ReadData(key.handle, name, &value, sizeof value, size)) return fallback;
-        return static_cast<int32_t>(value);
+        return IntegerFromRegistryData(type, &value, size, fallback);
     }
-    if (size > kLargestText) return fallback;
     const DWORD capacity = 2 * size;
     auto text = Allocate<char16_t>(capacity);
     if (!text || !ReadData(key.handle, name, text.get(), capacity, size)) return fallback;
-    return ParseDecimalUnits(text.get(), size / sizeof(char16_t));
+    return IntegerFromRegistryData(type, text.get(), size, fallback);
 }
 
 int32_t RegReadInt(const char16_t* name, int32_t fallback) { return RegReadIntAt(kSettingsKey, name, fallback); }
@@ -83,7 +81,7 @@ int32_t RegReadInt(const char16_t* name, int32_t fallback) { return RegReadIntAt
 OwnedBlock<char16_t> RegReadString(const char16_t* name) {
     OpenKey key;
     DWORD type = 0, size = 0;
-    if (!QueryValue(kSettingsKey, name, key, type, size) || size > kLargestText) return nullptr;
+    if (!QueryValue(kSettingsKey, name, key, type, size) || size > kLargestRegistryText) return nullptr;
     // Zero-filled and one unit longer than the read may fill: the text always ends in a zero unit.
     const DWORD capacity = 2 * size;
     const size_t bytes = size_t{capacity} + sizeof(char16_t);

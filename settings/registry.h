@@ -20,11 +20,10 @@ struct FreeBlockDeleter {
 template <typename T>
 using OwnedBlock = std::unique_ptr<T[], FreeBlockDeleter>;
 
-// The integer value name under the key path (HKEY_CURRENT_USER relative).
-// A REG_DWORD is returned as stored; a value of any other type is read as
-// UTF-16 text and spells its number as ParseDecimalUnits reads it, bounded by
-// the data actually stored. The default when the key or value is missing or a
-// read fails.
+// The integer value name under the key path (HKEY_CURRENT_USER relative):
+// the data actually stored, as IntegerFromRegistryData reads it (a REG_DWORD
+// as stored, any other type as decimal UTF-16 text). The default when the key
+// or value is missing, the data is refused or a read fails.
 int32_t RegReadIntAt(const char16_t* keyPath, const char16_t* name, int32_t fallback);
 
 // RegReadIntAt on the settings key.

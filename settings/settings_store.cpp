@@ -6,15 +6,13 @@
 
 #include "app/program.h"
 #include "settings/registry.h"
+#include "settings/registry_data.h"
 
 namespace {
 
 void LoadFontName(char16_t (&fontName)[kFontNameMax + 1]) {
     const auto stored = RegReadString(u"FontName");
-    if (!stored || stored[0] == 0) return;
-    int length = 0;
-    for (; length < kFontNameMax && stored[length] != 0; ++length) fontName[length] = stored[length];
-    fontName[length] = 0;
+    CopyStoredFontName(stored.get(), fontName);
 }
 
 // The stored bytes need not end in a zero byte, so the copy also stops at the

@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
   settings/settings.cpp
+  settings/registry_data.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   settings/registry.cpp

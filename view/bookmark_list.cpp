@@ -70,6 +70,8 @@ void ReadBookmarks(BookmarkList& list, const uint8_t* bytes, size_t size) {
             seen->set(article);
             list.entries.push_back(article);
         }
+        // Stored zeros alone are an empty list, held as no entries like any other.
+        if (list.entries.empty()) return;
         list.entries.push_back(0);
         list.count = static_cast<uint16_t>(list.entries.size() - 1);
     } catch (const std::bad_alloc&) {

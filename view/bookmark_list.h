@@ -11,7 +11,7 @@
 
 struct BookmarkList {
     // The bookmarks in the order they were added, each at most once and never
-    // 0, followed by the 0 that ends them; empty when there is no list.
+    // 0, followed by the 0 that ends them; empty when there are no bookmarks.
     std::vector<uint16_t> entries;
     uint16_t count = 0;    // entries before the ending 0
     bool loaded = false;   // the stored value was read (or is missing): the exit may write the list back

@@ -1,5 +1,6 @@
-# libFuzzer build (clang): a fuzzer per parser of resource bytes and the seed
-# corpora that the encoder writes for them into seeds/<target>.
+# libFuzzer build (clang): a fuzzer per reader of resource bytes or outside
+# data, and the seed corpora that fuzz_seeds_writer writes for them into
+# seeds/<target>.
 # scripts/fuzz.sh runs them.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "The fuzzing build needs clang++ (libFuzzer)")
@@ -27,6 +28,15 @@ target_compile_definitions(uncompress_round_trip_fuzzer PRIVATE VELMORA_ROUND_TR
 # The record walk of an article (the layout) and the index rows.
 velmora_fuzzer(layout_fuzzer layout_fuzzer.cpp)
 velmora_fuzzer(index_fuzzer index_fuzzer.cpp)
+# What comes from the registry, the clipboard or a printer driver: the stored
+# bookmarks, the search's matcher over any text and pattern, the append to
+# another program's clipboard data, the stored device mode and the settings
+# values from registry data of any type and length.
+velmora_fuzzer(bookmark_fuzzer bookmark_fuzzer.cpp)
+velmora_fuzzer(search_match_fuzzer search_match_fuzzer.cpp)
+velmora_fuzzer(clipboard_fuzzer clipboard_fuzzer.cpp)
+velmora_fuzzer(devmode_fuzzer devmode_fuzzer.cpp)
+velmora_fuzzer(registry_value_fuzzer registry_value_fuzzer.cpp)
 
 add_executable(fuzz_seeds_writer ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_seeds_main.cpp)
 target_include_directories(fuzz_seeds_writer PRIVATE ${CMAKE_SOURCE_DIR})

@@ -1,7 +1,9 @@
 // Writes the starting corpora of the fuzzers into sub-folders of the folder
 // named on the command line: blocks made by the encoder from small texts that
 // use every kind of unit for the decoders, the plain texts for the layout
-// (after two bytes of box size), and a small index for the index rows.
+// (after two bytes of box size), a small index for the index rows, and for
+// the readers of outside data small inputs in the shapes the program meets.
+#include "dialogs/search_match.h"
 #include "store/article_index.h"
 #include "tools/encoder/block_encoder.h"
 
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -62,6 +65,134 @@ Bytes IndexSample() {
     return index;
 }
 
+// Two bytes of size, little-endian, then the bytes.
+Bytes Sized(const Bytes& bytes) {
+    Bytes sized{static_cast<uint8_t>(bytes.size() & 0xFF), static_cast<uint8_t>(bytes.size() >> 8)};
+    sized.insert(sized.end(), bytes.begin(), bytes.end());
+    return sized;
+}
+
+Bytes Concat(Bytes first, const Bytes& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+// UTF-16 units, little-endian.
+Bytes UnitBytes(std::u16string_view units) {
+    Bytes bytes;
+    for (const char16_t unit : units) {
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(unit), static_cast<uint8_t>(unit >> 8)});
+    }
+    return bytes;
+}
+
+Bytes TextBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
+
+// The stored "Bookmarks" value (with its size), then the small index, which
+// has rows for articles 1 and 2.
+bool WriteBookmarkSeeds(const std::string& folder) {
+    const struct { const char* name; Bytes stored; } seeds[] = {
+        {"two-found-one-not", {1, 0, 12, 0, 2, 0, 0, 0}},
+        {"repeats-and-zeros", {2, 0, 0, 0, 2, 0, 1, 0, 0, 0}},
+        {"no-terminator-odd-size", {1, 0, 2, 0, 7}},
+        {"empty-list", {0, 0}},
+        {"only-zero-entries", {0, 0, 0, 0, 0, 0}},
+        {"no-value", {}},
+    };
+    bool written = true;
+    for (const auto& seed : seeds) {
+        written = WriteFile(folder, seed.name, Concat(Sized(seed.stored), IndexSample())) && written;
+    }
+    return written;
+}
+
+// Pattern length, scan start pick, the pattern in storage order, then an
+// article whose words the patterns find (points left out, wildcards in).
+bool WriteSearchSeeds(const std::string& folder) {
+    const struct { const char* name; Bytes pattern; } seeds[] = {
+        {"word", {0x62, 0x78, 0x61}},
+        {"one-wildcard", {0x62, kWildOne, 0x61}},
+        {"run-wildcard", {0x62, kWildRun, 0x61}},
+        {"run-read-last", {kWildRun, 0x78, 0x61}},
+        {"wildcard-read-first", {0x61, kWildOne}},
+        {"vowel-point", {0x16}},
+        {"across-words", {0x6C, 0x20, 0x77}},
+        {"all-runs", Bytes(33, kWildRun)},
+    };
+    bool written = true;
+    for (const auto& seed : seeds) {
+        Bytes input{static_cast<uint8_t>(seed.pattern.size()), 7};
+        input = Concat(Concat(input, seed.pattern), ArticleSample(3));
+        written = WriteFile(folder, seed.name, input) && written;
+    }
+    return written;
+}
+
+// Format (1: Unicode text, 0: Rich Text), the old block with its size, then
+// the new export text.
+bool WriteClipboardSeeds(const std::string& folder) {
+    const Bytes exportText = UnitBytes(u"\u05D0\u05B8 1  {x}\\\r\n\r\n\uFB2C\uFB1D9");
+    const struct { const char* name; uint8_t format; Bytes block; } seeds[] = {
+        {"unicode-two-letters", 1, Concat(UnitBytes(u"\u05D0\u05D1"), {0, 0, 'x', 0})},
+        {"unicode-odd-size", 1, {'a', 0, 'b'}},
+        {"rtf-closed", 0, TextBytes(std::string_view("{\\rtf1 old}\r\n\0junk", 18))},
+        {"rtf-nested-groups", 0, TextBytes("{\\rtf1 {\\b old}} \t")},
+        {"rtf-unclosed", 0, TextBytes("{\\rtf1\\uc1 old\\u1488")},
+        {"not-rtf", 0, TextBytes("plain text}")},
+        {"rtf-cut-inside-escape", 0, TextBytes("{\\rtf1 o{\\f1\\")},
+        {"rtf-escaped-last-brace", 0, TextBytes("{\\rtf1 old\\}\r\n")},
+        {"no-old-block", 0, {}},
+    };
+    bool written = true;
+    for (const auto& seed : seeds) {
+        const Bytes input = Concat(Concat(Bytes{seed.format}, Sized(seed.block)), exportText);
+        written = WriteFile(folder, seed.name, input) && written;
+    }
+    return written;
+}
+
+// A device mode record of blockSize bytes: the name, dmSize and dmDriverExtra.
+Bytes DevMode(std::u16string_view name, uint16_t recordSize, uint16_t driverExtra, size_t blockSize) {
+    Bytes block(blockSize, 0x11);
+    const Bytes nameBytes = UnitBytes(name);
+    std::copy(nameBytes.begin(), nameBytes.end(), block.begin());
+    if (name.size() < 32) block[2 * name.size()] = block[2 * name.size() + 1] = 0;
+    block[68] = static_cast<uint8_t>(recordSize), block[69] = static_cast<uint8_t>(recordSize >> 8);
+    block[70] = static_cast<uint8_t>(driverExtra), block[71] = static_cast<uint8_t>(driverExtra >> 8);
+    return block;
+}
+
+bool WriteDevModeSeeds(const std::string& folder) {
+    const std::u16string longName(32, u'P');
+    return WriteFile(folder, "whole", DevMode(u"VelmoraPDF", 220, 0, 220)) &&
+           WriteFile(folder, "driver-data", DevMode(u"VelmoraPDF", 220, 100, 320)) &&
+           WriteFile(folder, "driver-data-cut", DevMode(u"VelmoraPDF", 220, 100, 319)) &&
+           WriteFile(folder, "longest-name", DevMode(longName.substr(0, 31), 220, 0, 220)) &&
+           WriteFile(folder, "name-without-end", DevMode(longName, 220, 0, 220)) &&
+           WriteFile(folder, "fixed-fields-only", DevMode(u"P", 76, 0, 76));
+}
+
+// The registry type, then the stored data.
+bool WriteRegistryValueSeeds(const std::string& folder) {
+    constexpr uint8_t kDword = 4, kText = 1, kBinary = 3, kQword = 11;
+    const struct { const char* name; uint8_t type; Bytes data; } seeds[] = {
+        {"dword-flags", kDword, {0x40, 0x00, 0x14, 0xD1}},
+        {"dword-short", kDword, {0x19, 0x00}},
+        {"dword-too-long", kDword, {1, 2, 3, 4, 5}},
+        {"text-number", kText, UnitBytes(std::u16string_view(u"25", 3))},
+        {"text-flags-decimal", kText, UnitBytes(u"3507748928")},
+        {"binary-odd-size", kBinary, {'3', 0, '4'}},
+        {"qword-as-text", kQword, {'4', 0, '2', 0, 0, 0, 0, 0}},
+        {"font-name", kText, UnitBytes(std::u16string_view(u"Ezra SIL", 9))},
+        {"font-name-too-long", kText, UnitBytes(std::u16string(40, u'F'))},
+    };
+    bool written = true;
+    for (const auto& seed : seeds) {
+        written = WriteFile(folder, seed.name, Concat(Bytes{seed.type}, seed.data)) && written;
+    }
+    return written;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +212,11 @@ int main(int argc, char** argv) {
     written = WriteSeed(folder, "article-short", ArticleSample(3)) && written;
     written = WriteSeed(folder, "article-long", ArticleSample(60)) && written;
     written = WriteFile(folder + "/index_fuzzer", "three-rows", IndexSample()) && written;
+    written = WriteBookmarkSeeds(folder + "/bookmark_fuzzer") && written;
+    written = WriteSearchSeeds(folder + "/search_match_fuzzer") && written;
+    written = WriteClipboardSeeds(folder + "/clipboard_fuzzer") && written;
+    written = WriteDevModeSeeds(folder + "/devmode_fuzzer") && written;
+    written = WriteRegistryValueSeeds(folder + "/registry_value_fuzzer") && written;
     if (!written) std::fprintf(stderr, "could not write the seeds into %s\n", argv[1]);
     return written ? 0 : 1;
 }

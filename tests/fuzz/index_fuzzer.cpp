@@ -2,20 +2,13 @@
 // returns lies inside the input, its title holds no zero byte, the rows read
 // the same when written again, and each title converts and fits over a
 // fixed-width table as the index's drawing would.
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "store/article_index.h"
 #include "store/article_text.h"
+#include "tests/fuzz/require.h"
 
 namespace {
-
-void Require(bool holds, const char* what) {
-    if (holds) return;
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-}
 
 WidthTable FixedWidths() {
     WidthTable table{};

@@ -1,12 +1,15 @@
 // Fuzzes the walk of an article's paragraph records: any bytes as a decoded
-// article, laid out in a box whose size (from one pixel up) comes from the
-// first input bytes,
-// over the fixed-width measurer of the view tests. Then the row arithmetic
-// and the paint plan run over the rows, and every row must point inside the
-// text.
-#include <cstdio>
-#include <cstdlib>
+// article. The records as ReadRecord walks them lie inside the buffer, each
+// text up to its zero or the buffer's end, and the walk moves on to the end
+// of the records. Then the article is laid out in a box whose size (from one
+// pixel up) comes from the first input bytes, over the fixed-width measurer
+// of the view tests; the row arithmetic and the paint plan run over the rows,
+// and every row must point inside the text.
+#include <algorithm>
+#include <cstring>
 
+#include "store/article_records.h"
+#include "tests/fuzz/require.h"
 #include "tests/view/view_test_support.h"
 #include "view/layout.h"
 #include "view/paint_plan.h"
@@ -14,10 +17,19 @@
 
 namespace {
 
-void Require(bool holds, const char* what) {
-    if (holds) return;
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
+void CheckRecords(const ArticleText& text) {
+    size_t pos = 0;
+    ArticleRecord record;
+    for (; ReadRecord(text, pos, record); pos = record.next) {
+        Require(record.start == pos && record.textPos == pos + 2, "a record starts where the walk is");
+        Require(record.attr != 0 && record.attr == text[pos] && record.layout == text[pos + 1], "a record's header");
+        const size_t end = record.textPos + record.length;
+        Require(end <= text.size(), "a record's text lies inside the buffer");
+        Require(std::memchr(text.data() + record.textPos, 0, record.length) == nullptr, "a record's text has no zero");
+        Require(end == text.size() || text[end] == 0, "a record's text ends at its zero or the buffer's end");
+        Require(record.next == end + 1, "the next record follows the zero");
+    }
+    Require(RecordsEnd(text) == std::min(pos, text.size()), "the records end where the walk stops");
 }
 
 void CheckRows(const ViewState& view) {
@@ -53,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ViewState view = MakeView(3, 4, 1 + data[0] * 3, 1 + data[1] * 2);
     FakeMeasurer measurer;
     const ArticleText text(data + 2, data + size);
+    CheckRecords(text);
     const int result = LayoutArticle(&view, measurer, ArticleText(text), true);
     if (result != 0) {
         Require(result == kLayoutTextRefused || result == kLayoutOutOfMemory, "a failure has its code");

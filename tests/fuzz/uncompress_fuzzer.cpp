@@ -4,20 +4,13 @@
 // every decoded text also survives a trip through the encoder (slower);
 // without it the decoder alone runs, many times faster.
 #include "store/compression.h"
+#include "tests/fuzz/require.h"
 #include "tools/encoder/block_encoder.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace {
-
-void Require(bool holds, const char* what) {
-    if (holds) return;
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-}
 
 ArticleText DecodeResource(const uint8_t* data, size_t size, int* error) {
     const unsigned payloadLength = size >= 2 ? (data[0] << 8) | data[1] : 0;

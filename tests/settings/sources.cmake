@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_TESTS
   tests/settings/settings_test.cpp
+  tests/settings/registry_data_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/settings/registry_test.cpp

@@ -37,6 +37,7 @@ TEST(Bookmarks, ReadStoredValuesIntoAWellFormedList) {
         {"no terminator: the last entry stands for it", {5, 0, 12, 0}, {5}},
         {"odd length", {5, 0, 12, 0, 0, 0, 7}, {5, 12}},
         {"0 in the middle", {5, 0, 0, 0, 12, 0, 0, 0}, {5, 12}},
+        {"only zeros", {0, 0, 0, 0, 0, 0}, {}},
         {"twice", {5, 0, 12, 0, 5, 0, 0, 0}, {5, 12}},
         {"no index row", {80, 0, 0, 0}, {80}},
         {"tens of thousands of bytes", BookmarkValue(many), std::vector<uint16_t>(many.begin(), many.begin() + 65535)},
