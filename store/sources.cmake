@@ -3,6 +3,7 @@ list(APPEND VELMORA_CORE_SOURCES
   store/article_records.cpp
   store/article_index.cpp
   store/compression.cpp
+  store/hebrew_numerals.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/char_widths.cpp

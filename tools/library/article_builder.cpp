@@ -6,12 +6,18 @@
 #include <stdexcept>
 
 #include "store/article_text.h"
+#include "store/hebrew_numerals.h"
 #include "tools/library/hebrew_encoder.h"
-#include "tools/library/hebrew_numerals.h"
 
 namespace {
 
 const std::u32string kPortionPrefix = U"פרשת ";
+
+// Numeral letters are all in the Basic Multilingual Plane.
+std::u32string Numeral(int n) {
+    const std::u16string letters = HebrewNumeral(n);
+    return std::u32string(letters.begin(), letters.end());
+}
 
 // Paragraphs of one range as they are written.
 struct BodyWriter {
@@ -49,7 +55,7 @@ void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string&
 
 void AppendVerse(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
     std::u32string number = U"(";
-    number += HebrewNumeral(verse.verse);
+    number += Numeral(verse.verse);
     number += U")";
     AppendSpaced(writer, number, verse.ref, report);
     for (const CodexToken& token : verse.tokens) AppendToken(writer, token, verse.ref, report);
@@ -69,7 +75,7 @@ const BookEntry& BookOfTable(const std::vector<BookEntry>& books, const std::str
 }
 
 std::u32string ChapterAndVerse(const CodexVerse& verse) {
-    return HebrewNumeral(verse.chapter) + U" " + HebrewNumeral(verse.verse);
+    return Numeral(verse.chapter) + U" " + Numeral(verse.verse);
 }
 
 std::u32string HeadingText(const BookEntry& book, const CodexVerse& first, const CodexVerse& last) {
