@@ -12,6 +12,7 @@
 namespace {
 
 const std::u32string kPortionPrefix = U"פרשת ";
+const std::u32string kChapterWord = U"פרק ";
 
 // Numeral letters are all in the Basic Multilingual Plane.
 std::u32string Numeral(int n) {
@@ -19,9 +20,9 @@ std::u32string Numeral(int n) {
     return std::u32string(letters.begin(), letters.end());
 }
 
-// Paragraphs of one range as they are written.
+// Records of one range's body as they are written.
 struct BodyWriter {
-    std::vector<std::vector<uint8_t>> paragraphs;
+    std::vector<BodyRecord> records;
     std::vector<uint8_t> current;
     bool joinNext = false;  // after a maqaf the next word follows without a space
 };
@@ -32,10 +33,17 @@ void AppendSpaced(BodyWriter& writer, std::u32string_view text, const std::strin
     AppendHebrewCodes(text, where, writer.current, report);
 }
 
-void EndParagraph(BodyWriter& writer) {
-    if (!writer.current.empty()) writer.paragraphs.push_back(std::move(writer.current));
+void EndParagraph(BodyWriter& writer, uint8_t attr = kAttrBody) {
+    if (!writer.current.empty()) writer.records.push_back({attr, std::move(writer.current)});
     writer.current.clear();
     writer.joinNext = false;
+}
+
+// A paragraph that runs across the chapter's start is cut there; its first
+// part keeps no gap, so that the mark stands inside the paragraph.
+void AppendChapterMark(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
+    EndParagraph(writer, kAttrBodyRunsOn);
+    writer.records.push_back({kAttrChapterMark, EncodePlainHebrew(ChapterMarkText(verse.chapter), verse.ref, report)});
 }
 
 void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string& where, DropReport& report) {
@@ -88,11 +96,17 @@ std::u32string TitleText(const ArticleEntry& article) {
 
 }  // namespace
 
-std::vector<std::vector<uint8_t>> BodyParagraphs(const CodexBook& book, int first, int last, DropReport& report) {
+std::u32string ChapterMarkText(int chapter) { return kChapterWord + Numeral(chapter); }
+
+std::vector<BodyRecord> BodyRecords(const CodexBook& book, int first, int last, DropReport& report) {
     BodyWriter writer;
-    for (int i = first; i <= last; ++i) AppendVerse(writer, book.verses[i], report);
+    for (int i = first; i <= last; ++i) {
+        if (i > first && book.verses[i].chapter != book.verses[i - 1].chapter)
+            AppendChapterMark(writer, book.verses[i], report);
+        AppendVerse(writer, book.verses[i], report);
+    }
     EndParagraph(writer);
-    return std::move(writer.paragraphs);
+    return std::move(writer.records);
 }
 
 void AppendRecord(std::vector<uint8_t>& text, uint8_t attr, const std::vector<uint8_t>& readingCodes) {
@@ -118,8 +132,8 @@ std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::ve
         const std::u32string heading = HeadingText(BookOfTable(books, range.book), book.verses[first], book.verses[last]);
         AppendRecord(text, kAttrSectionHeading, EncodePlainHebrew(heading, where, report));
         if (r == 0) AppendRecord(text, kAttrTitle, EncodePlainHebrew(TitleText(article), where, report));
-        for (const std::vector<uint8_t>& paragraph : BodyParagraphs(book, first, last, report))
-            AppendRecord(text, kAttrBody, paragraph);
+        for (const BodyRecord& record : BodyRecords(book, first, last, report))
+            AppendRecord(text, record.attr, record.codes);
         verses += last - first + 1;
     }
     if (verses != article.verses)
