@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_SOURCES
   store/article_index.cpp
   store/compression.cpp
   store/hebrew_numerals.cpp
+  store/verse_map.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/char_widths.cpp

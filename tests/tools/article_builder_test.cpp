@@ -59,7 +59,7 @@ TEST(ArticleBuilder, RecordsEndAtParagraphMarksChapterStartsAndTheRangeEnd) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         DropReport report;
-        const std::vector<BodyRecord> records = BodyRecords(SmallBook(), c.first, c.last, report);
+        const std::vector<BodyRecord> records = BodyOfRange(SmallBook(), c.first, c.last, report).records;
         ASSERT_EQ(records.size(), c.records.size());
         for (size_t i = 0; i < records.size(); ++i) {
             SCOPED_TRACE(i);
@@ -68,7 +68,7 @@ TEST(ArticleBuilder, RecordsEndAtParagraphMarksChapterStartsAndTheRangeEnd) {
         }
     }
     DropReport report;
-    BodyRecords(SmallBook(), 0, 2, report);
+    BodyOfRange(SmallBook(), 0, 2, report);
     EXPECT_EQ(report.droppedMarks["nun hafukha (U+05C6)"], 1);
 }
 
@@ -88,7 +88,7 @@ TEST(ArticleBuilder, BadRangesAndCountsAreRefused) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         DropReport report;
-        EXPECT_THROW(BuildArticleText(c.article, books, codex, report), std::runtime_error);
+        EXPECT_THROW(BuildArticle(c.article, books, codex, report), std::runtime_error);
     }
 }
 
@@ -100,7 +100,7 @@ TEST(ArticleBuilder, TextBeyondSixteenBitsIsRefused) {
     const Codex codex = {{"Gen", book}};
     DropReport report;
     const ArticleEntry fits{1, 0, "x", U"נח", {{"Gen", "Gen.1.1", "Gen.1.300"}}, 300};
-    EXPECT_LE(BuildArticleText(fits, books, codex, report).size(), kMaxArticleTextSize);
+    EXPECT_LE(BuildArticle(fits, books, codex, report).text.size(), kMaxArticleTextSize);
     const ArticleEntry tooLong{1, 0, "x", U"נח", {{"Gen", "Gen.1.1", "Gen.1.400"}}, 400};
-    EXPECT_THROW(BuildArticleText(tooLong, books, codex, report), std::runtime_error);
+    EXPECT_THROW(BuildArticle(tooLong, books, codex, report), std::runtime_error);
 }

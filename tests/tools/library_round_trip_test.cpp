@@ -17,48 +17,10 @@ namespace {
 
 constexpr char32_t kPilcrow = U'\u00B6';
 
-struct Fixture {
-    std::vector<BookEntry> books;
-    std::vector<ArticleEntry> articles;
-    std::map<std::string, std::vector<ReferenceVerse>> codex;
-};
-
-const Fixture& Library() {
-    static const Fixture fixture = [] {
-        Fixture f;
-        f.books = ReadBooksTable(VELMORA_DATA_DIR "/books.tsv");
-        f.articles = ReadPortionsTable(VELMORA_DATA_DIR "/portions.tsv");
-        for (const BookEntry& book : f.books)
-            f.codex[book.book] = ReadReferenceBook(VELMORA_MORPHHB_DIR "/wlc/" + book.book + ".xml");
-        return f;
-    }();
-    return fixture;
-}
-
-Bytes DecodedArticle(int article) {
-    int error = -1;
-    const Bytes block = ReadFileBytes(VELMORA_GENERATED_DIR "/article_" + std::to_string(1000 + article) + ".bin");
-    return DecodeBlock(block, &error);
-}
-
 std::u32string BookName(const std::string& book) {
-    for (const BookEntry& entry : Library().books)
+    for (const BookEntry& entry : Reference().books)
         if (entry.book == book) return entry.nameHe;
     return U"?";
-}
-
-// The verses of a range, in Codex order.
-std::vector<ReferenceVerse> RangeVerses(const VerseRange& range) {
-    const std::vector<ReferenceVerse>& book = Library().codex.at(range.book);
-    std::vector<ReferenceVerse> verses;
-    bool inside = false;
-    for (const ReferenceVerse& verse : book) {
-        inside = inside || verse.ref == range.start;
-        if (inside) verses.push_back(verse);
-        if (inside && verse.ref == range.end) return verses;
-    }
-    ADD_FAILURE() << "range not in the Codex: " << range.start << ".." << range.end;
-    return verses;
 }
 
 std::vector<std::u32string> Split(const std::u32string& text, char32_t separator) {
@@ -217,13 +179,13 @@ void ExpectArticle(const ArticleEntry& article, Tally& tally) {
 }  // namespace
 
 TEST(Library, EveryVerseReadsBackAsTheCodexHasIt) {
-    ASSERT_EQ(Library().articles.size(), 57u);
+    ASSERT_EQ(Reference().articles.size(), 57u);
     Tally tally;
-    for (const ArticleEntry& article : Library().articles) ExpectArticle(article, tally);
+    for (const ArticleEntry& article : Reference().articles) ExpectArticle(article, tally);
 
     // The weekly portions hold every verse of the five books exactly once.
     size_t codexVerses = 0;
-    for (const auto& [book, verses] : Library().codex) {
+    for (const auto& [book, verses] : Reference().codex) {
         codexVerses += verses.size();
         for (const ReferenceVerse& verse : verses) EXPECT_EQ(tally.portionVerses[verse.ref], 1) << verse.ref;
     }
@@ -235,7 +197,7 @@ TEST(Library, EveryVerseReadsBackAsTheCodexHasIt) {
     // Every chapter starts once in the weekly portions: with its mark, or
     // opening a portion, whose heading names it.
     std::map<std::string, int> chapterStarts;
-    for (const auto& [book, verses] : Library().codex)
+    for (const auto& [book, verses] : Reference().codex)
         for (const ReferenceVerse& verse : verses)
             if (verse.verse == 1) chapterStarts[verse.ref] = 1;
     EXPECT_EQ(tally.portionChapterStarts, chapterStarts);

@@ -13,4 +13,5 @@ list(APPEND VELMORA_LIBRARY_TESTS
   tests/tools/library_tables_test.cpp
   tests/tools/library_blocks_test.cpp
   tests/tools/library_round_trip_test.cpp
+  tests/tools/library_verses_test.cpp
 )

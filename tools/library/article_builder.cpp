@@ -22,7 +22,7 @@ std::u32string Numeral(int n) {
 
 // Records of one range's body as they are written.
 struct BodyWriter {
-    std::vector<BodyRecord> records;
+    BodyText body;
     std::vector<uint8_t> current;
     bool joinNext = false;  // after a maqaf the next word follows without a space
 };
@@ -34,7 +34,7 @@ void AppendSpaced(BodyWriter& writer, std::u32string_view text, const std::strin
 }
 
 void EndParagraph(BodyWriter& writer, uint8_t attr = kAttrBody) {
-    if (!writer.current.empty()) writer.records.push_back({attr, std::move(writer.current)});
+    if (!writer.current.empty()) writer.body.records.push_back({attr, std::move(writer.current)});
     writer.current.clear();
     writer.joinNext = false;
 }
@@ -43,7 +43,7 @@ void EndParagraph(BodyWriter& writer, uint8_t attr = kAttrBody) {
 // part keeps no gap, so that the mark stands inside the paragraph.
 void AppendChapterMark(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
     EndParagraph(writer, kAttrBodyRunsOn);
-    writer.records.push_back({kAttrChapterMark, EncodePlainHebrew(ChapterMarkText(verse.chapter), verse.ref, report)});
+    writer.body.records.push_back({kAttrChapterMark, EncodePlainHebrew(ChapterMarkText(verse.chapter), verse.ref, report)});
 }
 
 void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string& where, DropReport& report) {
@@ -61,12 +61,20 @@ void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string&
     }
 }
 
+// Where the last code written went: the open paragraph, or the record that a
+// paragraph mark has just closed.
+CodePlace LastCode(const BodyWriter& writer) {
+    if (!writer.current.empty()) return {writer.body.records.size(), writer.current.size() - 1};
+    return {writer.body.records.size() - 1, writer.body.records.back().codes.size() - 1};
+}
+
 void AppendVerse(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
-    std::u32string number = U"(";
-    number += Numeral(verse.verse);
-    number += U")";
+    const std::u32string number = U"(" + Numeral(verse.verse) + U")";
     AppendSpaced(writer, number, verse.ref, report);
+    // Every character of the label is one code.
+    const CodePlace first{writer.body.records.size(), writer.current.size() - number.size()};
     for (const CodexToken& token : verse.tokens) AppendToken(writer, token, verse.ref, report);
+    writer.body.verses.push_back({verse.chapter, verse.verse, first, LastCode(writer)});
     report.qereReadings += verse.qereReadings;
 }
 
@@ -76,10 +84,33 @@ const CodexBook& BookOfCodex(const Codex& codex, const std::string& name) {
     return found->second;
 }
 
-const BookEntry& BookOfTable(const std::vector<BookEntry>& books, const std::string& name) {
-    for (const BookEntry& book : books)
-        if (book.book == name) return book;
+// The book's row in the books table, counted from 1: its number in the verse map.
+int BookNumber(const std::vector<BookEntry>& books, const std::string& name) {
+    for (size_t i = 0; i < books.size(); ++i)
+        if (books[i].book == name) return static_cast<int>(i) + 1;
     throw std::runtime_error("book " + name + " is not in the books table");
+}
+
+// Stored position of a code of a right-to-left record whose text starts at textPos.
+uint16_t StoredPosition(size_t textPos, const BodyRecord& record, size_t code) {
+    return static_cast<uint16_t>(textPos + record.codes.size() - 1 - code);
+}
+
+// Appends a range's body records and the entries of its verses.
+void AppendBody(BuiltArticle& article, const BodyText& body, int book) {
+    std::vector<size_t> textPositions;
+    for (const BodyRecord& record : body.records) {
+        textPositions.push_back(article.text.size() + 2);
+        AppendRecord(article.text, record.attr, record.codes);
+    }
+    for (const BodyVerse& verse : body.verses) {
+        const CodePlace& first = verse.first;
+        const CodePlace& last = verse.last;
+        article.verses.push_back({static_cast<uint8_t>(book), static_cast<uint8_t>(verse.chapter),
+                                  static_cast<uint8_t>(verse.verse),
+                                  StoredPosition(textPositions[first.record], body.records[first.record], first.code),
+                                  StoredPosition(textPositions[last.record], body.records[last.record], last.code)});
+    }
 }
 
 std::u32string ChapterAndVerse(const CodexVerse& verse) {
@@ -98,7 +129,7 @@ std::u32string TitleText(const ArticleEntry& article) {
 
 std::u32string ChapterMarkText(int chapter) { return kChapterWord + Numeral(chapter); }
 
-std::vector<BodyRecord> BodyRecords(const CodexBook& book, int first, int last, DropReport& report) {
+BodyText BodyOfRange(const CodexBook& book, int first, int last, DropReport& report) {
     BodyWriter writer;
     for (int i = first; i <= last; ++i) {
         if (i > first && book.verses[i].chapter != book.verses[i - 1].chapter)
@@ -106,7 +137,7 @@ std::vector<BodyRecord> BodyRecords(const CodexBook& book, int first, int last, 
         AppendVerse(writer, book.verses[i], report);
     }
     EndParagraph(writer);
-    return std::move(writer.records);
+    return std::move(writer.body);
 }
 
 void AppendRecord(std::vector<uint8_t>& text, uint8_t attr, const std::vector<uint8_t>& readingCodes) {
@@ -117,11 +148,12 @@ void AppendRecord(std::vector<uint8_t>& text, uint8_t attr, const std::vector<ui
     text.push_back(0);
 }
 
-std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::vector<BookEntry>& books,
-                                      const Codex& codex, DropReport& report) {
+BuiltArticle BuildArticle(const ArticleEntry& article, const std::vector<BookEntry>& books, const Codex& codex,
+                          DropReport& report) {
     const std::string where = "article " + std::to_string(article.article);
     if (article.ranges.empty()) throw std::runtime_error(where + ": no verse range");
-    std::vector<uint8_t> text;
+    BuiltArticle built;
+    std::vector<uint8_t>& text = built.text;
     int verses = 0;
     for (size_t r = 0; r < article.ranges.size(); ++r) {
         const VerseRange& range = article.ranges[r];
@@ -129,11 +161,11 @@ std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::ve
         const int first = FindVerse(book, range.start);
         const int last = FindVerse(book, range.end);
         if (first < 0 || last < first) throw std::runtime_error(where + ": bad range " + range.start + ".." + range.end);
-        const std::u32string heading = HeadingText(BookOfTable(books, range.book), book.verses[first], book.verses[last]);
+        const int bookNumber = BookNumber(books, range.book);
+        const std::u32string heading = HeadingText(books[bookNumber - 1], book.verses[first], book.verses[last]);
         AppendRecord(text, kAttrSectionHeading, EncodePlainHebrew(heading, where, report));
         if (r == 0) AppendRecord(text, kAttrTitle, EncodePlainHebrew(TitleText(article), where, report));
-        for (const BodyRecord& record : BodyRecords(book, first, last, report))
-            AppendRecord(text, record.attr, record.codes);
+        AppendBody(built, BodyOfRange(book, first, last, report), bookNumber);
         verses += last - first + 1;
     }
     if (verses != article.verses)
@@ -142,5 +174,5 @@ std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::ve
     // The last record's terminator is followed by the end marker and two spare zeros.
     text.insert(text.end(), 3, uint8_t{0});
     if (text.size() > kMaxArticleTextSize) throw std::runtime_error(where + ": text longer than 65535 bytes");
-    return text;
+    return built;
 }
