@@ -5,6 +5,7 @@ list(APPEND VELMORA_CORE_SOURCES
   store/compression.cpp
   store/hebrew_numerals.cpp
   store/verse_map.cpp
+  store/verse_reference.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/char_widths.cpp

@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/store/article_index_test.cpp
   tests/store/hebrew_numerals_test.cpp
   tests/store/verse_map_test.cpp
+  tests/store/verse_reference_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/store/article_resource_test.cpp

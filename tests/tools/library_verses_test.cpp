@@ -6,6 +6,7 @@
 #include "store/article_text.h"
 #include "store/hebrew_numerals.h"
 #include "store/verse_map.h"
+#include "store/verse_reference.h"
 #include "tests/tools/library_reference.h"
 #include "tools/library/utf8.h"
 
@@ -79,8 +80,29 @@ TEST(LibraryVerses, EveryVerseOfTheFiveBooksLeadsToItsWeeklyPortion) {
         }
     }
     EXPECT_EQ(found, 5853u);
-    const VerseReference missing[] = {{1, 51, 1}, {1, 42, 99}, {1, 0, 1}, {5, 34, 13}, {6, 1, 1}, {0, 1, 1}};
-    for (const VerseReference& reference : missing) EXPECT_EQ(FindVerse(BuiltMap(), reference).article, 0);
+}
+
+// Typed references go to the portion that holds the verse in the Codex's
+// numbering, or nowhere; the Hebrew book names are the books table's.
+TEST(LibraryVerses, TypedReferencesFindTheirPortion) {
+    const struct {
+        const char16_t* typed;
+        int article;
+    } cases[] = {
+        {u"Gen 42:5", 10},   {u"בראשית מב ה", 10}, {u"Exod 20:26", 17}, {u"Num 30:1", 41}, {u"Num 30:2", 42},
+        {u"Deut 34:12", 54}, {u"Gen 51:1", 0},      {u"Gen 42:99", 0},   {u"Exod 41:1", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.article);
+        VerseReference reference;
+        ASSERT_TRUE(ParseVerseReference(c.typed, reference));
+        EXPECT_EQ(FindVerse(BuiltMap(), reference).article, c.article);
+    }
+    ASSERT_EQ(Reference().books.size(), size_t(kTorahBookCount));
+    for (int book = 1; book <= kTorahBookCount; ++book) {
+        const std::u16string_view name = HebrewBookName(book);
+        EXPECT_EQ(std::u32string(name.begin(), name.end()), Reference().books[book - 1].nameHe);
+    }
 }
 
 TEST(LibraryVerses, EveryVerseReadsBackFromItsPlaceInTheText) {
