@@ -3,6 +3,7 @@ list(APPEND VELMORA_CORE_SOURCES
   view/paint_plan.cpp
   view/view_geometry.cpp
   view/bookmark_list.cpp
+  view/verse_selection.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   view/style_font.cpp

@@ -100,7 +100,8 @@ RangeBody ReadRangeBody(const std::vector<Record>& records, size_t& next) {
     for (; next < records.size() && records[next].attr != kAttrSectionHeading; ++next) {
         const Record& record = records[next];
         if (record.attr == kAttrChapterMark) {
-            body.marks.emplace_back(ChapterOfMark(ReadingText(record.text)), std::count(body.joined.begin(), body.joined.end(), U'('));
+            const size_t versesBefore = std::count(body.joined.begin(), body.joined.end(), U'(');
+            body.marks.emplace_back(ChapterOfMark(ReadingText(record.text)), versesBefore);
             continue;
         }
         const bool beforeMark = next + 1 < records.size() && records[next + 1].attr == kAttrChapterMark;

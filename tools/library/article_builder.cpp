@@ -43,7 +43,8 @@ void EndParagraph(BodyWriter& writer, uint8_t attr = kAttrBody) {
 // part keeps no gap, so that the mark stands inside the paragraph.
 void AppendChapterMark(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
     EndParagraph(writer, kAttrBodyRunsOn);
-    writer.body.records.push_back({kAttrChapterMark, EncodePlainHebrew(ChapterMarkText(verse.chapter), verse.ref, report)});
+    const std::vector<uint8_t> mark = EncodePlainHebrew(ChapterMarkText(verse.chapter), verse.ref, report);
+    writer.body.records.push_back({kAttrChapterMark, mark});
 }
 
 void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string& where, DropReport& report) {

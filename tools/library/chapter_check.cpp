@@ -42,14 +42,16 @@ void CheckArticleMarks(const BuiltArticle& article, int number, const std::vecto
     for (size_t pos = 0; ReadRecord(article.text, pos, record); pos = record.next) {
         if (record.attr != kAttrChapterMark) continue;
         ArticleRecord next;
-        const VerseEntry* verse = ReadRecord(article.text, record.next, next) ? VerseOpening(article.verses, next) : nullptr;
+        const bool hasNext = ReadRecord(article.text, record.next, next);
+        const VerseEntry* verse = hasNext ? VerseOpening(article.verses, next) : nullptr;
         if (verse == nullptr) throw std::runtime_error(Where(number) + ": a chapter mark without a verse after it");
         const std::string& book = books.at(verse->book - 1).book;
         const std::string chapter = book + " " + std::to_string(verse->chapter);
         if (!IsChapterStart(codex.at(book), verse->chapter, verse->verse))
             throw std::runtime_error(Where(number) + ": a chapter mark inside " + chapter);
         DropReport report;
-        if (StoredText(article.text, record) != ToVisualOrder(EncodePlainHebrew(ChapterMarkText(verse->chapter), chapter, report)))
+        const std::vector<uint8_t> mark = EncodePlainHebrew(ChapterMarkText(verse->chapter), chapter, report);
+        if (StoredText(article.text, record) != ToVisualOrder(mark))
             throw std::runtime_error(Where(number) + ": the mark of " + chapter + " names another chapter");
         ++marks[{book, verse->chapter}];
     }
