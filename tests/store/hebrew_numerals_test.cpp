@@ -1,5 +1,5 @@
-// Hebrew numerals: the spelling of chapter and verse numbers, and reading
-// typed numerals back.
+// Hebrew numerals: the spelling of chapter and verse numbers, read back. Typed
+// numerals are read in the verse reference tests.
 #include "store/hebrew_numerals.h"
 
 #include <gtest/gtest.h>
@@ -44,20 +44,5 @@ TEST(HebrewNumerals, EveryVerseNumberSumsToItsValueLargestFirst) {
         EXPECT_EQ(letters.find(u"יה"), std::u16string::npos);
         EXPECT_EQ(letters.find(u"יו"), std::u16string::npos);
         EXPECT_EQ(HebrewNumeralValue(letters), n);
-    }
-}
-
-TEST(HebrewNumerals, TypedNumeralsReadOnlyInTheirOneSpelling) {
-    const struct {
-        const char16_t* typed;
-        int value;
-    } cases[] = {
-        {u"מ\u05F4ב", 42}, {u"ה\u05F3", 5}, {u"מ\"ב", 42}, {u"ה'", 5}, {u"קעו", 176},
-        {u"בם", 0},        {u"יה", 0},      {u"במ", 0},    {u"ך", 0},  {u"", 0},  {u"'", 0},  {u"5", 0},
-        {u"תתתק", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "expecting " << c.value);
-        EXPECT_EQ(HebrewNumeralValue(c.typed), c.value);
     }
 }

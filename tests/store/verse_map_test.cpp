@@ -44,26 +44,18 @@ TEST(VerseMap, WrittenMapReadsBackAndDamageIsRefused) {
     EXPECT_FALSE(ReadVerseMap(badBook.data(), badBook.size(), read));
 }
 
-TEST(VerseMap, VersesAndTheirBytesInTheText) {
+// The bytes of two verses of one record make one span with the space between
+// them; the second verse goes on into the next record.
+TEST(VerseMap, VersesCoverTheirBytesRecordByRecord) {
     const std::vector<VerseEntry> verses = SmallMap().articles[3];
-    const struct {
-        size_t position;
-        int verse;
-    } cases[] = {{12, 0}, {9, 0}, {6, 0}, {5, -1}, {4, 1}, {2, 1}, {16, 1}, {17, 1}, {18, -1}, {13, -1}, {0, -1}, {99, -1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.position);
-        EXPECT_EQ(VerseAt(kText, verses, c.position), c.verse);
-    }
-    const auto spans = [&](size_t first, size_t last) {
-        std::vector<std::pair<int, int>> pairs;
-        for (const TextSpan& span : VerseSpans(kText, verses, first, last)) pairs.emplace_back(span.start, span.end);
-        return pairs;
-    };
-    using Pairs = std::vector<std::pair<int, int>>;
-    EXPECT_EQ(spans(0, 0), (Pairs{{6, 13}}));
-    EXPECT_EQ(spans(1, 1), (Pairs{{2, 5}, {16, 18}}));
-    EXPECT_EQ(spans(0, 1), (Pairs{{2, 13}, {16, 18}}));
-    EXPECT_TRUE(spans(1, 2).empty());
+    const std::vector<TextSpan> spans = VerseSpans(kText, verses, 0, 1);
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_EQ(std::make_pair(spans[0].start, spans[0].end), std::make_pair(uint16_t{2}, uint16_t{13}));
+    EXPECT_EQ(std::make_pair(spans[1].start, spans[1].end), std::make_pair(uint16_t{16}, uint16_t{18}));
+    EXPECT_EQ(VerseAt(kText, verses, 5), -1);
+    EXPECT_EQ(VerseAt(kText, verses, 17), 1);
+    EXPECT_TRUE(VerseSpans(kText, verses, 1, 2).empty());
     const std::vector<VerseEntry> outside = {{1, 2, 1, 12, 6}, {1, 2, 2, 40, 30}};
     EXPECT_TRUE(VerseSpans(kText, outside, 0, 1).empty());
+    EXPECT_EQ(VerseAt(kText, outside, 99), -1);
 }

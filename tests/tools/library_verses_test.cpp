@@ -3,7 +3,9 @@
 // holds it, and every verse's bytes read back as the Codex has the verse.
 #include <gtest/gtest.h>
 
-#include "store/article_text.h"
+#include <map>
+#include <tuple>
+
 #include "store/hebrew_numerals.h"
 #include "store/verse_map.h"
 #include "store/verse_reference.h"
@@ -30,15 +32,22 @@ int BookNumber(const std::string& book) {
     return 0;
 }
 
-// An article as the decoder delivers it, with its zero and spare byte.
-ArticleText LoadedArticle(int article) {
-    Bytes text = DecodedArticle(article);
-    text.insert(text.end(), {0, 0});
-    return text;
+// The weekly portion whose range holds a verse, by the portion table.
+int PortionHolding(const std::string& ref) {
+    static const std::map<std::string, int> portions = [] {
+        std::map<std::string, int> byRef;
+        for (const ArticleEntry& article : Reference().articles)
+            for (const VerseRange& range : article.ranges)
+                for (const ReferenceVerse& verse : RangeVerses(range))
+                    if (article.portion >= 0) byRef[verse.ref] = article.article;
+        return byRef;
+    }();
+    const auto found = portions.find(ref);
+    return found == portions.end() ? 0 : found->second;
 }
 
 // The verse's bytes in reading order, its records joined by pilcrows.
-std::u32string VerseText(const ArticleText& text, const std::vector<VerseEntry>& verses, size_t i) {
+std::u32string VerseText(const Bytes& text, const std::vector<VerseEntry>& verses, size_t i) {
     std::u32string read;
     for (const TextSpan& span : VerseSpans(text, verses, i, i)) {
         if (!read.empty()) read += U'\u00B6';
@@ -54,30 +63,38 @@ std::u32string Label(int verse) {
 
 }  // namespace
 
-TEST(LibraryVerses, EveryVerseOfTheFiveBooksLeadsToItsWeeklyPortion) {
+// Each article's verses, in order, with the positions of their bytes; each
+// verse of a weekly portion is found there, those of the further passages in
+// some weekly portion.
+TEST(LibraryVerses, EveryVerseLeadsToItsWeeklyPortionAndItsBytes) {
     size_t found = 0;
     for (const ArticleEntry& article : Reference().articles) {
         SCOPED_TRACE("article " + std::to_string(article.article));
-        std::vector<VerseEntry> expected;
-        for (const VerseRange& range : article.ranges)
-            for (const ReferenceVerse& verse : RangeVerses(range))
-                expected.push_back({uint8_t(BookNumber(range.book)), uint8_t(verse.chapter), uint8_t(verse.verse), 0, 0});
-        const std::vector<VerseEntry>& mapped = BuiltMap().articles[article.article];
-        ASSERT_EQ(mapped.size(), expected.size());
-        for (size_t i = 0; i < expected.size(); ++i) {
-            const VerseEntry& verse = mapped[i];
-            EXPECT_EQ(std::tie(verse.book, verse.chapter, verse.verse),
-                      std::tie(expected[i].book, expected[i].chapter, expected[i].verse));
-            const VersePlace place = FindVerse(BuiltMap(), {verse.book, verse.chapter, verse.verse});
-            if (article.portion < 0) {
-                // The further passages are looked up in the weekly portions.
-                EXPECT_TRUE(place.article >= 1 && place.article <= kWeeklyPortionArticles) << place.article;
-                continue;
+        const Bytes text = DecodedArticle(article.article);
+        const std::vector<VerseEntry>& verses = BuiltMap().articles[article.article];
+        size_t i = 0;
+        for (const VerseRange& range : article.ranges) {
+            for (const ReferenceVerse& expected : RangeVerses(range)) {
+                SCOPED_TRACE(expected.ref);
+                ASSERT_LT(i, verses.size());
+                const VerseEntry& verse = verses[i];
+                EXPECT_EQ(std::make_tuple(int{verse.book}, int{verse.chapter}, int{verse.verse}),
+                          std::make_tuple(BookNumber(range.book), expected.chapter, expected.verse));
+                int lost = 0;
+                EXPECT_EQ(EncodeUtf8(NormalisePointed(VerseText(text, verses, i), &lost)),
+                          EncodeUtf8(NormalisePointed(Label(expected.verse) + expected.text, &lost)));
+                EXPECT_EQ(VerseAt(text, verses, verse.first), static_cast<int>(i));
+                EXPECT_EQ(VerseAt(text, verses, verse.last), static_cast<int>(i));
+                const VersePlace place = FindVerse(BuiltMap(), {verse.book, verse.chapter, verse.verse});
+                EXPECT_EQ(place.article, PortionHolding(expected.ref));
+                if (article.portion >= 0) {
+                    EXPECT_EQ(place.index, i);
+                    ++found;
+                }
+                ++i;
             }
-            EXPECT_EQ(place.article, article.article);
-            EXPECT_EQ(place.index, i);
-            ++found;
         }
+        EXPECT_EQ(i, verses.size());
     }
     EXPECT_EQ(found, 5853u);
 }
@@ -102,43 +119,5 @@ TEST(LibraryVerses, TypedReferencesFindTheirPortion) {
     for (int book = 1; book <= kTorahBookCount; ++book) {
         const std::u16string_view name = HebrewBookName(book);
         EXPECT_EQ(std::u32string(name.begin(), name.end()), Reference().books[book - 1].nameHe);
-    }
-}
-
-TEST(LibraryVerses, EveryVerseReadsBackFromItsPlaceInTheText) {
-    for (const ArticleEntry& article : Reference().articles) {
-        SCOPED_TRACE("article " + std::to_string(article.article));
-        const ArticleText text = LoadedArticle(article.article);
-        const std::vector<VerseEntry>& verses = BuiltMap().articles[article.article];
-        size_t i = 0;
-        for (const VerseRange& range : article.ranges) {
-            for (const ReferenceVerse& verse : RangeVerses(range)) {
-                SCOPED_TRACE(verse.ref);
-                ASSERT_LT(i, verses.size());
-                int lost = 0;
-                EXPECT_EQ(EncodeUtf8(NormalisePointed(VerseText(text, verses, i), &lost)),
-                          EncodeUtf8(NormalisePointed(Label(verse.verse) + verse.text, &lost)));
-                EXPECT_EQ(VerseAt(text, verses, verses[i].first), static_cast<int>(i));
-                EXPECT_EQ(VerseAt(text, verses, verses[i].last), static_cast<int>(i));
-                ++i;
-            }
-        }
-    }
-}
-
-// Headings, the title and chapter marks belong to no verse.
-TEST(LibraryVerses, RecordsOtherThanTheBodyHoldNoVerse) {
-    for (int article = 1; article <= kArticleCount; ++article) {
-        SCOPED_TRACE(article);
-        const ArticleText text = LoadedArticle(article);
-        const std::vector<VerseEntry>& verses = BuiltMap().articles[article];
-        size_t end = 0;
-        size_t at = 0;
-        for (const Record& record : SplitRecords(Bytes(text.begin(), text.end() - 2), &end)) {
-            const bool body = record.attr == kAttrBody || record.attr == kAttrBodyRunsOn;
-            for (size_t k = 0; k < record.text.size() && !body; ++k) EXPECT_EQ(VerseAt(text, verses, at + 2 + k), -1);
-            at += record.text.size() + 3;
-        }
-        EXPECT_EQ(at, end);
     }
 }

@@ -87,9 +87,9 @@ const CodexBook& BookOfCodex(const Codex& codex, const std::string& name) {
 
 // The book's row in the books table, counted from 1: its number in the verse map.
 int BookNumber(const std::vector<BookEntry>& books, const std::string& name) {
-    for (size_t i = 0; i < books.size(); ++i)
+    for (size_t i = 0; i < books.size() && i < kTorahBookCount; ++i)
         if (books[i].book == name) return static_cast<int>(i) + 1;
-    throw std::runtime_error("book " + name + " is not in the books table");
+    throw std::runtime_error("book " + name + " is not among the first five of the books table");
 }
 
 // Stored position of a code of a right-to-left record whose text starts at textPos.
