@@ -14,6 +14,7 @@
 #define IDB_PICKER_PLUS 201
 #define IDB_PICKER_MINUS 202
 #define IDB_PICKER_PAGE 203
+#define IDR_VERSE_MAP 32766
 #define IDR_INDEX 32767
 
 // Commands of the menu, the toolbar and the accelerator table.

@@ -21,6 +21,11 @@ constexpr uint8_t kStyleKeyMask = 0x1F;
 constexpr uint8_t kAttrTitle = 0xD1;
 constexpr uint8_t kAttrSectionHeading = 0xDC;
 constexpr uint8_t kAttrBody = 0xB1;
+// A body paragraph that goes on after a chapter mark: no gap before the mark.
+constexpr uint8_t kAttrBodyRunsOn = kAttrBody & ~kAttrParagraphGap;
+// "פרק" and the chapter in letters before the first verse of a chapter:
+// centred, right-to-left and smaller, set close to the verse it opens.
+constexpr uint8_t kAttrChapterMark = kAttrAlignCenter | kAttrRightToLeft | kAttrSmaller;
 
 // Layout byte of a text record.
 constexpr uint8_t kLayoutEdgeOffsetMask = 0x3F;

@@ -4,6 +4,9 @@ list(APPEND VELMORA_CORE_SOURCES
   store/display_order.cpp
   store/article_index.cpp
   store/compression.cpp
+  store/hebrew_numerals.cpp
+  store/verse_map.cpp
+  store/verse_reference.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/article_resource.cpp

@@ -5,6 +5,7 @@ list(APPEND VELMORA_CORE_SOURCES
   view/input_map.cpp
   view/view_geometry.cpp
   view/bookmark_list.cpp
+  view/verse_selection.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   view/char_widths.cpp

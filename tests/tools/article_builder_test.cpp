@@ -1,12 +1,13 @@
-// The article builder on a small book: where body paragraphs end, and the
-// articles it refuses to build. The built library's articles are read back
-// against the Codex in library_round_trip_test.cpp.
+// The article builder on a small book: where body records end and chapters are
+// marked, and the articles it refuses to build. The built library's articles
+// are read back against the Codex in library_round_trip_test.cpp.
 #include "tools/library/article_builder.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
+#include "store/article_text.h"
 #include "tools/library/hebrew_encoder.h"
 
 namespace {
@@ -25,8 +26,9 @@ Bytes Codes(std::u32string_view text) {
     return EncodePlainHebrew(text, "test", report);
 }
 
-// Three verses: a maqaf pair with an open paragraph after verse 1, a paseq and
-// a closed paragraph in the middle of verse 2, and verse 3 with a nun hafukha.
+// Four verses: a maqaf pair with an open paragraph after verse 1, a paseq and
+// a closed paragraph in the middle of verse 2, verse 2:15 (a new chapter inside
+// that paragraph) with a nun hafukha and a closed paragraph, and 3:1.
 CodexBook SmallBook() {
     using K = CodexTokenKind;
     CodexBook book{"Gen", {}};
@@ -35,18 +37,38 @@ CodexBook SmallBook() {
                                        Mark(K::kSofPasuq)}));
     book.verses.push_back(Verse(2, 15, {Word(U"ו"), Word(U"ז"), Mark(K::kSofPasuq), Mark(K::kReversedNun),
                                         Mark(K::kClosedParagraph)}));
+    book.verses.push_back(Verse(3, 1, {Word(U"ח"), Mark(K::kSofPasuq)}));
     return book;
 }
 
 }  // namespace
 
-TEST(ArticleBuilder, ParagraphsEndAtEveryParagraphMarkAndAtTheRangeEnd) {
+// A chapter that begins inside the range is marked; one that opens it is not.
+TEST(ArticleBuilder, RecordsEndAtParagraphMarksChapterStartsAndTheRangeEnd) {
+    const struct {
+        const char* name;
+        int first, last;
+        std::vector<BodyRecord> records;
+    } cases[] = {
+        {"whole book", 0, 3,
+         {{kAttrBody, Codes(U"(א) א-ב:")}, {kAttrBody, Codes(U"(ב) ג | ד")}, {kAttrBodyRunsOn, Codes(U"ה:")},
+          {kAttrChapterMark, Codes(U"פרק ב")}, {kAttrBody, Codes(U"(טו) ו ז:")},
+          {kAttrChapterMark, Codes(U"פרק ג")}, {kAttrBody, Codes(U"(א) ח:")}}},
+        {"from a chapter's first verse", 3, 3, {{kAttrBody, Codes(U"(א) ח:")}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DropReport report;
+        const std::vector<BodyRecord> records = BodyOfRange(SmallBook(), c.first, c.last, report).records;
+        ASSERT_EQ(records.size(), c.records.size());
+        for (size_t i = 0; i < records.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(records[i].attr, c.records[i].attr);
+            EXPECT_EQ(records[i].codes, c.records[i].codes);
+        }
+    }
     DropReport report;
-    const std::vector<Bytes> paragraphs = BodyParagraphs(SmallBook(), 0, 2, report);
-    ASSERT_EQ(paragraphs.size(), 3u);
-    EXPECT_EQ(paragraphs[0], Codes(U"(א) א-ב:"));
-    EXPECT_EQ(paragraphs[1], Codes(U"(ב) ג | ד"));
-    EXPECT_EQ(paragraphs[2], Codes(U"ה: (טו) ו ז:"));
+    BodyOfRange(SmallBook(), 0, 2, report);
     EXPECT_EQ(report.droppedMarks["nun hafukha (U+05C6)"], 1);
 }
 
@@ -66,7 +88,7 @@ TEST(ArticleBuilder, BadRangesAndCountsAreRefused) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         DropReport report;
-        EXPECT_THROW(BuildArticleText(c.article, books, codex, report), std::runtime_error);
+        EXPECT_THROW(BuildArticle(c.article, books, codex, report), std::runtime_error);
     }
 }
 
@@ -78,7 +100,7 @@ TEST(ArticleBuilder, TextBeyondSixteenBitsIsRefused) {
     const Codex codex = {{"Gen", book}};
     DropReport report;
     const ArticleEntry fits{1, 0, "x", U"נח", {{"Gen", "Gen.1.1", "Gen.1.300"}}, 300};
-    EXPECT_LE(BuildArticleText(fits, books, codex, report).size(), kMaxArticleTextSize);
+    EXPECT_LE(BuildArticle(fits, books, codex, report).text.size(), kMaxArticleTextSize);
     const ArticleEntry tooLong{1, 0, "x", U"נח", {{"Gen", "Gen.1.1", "Gen.1.400"}}, 400};
-    EXPECT_THROW(BuildArticleText(tooLong, books, codex, report), std::runtime_error);
+    EXPECT_THROW(BuildArticle(tooLong, books, codex, report), std::runtime_error);
 }

@@ -15,7 +15,9 @@ namespace {
 unsigned Field(const Bytes& block, size_t offset) { return (block[offset] << 8) | block[offset + 1]; }
 
 std::string BlockPath(int resourceId) {
-    const std::string name = resourceId == 32767 ? "index_32767.bin" : "article_" + std::to_string(resourceId) + ".bin";
+    const std::string name = resourceId == 32767   ? "index_32767.bin"
+                             : resourceId == 32766 ? "verses_32766.bin"
+                                                   : "article_" + std::to_string(resourceId) + ".bin";
     return VELMORA_GENERATED_DIR "/" + name;
 }
 
@@ -25,26 +27,27 @@ TEST(Library, ResourceScriptNamesEveryBlock) {
     std::ifstream in(VELMORA_GENERATED_DIR "/library.rc");
     std::stringstream expected;
     for (int n = 1; n <= 57; ++n) expected << 1000 + n << " RCDATA \"article_" << 1000 + n << ".bin\"\n";
-    expected << "32767 RCDATA \"index_32767.bin\"\n";
+    expected << "32767 RCDATA \"index_32767.bin\"\n32766 RCDATA \"verses_32766.bin\"\n";
     std::stringstream actual;
     actual << in.rdbuf();
     EXPECT_EQ(actual.str(), expected.str());
 }
 
 // The weekly portions carry their number twice, the other three articles
-// 81 to 83, the index 1 and 255. The blocks decode in the round trip and
-// under Wine; the articles' streams are well under their texts' size.
+// 81 to 83, the index 1 and 255, the verse map 2 and 254. The blocks decode in
+// the round trip and under Wine; the articles' streams are well under their
+// texts' size.
 TEST(Library, BlockHeadersCarryLengthsAndNumbers) {
     size_t streams = 0, texts = 0;
-    for (unsigned n = 1; n <= 58; ++n) {
-        const int resourceId = n <= 57 ? 1000 + n : 32767;
-        const unsigned number = n <= 54 ? n : n <= 57 ? n + 26 : 1;
+    for (unsigned n = 1; n <= 59; ++n) {
+        const int resourceId = n <= 57 ? 1000 + n : n == 58 ? 32767 : 32766;
+        const unsigned number = n <= 54 ? n : n <= 57 ? n + 26 : n == 58 ? 1 : 2;
         SCOPED_TRACE(resourceId);
         const Bytes block = ReadFileBytes(BlockPath(resourceId));
         ASSERT_GE(block.size(), kBlockHeaderSize);
         EXPECT_EQ(Field(block, 0), block.size() - kPayloadOffset);
         EXPECT_EQ(Field(block, 2), number);
-        EXPECT_EQ(Field(block, 4), n <= 57 ? number : 255);
+        EXPECT_EQ(Field(block, 4), n <= 57 ? number : 256 - number);
         streams += n <= 57 ? Field(block, 6) : 0;
         texts += n <= 57 ? Field(block, 8) : 0;
     }

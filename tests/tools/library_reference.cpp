@@ -3,6 +3,7 @@
 // with XPath, independently of the builder's reader.
 #include "tests/tools/library_reference.h"
 
+#include <gtest/gtest.h>
 #include <pugixml.hpp>
 
 #include <algorithm>
@@ -178,4 +179,35 @@ std::u32string NormalisePointed(std::u32string_view text, int* unexpressedDagesh
         out += marks;
     }
     return out;
+}
+
+const ReferenceLibrary& Reference() {
+    static const ReferenceLibrary library = [] {
+        ReferenceLibrary read;
+        read.books = ReadBooksTable(VELMORA_DATA_DIR "/books.tsv");
+        read.articles = ReadPortionsTable(VELMORA_DATA_DIR "/portions.tsv");
+        for (const BookEntry& book : read.books)
+            read.codex[book.book] = ReadReferenceBook(VELMORA_MORPHHB_DIR "/wlc/" + book.book + ".xml");
+        return read;
+    }();
+    return library;
+}
+
+std::vector<ReferenceVerse> RangeVerses(const VerseRange& range) {
+    const std::vector<ReferenceVerse>& book = Reference().codex.at(range.book);
+    std::vector<ReferenceVerse> verses;
+    bool inside = false;
+    for (const ReferenceVerse& verse : book) {
+        inside = inside || verse.ref == range.start;
+        if (inside) verses.push_back(verse);
+        if (inside && verse.ref == range.end) return verses;
+    }
+    ADD_FAILURE() << "range not in the Codex: " << range.start << ".." << range.end;
+    return verses;
+}
+
+Bytes DecodedArticle(int article) {
+    int error = -1;
+    const Bytes block = ReadFileBytes(VELMORA_GENERATED_DIR "/article_" + std::to_string(1000 + article) + ".bin");
+    return DecodeBlock(block, &error);
 }

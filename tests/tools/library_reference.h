@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "tools/library/library_tables.h"
 
 using Bytes = std::vector<uint8_t>;
 
@@ -52,3 +55,20 @@ std::vector<ReferenceVerse> ReadReferenceBook(const std::string& path);
 // removed from letters that have no dagesh form (counted in
 // *unexpressedDagesh), and the marks of each letter sorted.
 std::u32string NormalisePointed(std::u32string_view text, int* unexpressedDagesh);
+
+// The data tables and the Codex, each book read with ReadReferenceBook; read
+// once.
+struct ReferenceLibrary {
+    std::vector<BookEntry> books;
+    std::vector<ArticleEntry> articles;
+    std::map<std::string, std::vector<ReferenceVerse>> codex;  // by OSIS book name
+};
+const ReferenceLibrary& Reference();
+
+// The verses of a range, in Codex order; a test failure when the range is not
+// in the Codex.
+std::vector<ReferenceVerse> RangeVerses(const VerseRange& range);
+
+// The decoded text of a built article block, without the decoder's zero and
+// spare byte.
+Bytes DecodedArticle(int article);

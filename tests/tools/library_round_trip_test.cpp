@@ -1,7 +1,9 @@
-// The built library against the Codex: every block decodes, and every verse of
-// every range reads back, in its article and in order, as the Codex has it.
+// The built library against the Codex: every block decodes, every verse of
+// every range reads back, in its article and in order, as the Codex has it,
+// and every chapter that begins inside a range is marked before its first verse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -15,48 +17,10 @@ namespace {
 
 constexpr char32_t kPilcrow = U'\u00B6';
 
-struct Fixture {
-    std::vector<BookEntry> books;
-    std::vector<ArticleEntry> articles;
-    std::map<std::string, std::vector<ReferenceVerse>> codex;
-};
-
-const Fixture& Library() {
-    static const Fixture fixture = [] {
-        Fixture f;
-        f.books = ReadBooksTable(VELMORA_DATA_DIR "/books.tsv");
-        f.articles = ReadPortionsTable(VELMORA_DATA_DIR "/portions.tsv");
-        for (const BookEntry& book : f.books)
-            f.codex[book.book] = ReadReferenceBook(VELMORA_MORPHHB_DIR "/wlc/" + book.book + ".xml");
-        return f;
-    }();
-    return fixture;
-}
-
-Bytes DecodedArticle(int article) {
-    int error = -1;
-    const Bytes block = ReadFileBytes(VELMORA_GENERATED_DIR "/article_" + std::to_string(1000 + article) + ".bin");
-    return DecodeBlock(block, &error);
-}
-
 std::u32string BookName(const std::string& book) {
-    for (const BookEntry& entry : Library().books)
+    for (const BookEntry& entry : Reference().books)
         if (entry.book == book) return entry.nameHe;
     return U"?";
-}
-
-// The verses of a range, in Codex order.
-std::vector<ReferenceVerse> RangeVerses(const VerseRange& range) {
-    const std::vector<ReferenceVerse>& book = Library().codex.at(range.book);
-    std::vector<ReferenceVerse> verses;
-    bool inside = false;
-    for (const ReferenceVerse& verse : book) {
-        inside = inside || verse.ref == range.start;
-        if (inside) verses.push_back(verse);
-        if (inside && verse.ref == range.end) return verses;
-    }
-    ADD_FAILURE() << "range not in the Codex: " << range.start << ".." << range.end;
-    return verses;
 }
 
 std::vector<std::u32string> Split(const std::u32string& text, char32_t separator) {
@@ -110,14 +74,67 @@ std::vector<ReadVerse> CutIntoVerses(const std::u32string& body) {
 struct Tally {
     std::map<std::string, int> portionVerses;  // verse reference -> times seen in articles 1..54
     std::set<std::string> unexpressedDagesh;   // verses where the Codex has a dagesh the codes lack
+    std::map<std::string, int> portionChapterStarts;  // first verse of a chapter -> marks and range openings in 1..54
 };
 
-void ExpectRange(const std::vector<std::u32string>& body, const VerseRange& range, bool isPortion, Tally& tally) {
-    const std::vector<ReferenceVerse> expected = RangeVerses(range);
+// A range's body as read: its records joined, a pilcrow after each paragraph
+// gap and a space where a paragraph runs on past a chapter mark; and each
+// chapter mark with the number of verses before it.
+struct RangeBody {
     std::u32string joined;
-    for (const std::u32string& record : body) joined += (joined.empty() ? U"" : std::u32string(1, kPilcrow)) + record;
-    const std::vector<ReadVerse> read = CutIntoVerses(joined);
+    std::vector<std::pair<int, size_t>> marks;  // chapter, verses read before the mark
+};
+
+// "פרק" and the chapter in letters.
+int ChapterOfMark(const std::u32string& mark) {
+    const std::vector<std::u32string> words = Split(mark, U' ');
+    EXPECT_EQ(words.size(), 2u) << EncodeUtf8(mark);
+    EXPECT_EQ(words.at(0), U"פרק");
+    return words.size() == 2 ? NumeralValue(words[1]) : -1;
+}
+
+// Reads the records of a range's body from next up to the next heading. A body
+// record keeps its paragraph gap unless a chapter mark follows it.
+RangeBody ReadRangeBody(const std::vector<Record>& records, size_t& next) {
+    RangeBody body;
+    for (; next < records.size() && records[next].attr != kAttrSectionHeading; ++next) {
+        const Record& record = records[next];
+        if (record.attr == kAttrChapterMark) {
+            const size_t versesBefore = std::count(body.joined.begin(), body.joined.end(), U'(');
+            body.marks.emplace_back(ChapterOfMark(ReadingText(record.text)), versesBefore);
+            continue;
+        }
+        const bool beforeMark = next + 1 < records.size() && records[next + 1].attr == kAttrChapterMark;
+        EXPECT_TRUE(record.attr == kAttrBody || (beforeMark && record.attr == kAttrBodyRunsOn)) << int(record.attr);
+        EXPECT_FALSE(record.text.empty());
+        if (!body.joined.empty()) body.joined += body.joined.back() == kPilcrow ? U"" : U" ";
+        body.joined += ReadingText(record.text);
+        if (record.attr & kAttrParagraphGap) body.joined += kPilcrow;
+    }
+    if (!body.joined.empty() && body.joined.back() == kPilcrow) body.joined.pop_back();
+    return body;
+}
+
+// Every chapter that begins after the range's first verse is marked once,
+// just before its first verse.
+void ExpectChapterMarks(const RangeBody& body, const std::vector<ReferenceVerse>& expected, bool isPortion,
+                        Tally& tally) {
+    std::vector<std::pair<int, size_t>> starts;
+    for (size_t i = 1; i < expected.size(); ++i)
+        if (expected[i].chapter != expected[i - 1].chapter) starts.emplace_back(expected[i].chapter, i);
+    EXPECT_EQ(body.marks, starts);
+    for (const auto& [chapter, at] : starts) {
+        EXPECT_EQ(expected[at].verse, 1);
+        if (isPortion) ++tally.portionChapterStarts[expected[at].ref];
+    }
+    if (isPortion && !expected.empty() && expected[0].verse == 1) ++tally.portionChapterStarts[expected[0].ref];
+}
+
+void ExpectRange(const RangeBody& body, const VerseRange& range, bool isPortion, Tally& tally) {
+    const std::vector<ReferenceVerse> expected = RangeVerses(range);
+    const std::vector<ReadVerse> read = CutIntoVerses(body.joined);
     ASSERT_EQ(read.size(), expected.size());
+    ExpectChapterMarks(body, expected, isPortion, tally);
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(expected[i].ref);
         const bool last = i + 1 == expected.size();
@@ -154,13 +171,7 @@ void ExpectArticle(const ArticleEntry& article, Tally& tally) {
         ASSERT_EQ(records[next].attr, kAttrSectionHeading);
         ExpectHeading(ReadingText(records[next].text), range, RangeVerses(range));
         next += next == 0 ? 2 : 1;
-        std::vector<std::u32string> body;
-        for (; next < records.size() && records[next].attr != kAttrSectionHeading; ++next) {
-            EXPECT_EQ(records[next].attr, kAttrBody);
-            EXPECT_FALSE(records[next].text.empty());
-            body.push_back(ReadingText(records[next].text));
-        }
-        ExpectRange(body, range, article.portion >= 0, tally);
+        ExpectRange(ReadRangeBody(records, next), range, article.portion >= 0, tally);
     }
     EXPECT_EQ(next, records.size());
     for (const Record& record : records) EXPECT_EQ(record.layout, 0);
@@ -169,13 +180,13 @@ void ExpectArticle(const ArticleEntry& article, Tally& tally) {
 }  // namespace
 
 TEST(Library, EveryVerseReadsBackAsTheCodexHasIt) {
-    ASSERT_EQ(Library().articles.size(), 57u);
+    ASSERT_EQ(Reference().articles.size(), 57u);
     Tally tally;
-    for (const ArticleEntry& article : Library().articles) ExpectArticle(article, tally);
+    for (const ArticleEntry& article : Reference().articles) ExpectArticle(article, tally);
 
     // The weekly portions hold every verse of the five books exactly once.
     size_t codexVerses = 0;
-    for (const auto& [book, verses] : Library().codex) {
+    for (const auto& [book, verses] : Reference().codex) {
         codexVerses += verses.size();
         for (const ReferenceVerse& verse : verses) EXPECT_EQ(tally.portionVerses[verse.ref], 1) << verse.ref;
     }
@@ -183,4 +194,13 @@ TEST(Library, EveryVerseReadsBackAsTheCodexHasIt) {
     EXPECT_EQ(codexVerses, 5853u);
     // The only marks lost: the two alefs with dagesh of the Codex's Torah.
     EXPECT_EQ(tally.unexpressedDagesh, (std::set<std::string>{"Gen.43.26", "Lev.23.17"}));
+
+    // Every chapter starts once in the weekly portions: with its mark, or
+    // opening a portion, whose heading names it.
+    std::map<std::string, int> chapterStarts;
+    for (const auto& [book, verses] : Reference().codex)
+        for (const ReferenceVerse& verse : verses)
+            if (verse.verse == 1) chapterStarts[verse.ref] = 1;
+    EXPECT_EQ(tally.portionChapterStarts, chapterStarts);
+    EXPECT_EQ(chapterStarts.size(), 187u);
 }

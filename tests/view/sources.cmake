@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/view/input_map_test.cpp
   tests/view/view_geometry_test.cpp
   tests/view/bookmark_list_test.cpp
+  tests/view/verse_selection_test.cpp
   tests/view/out_of_memory_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS

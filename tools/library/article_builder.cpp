@@ -6,16 +6,23 @@
 #include <stdexcept>
 
 #include "store/article_text.h"
+#include "store/hebrew_numerals.h"
 #include "tools/library/hebrew_encoder.h"
-#include "tools/library/hebrew_numerals.h"
 
 namespace {
 
 const std::u32string kPortionPrefix = U"פרשת ";
+const std::u32string kChapterWord = U"פרק ";
 
-// Paragraphs of one range as they are written.
+// Numeral letters are all in the Basic Multilingual Plane.
+std::u32string Numeral(int n) {
+    const std::u16string letters = HebrewNumeral(n);
+    return std::u32string(letters.begin(), letters.end());
+}
+
+// Records of one range's body as they are written.
 struct BodyWriter {
-    std::vector<std::vector<uint8_t>> paragraphs;
+    BodyText body;
     std::vector<uint8_t> current;
     bool joinNext = false;  // after a maqaf the next word follows without a space
 };
@@ -26,10 +33,18 @@ void AppendSpaced(BodyWriter& writer, std::u32string_view text, const std::strin
     AppendHebrewCodes(text, where, writer.current, report);
 }
 
-void EndParagraph(BodyWriter& writer) {
-    if (!writer.current.empty()) writer.paragraphs.push_back(std::move(writer.current));
+void EndParagraph(BodyWriter& writer, uint8_t attr = kAttrBody) {
+    if (!writer.current.empty()) writer.body.records.push_back({attr, std::move(writer.current)});
     writer.current.clear();
     writer.joinNext = false;
+}
+
+// A paragraph that runs across the chapter's start is cut there; its first
+// part keeps no gap, so that the mark stands inside the paragraph.
+void AppendChapterMark(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
+    EndParagraph(writer, kAttrBodyRunsOn);
+    const std::vector<uint8_t> mark = EncodePlainHebrew(ChapterMarkText(verse.chapter), verse.ref, report);
+    writer.body.records.push_back({kAttrChapterMark, mark});
 }
 
 void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string& where, DropReport& report) {
@@ -47,12 +62,20 @@ void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string&
     }
 }
 
+// Where the last code written went: the open paragraph, or the record that a
+// paragraph mark has just closed.
+CodePlace LastCode(const BodyWriter& writer) {
+    if (!writer.current.empty()) return {writer.body.records.size(), writer.current.size() - 1};
+    return {writer.body.records.size() - 1, writer.body.records.back().codes.size() - 1};
+}
+
 void AppendVerse(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
-    std::u32string number = U"(";
-    number += HebrewNumeral(verse.verse);
-    number += U")";
+    const std::u32string number = U"(" + Numeral(verse.verse) + U")";
     AppendSpaced(writer, number, verse.ref, report);
+    // Every character of the label is one code.
+    const CodePlace first{writer.body.records.size(), writer.current.size() - number.size()};
     for (const CodexToken& token : verse.tokens) AppendToken(writer, token, verse.ref, report);
+    writer.body.verses.push_back({verse.chapter, verse.verse, first, LastCode(writer)});
     report.qereReadings += verse.qereReadings;
 }
 
@@ -62,14 +85,37 @@ const CodexBook& BookOfCodex(const Codex& codex, const std::string& name) {
     return found->second;
 }
 
-const BookEntry& BookOfTable(const std::vector<BookEntry>& books, const std::string& name) {
-    for (const BookEntry& book : books)
-        if (book.book == name) return book;
-    throw std::runtime_error("book " + name + " is not in the books table");
+// The book's row in the books table, counted from 1: its number in the verse map.
+int BookNumber(const std::vector<BookEntry>& books, const std::string& name) {
+    for (size_t i = 0; i < books.size() && i < kTorahBookCount; ++i)
+        if (books[i].book == name) return static_cast<int>(i) + 1;
+    throw std::runtime_error("book " + name + " is not among the first five of the books table");
+}
+
+// Stored position of a code of a right-to-left record whose text starts at textPos.
+uint16_t StoredPosition(size_t textPos, const BodyRecord& record, size_t code) {
+    return static_cast<uint16_t>(textPos + record.codes.size() - 1 - code);
+}
+
+// Appends a range's body records and the entries of its verses.
+void AppendBody(BuiltArticle& article, const BodyText& body, int book) {
+    std::vector<size_t> textPositions;
+    for (const BodyRecord& record : body.records) {
+        textPositions.push_back(article.text.size() + 2);
+        AppendRecord(article.text, record.attr, record.codes);
+    }
+    for (const BodyVerse& verse : body.verses) {
+        const CodePlace& first = verse.first;
+        const CodePlace& last = verse.last;
+        article.verses.push_back({static_cast<uint8_t>(book), static_cast<uint8_t>(verse.chapter),
+                                  static_cast<uint8_t>(verse.verse),
+                                  StoredPosition(textPositions[first.record], body.records[first.record], first.code),
+                                  StoredPosition(textPositions[last.record], body.records[last.record], last.code)});
+    }
 }
 
 std::u32string ChapterAndVerse(const CodexVerse& verse) {
-    return HebrewNumeral(verse.chapter) + U" " + HebrewNumeral(verse.verse);
+    return Numeral(verse.chapter) + U" " + Numeral(verse.verse);
 }
 
 std::u32string HeadingText(const BookEntry& book, const CodexVerse& first, const CodexVerse& last) {
@@ -82,11 +128,17 @@ std::u32string TitleText(const ArticleEntry& article) {
 
 }  // namespace
 
-std::vector<std::vector<uint8_t>> BodyParagraphs(const CodexBook& book, int first, int last, DropReport& report) {
+std::u32string ChapterMarkText(int chapter) { return kChapterWord + Numeral(chapter); }
+
+BodyText BodyOfRange(const CodexBook& book, int first, int last, DropReport& report) {
     BodyWriter writer;
-    for (int i = first; i <= last; ++i) AppendVerse(writer, book.verses[i], report);
+    for (int i = first; i <= last; ++i) {
+        if (i > first && book.verses[i].chapter != book.verses[i - 1].chapter)
+            AppendChapterMark(writer, book.verses[i], report);
+        AppendVerse(writer, book.verses[i], report);
+    }
     EndParagraph(writer);
-    return std::move(writer.paragraphs);
+    return std::move(writer.body);
 }
 
 void AppendRecord(std::vector<uint8_t>& text, uint8_t attr, const std::vector<uint8_t>& readingCodes) {
@@ -97,11 +149,12 @@ void AppendRecord(std::vector<uint8_t>& text, uint8_t attr, const std::vector<ui
     text.push_back(0);
 }
 
-std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::vector<BookEntry>& books,
-                                      const Codex& codex, DropReport& report) {
+BuiltArticle BuildArticle(const ArticleEntry& article, const std::vector<BookEntry>& books, const Codex& codex,
+                          DropReport& report) {
     const std::string where = "article " + std::to_string(article.article);
     if (article.ranges.empty()) throw std::runtime_error(where + ": no verse range");
-    std::vector<uint8_t> text;
+    BuiltArticle built;
+    std::vector<uint8_t>& text = built.text;
     int verses = 0;
     for (size_t r = 0; r < article.ranges.size(); ++r) {
         const VerseRange& range = article.ranges[r];
@@ -109,11 +162,11 @@ std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::ve
         const int first = FindVerse(book, range.start);
         const int last = FindVerse(book, range.end);
         if (first < 0 || last < first) throw std::runtime_error(where + ": bad range " + range.start + ".." + range.end);
-        const std::u32string heading = HeadingText(BookOfTable(books, range.book), book.verses[first], book.verses[last]);
+        const int bookNumber = BookNumber(books, range.book);
+        const std::u32string heading = HeadingText(books[bookNumber - 1], book.verses[first], book.verses[last]);
         AppendRecord(text, kAttrSectionHeading, EncodePlainHebrew(heading, where, report));
         if (r == 0) AppendRecord(text, kAttrTitle, EncodePlainHebrew(TitleText(article), where, report));
-        for (const std::vector<uint8_t>& paragraph : BodyParagraphs(book, first, last, report))
-            AppendRecord(text, kAttrBody, paragraph);
+        AppendBody(built, BodyOfRange(book, first, last, report), bookNumber);
         verses += last - first + 1;
     }
     if (verses != article.verses)
@@ -122,5 +175,5 @@ std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::ve
     // The last record's terminator is followed by the end marker and two spare zeros.
     text.insert(text.end(), 3, uint8_t{0});
     if (text.size() > kMaxArticleTextSize) throw std::runtime_error(where + ": text longer than 65535 bytes");
-    return text;
+    return built;
 }

@@ -1,5 +1,6 @@
-// Assembly of one article's text from the Codex: section heading, title and one
-// body record per paragraph, in the record format of the article text.
+// Assembly of one article's text from the Codex: section heading, title, one
+// body record per paragraph and a mark where a chapter begins, in the record
+// format of the article text; and where each verse went in it.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "store/verse_map.h"
 #include "tools/library/codex_reader.h"
 #include "tools/library/drop_report.h"
 #include "tools/library/library_tables.h"
@@ -20,17 +22,54 @@ constexpr size_t kMaxArticleTextSize = 65535;
 // Records of the article, in order: for each verse range a section heading
 // (book name, first and last chapter and verse in Hebrew letters), the title
 // after the first heading ("פרשת" and the name for a weekly portion, the name
-// alone otherwise), then a body record for each paragraph of the range, every
-// verse opened by its number in parentheses. Ends with the end marker and two
-// spare zeros. Throws std::runtime_error when a range is not in the Codex, the
-// verse count differs from the table's, or the text exceeds kMaxArticleTextSize.
-std::vector<uint8_t> BuildArticleText(const ArticleEntry& article, const std::vector<BookEntry>& books,
-                                      const Codex& codex, DropReport& report);
+// alone otherwise), then the body records of the range, every verse opened by
+// its number in parentheses. Ends with the end marker and two spare zeros.
+// Throws std::runtime_error when a range is not in the Codex, the verse count
+// differs from the table's, or the text exceeds kMaxArticleTextSize. Each
+// verse's entry gives its positions in that text, its book numbered by its row
+// in books.
+struct BuiltArticle {
+    std::vector<uint8_t> text;
+    std::vector<VerseEntry> verses;  // reading order
+};
+BuiltArticle BuildArticle(const ArticleEntry& article, const std::vector<BookEntry>& books, const Codex& codex,
+                          DropReport& report);
 
-// The body paragraphs of verses first..last of book (positions in book.verses),
-// each in reading-order codes. A paragraph ends at each open or closed
-// paragraph mark and at the end of the range.
-std::vector<std::vector<uint8_t>> BodyParagraphs(const CodexBook& book, int first, int last, DropReport& report);
+struct BodyRecord {
+    uint8_t attr = 0;
+    std::vector<uint8_t> codes;  // reading order
+};
+
+// A code's place in a range's body: the record, and the code's position in
+// the record's reading-order codes.
+struct CodePlace {
+    size_t record = 0;
+    size_t code = 0;
+};
+
+// A verse of a range's body: its first code (the opening parenthesis of its
+// label) and its last.
+struct BodyVerse {
+    int chapter = 0;
+    int verse = 0;
+    CodePlace first;
+    CodePlace last;
+};
+
+struct BodyText {
+    std::vector<BodyRecord> records;
+    std::vector<BodyVerse> verses;
+};
+
+// The body of verses first..last of book (positions in book.verses): a
+// paragraph (kAttrBody) ends at each open or closed paragraph mark and at the
+// end of the range. A chapter that begins after the range's first verse gets a
+// chapter mark (kAttrChapterMark) before its first verse; a paragraph running
+// across that point is cut there, its first part without a gap (kAttrBodyRunsOn).
+BodyText BodyOfRange(const CodexBook& book, int first, int last, DropReport& report);
+
+// The text of a chapter mark: "פרק" and the chapter in letters.
+std::u32string ChapterMarkText(int chapter);
 
 // Appends a right-to-left record: attribute, layout byte 0, the codes in visual
 // order, terminator.

@@ -7,13 +7,14 @@
 
 #include "store/compression.h"
 #include "tools/encoder/block_encoder.h"
+#include "store/verse_map.h"
 #include "tools/library/article_builder.h"
+#include "tools/library/chapter_check.h"
 #include "tools/library/index_builder.h"
 #include "tools/library/library_tables.h"
 
 namespace {
 
-constexpr int kPortionArticles = 54;
 constexpr uint16_t kFirstExtraBlockNumber = 81;
 
 Codex ReadCodex(const std::string& codexDir, const std::vector<BookEntry>& books) {
@@ -34,8 +35,8 @@ BuiltResource MakeResource(int resourceId, std::string name, std::string fileNam
 }  // namespace
 
 uint16_t BlockNumberOfArticle(int article) {
-    if (article <= kPortionArticles) return static_cast<uint16_t>(article);
-    return static_cast<uint16_t>(kFirstExtraBlockNumber + (article - kPortionArticles - 1));
+    if (article <= kWeeklyPortionArticles) return static_cast<uint16_t>(article);
+    return static_cast<uint16_t>(kFirstExtraBlockNumber + (article - kWeeklyPortionArticles - 1));
 }
 
 BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDir) {
@@ -45,17 +46,24 @@ BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDi
         throw std::runtime_error("the portions table holds " + std::to_string(articles.size()) + " articles");
     const Codex codex = ReadCodex(codexDir, books);
     BuiltLibrary library;
+    std::vector<BuiltArticle> built;
+    VerseMap verseMap;
     for (size_t i = 0; i < articles.size(); ++i) {
         const ArticleEntry& article = articles[i];
         if (article.article != static_cast<int>(i) + 1) throw std::runtime_error("articles out of order in the portions table");
+        built.push_back(BuildArticle(article, books, codex, library.report));
+        verseMap.articles[article.article] = built.back().verses;
         const uint16_t number = BlockNumberOfArticle(article.article);
         const int resourceId = kArticleResourceBase + article.article;
         library.resources.push_back(MakeResource(resourceId, article.nameEn, ArticleFileName(resourceId),
-                                                 BuildArticleText(article, books, codex, library.report), number, number));
+                                                 built.back().text, number, number));
     }
+    CheckChapterMarks(built, articles, books, codex);
     library.resources.push_back(MakeResource(kIndexResourceId, "Article index", "index_32767.bin",
                                              BuildIndexText(books, articles, library.report), kIndexBlockNumber,
                                              kIndexBlockNumberAgain));
+    library.resources.push_back(MakeResource(kVerseMapResourceId, "Verse map", "verses_32766.bin",
+                                             WriteVerseMap(verseMap), kVerseMapBlockNumber, kVerseMapBlockNumberAgain));
     return library;
 }
 

@@ -1,5 +1,6 @@
-// The whole library: every article block and the index block, made from the
-// Codex and the data tables, written as files with a resource script.
+// The whole library: every article block, the index block and the verse map,
+// made from the Codex and the data tables, written as files with a resource
+// script.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 #include "tools/library/drop_report.h"
 
 struct BuiltResource {
-    int resourceId = 0;      // 1001..1057, or 32767 for the index
+    int resourceId = 0;      // 1001..1057, 32767 for the index, 32766 for the verse map
     std::string name;        // English name for the summary
     std::string fileName;    // e.g. "article_1001.bin"
     std::vector<uint8_t> text;   // decoded bytes
@@ -18,7 +19,7 @@ struct BuiltResource {
 };
 
 struct BuiltLibrary {
-    std::vector<BuiltResource> resources;  // articles in order, then the index
+    std::vector<BuiltResource> resources;  // articles in order, then the index and the verse map
     DropReport report;
 };
 
@@ -28,10 +29,13 @@ uint16_t BlockNumberOfArticle(int article);
 constexpr uint16_t kIndexBlockNumber = 1;
 constexpr uint16_t kIndexBlockNumberAgain = 255;
 constexpr int kIndexResourceId = 32767;
+constexpr uint16_t kVerseMapBlockNumber = 2;
+constexpr uint16_t kVerseMapBlockNumberAgain = 254;
 
 // Reads codexDir/<book>.xml for every book of dataDir/books.tsv and the
 // articles of dataDir/portions.tsv, and builds all blocks. Throws
-// std::runtime_error on any fault in the input.
+// std::runtime_error on any fault in the input, and when the built texts fail
+// the chapter marks' check.
 BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDir);
 
 // Writes each block to outDir/<fileName> and outDir/library.rc, one line per

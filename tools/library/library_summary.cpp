@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "store/compression.h"
 #include "tools/library/library_build.h"
 
 namespace {
@@ -23,7 +24,7 @@ void PrintSizes(const BuiltLibrary& library, std::ostream& out) {
             << Ratio(resource.block.size(), resource.text.size()) << "  " << resource.name << "\n";
         decoded += resource.text.size();
         compressed += resource.block.size();
-        const bool isArticle = resource.resourceId != kIndexResourceId;
+        const bool isArticle = resource.resourceId <= kArticleResourceBase + kArticleCount;
         if (isArticle && (largest == nullptr || resource.text.size() > largest->text.size())) largest = &resource;
     }
     out << "total: " << decoded << " bytes decoded, " << compressed << " bytes in blocks, ratio "

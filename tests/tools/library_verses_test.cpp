@@ -1,0 +1,123 @@
+// The built verse map against the portion table, the Codex and the built
+// texts: every verse of the five books leads to the weekly portion whose range
+// holds it, and every verse's bytes read back as the Codex has the verse.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+#include "store/hebrew_numerals.h"
+#include "store/verse_map.h"
+#include "store/verse_reference.h"
+#include "tests/tools/library_reference.h"
+#include "tools/library/utf8.h"
+
+namespace {
+
+const VerseMap& BuiltMap() {
+    static const VerseMap map = [] {
+        int error = -1;
+        const Bytes decoded = DecodeBlock(ReadFileBytes(VELMORA_GENERATED_DIR "/verses_32766.bin"), &error);
+        VerseMap read;
+        EXPECT_TRUE(ReadVerseMap(decoded.data(), decoded.size(), read));
+        return read;
+    }();
+    return map;
+}
+
+int BookNumber(const std::string& book) {
+    const std::vector<BookEntry>& books = Reference().books;
+    for (size_t i = 0; i < books.size(); ++i)
+        if (books[i].book == book) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+// The weekly portion whose range holds a verse, by the portion table.
+int PortionHolding(const std::string& ref) {
+    static const std::map<std::string, int> portions = [] {
+        std::map<std::string, int> byRef;
+        for (const ArticleEntry& article : Reference().articles)
+            for (const VerseRange& range : article.ranges)
+                for (const ReferenceVerse& verse : RangeVerses(range))
+                    if (article.portion >= 0) byRef[verse.ref] = article.article;
+        return byRef;
+    }();
+    const auto found = portions.find(ref);
+    return found == portions.end() ? 0 : found->second;
+}
+
+// The verse's bytes in reading order, its records joined by pilcrows.
+std::u32string VerseText(const Bytes& text, const std::vector<VerseEntry>& verses, size_t i) {
+    std::u32string read;
+    for (const TextSpan& span : VerseSpans(text, verses, i, i)) {
+        if (!read.empty()) read += U'\u00B6';
+        read += ReadingText(Bytes(text.begin() + span.start, text.begin() + span.end));
+    }
+    return read;
+}
+
+std::u32string Label(int verse) {
+    const std::u16string letters = HebrewNumeral(verse);
+    return U"(" + std::u32string(letters.begin(), letters.end()) + U") ";
+}
+
+}  // namespace
+
+// Each article's verses, in order, with the positions of their bytes; each
+// verse of a weekly portion is found there, those of the further passages in
+// some weekly portion.
+TEST(LibraryVerses, EveryVerseLeadsToItsWeeklyPortionAndItsBytes) {
+    size_t found = 0;
+    for (const ArticleEntry& article : Reference().articles) {
+        SCOPED_TRACE("article " + std::to_string(article.article));
+        const Bytes text = DecodedArticle(article.article);
+        const std::vector<VerseEntry>& verses = BuiltMap().articles[article.article];
+        size_t i = 0;
+        for (const VerseRange& range : article.ranges) {
+            for (const ReferenceVerse& expected : RangeVerses(range)) {
+                SCOPED_TRACE(expected.ref);
+                ASSERT_LT(i, verses.size());
+                const VerseEntry& verse = verses[i];
+                EXPECT_EQ(std::make_tuple(int{verse.book}, int{verse.chapter}, int{verse.verse}),
+                          std::make_tuple(BookNumber(range.book), expected.chapter, expected.verse));
+                int lost = 0;
+                EXPECT_EQ(EncodeUtf8(NormalisePointed(VerseText(text, verses, i), &lost)),
+                          EncodeUtf8(NormalisePointed(Label(expected.verse) + expected.text, &lost)));
+                EXPECT_EQ(VerseAt(text, verses, verse.first), static_cast<int>(i));
+                EXPECT_EQ(VerseAt(text, verses, verse.last), static_cast<int>(i));
+                const VersePlace place = FindVerse(BuiltMap(), {verse.book, verse.chapter, verse.verse});
+                EXPECT_EQ(place.article, PortionHolding(expected.ref));
+                if (article.portion >= 0) {
+                    EXPECT_EQ(place.index, i);
+                    ++found;
+                }
+                ++i;
+            }
+        }
+        EXPECT_EQ(i, verses.size());
+    }
+    EXPECT_EQ(found, 5853u);
+}
+
+// Typed references go to the portion that holds the verse in the Codex's
+// numbering, or nowhere; the Hebrew book names are the books table's.
+TEST(LibraryVerses, TypedReferencesFindTheirPortion) {
+    const struct {
+        const char16_t* typed;
+        int article;
+    } cases[] = {
+        {u"Gen 42:5", 10},   {u"בראשית מב ה", 10}, {u"Exod 20:26", 17}, {u"Num 30:1", 41}, {u"Num 30:2", 42},
+        {u"Deut 34:12", 54}, {u"Gen 51:1", 0},      {u"Gen 42:99", 0},   {u"Exod 41:1", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.article);
+        VerseReference reference;
+        ASSERT_TRUE(ParseVerseReference(c.typed, reference));
+        EXPECT_EQ(FindVerse(BuiltMap(), reference).article, c.article);
+    }
+    ASSERT_EQ(Reference().books.size(), size_t(kTorahBookCount));
+    for (int book = 1; book <= kTorahBookCount; ++book) {
+        const std::u16string_view name = HebrewBookName(book);
+        EXPECT_EQ(std::u32string(name.begin(), name.end()), Reference().books[book - 1].nameHe);
+    }
+}
