@@ -6,7 +6,7 @@
 # exits non-zero when anything failed.
 set -u
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh || exit 1
+./scripts/install-deps.sh test || exit 1
 
 status=0
 step() {
