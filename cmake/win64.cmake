@@ -14,7 +14,8 @@ ExternalProject_Add(host_tools
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DMORPHHB_DIR=${MORPHHB_DIR}
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
-  BUILD_BYPRODUCTS ${VELMORA_GENERATED_DIR}/library.rc ${VELMORA_GENERATED_DIR}/bitmaps.rc)
+  BUILD_BYPRODUCTS ${VELMORA_GENERATED_DIR}/library.rc ${VELMORA_GENERATED_DIR}/bitmaps.rc
+                   ${VELMORA_GENERATED_DIR}/velmora_101.ico)
 
 set(VELMORA_SYSTEM_LIBS user32 gdi32 comdlg32 comctl32 advapi32 shell32 winspool)
 
@@ -43,6 +44,7 @@ if(MINGW)
   target_link_options(Velmora PRIVATE -municode)  # the entry point is wWinMain
 endif()
 velmora_warnings(Velmora)
+include(cmake/packaging.cmake)
 
 if(VELMORA_TESTS)
   include(cmake/win64_tests.cmake)
