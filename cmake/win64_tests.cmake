@@ -66,4 +66,26 @@ gtest_discover_tests(reliability_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT
                      PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900 RESOURCE_LOCK velmora_desktop)
 
 set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine)
+
+# The installer under Wine: msiexec installs it in the suite's prefix, the
+# shortcut starts the reader, a later version (built here for the test alone)
+# replaces it, and removal keeps the settings.
+if(NOT CMAKE_HOST_WIN32)
+  if(NOT WIXL_EXECUTABLE)
+    message(FATAL_ERROR "The installer's test needs wixl (Debian package wixl; ./scripts/install-deps.sh test)")
+  endif()
+  math(EXPR later_build "${VELMORA_MSI_BUILD} + 1")
+  string(REGEX REPLACE "[0-9]+$" "${later_build}" later_version "${VELMORA_MSI_VERSION}")
+  set(later_msi ${CMAKE_BINARY_DIR}/installer-test/Velmora-later.msi)
+  velmora_msi(${later_msi} ${later_version} later)
+  add_custom_target(installer_later DEPENDS ${later_msi})
+
+  velmora_windows_suite(installer_tests ${VELMORA_INSTALLER_TESTS})
+  target_link_libraries(installer_tests PRIVATE msi ole32 uuid)
+  target_compile_definitions(installer_tests PRIVATE VELMORA_VERSION="${VELMORA_VERSION}"
+                             VELMORA_MSI_VERSION="${VELMORA_MSI_VERSION}" VELMORA_MSI_LATER_VERSION="${later_version}")
+  add_dependencies(installer_tests installer installer_later)
+  gtest_discover_tests(installer_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK velmora_desktop)
+endif()
 include(${CMAKE_SOURCE_DIR}/tests/bench/bench.cmake)
