@@ -1,5 +1,5 @@
-# Windows build: Velmora.exe with its resources, and the suites that ctest runs
-# under Wine (through tests/wine/suite.sh) or directly on Windows.
+# Windows build: Velmora.exe with its resources, and unless VELMORA_TESTS is off
+# the suites that ctest runs under Wine (cmake/win64_tests.cmake).
 include(ExternalProject)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
@@ -14,7 +14,8 @@ ExternalProject_Add(host_tools
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DMORPHHB_DIR=${MORPHHB_DIR}
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
-  BUILD_BYPRODUCTS ${VELMORA_GENERATED_DIR}/library.rc ${VELMORA_GENERATED_DIR}/bitmaps.rc)
+  BUILD_BYPRODUCTS ${VELMORA_GENERATED_DIR}/library.rc ${VELMORA_GENERATED_DIR}/bitmaps.rc
+                   ${VELMORA_GENERATED_DIR}/velmora_101.ico)
 
 set(VELMORA_SYSTEM_LIBS user32 gdi32 comdlg32 comctl32 advapi32 shell32 ole32 winspool)
 
@@ -43,70 +44,8 @@ if(MINGW)
   target_link_options(Velmora PRIVATE -municode)  # the entry point is wWinMain
 endif()
 velmora_warnings(Velmora)
+include(cmake/packaging.cmake)
 
-# GoogleTest from the Debian sources, compiled for Windows.
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(VELMORA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
-add_subdirectory(${VELMORA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-enable_testing()
-include(GoogleTest)
-include(cmake/tests.cmake)
-
-if(CMAKE_HOST_WIN32)
-  set(VELMORA_TEST_RUNNER "")
-else()
-  set(VELMORA_SUITE ${CMAKE_SOURCE_DIR}/tests/wine/suite.sh)
-  set(VELMORA_TEST_RUNNER ${VELMORA_SUITE} run ${CMAKE_BINARY_DIR})
-  add_test(NAME wine_suite_start COMMAND ${VELMORA_SUITE} start ${CMAKE_BINARY_DIR})
-  add_test(NAME wine_suite_stop COMMAND ${VELMORA_SUITE} stop ${CMAKE_BINARY_DIR})
-  # Wine lists the printers when a process starts: the PDF queue comes first.
-  add_test(NAME pdf_queue_start COMMAND ${CMAKE_SOURCE_DIR}/tests/output/pdf_queue.sh start)
-  set_tests_properties(pdf_queue_start PROPERTIES FIXTURES_SETUP pdf_queue)
-  set_tests_properties(wine_suite_start PROPERTIES FIXTURES_SETUP wine FIXTURES_REQUIRED pdf_queue)
-  set_tests_properties(wine_suite_stop PROPERTIES FIXTURES_CLEANUP wine)
+if(VELMORA_TESTS)
+  include(cmake/win64_tests.cmake)
 endif()
-
-# Helpers the Windows suites share: waiting, the scratch registry, running the
-# real program, screen capture.
-include(${CMAKE_SOURCE_DIR}/tests/support/sources.cmake)
-list(TRANSFORM VELMORA_TEST_SUPPORT PREPEND "${CMAKE_SOURCE_DIR}/")
-add_library(velmora_test_support STATIC ${VELMORA_TEST_SUPPORT})
-target_include_directories(velmora_test_support PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(velmora_test_support PUBLIC ${VELMORA_SYSTEM_LIBS})
-
-function(velmora_windows_suite target)
-  add_executable(${target} ${ARGN})
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE velmora_win32 velmora_encoder velmora_test_support gtest_main)
-  velmora_warnings(${target})
-  if(VELMORA_TEST_RUNNER)
-    set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${VELMORA_TEST_RUNNER}")
-  endif()
-endfunction()
-
-# The portable suite once more, built by this compiler for this platform.
-velmora_windows_suite(core_tests ${VELMORA_CORE_TESTS})
-add_test(NAME core_tests COMMAND core_tests)
-
-velmora_windows_suite(win32_tests ${VELMORA_WIN32_TESTS})
-velmora_resources(win32_tests)
-# Both suites use the program's registry key and its window class, so that
-# none of their tests may run beside another, even with ctest -j.
-gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK velmora_desktop)
-
-velmora_windows_suite(e2e_tests ${VELMORA_E2E_TESTS})
-add_dependencies(e2e_tests Velmora)
-gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK velmora_desktop)
-
-# The long runs get their own time limit; a loaded machine slows each step.
-velmora_windows_suite(reliability_tests ${VELMORA_RELIABILITY_TESTS})
-add_dependencies(reliability_tests Velmora)
-gtest_discover_tests(reliability_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                     PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900 RESOURCE_LOCK velmora_desktop)
-
-set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine)
-include(${CMAKE_SOURCE_DIR}/tests/bench/bench.cmake)

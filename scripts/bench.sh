@@ -6,7 +6,7 @@
 # with the ratio of the two medians.
 set -eu
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh
+./scripts/install-deps.sh test
 
 mkdir -p build
 log=build/bench-build.log

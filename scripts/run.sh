@@ -2,7 +2,8 @@
 # Builds the reader and starts it: directly on Windows, under Wine on Linux.
 # Without a display it starts a virtual one, saves a screenshot of the reader
 # to build/screenshot.png and closes the reader again. It ends with a message
-# and a non-zero exit when the window does not appear in time.
+# and a non-zero exit when the window does not appear in time. The screen gets
+# a few progress lines; the tools' output goes to logs in build/logs.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -13,21 +14,28 @@ MINGW* | MSYS* | CYGWIN*)
     ;;
 esac
 
-./scripts/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Velmora
+./scripts/install-deps.sh run
+build_log=build/logs/build.log
+wine_log=build/logs/wine.log
+mkdir -p build/logs
+: >"$build_log"
+: >"$wine_log"
+echo "Building Velmora (log: $build_log)..."
+# Running needs neither the test suites nor GoogleTest.
+./scripts/logged.sh "$build_log" cmake --preset win64 -DVELMORA_TESTS=OFF
+./scripts/logged.sh "$build_log" cmake --build --preset win64 --target Velmora
 exe=build/win64/Velmora.exe
 screenshot=build/screenshot.png
 export WINEDEBUG=-all
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
-quiet() { "$@" </dev/null >/dev/null 2>&1; }
+quiet() { "$@" </dev/null >>"$wine_log" 2>&1; }
 
 # A new prefix gets the caption buttons' font.
 prepare_prefix() {
     if [ ! -d "$WINEPREFIX/drive_c/windows/Fonts" ]; then
-        echo "Preparing the Wine prefix $WINEPREFIX..."
+        echo "Preparing the Wine prefix $WINEPREFIX (about 20 s)..."
         WINEDLLOVERRIDES="mscoree,mshtml=" quiet timeout 300 wineboot -i || {
-            echo "Could not prepare the Wine prefix $WINEPREFIX" >&2
+            echo "Could not prepare the Wine prefix $WINEPREFIX (log: $wine_log)" >&2
             exit 1
         }
     fi
@@ -45,12 +53,12 @@ wait_for_server() {
 
 start_virtual_display() {
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >>"$wine_log" 2>&1 &
     xvfb=$!
     tries=0
     until [ -s "$display_file" ]; do
         tries=$((tries + 1))
-        [ $tries -gt 100 ] && { echo "Xvfb did not start" >&2; exit 1; }
+        [ $tries -gt 100 ] && { echo "Xvfb did not start (log: $wine_log)" >&2; exit 1; }
         sleep 0.1
     done
     export DISPLAY=":$(cat "$display_file")"
@@ -84,20 +92,21 @@ take_screenshot() {
 
 prepare_prefix
 if [ -n "${DISPLAY:-}" ]; then
-    exec wine "$exe"
+    echo "Velmora is running (Wine's output: $wine_log)."
+    exec wine "$exe" </dev/null >>"$wine_log" 2>&1
 fi
 
 wait_for_server
 start_virtual_display
 trap stop_all EXIT
-echo "No display: starting Velmora on a virtual one ($DISPLAY)..."
-wine "$exe" </dev/null >/dev/null 2>&1 &
+wine "$exe" </dev/null >>"$wine_log" 2>&1 &
 velmora=$!
 window=$(timeout 60 xdotool search --sync --name '^Velmora$' 2>/dev/null | head -n 1) || true
 if [ -z "$window" ]; then
-    echo "Velmora's window did not appear within 60 s; no screenshot taken." >&2
+    echo "Velmora's window did not appear within 60 s; no screenshot taken (log: $wine_log)." >&2
     exit 1
 fi
+echo "Velmora is running on a virtual display ($DISPLAY), as there is none."
 prepare_window "$window"
 take_screenshot "$window" || exit 1
 timeout 10 xdotool windowfocus --sync "$window" key ctrl+q 2>/dev/null || true
@@ -107,4 +116,4 @@ watchdog=$!
 wait "$velmora" || true
 kill "$watchdog" 2>/dev/null || true
 velmora=
-echo "Velmora ran. Screenshot of the reader: $screenshot"
+echo "Velmora closed again. Screenshot of the reader: $screenshot"

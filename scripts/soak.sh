@@ -10,7 +10,7 @@ cycles=${1:-1000}
 first_seed=${2:-1}
 seeds=${3:-5}
 
-./scripts/install-deps.sh
+./scripts/install-deps.sh test
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target Velmora reliability_tests
 

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Builds everything and runs every test: the portable core natively under the
 # sanitizers, each fuzz target for a bounded run, the Windows suites under
-# Wine, and the README's run command once in a throwaway home without a
-# display, whose screenshot must show the reader. Prints each summary and
-# exits non-zero when anything failed.
+# Wine (the installer's among them), the README's packaging command, and its
+# run command once in a throwaway home without a display, whose screenshot
+# must show the reader. Prints each summary and exits non-zero when anything
+# failed.
 set -u
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh || exit 1
+./scripts/install-deps.sh test || exit 1
 
 status=0
 step() {
@@ -37,6 +38,7 @@ step ./scripts/fuzz.sh 20000
 step cmake --preset win64
 step cmake --build --preset win64
 step ctest --preset win64
+step ./scripts/package.sh
 
 step run_in_fresh_home
 

@@ -2,6 +2,7 @@
 #include "tests/support/velmora_process.h"
 
 #include <string>
+#include <utility>
 
 #include "tests/support/scratch_registry.h"
 #include "tests/support/wait.h"
@@ -31,8 +32,8 @@ bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int s
     return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
 }
 
-bool StartVelmora(VelmoraRun& run, int showCommand, FontStart font) {
-    if (!LaunchProgram(VelmoraCommandLine(), run.process, showCommand, font)) return false;
+// Waits for the main window of a started copy, and for it to handle messages.
+static bool WaitForMainWindow(VelmoraRun& run) {
     WaitForInputIdle(run.process.hProcess, 10000);
     const bool found = WaitUntil([&] {
         run.window = FindWindowW(L"Velmora", L"Velmora");
@@ -43,6 +44,14 @@ bool StartVelmora(VelmoraRun& run, int showCommand, FontStart font) {
         SendMessageTimeoutW(run.window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
     }
     return found;
+}
+
+bool StartVelmora(VelmoraRun& run, int showCommand, FontStart font) {
+    return LaunchProgram(VelmoraCommandLine(), run.process, showCommand, font) && WaitForMainWindow(run);
+}
+
+bool StartVelmoraAt(VelmoraRun& run, std::wstring commandLine, int showCommand) {
+    return LaunchProgram(std::move(commandLine), run.process, showCommand) && WaitForMainWindow(run);
 }
 
 DWORD RunSecondCopy() {

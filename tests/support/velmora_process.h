@@ -30,6 +30,10 @@ std::wstring VelmoraCommandLine();
 // On a first start the window comes with the "Choose Font" dialog over it.
 bool StartVelmora(VelmoraRun& run, int showCommand = SW_SHOWNORMAL, FontStart font = FontStart::Seeded);
 
+// Starts Velmora from another command line (an installed copy, say) and waits
+// for its main window in the same way. Its display font is the caller's to set.
+bool StartVelmoraAt(VelmoraRun& run, std::wstring commandLine, int showCommand = SW_SHOWNORMAL);
+
 // The seeded display font.
 inline constexpr wchar_t kSeededFontName[] = L"Ezra SIL";
 constexpr DWORD kSeededFontSize = 20;

@@ -33,6 +33,15 @@ TEST(Library, ResourceScriptNamesEveryBlock) {
     EXPECT_EQ(actual.str(), expected.str());
 }
 
+// The build keeps the builder's summary out of its output, in a log beside the blocks.
+TEST(Library, SummaryGoesToItsLog) {
+    std::ifstream in(VELMORA_GENERATED_DIR "/library-summary.log");
+    std::stringstream summary;
+    summary << in.rdbuf();
+    EXPECT_EQ(summary.str().rfind("resource  decoded  block  ratio  name\n", 0), 0u);
+    EXPECT_NE(summary.str().find("\nmarks dropped:\n"), std::string::npos);
+}
+
 // The weekly portions carry their number twice, the other three articles
 // 81 to 83, the index 1 and 255, the verse map 2 and 254. The blocks decode in
 // the round trip and under Wine; the articles' streams are well under their

@@ -17,7 +17,9 @@ shift 2
 state="$build/wine-suite"
 export WINEPREFIX="$state/prefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No .NET or Gecko prompts; no menu entries in the home folder for shortcuts
+# that programs (an installer) make in the prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$state"
 
 quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }

@@ -1,6 +1,8 @@
-// build_library --codex DIR --data DIR --out DIR: makes the article blocks and
-// the Article index from the Codex and the data tables, writes them with their
-// resource script, and prints a summary.
+// build_library --codex DIR --data DIR --out DIR [--summary FILE]: makes the
+// article blocks and the Article index from the Codex and the data tables,
+// writes them with their resource script, and prints a summary: to FILE when
+// given, so that a build's output stays short, else to the standard output.
+#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -13,6 +15,7 @@ struct Options {
     std::string codexDir;
     std::string dataDir;
     std::string outDir;
+    std::string summaryFile;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -21,9 +24,20 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         if (name == "--codex") options.codexDir = argv[i + 1];
         else if (name == "--data") options.dataDir = argv[i + 1];
         else if (name == "--out") options.outDir = argv[i + 1];
+        else if (name == "--summary") options.summaryFile = argv[i + 1];
         else return false;
     }
     return argc % 2 == 1 && !options.codexDir.empty() && !options.dataDir.empty() && !options.outDir.empty();
+}
+
+void WriteSummary(const BuiltLibrary& library, const std::string& summaryFile) {
+    if (summaryFile.empty()) {
+        PrintSummary(library, std::cout);
+        return;
+    }
+    std::ofstream out(summaryFile);
+    PrintSummary(library, out);
+    if (!out.flush()) throw std::runtime_error("cannot write " + summaryFile);
 }
 
 }  // namespace
@@ -31,13 +45,13 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::cerr << "usage: build_library --codex DIR --data DIR --out DIR\n";
+        std::cerr << "usage: build_library --codex DIR --data DIR --out DIR [--summary FILE]\n";
         return 2;
     }
     try {
         const BuiltLibrary library = BuildLibrary(options.codexDir, options.dataDir);
         WriteLibrary(library, options.outDir);
-        PrintSummary(library, std::cout);
+        WriteSummary(library, options.summaryFile);
     } catch (const std::exception& error) {
         std::cerr << "build_library: " << error.what() << "\n";
         return 1;
