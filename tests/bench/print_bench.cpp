@@ -1,9 +1,10 @@
-// Times printing the largest article from the real program to the PDF queue:
-// from the page set-up's OK to the end of the Print command (the job handed to
-// the queue), and on to the PDF file the queue writes. The queue must exist
+// Times printing the largest article (or another) from the real program to
+// the PDF queue: from the page set-up's OK to the end of the Print command
+// (the job handed to the queue), and on to the PDF file the queue writes,
+// which stays in the queue's folder for a look. The queue must exist
 // (tests/output/pdf_queue.sh start).
 //
-//   print_bench [RUNS]
+//   print_bench [RUNS] [ARTICLE]
 #include <windows.h>
 
 #include <chrono>
@@ -61,11 +62,12 @@ bool PrintOnce(const VelmoraRun& run, double& command, double& file) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
+    const DWORD article = argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) : kLargestArticle;
     if (!PdfToolsAvailable()) {
         std::fprintf(stderr, "print_bench: needs Wine with the PDF queue and the poppler tools\n");
         return 1;
     }
-    UseFreshSettings(kLargestArticle);
+    UseFreshSettings(article);
     VelmoraRun run;
     if (!StartVelmora(run)) return 1;
     std::vector<double> commands, files;
@@ -82,7 +84,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "print_bench: a print failed or timed out\n");
         return 1;
     }
-    PrintSummary("print largest article, OK to command's end", commands);
-    PrintSummary("print largest article, OK to the PDF file", files);
+    const std::string name = article == kLargestArticle ? "largest article" : "article " + std::to_string(article);
+    PrintSummary(("print " + name + ", OK to command's end").c_str(), commands);
+    PrintSummary(("print " + name + ", OK to the PDF file").c_str(), files);
     return 0;
 }
