@@ -32,3 +32,14 @@ extern ProgramState program;
 // are released with FreeBlock.
 void* AllocOrQuit(size_t bytes);
 void FreeBlock(void* block);
+
+// A function of a system library that only later commands use, looked up in
+// the library loaded from the system folder on first use, so that start-up
+// does not load it; null when either cannot be had. The library stays loaded.
+FARPROC LateBoundFunction(const wchar_t* library, const char* name);
+
+// The same, typed as the caller declares the function.
+template <typename Function>
+Function LateBound(const wchar_t* library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(LateBoundFunction(library, name)));
+}

@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_SOURCES
 )
 list(APPEND VELMORA_WIN32_SOURCES
   app/memory.cpp
+  app/late_library.cpp
   app/startup.cpp
   app/main_window.cpp
   app/commands.cpp

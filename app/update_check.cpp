@@ -8,8 +8,21 @@
 
 #include <string>
 
-#include "settings/maker_addresses.h"
+#include "app/program.h"
 #include "app/update_address.h"
+#include "settings/maker_addresses.h"
+
+// The shell and COM are loaded on first use; without their library the calls
+// fail as the system's would.
+static HRESULT CoInitializeExLate(void* reserved, DWORD options) {
+    static const auto call = LateBound<HRESULT(WINAPI*)(void*, DWORD)>(L"ole32.dll", "CoInitializeEx");
+    return call != nullptr ? call(reserved, options) : E_FAIL;
+}
+
+static BOOL ShellExecuteExWLate(SHELLEXECUTEINFOW* info) {
+    static const auto call = LateBound<BOOL(WINAPI*)(SHELLEXECUTEINFOW*)>(L"shell32.dll", "ShellExecuteExW");
+    return call != nullptr ? call(info) : FALSE;
+}
 
 // The shell asks for COM on the thread that calls it; it is started once,
 // on first use, and stays for the rest of the run.
@@ -17,7 +30,7 @@ static void StartComOnce() {
     static bool started = false;
     if (started) return;
     started = true;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    CoInitializeExLate(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 }
 
 BOOL OpenInShell(HWND owner, const wchar_t* address) {
@@ -29,7 +42,7 @@ BOOL OpenInShell(HWND owner, const wchar_t* address) {
     info.lpVerb = L"Open";
     info.lpFile = address;
     info.nShow = SW_SHOWNORMAL;  // 0 would start the browser hidden
-    return ShellExecuteExW(&info);
+    return ShellExecuteExWLate(&info);
 }
 
 void CheckForUpdates(HWND owner) {

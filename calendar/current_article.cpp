@@ -3,7 +3,6 @@
 #include "calendar/current_article.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 
@@ -32,14 +31,11 @@ static std::u16string TimeZoneStandardName() {
 static const char* ProgramName() {
     static std::string name;
     if (!name.empty()) return name.c_str();
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments != nullptr && count > 0) {
-        char buffer[MAX_PATH * 2] = {};
-        WideCharToMultiByte(CP_ACP, 0, arguments[0], -1, buffer, sizeof(buffer) - 1, nullptr, nullptr);
-        name = buffer;
-    }
-    if (arguments != nullptr) LocalFree(arguments);
+    const std::u16string path = ProgramPathArgument(reinterpret_cast<const char16_t*>(GetCommandLineW()));
+    char buffer[MAX_PATH * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(path.c_str()), -1, buffer, sizeof(buffer) - 1,
+                        nullptr, nullptr);
+    name = buffer;
     if (name.empty()) name = "Velmora";
     return name.c_str();
 }

@@ -42,6 +42,15 @@ uint16_t ThisWeekArticle(int32_t today, bool israel, const char* programName) {
     return ArticleForPortion(PortionForSaturday(schedule, saturday));
 }
 
+std::u16string ProgramPathArgument(const char16_t* commandLine) {
+    const char16_t* begin = commandLine;
+    const bool quoted = *begin == u'"';
+    if (quoted) ++begin;
+    const char16_t* end = begin;
+    while (*end != 0 && (quoted ? *end != u'"' : *end != u' ' && *end != u'\t')) ++end;
+    return std::u16string(begin, end);
+}
+
 bool IsIsraelTimeZoneName(const char16_t* standardName) {
     if (standardName == nullptr) return false;
     return StartsWithIgnoringCase(standardName, u"Israel") || StartsWithIgnoringCase(standardName, u"Jerusalem");

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "settings/settings.h"
 
@@ -19,6 +20,11 @@ uint16_t ArticleForPortion(int32_t portion);
 // itself on a Saturday), on the Israel or the diaspora schedule. programName
 // (borrowed) prefixes the message of the schedule's fatal failure.
 uint16_t ThisWeekArticle(int32_t today, bool israel, const char* programName);
+
+// The program's path as a command line's first argument, by the system's rule
+// for that argument alone: in quotes up to the closing one (or the end),
+// otherwise up to the first space or tab. commandLine is zero-terminated.
+std::u16string ProgramPathArgument(const char16_t* commandLine);
 
 // True when the time zone's standard name starts with "Israel" or with
 // "Jerusalem", ignoring the case of ASCII letters. standardName is

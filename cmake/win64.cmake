@@ -17,7 +17,9 @@ ExternalProject_Add(host_tools
   BUILD_BYPRODUCTS ${VELMORA_GENERATED_DIR}/library.rc ${VELMORA_GENERATED_DIR}/bitmaps.rc
                    ${VELMORA_GENERATED_DIR}/velmora_101.ico)
 
-set(VELMORA_SYSTEM_LIBS user32 gdi32 comdlg32 comctl32 advapi32 shell32 ole32 winspool)
+# Only what the first paint needs: the page set-up, the printers and the shell
+# are loaded on first use (app/late_library.cpp).
+set(VELMORA_SYSTEM_LIBS user32 gdi32 comctl32 advapi32)
 
 add_library(velmora_win32 STATIC ${VELMORA_WIN32_SOURCES})
 target_link_libraries(velmora_win32 PUBLIC velmora_core ${VELMORA_SYSTEM_LIBS})

@@ -6,7 +6,6 @@
 // again. A cancelled dialog is the user's choice and ends the command quietly.
 #include <windows.h>
 #include <commdlg.h>
-#include <winspool.h>
 
 #include <cstddef>
 
@@ -15,6 +14,7 @@
 
 #include "app/program.h"
 #include "output/global_block.h"
+#include "output/print_calls.h"
 #include "output/print_setup_data.h"
 #include "output/printing.h"
 #include "settings/registry.h"
@@ -47,8 +47,8 @@ constexpr char16_t kPrinterNameValue[] = u"PrinterName";
 
 bool IsInstalledPrinter(const wchar_t* name) {
     HANDLE printer = nullptr;
-    if (!OpenPrinterW(const_cast<wchar_t*>(name), &printer, nullptr)) return false;
-    ClosePrinter(printer);
+    if (!late::OpenPrinterW(const_cast<wchar_t*>(name), &printer, nullptr)) return false;
+    late::ClosePrinter(printer);
     return true;
 }
 
@@ -118,7 +118,7 @@ OfferedPrinter ChooseOfferedPrinter(bool show) {
 }
 
 void ReportSetupFailure() {
-    const char16_t* text = PageSetupFailureText(CommDlgExtendedError());
+    const char16_t* text = PageSetupFailureText(late::CommDlgExtendedError());
     if (text != nullptr) MessageBoxW(program.mainWindow, Wide(text), L"Error Printing", MB_OK);
 }
 
@@ -157,7 +157,7 @@ bool StartJob(HDC dc, const wchar_t* documentName) {
 
 }  // namespace
 
-const wchar_t* CommDlgErrorText() { return Wide(CommDlgErrorTextFor(CommDlgExtendedError())); }
+const wchar_t* CommDlgErrorText() { return Wide(CommDlgErrorTextFor(late::CommDlgExtendedError())); }
 
 HGLOBAL RegReadGlobalBlock(const char16_t* name, HGLOBAL fallback) {
     HKEY key = nullptr;
@@ -195,7 +195,7 @@ HDC StartPrinting(bool show, const wchar_t* documentName, PrintMargins& margins)
         // The dialog owns what it is handed and gives back what it chose.
         setup.hDevMode = offered.devMode.Release();
         setup.hDevNames = offered.devNames.Release();
-        const BOOL chosen = PageSetupDlgW(&setup);
+        const BOOL chosen = late::PageSetupDlgW(&setup);
         GlobalBlock devMode(setup.hDevMode);
         const GlobalBlock devNames(setup.hDevNames);
         if (!chosen) {

@@ -10,6 +10,7 @@ list(APPEND VELMORA_WIN32_SOURCES
   output/global_block.cpp
   output/clipboard.cpp
   output/export_article.cpp
+  output/print_calls.cpp
   output/print_setup.cpp
   output/print_font.cpp
   output/page_frame.cpp

@@ -1,10 +1,13 @@
 // The real program from the outside: start-up, exit and what it leaves in the
-// registry, the single-instance hand-over, a failed start-up load and the
-// accelerators.
+// registry, the single-instance hand-over, a failed start-up load, the
+// accelerators and the libraries the system loads before the program runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calendar/current_article.h"
 #include "tests/app/e2e_fixture.h"
@@ -115,4 +118,41 @@ TEST_F(VelmoraEndToEnd, AcceleratorsReachTheirCommandsThroughTheMessageLoop) {
     GetExitCodeProcess(run.process.hProcess, &code);
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(Lesson(), 14u);
+}
+
+namespace {
+
+// The libraries an image imports, in lower case and sorted, read from the
+// image mapped as a resource (its imports are not loaded).
+std::vector<std::string> ImportedLibraries(const std::wstring& path) {
+    HMODULE mapped = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (mapped == nullptr) return {};
+    auto* base = reinterpret_cast<BYTE*>(reinterpret_cast<ULONG_PTR>(mapped) & ~ULONG_PTR{3});
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    std::vector<std::string> names;
+    for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name != 0;
+         ++entry) {
+        std::string name(reinterpret_cast<const char*>(base + entry->Name));
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        names.push_back(name);
+    }
+    FreeLibrary(mapped);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+// Start-up loads only the libraries the first paint needs: the page set-up,
+// the printers (whose library reads the printer list when it loads), the
+// shell and COM are loaded when a command first needs them.
+TEST(VelmoraImage, ImportsOnlyWhatTheFirstPaintNeeds) {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring exe(path);
+    exe.replace(exe.find_last_of(L"\\/") + 1, std::wstring::npos, L"Velmora.exe");
+    const std::vector<std::string> expected = {"advapi32.dll", "comctl32.dll", "gdi32.dll",
+                                               "kernel32.dll", "msvcrt.dll",   "user32.dll"};
+    EXPECT_EQ(ImportedLibraries(exe), expected);
 }

@@ -1,6 +1,8 @@
 // Start-up's own decisions in the test's process: which systems are refused,
-// and how the message loop ends.
+// how the message loop ends, and the libraries loaded only when needed.
 #include "app/startup.h"
+
+#include "app/program.h"
 
 #include <gtest/gtest.h>
 
@@ -47,4 +49,23 @@ TEST(Startup, TheMessageLoopEndsWithTheQuitCodeOrAFailure) {
         EXPECT_EQ(RunMessageLoop(nullptr, Quit), static_cast<int>(code));
     }
     EXPECT_EQ(RunMessageLoop(nullptr, Broken), kMessageLoopFailed);
+}
+
+// A late-bound function is the system library's own, the same the test
+// program links; a missing function or library gives none.
+TEST(Startup, LateBoundFunctionsComeFromTheSystemLibrary) {
+    const struct { const wchar_t* library; const char* name; bool found; } cases[] = {
+        {L"comdlg32.dll", "CommDlgExtendedError", true},
+        {L"winspool.drv", "OpenPrinterW", true},
+        {L"comdlg32.dll", "NoSuchFunction", false},
+        {L"no-such-library.dll", "CommDlgExtendedError", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FARPROC function = LateBoundFunction(c.library, c.name);
+        EXPECT_EQ(function != nullptr, c.found);
+        if (c.found) {
+            EXPECT_EQ(function, GetProcAddress(GetModuleHandleW(c.library), c.name));
+        }
+    }
 }

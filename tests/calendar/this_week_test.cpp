@@ -101,3 +101,16 @@ TEST(ThisWeekCurrentArticle, ChoosingAndComputing) {
         EXPECT_EQ(c.expectedCalls, calls);
     }
 }
+
+TEST(ThisWeek, ProgramPathIsTheCommandLinesFirstArgument) {
+    const struct { const char16_t* commandLine; const char16_t* path; } cases[] = {
+        {u"\"C:\\Program Files\\Velmora\\Velmora.exe\" -x", u"C:\\Program Files\\Velmora\\Velmora.exe"},
+        {u"C:\\Velmora\\Velmora.exe -x \"y\"", u"C:\\Velmora\\Velmora.exe"},
+        {u"Velmora.exe\tsecond", u"Velmora.exe"},
+        {u"\"C:\\open quote\\Velmora.exe", u"C:\\open quote\\Velmora.exe"},
+        {u"\"\" rest", u""},
+        {u"Velmora", u"Velmora"},
+        {u"", u""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(std::u16string(c.path), ProgramPathArgument(c.commandLine));
+}
