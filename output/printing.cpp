@@ -71,6 +71,7 @@ void PrintArticle(ViewState* view) {
     ViewState print{};
     print.fontSettings = view->fontSettings;
     print.reverseOption = view->reverseOption;
+    print.rowsInOneCall = true;
     PrintMargins margins;
     HDC dc = StartPrinting(true, L"Velmora", margins);
     if (dc == nullptr) return;

@@ -2,8 +2,10 @@
 // of its own from the right, so that the vowel points sit in their letters'
 // cells; with an 8-bit font the converted line is drawn in one call.
 #include <algorithm>
+#include <new>
 #include <vector>
 
+#include "view/cell_placement.h"
 #include "view/char_widths.h"
 #include "view/reading_view.h"
 
@@ -12,43 +14,68 @@ namespace {
 constexpr UINT kCellFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX;
 constexpr int kHolamCell = 3;
 
-void DrawCharInCell(HDC dc, char16_t c, int left, int right, int y, int h) {
-    RECT cell{left, y, right, y + h};
-    const auto wide = static_cast<wchar_t>(c);
-    DrawTextW(dc, &wide, 1, &cell, kCellFormat);
+// Reused from row to row; never held across calls.
+struct CellBuffers {
+    std::vector<CellChar> cells;
+    std::vector<wchar_t> chars;
+    std::vector<int> extents;
+    std::vector<WORD> glyphs;
+    std::vector<INT> origins;
+    std::vector<INT> advances;
+};
+
+CellBuffers& SharedCellBuffers() {
+    static CellBuffers buffers;
+    return buffers;
 }
 
-bool IsLamedWithHolam(uint8_t code) { return code == 0x59 || code == 0x5A; }
+// Each character with its own call, centred in its cell and clipped to it.
+void DrawCellsOneByOne(HDC dc, const std::vector<CellChar>& cells, int y, int h) {
+    for (const CellChar& cell : cells) {
+        RECT box{cell.left, y, cell.right, y + h};
+        const auto c = static_cast<wchar_t>(cell.c);
+        DrawTextW(dc, &c, 1, &box, kCellFormat);
+    }
+}
+
+// Every character where the call above puts it: the cell's middle less half
+// the character's advance, the row's middle less half the font's height. The
+// glyphs go out in the same order, right to left, so that the page keeps the
+// reading order; the advances are the steps between their origins. They go
+// by glyph index, so that the platform neither reorders nor reshapes them;
+// only the row's box clips them.
+void DrawCellsInOneCall(HDC dc, CellBuffers& b, int x, int y, int w, int h) {
+    const int n = static_cast<int>(b.cells.size());
+    b.chars.resize(n);
+    for (int i = 0; i < n; ++i) b.chars[i] = static_cast<wchar_t>(b.cells[i].c);
+    b.extents.resize(n);
+    b.glyphs.resize(n);
+    SIZE size{};
+    if (!GetTextExtentExPointW(dc, b.chars.data(), n, 0, nullptr, b.extents.data(), &size)) return;
+    if (GetGlyphIndicesW(dc, b.chars.data(), n, b.glyphs.data(), 0) == GDI_ERROR) return;
+    b.origins.resize(n);
+    for (int i = 0; i < n; ++i) {
+        const int advance = b.extents[i] - (i > 0 ? b.extents[i - 1] : 0);
+        b.origins[i] = (b.cells[i].left + b.cells[i].right - advance) / 2;
+    }
+    b.advances.resize(n);
+    for (int i = 0; i < n; ++i) b.advances[i] = i + 1 < n ? b.origins[i + 1] - b.origins[i] : 0;
+    const RECT box{x, y, x + w, y + h};
+    ExtTextOutW(dc, b.origins[0], y + h / 2 - size.cy / 2, ETO_GLYPH_INDEX | ETO_CLIPPED, &box,
+                reinterpret_cast<const wchar_t*>(b.glyphs.data()), static_cast<UINT>(n), b.advances.data());
+}
 
 void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
     HDC dc = static_cast<HDC>(view->dc);
     SetBkMode(dc, TRANSPARENT);
-    int position = x + w;
-    int advance = 0;  // width of the previous cell, which a vowel point takes again
-    for (int i = count - 1; i >= 0; --i) {
-        const uint8_t code = bytes[i];
-        const Glyph glyph = GlyphForCode(code, kUnicodeAsciiBase);
-        if (code == 0x1F) {
-            DrawCharInCell(dc, glyph.first, position, position + kHolamCell, y, h);
-            advance = kHolamCell;
-            continue;
-        }
-        if (IsVowelPointCode(code)) {
-            DrawCharInCell(dc, glyph.first, position, position + advance, y, h);
-            continue;
-        }
-        const int width = view->widths != nullptr ? CodeWidth(*view->widths, code) : 0;
-        const int left = position - width;
-        if (IsLamedWithHolam(code)) {
-            DrawCharInCell(dc, glyph.second, left, position, y, h);
-            DrawCharInCell(dc, glyph.first, left + 1 - kHolamCell, left + 1, y, h);
-            advance = kHolamCell;
-        } else {
-            DrawCharInCell(dc, glyph.first, left, position, y, h);
-            if (glyph.count == 2) DrawCharInCell(dc, glyph.second, left, position, y, h);
-            advance = width;
-        }
-        position = left;
+    CellBuffers& buffers = SharedCellBuffers();
+    try {
+        PlaceCells(view->widths, bytes, count, x + w, kHolamCell, buffers.cells);
+        if (buffers.cells.empty()) return;
+        if (view->rowsInOneCall) DrawCellsInOneCall(dc, buffers, x, y, w, h);
+        else DrawCellsOneByOne(dc, buffers.cells, y, h);
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the row is skipped, as a failed conversion skips it.
     }
 }
 

@@ -2,6 +2,7 @@ list(APPEND VELMORA_CORE_SOURCES
   view/layout.cpp
   view/line_breaker.cpp
   view/paint_plan.cpp
+  view/cell_placement.cpp
   view/input_map.cpp
   view/view_geometry.cpp
   view/bookmark_list.cpp

@@ -44,6 +44,9 @@ struct ViewState {
     uint16_t highlightStart = 0, highlightEnd = 0;  // byte range to paint highlighted; both 0 = none
     int firstPaintRow = -1;  // when >= 0, painting starts at this row index at the top (printing)
     int nextPaintRow = 0;    // set by painting: index of the first row that did not fit
+    // Printing: a row's cells go out in one text call (on a printer each call
+    // costs far more than its characters), not clipped each to its own cell.
+    bool rowsInOneCall = false;
 };
 
 // The display font of a view, for the order of its characters.

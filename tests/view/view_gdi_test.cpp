@@ -10,6 +10,7 @@
 
 #include "app/program.h"
 #include "store/article_resource.h"
+#include "view/cell_placement.h"
 #include "view/layout.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
@@ -344,4 +345,58 @@ TEST_F(ViewGdi, EightBitRowIsDrawnAsOneCentredLine) {
     DrawTextW(dc_, L"\u00E3\u00E7\u00E0", 3, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
     EXPECT_TRUE(drawn == Pixels());
     EXPECT_LT(Count(kAll, kWhite), kWidth * kHeight) << "nothing was drawn";
+}
+
+// Each character of a row centred in its own cell by its own text call, not
+// clipped: where drawing the row in one call must put every glyph.
+static void DrawEachCentredUnclipped(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+    HDC dc = static_cast<HDC>(view->dc);
+    SetBkMode(dc, TRANSPARENT);
+    std::vector<CellChar> cells;
+    PlaceCells(view->widths, bytes, count, x + w, 3, cells);
+    for (const CellChar& cell : cells) {
+        RECT box{cell.left, y, cell.right, y + h};
+        const auto c = static_cast<wchar_t>(cell.c);
+        DrawTextW(dc, &c, 1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+    }
+}
+
+// A row drawn in one call, as printing draws it, has inside its box exactly
+// the pixels of its characters each drawn by its own call: every letter and
+// point lands where it did, in faces that place their points differently.
+TEST_F(ViewGdi, ARowInOneCallPutsEveryGlyphWhereItsOwnCallWould) {
+    LayOut();
+    view_->rowsInOneCall = true;
+    const struct { const char16_t* face; int size; } fonts[] = {
+        {u"Ezra SIL", 20}, {u"Frank Ruehl CLM", 28}, {u"DejaVu Sans", 12},
+    };
+    constexpr int kRowsPerFace = 40, y = 40;
+    for (const auto& f : fonts) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(f.face)));
+        FontSettings font = view_->fontSettings;
+        std::fill(std::begin(font.FontName), std::end(font.FontName), 0);
+        std::u16string(f.face).copy(font.FontName, kFontNameMax);
+        font.FontSize = f.size;
+        ASSERT_EQ(ApplyFontSettings(view_, &font), 0);
+        for (int i = 0; i < std::min<int>(view_->rowCount, kRowsPerFace); ++i) {
+            const ViewRow& row = view_->rows[i];
+            if (IsRuleRecord(row.attr)) continue;
+            SCOPED_TRACE(testing::Message() << "row " << i);
+            SelectStyleFont(view_, row.attr & kStyleKeyMask);
+            const uint8_t* bytes = view_->text.data() + row.offset;
+            const RECT box{row.x, y, row.x + row.width, y + row.height};
+            Fill(kWhite);
+            DrawRun(view_, bytes, row.count, row.x, y, row.width, row.height);
+            const std::vector<uint32_t> inOneCall = Pixels();
+            Fill(kWhite);
+            DrawEachCentredUnclipped(view_, bytes, row.count, row.x, y, row.width, row.height);
+            const std::vector<uint32_t> eachAlone = Pixels();
+            ASSERT_LT(Count(box, kWhite), row.width * row.height) << "nothing drawn";
+            int differing = 0;
+            for (int py = box.top; py < box.bottom; ++py) {
+                for (int px = box.left; px < box.right; ++px) differing += inOneCall[py * kWidth + px] != eachAlone[py * kWidth + px];
+            }
+            EXPECT_EQ(differing, 0);
+        }
+    }
 }
