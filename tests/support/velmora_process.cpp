@@ -32,13 +32,16 @@ bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int s
     return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
 }
 
-// Waits for the main window of a started copy, and for it to handle messages.
+// Waits for the main window of a started copy, and for it to handle
+// messages. A machine busy with other work can take many seconds to start a
+// program under Wine; the bound only matters when something is wrong.
 static bool WaitForMainWindow(VelmoraRun& run) {
-    WaitForInputIdle(run.process.hProcess, 10000);
+    constexpr DWORD kStartBoundMs = 30000;
+    WaitForInputIdle(run.process.hProcess, kStartBoundMs);
     const bool found = WaitUntil([&] {
         run.window = FindWindowW(L"Velmora", L"Velmora");
         return run.window != nullptr && IsWindowVisible(run.window);
-    });
+    }, kStartBoundMs);
     if (found) {
         DWORD_PTR result;
         SendMessageTimeoutW(run.window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
