@@ -14,11 +14,14 @@
 #include "store/compression.h"
 #include "tests/app/e2e_fixture.h"
 #include "tests/support/clipboard_access.h"
+#include "tests/support/keyboard_input.h"
 #include "tests/support/unix_host.h"
+#include "tests/support/wait.h"
 
 namespace {
 
 constexpr uint16_t kShortArticle = 55;
+constexpr uint16_t kGenesis41Article = 10;
 const std::string kHeaderStart = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset177\\cpg1255 David;}}";
 const std::string kSeparatorStars = "\\qc\\cf2\\fs72\\b*  *  *  *  *\\b0\\par\\par\\qr\\fs20\\cf0\r\n";
 
@@ -106,6 +109,55 @@ std::string UnicodeBlock(const std::u16string& text, bool terminated = true) {
     if (terminated) block.append(2, '\0');
     return block;
 }
+
+// The plain text beside the Rich Text, from the record lines: the lines
+// (a run of line ends makes one break) set apart by blank lines.
+std::u16string PlainLines(const std::u16string& recordLines) {
+    std::u16string plain;
+    for (size_t start = 0; start < recordLines.size();) {
+        const size_t end = std::min(recordLines.find(u'\n', start), recordLines.size());
+        if (end > start) plain += (plain.empty() ? u"" : u"\r\n\r\n") + recordLines.substr(start, end - start);
+        start = end + 1;
+    }
+    return plain.empty() ? plain : plain + u"\r\n";
+}
+
+const std::u16string kPlainStars = u"\r\n\r\n*  *  *  *  *\r\n\r\n";
+
+std::u16string FromUtf8(const std::string& bytes) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::u16string text(n, u'\0');
+    auto* wide = reinterpret_cast<wchar_t*>(text.data());
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), wide, n);
+    return text;
+}
+
+// A pointed text as its letters, each with the set of its points, so that
+// points which come in another order compare equal. Of the marks only the
+// vowel points, dagesh and the shin and sin dots count; cantillation goes.
+std::vector<std::u16string> Clusters(std::u16string_view text) {
+    std::vector<std::u16string> clusters;
+    for (const char16_t c : text) {
+        const bool mark = c >= 0x0591 && c <= 0x05C7 && c != 0x05BE && c != 0x05C0 && c != 0x05C3 && c != 0x05C6;
+        const bool point = (c >= 0x05B0 && c <= 0x05BC) || c == 0x05C1 || c == 0x05C2 || c == 0x05C7;
+        if (point && !clusters.empty()) {
+            std::u16string& letter = clusters.back();
+            letter.insert(std::upper_bound(letter.begin() + 1, letter.end(), c), c);
+        } else if (!mark) {
+            clusters.emplace_back(1, c);
+        }
+    }
+    return clusters;
+}
+
+bool HoldsInOrder(std::u16string_view text, std::u16string_view part) {
+    const std::vector<std::u16string> all = Clusters(text), wanted = Clusters(part);
+    return std::search(all.begin(), all.end(), wanted.begin(), wanted.end()) != all.end();
+}
+
+// Verses as the Codex has them, without cantillation, a maqaf as "-" and sof
+// pasuq as ":".
+const std::u16string kGenesis41v1 = u"וַיְהִי מִקֵּץ שְׁנָתַיִם יָמִים וּפַרְעֹה חֹלֵם וְהִנֵּה עֹמֵד עַל-הַיְאֹר:";
 }  // namespace
 
 class ClipboardEndToEnd : public VelmoraEndToEnd {
@@ -138,20 +190,27 @@ protected:
     std::wstring folder_;
 };
 
-// With a Unicode font Copy leaves only Rich Text, owned by the program's
-// window; a word processor reads it as the article in reading order with its
-// points. Append adds the separator and a second copy; it continues a foreign
-// document however large and unterminated, and starts a new document when the
-// clipboard holds no Rich Text.
+// With a Unicode font Copy leaves Rich Text, owned by the program's window,
+// and beside it the plain text of what it shows; a word processor reads the
+// Rich Text as the article in reading order with its points. Append adds the
+// separator and a second copy to each format; it continues a foreign
+// document however large and unterminated, and starts a new document when
+// the clipboard holds no Rich Text.
 TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
     const ArticleText article = ProgramArticle(kShortArticle);
     ASSERT_FALSE(article.empty());
+    const std::u16string reading = RecordLines(article, DisplayMode{kUnicodeAsciiBase, true}, true);
+    const std::u16string plain = PlainLines(reading);
     const UINT rtf = RichTextClipboardFormat();
+    const auto plainText = [] { return UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT)); };
     Start();
     ASSERT_TRUE(ClearClipboard());
     SendCommand(run, IDM_COPY);
-    EXPECT_EQ(ClipboardFormats(), std::vector<UINT>{rtf});
+    const std::vector<UINT> formats = ClipboardFormats();
+    EXPECT_NE(std::find(formats.begin(), formats.end(), rtf), formats.end());
+    EXPECT_NE(std::find(formats.begin(), formats.end(), CF_UNICODETEXT), formats.end());
     EXPECT_EQ(GetClipboardOwner(), run.window);
+    EXPECT_EQ(plainText(), plain);
     const std::string copied = ClipboardBlock(rtf);
     EXPECT_EQ(copied.rfind(kHeaderStart, 0), 0u);
     const size_t end = copied.find('\0');
@@ -167,23 +226,44 @@ TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
     const std::string body = document.substr(180, document.size() - 180 - 3);
     EXPECT_EQ(twice.substr(separator + kSeparatorStars.size(), body.size() + 3), body + "}\r\n");
     EXPECT_EQ(twice.find(kSeparatorStars, separator + 1), std::string::npos);
+    EXPECT_EQ(plainText(), plain.substr(0, plain.size() - 2) + kPlainStars + plain);
 
     const std::string foreign = "{\\rtf1\\uc1 " + std::string(3 << 20, 'a');
     ASSERT_TRUE(SetClipboardBlock(rtf, foreign));
     SendCommand(run, IDM_APPEND);
     EXPECT_EQ(ClipboardBlock(rtf).substr(0, foreign.size() + 4 + kSeparatorStars.size()),
               foreign + "\\uc0" + kSeparatorStars);
+    EXPECT_EQ(plainText(), plain);
     ASSERT_TRUE(SetClipboardBlock(CF_UNICODETEXT, UnicodeBlock(u"\u05D0\u05D1")));
     SendCommand(run, IDM_APPEND);
-    EXPECT_EQ(ClipboardFormats(), std::vector<UINT>{rtf});
     EXPECT_EQ(ClipboardBlock(rtf).substr(0, end), document);
+    EXPECT_EQ(plainText(), u"\u05D0\u05D1" + kPlainStars + plain);
 
     if (!HostAvailable()) GTEST_SKIP() << "the X clipboard and the word processor are read on the Linux host";
     SendCommand(run, IDM_COPY);
     const std::string fromX = ReadXClipboard("text/rtf", L"pasted.rtf");
     EXPECT_EQ(Without(fromX, '\0'), document);
-    const std::u16string reading = RecordLines(article, DisplayMode{kUnicodeAsciiBase, true}, true);
+    EXPECT_EQ(Without(ReadXClipboard("UTF8_STRING", L"pasted-x.txt"), '\r'), Without(Utf8(plain), '\r'));
     EXPECT_EQ(WordLines(WordProcessorText(L"pasted.rtf", L"pasted.txt")), WordLines(Utf8(reading)));
+    Stop();
+}
+
+// Ctrl+C as the user presses it: the X clipboard offers the Rich Text and
+// UTF-8 text, which holds the portion's first verse in reading order with its
+// points.
+TEST_F(ClipboardEndToEnd, PlainTextBesideTheRichTextReachesX) {
+    if (!HostAvailable()) GTEST_SKIP() << "the X clipboard is read on the Linux host";
+    PinArticle(kGenesis41Article);
+    Start();
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('C');
+    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
+    const std::string targets = ReadXClipboard("TARGETS", L"targets.txt");
+    EXPECT_NE(targets.find("text/rtf"), std::string::npos) << targets;
+    EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
+    const std::u16string pasted = FromUtf8(ReadXClipboard("UTF8_STRING", L"pasted.txt"));
+    EXPECT_TRUE(HoldsInOrder(pasted, u"(א) " + kGenesis41v1)) << Utf8(pasted.substr(0, 400));
     Stop();
 }
 
