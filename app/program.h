@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "settings/settings.h"
+#include "store/verse_map.h"
 #include "view/bookmark_list.h"
 
 struct ViewState;
@@ -22,6 +23,8 @@ struct ProgramState {
     ViewState* view;            // the Reading view, while the main window exists
     BookmarkList bookmarks;     // the bookmarked articles and the don't-ask bit of this run
     HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
+    VerseMap verses;            // read on first use (versesRead); empty when it could not be read
+    bool versesRead;
 };
 
 extern ProgramState program;

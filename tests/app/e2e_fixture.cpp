@@ -37,6 +37,12 @@ void VelmoraEndToEnd::Wheel(int delta) {
 
 void VelmoraEndToEnd::Click(int x, int y) { SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
 
+int VelmoraEndToEnd::ViewTop() {
+    RECT toolbar{};
+    GetWindowRect(FindWindowExW(run.window, nullptr, L"ToolbarWindow32", nullptr), &toolbar);
+    return toolbar.bottom - toolbar.top - 1 + 10;
+}
+
 DWORD VelmoraEndToEnd::Lesson() { return ReadDword(L"Lesson").value_or(0xFFFFFFFF); }
 DWORD VelmoraEndToEnd::Position() { return ReadDword(L"LastPosition").value_or(0xFFFFFFFF); }
 DWORD VelmoraEndToEnd::Flags() { return ReadDword(L"Flags").value_or(0); }

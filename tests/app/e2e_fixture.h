@@ -31,6 +31,10 @@ protected:
     void Wheel(int delta);
     void Click(int x, int y);
 
+    // The top of the Reading view in the client area: below the toolbar and
+    // the gutter of 10 pixels.
+    int ViewTop();
+
     // The values written at exit.
     DWORD Lesson();
     DWORD Position();

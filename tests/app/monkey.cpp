@@ -138,9 +138,10 @@ void PokeDialog(Monkey& monkey, HWND dialog) {
 
 // A dialog opened by its command, poked a few times and closed with OK or
 // Cancel (the page set-up seldom with OK, as each OK prints the article). A
-// pick or a search may change the article: the model then no longer knows it.
+// pick, a search or a verse may change the article: the model then no longer
+// knows it.
 void Dialog(Monkey& monkey) {
-    static const int kCommands[] = {107, 116, 40006, 40004, 40008};
+    static const int kCommands[] = {107, 116, 40006, 40004, 40008, 140};
     const int command = kCommands[Draw(monkey, 0, static_cast<int>(std::size(kCommands)) - 1)];
     const int pokes = Draw(monkey, 0, 6);
     const int okOneIn = command == 40008 ? 10 : 3;
@@ -150,7 +151,7 @@ void Dialog(Monkey& monkey) {
     PostMessageW(monkey.window, WM_COMMAND, command, 0);
     HWND dialog = nullptr;
     WaitUntil([&] { return (dialog = FirstProgramDialog(monkey)) != nullptr; }, 5000);
-    if (command == 107 || command == 116) monkey.lessonKnown = false;
+    if (command == 107 || command == 116 || command == 140) monkey.lessonKnown = false;
     if (dialog == nullptr) return;
     for (int i = 0; i < pokes && IsWindow(dialog); ++i) PokeDialog(monkey, dialog);
     PostMessageW(dialog, WM_COMMAND, answer, 0);
