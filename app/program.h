@@ -10,6 +10,7 @@
 #include "settings/settings.h"
 #include "store/verse_map.h"
 #include "view/bookmark_list.h"
+#include "view/verse_selection.h"
 
 struct ViewState;
 
@@ -25,6 +26,7 @@ struct ProgramState {
     HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
     VerseMap verses;            // read on first use (versesRead); empty when it could not be read
     bool versesRead;
+    ViewPress press;            // the left button's press on the Reading view, until its release
 };
 
 extern ProgramState program;

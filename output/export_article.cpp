@@ -1,6 +1,7 @@
 // The Copy and Append commands: the export text is built for the font kind in
-// use, turned into the clipboard's formats and joined to the old data when
-// appending; the clipboard is touched only once everything is ready.
+// use (from the whole article, or from the selected verses and their
+// reference), turned into the clipboard's formats and joined to the old data
+// when appending; the clipboard is touched only once everything is ready.
 #include "output/export_article.h"
 
 #include <cstring>
@@ -15,6 +16,8 @@
 #include "output/export_text.h"
 #include "output/plain_text.h"
 #include "output/rich_text.h"
+#include "store/verse_map_resource.h"
+#include "store/verse_reference.h"
 
 namespace {
 
@@ -50,6 +53,25 @@ void PutExportText(const char16_t* text, bool append, DisplayFont font) {
     }
 }
 
+// The selected verses of the shown article, their reference below them.
+void ExportSelectedVerses(const ViewState& view, bool append) {
+    const uint16_t lesson = program.settings.Lesson;
+    if (lesson < 1 || lesson > kArticleCount) return;
+    const std::vector<VerseEntry>& verses = ProgramVerseMap().articles[lesson];
+    const auto first = static_cast<size_t>(view.selection.first);
+    const auto last = static_cast<size_t>(view.selection.last);
+    if (last >= verses.size() || first > last) return;
+    const std::span<const VerseEntry> selected(verses.data() + first, last - first + 1);
+    const DisplayFont font = ViewDisplayFont(view);
+    std::u16string text;
+    try {
+        text = BuildVersesExportText(view.text, view.selectedSpans, font, FormatVerseReference(selected));
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    if (!text.empty()) PutExportText(text.c_str(), append, font);
+}
+
 }  // namespace
 
 void PutUnicodeText(const char16_t* text, bool append) {
@@ -71,6 +93,10 @@ void PutRichText(const char16_t* text, bool append) {
 
 void ExportArticle(ViewState* view, bool append) {
     if (view == nullptr || view->text.empty()) return;
+    if (view->selection.first >= 0) {
+        ExportSelectedVerses(*view, append);
+        return;
+    }
     const size_t bytes = ExportTextSize(view->text) * 2 + 2;
     ExportBuffer buffer(bytes);
     if (buffer.units == nullptr) return;

@@ -35,7 +35,16 @@ void VelmoraEndToEnd::Wheel(int delta) {
     SendAndWait(run.window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
 
-void VelmoraEndToEnd::Click(int x, int y) { SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+void VelmoraEndToEnd::Click(int x, int y) {
+    SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendAndWait(run.window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void VelmoraEndToEnd::Drag(POINT from, POINT to) {
+    SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    SendAndWait(run.window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    SendAndWait(run.window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+}
 
 int VelmoraEndToEnd::ViewTop() {
     RECT toolbar{};

@@ -71,13 +71,21 @@ void Wheel(Monkey& monkey) {
     Deliver(monkey, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
 
+// A click pages when the button comes up; now and then the pointer moves
+// between press and release, which makes it a drag that selects verses.
 void Click(Monkey& monkey) {
     RECT client{};
     GetClientRect(monkey.window, &client);
     const int x = Draw(monkey, -20, client.right + 20);
     const int y = Draw(monkey, -20, client.bottom + 20);
-    Note(monkey, "click " + std::to_string(x) + "," + std::to_string(y));
+    const bool drag = Draw(monkey, 0, 2) == 0;
+    const int toX = drag ? Draw(monkey, -20, client.right + 20) : x;
+    const int toY = drag ? Draw(monkey, -20, client.bottom + 20) : y;
+    Note(monkey, (drag ? "drag " : "click ") + std::to_string(x) + "," + std::to_string(y) +
+                     (drag ? " to " + std::to_string(toX) + "," + std::to_string(toY) : ""));
     Deliver(monkey, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    if (drag) Deliver(monkey, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, toY));
+    Deliver(monkey, WM_LBUTTONUP, 0, MAKELPARAM(toX, toY));
 }
 
 // Sizes down to 1 x 1, now and then.

@@ -15,6 +15,8 @@
 #include "tests/app/e2e_fixture.h"
 #include "tests/support/clipboard_access.h"
 #include "tests/support/keyboard_input.h"
+#include "tests/support/modal_dialog.h"
+#include "tests/support/screen_capture.h"
 #include "tests/support/unix_host.h"
 #include "tests/support/wait.h"
 
@@ -74,6 +76,18 @@ std::string Utf8(const std::u16string& text) {
 std::string Without(std::string text, char dropped) {
     text.erase(std::remove(text.begin(), text.end(), dropped), text.end());
     return text;
+}
+
+std::u16string Without(std::u16string text, char16_t dropped) {
+    text.erase(std::remove(text.begin(), text.end(), dropped), text.end());
+    return text;
+}
+
+// Saves a capture in the current folder, for looking at.
+void SaveInFolder(const Capture& capture, const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    SaveCapture(capture, std::wstring(folder) + L"\\" + name);
 }
 
 // The non-empty lines of a text, runs of spaces as one, trimmed. A word
@@ -158,6 +172,54 @@ bool HoldsInOrder(std::u16string_view text, std::u16string_view part) {
 // Verses as the Codex has them, without cantillation, a maqaf as "-" and sof
 // pasuq as ":".
 const std::u16string kGenesis41v1 = u"וַיְהִי מִקֵּץ שְׁנָתַיִם יָמִים וּפַרְעֹה חֹלֵם וְהִנֵּה עֹמֵד עַל-הַיְאֹר:";
+const std::u16string kGenesis41v55 =
+    u"וַתִּרְעַב כָּל-אֶרֶץ מִצְרַיִם וַיִּצְעַק הָעָם אֶל-פַּרְעֹה לַלָּחֶם וַיֹּאמֶר פַּרְעֹה לְכָל-מִצְרַיִם לְכוּ "
+    u"אֶל-יוֹסֵף אֲשֶׁר-יֹאמַר לָכֶם תַּעֲשׂוּ:";
+const std::u16string kGenesis41v56 =
+    u"וְהָרָעָב הָיָה עַל כָּל-פְּנֵי הָאָרֶץ וַיִּפְתַּח יוֹסֵף אֶת-כָּל-אֲשֶׁר בָּהֶם וַיִּשְׁבֹּר לְמִצְרַיִם וַיֶּחֱזַק "
+    u"הָרָעָב בְּאֶרֶץ מִצְרָיִם:";
+const std::u16string kGenesis41v57 =
+    u"וְכָל-הָאָרֶץ בָּאוּ מִצְרַיְמָה לִשְׁבֹּר אֶל-יוֹסֵף כִּי-חָזַק הָרָעָב בְּכָל-הָאָרֶץ:";
+
+// The first and the last client row that hold a pixel of the colour; -1 when none does.
+int FirstRowWith(const Capture& capture, COLORREF colour) {
+    for (int y = 0; y < capture.height; ++y)
+        if (capture.Count(RECT{0, y, capture.width, y + 1}, colour) > 0) return y;
+    return -1;
+}
+
+int LastRowWith(const Capture& capture, COLORREF colour) {
+    for (int y = capture.height - 1; y >= 0; --y)
+        if (capture.Count(RECT{0, y, capture.width, y + 1}, colour) > 0) return y;
+    return -1;
+}
+
+// The middle of the first band of ink at or below from whose ink lies in the
+// middle of the width and not in its right quarter: a centred chapter mark
+// among right-aligned rows. -1 when there is none.
+int CentredBand(const Capture& capture, int from) {
+    const int w = capture.width;
+    for (int y = from; y < capture.height;) {
+        int end = y;
+        while (end < capture.height && capture.CountInk(RECT{0, end, w, end + 1}) > 0) ++end;
+        if (end > y && capture.CountInk(RECT{w * 2 / 5, y, w * 3 / 5, end}) > 0 &&
+            capture.CountInk(RECT{w * 3 / 4, y, w, end}) == 0)
+            return (y + end) / 2;
+        y = end + 1;
+    }
+    return -1;
+}
+
+// The middle of the run of a colour along row y.
+int MiddleOf(const Capture& capture, COLORREF colour, int y) {
+    int left = -1, right = -1;
+    for (int x = 0; x < capture.width; ++x) {
+        if (capture.At(x, y) != colour) continue;
+        if (left < 0) left = x;
+        right = x;
+    }
+    return (left + right) / 2;
+}
 }  // namespace
 
 class ClipboardEndToEnd : public VelmoraEndToEnd {
@@ -264,6 +326,68 @@ TEST_F(ClipboardEndToEnd, PlainTextBesideTheRichTextReachesX) {
     EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
     const std::u16string pasted = FromUtf8(ReadXClipboard("UTF8_STRING", L"pasted.txt"));
     EXPECT_TRUE(HoldsInOrder(pasted, u"(א) " + kGenesis41v1)) << Utf8(pasted.substr(0, 400));
+    Stop();
+}
+
+// Go to Verse puts Gen 41:55 highlighted at the top; a drag from inside it
+// down to the chapter mark of chapter 42 selects 41:55 to 41:57, which shows
+// in the system's selection colours and follows a scroll. Ctrl+C then puts
+// those verses and their reference on the clipboard, as plain text and as
+// Rich Text that a word processor reads the same; Escape clears the selection.
+TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReference) {
+    PinArticle(kGenesis41Article);
+    WriteDword(L"Width", 800);
+    WriteDword(L"Height", 900);
+    Start();
+    PostMessageW(run.window, WM_COMMAND, IDM_GO_TO_VERSE, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        return (dialog = FindProcessDialog(run.process.dwProcessId, L"Go to Verse")) != nullptr;
+    }));
+    SetDlgItemTextW(dialog, IDC_VERSE_TEXT, L"Gen 41:55");
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    const int top = ViewTop();
+    Capture shown;
+    ASSERT_TRUE(WaitUntil([&] {
+        shown = CaptureClient(run.window);
+        return FirstRowWith(shown, RGB(255, 255, 0)) == top;
+    }));
+    const POINT press{MiddleOf(shown, RGB(255, 255, 0), top + 3), top + 3};
+    const POINT release{shown.width / 2, CentredBand(shown, top)};
+    ASSERT_GT(release.y, top) << "no chapter mark on the screen";
+
+    Drag(press, release);
+    const COLORREF selected = GetSysColor(COLOR_HIGHLIGHT);
+    ASSERT_TRUE(WaitUntil([&] {
+        shown = CaptureClient(run.window);
+        return FirstRowWith(shown, selected) == top;
+    }));
+    EXPECT_GT(shown.Count(RECT{0, top, shown.width, release.y}, selected), 20000);
+    EXPECT_EQ(shown.Count(RECT{0, release.y, shown.width, shown.height}, selected), 0) << "42:1 is selected too";
+    SaveInFolder(shown, L"verse-selection.bmp");
+    const int lastSelected = LastRowWith(shown, selected);
+    Wheel(-120);
+    EXPECT_TRUE(WaitUntil([&] { return LastRowWith(CaptureClient(run.window), selected) < lastSelected - 20; }))
+        << "the selection did not follow the scroll";
+
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('C');
+    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
+    const std::u16string verses =
+        u"(נה) " + kGenesis41v55 + u" (נו) " + kGenesis41v56 + u" (נז) " + kGenesis41v57;
+    const std::u16string reference = u"Genesis 41:55–57 / בראשית מא נה–נז";
+    const std::u16string copied = UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT));
+    const size_t lineEnd = copied.find(u"\r\n");
+    EXPECT_EQ(Clusters(copied.substr(0, lineEnd)), Clusters(verses)) << Utf8(copied);
+    EXPECT_EQ(copied.substr(lineEnd), u"\r\n\r\n" + reference + u"\r\n");
+    if (HostAvailable()) {
+        EXPECT_EQ(FromUtf8(Without(ReadXClipboard("UTF8_STRING", L"verses-x.txt"), '\r')), Without(copied, u'\r'));
+        WriteWholeFile(folder_ + L"verses.rtf", ClipboardBlock(RichTextClipboardFormat()));
+        EXPECT_EQ(WordLines(WordProcessorText(L"verses.rtf", L"verses.txt")), WordLines(Utf8(copied)));
+    }
+    SendKey(run, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return FirstRowWith(CaptureClient(run.window), selected) < 0; }));
     Stop();
 }
 
