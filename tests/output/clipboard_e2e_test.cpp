@@ -83,12 +83,6 @@ std::u16string Without(std::u16string text, char16_t dropped) {
     return text;
 }
 
-// Saves a capture in the current folder, for looking at.
-void SaveInFolder(const Capture& capture, const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    SaveCapture(capture, std::wstring(folder) + L"\\" + name);
-}
 
 // The non-empty lines of a text, runs of spaces as one, trimmed. A word
 // processor may keep a run of spaces as spaces and six-per-em spaces, and
@@ -180,19 +174,6 @@ const std::u16string kGenesis41v56 =
     u"הָרָעָב בְּאֶרֶץ מִצְרָיִם:";
 const std::u16string kGenesis41v57 =
     u"וְכָל-הָאָרֶץ בָּאוּ מִצְרַיְמָה לִשְׁבֹּר אֶל-יוֹסֵף כִּי-חָזַק הָרָעָב בְּכָל-הָאָרֶץ:";
-
-// The first and the last client row that hold a pixel of the colour; -1 when none does.
-int FirstRowWith(const Capture& capture, COLORREF colour) {
-    for (int y = 0; y < capture.height; ++y)
-        if (capture.Count(RECT{0, y, capture.width, y + 1}, colour) > 0) return y;
-    return -1;
-}
-
-int LastRowWith(const Capture& capture, COLORREF colour) {
-    for (int y = capture.height - 1; y >= 0; --y)
-        if (capture.Count(RECT{0, y, capture.width, y + 1}, colour) > 0) return y;
-    return -1;
-}
 
 // The middle of the first band of ink at or below from whose ink lies in the
 // middle of the width and not in its right quarter: a centred chapter mark
@@ -310,31 +291,15 @@ TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
     Stop();
 }
 
-// Ctrl+C as the user presses it: the X clipboard offers the Rich Text and
-// UTF-8 text, which holds the portion's first verse in reading order with its
-// points.
-TEST_F(ClipboardEndToEnd, PlainTextBesideTheRichTextReachesX) {
-    if (!HostAvailable()) GTEST_SKIP() << "the X clipboard is read on the Linux host";
-    PinArticle(kGenesis41Article);
-    Start();
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(BringToFront(run.window));
-    PressWithControl('C');
-    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
-    const std::string targets = ReadXClipboard("TARGETS", L"targets.txt");
-    EXPECT_NE(targets.find("text/rtf"), std::string::npos) << targets;
-    EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
-    const std::u16string pasted = FromUtf8(ReadXClipboard("UTF8_STRING", L"pasted.txt"));
-    EXPECT_TRUE(HoldsInOrder(pasted, u"(א) " + kGenesis41v1)) << Utf8(pasted.substr(0, 400));
-    Stop();
-}
-
 // Go to Verse puts Gen 41:55 highlighted at the top; a drag from inside it
 // down to the chapter mark of chapter 42 selects 41:55 to 41:57, which shows
-// in the system's selection colours and follows a scroll. Ctrl+C then puts
-// those verses and their reference on the clipboard, as plain text and as
-// Rich Text that a word processor reads the same; Escape clears the selection.
-TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReference) {
+// in the system's selection colours and follows a scroll. Ctrl+C, as the
+// user presses it, then puts those verses and their reference on the
+// clipboard, as plain text and as Rich Text that a word processor reads the
+// same. Escape clears the selection, and Ctrl+C then copies the whole
+// article: X programs find Rich Text and UTF-8 text, which holds the first
+// verse in reading order with its points.
+TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReferenceAndOtherwiseTheArticle) {
     PinArticle(kGenesis41Article);
     WriteDword(L"Width", 800);
     WriteDword(L"Height", 900);
@@ -350,7 +315,7 @@ TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReference) {
     Capture shown;
     ASSERT_TRUE(WaitUntil([&] {
         shown = CaptureClient(run.window);
-        return FirstRowWith(shown, RGB(255, 255, 0)) == top;
+        return shown.FirstRowWith(RGB(255, 255, 0)) == top;
     }));
     const POINT press{MiddleOf(shown, RGB(255, 255, 0), top + 3), top + 3};
     const POINT release{shown.width / 2, CentredBand(shown, top)};
@@ -360,14 +325,14 @@ TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReference) {
     const COLORREF selected = GetSysColor(COLOR_HIGHLIGHT);
     ASSERT_TRUE(WaitUntil([&] {
         shown = CaptureClient(run.window);
-        return FirstRowWith(shown, selected) == top;
+        return shown.FirstRowWith(selected) == top;
     }));
     EXPECT_GT(shown.Count(RECT{0, top, shown.width, release.y}, selected), 20000);
     EXPECT_EQ(shown.Count(RECT{0, release.y, shown.width, shown.height}, selected), 0) << "42:1 is selected too";
-    SaveInFolder(shown, L"verse-selection.bmp");
-    const int lastSelected = LastRowWith(shown, selected);
+    SaveCaptureHere(shown, L"verse-selection.bmp");
+    const int lastSelected = shown.LastRowWith(selected);
     Wheel(-120);
-    EXPECT_TRUE(WaitUntil([&] { return LastRowWith(CaptureClient(run.window), selected) < lastSelected - 20; }))
+    EXPECT_TRUE(WaitUntil([&] { return CaptureClient(run.window).LastRowWith(selected) < lastSelected - 20; }))
         << "the selection did not follow the scroll";
 
     ASSERT_TRUE(ClearClipboard());
@@ -387,7 +352,18 @@ TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReference) {
         EXPECT_EQ(WordLines(WordProcessorText(L"verses.rtf", L"verses.txt")), WordLines(Utf8(copied)));
     }
     SendKey(run, VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return FirstRowWith(CaptureClient(run.window), selected) < 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return CaptureClient(run.window).FirstRowWith(selected) < 0; }));
+
+    if (!HostAvailable()) GTEST_SKIP() << "the X clipboard is read on the Linux host";
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('C');
+    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
+    const std::string targets = ReadXClipboard("TARGETS", L"targets.txt");
+    EXPECT_NE(targets.find("text/rtf"), std::string::npos) << targets;
+    EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
+    const std::u16string pasted = FromUtf8(ReadXClipboard("UTF8_STRING", L"article.txt"));
+    EXPECT_TRUE(HoldsInOrder(pasted, u"(א) " + kGenesis41v1)) << Utf8(pasted.substr(0, 400));
     Stop();
 }
 

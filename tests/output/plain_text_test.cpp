@@ -1,12 +1,10 @@
 // The plain text beside the Rich Text: the lines a reader of the Rich Text
-// sees, and the joining of an appended article to the clipboard's text.
+// sees. Its appending is checked on the clipboard, end to end.
 #include "output/plain_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "output/clipboard_append.h"
 
 TEST(PlainText, ShowsTheLinesOfTheRichText) {
     const struct {
@@ -26,23 +24,5 @@ TEST(PlainText, ShowsTheLinesOfTheRichText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(BuildPlainText(c.exported.c_str()), c.plain);
-    }
-}
-
-TEST(PlainText, AnAppendedArticleFollowsALineOfAsterisks) {
-    const std::u16string stars = u"\r\n\r\n*  *  *  *  *\r\n\r\n";
-    const struct {
-        const char* name;
-        std::u16string old;
-        std::u16string joined;
-    } cases[] = {
-        {"no old text", u"", u"new\r\n"},
-        {"old text of white space only", u" \r\n\t\r\n", u"new\r\n"},
-        {"old text's trailing line ends and spaces go", u"old\r\n\r\n \t", u"old" + stars + u"new\r\n"},
-        {"old text without a line end", u"\u05D0\u05D1", u"\u05D0\u05D1" + stars + u"new\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(AppendPlainText(c.old, u"new\r\n"), c.joined);
     }
 }

@@ -107,14 +107,3 @@ TEST(VerseSelection, APointFindsTheRowAndTheByteUnderIt) {
     view.rowCount = 0;
     EXPECT_EQ(RowAtY(view, 50), -1);
 }
-
-TEST(VerseSelection, ADragStartsBeyondTheDragDistance) {
-    const ViewPress press{true, false, 100, 50, {}};
-    const struct { int x, y; bool beyond; } cases[] = {
-        {100, 50, false}, {104, 46, false}, {105, 50, true}, {96, 50, false}, {100, 55, true}, {95, 45, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
-        EXPECT_EQ(MovedBeyondDrag(press, c.x, c.y, 4, 4), c.beyond);
-    }
-}
