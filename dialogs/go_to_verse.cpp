@@ -4,7 +4,6 @@
 #include "dialogs/go_to_verse.h"
 
 #include <new>
-#include <string_view>
 
 #include "app/program.h"
 #include "resources/resource.h"
@@ -21,10 +20,9 @@ constexpr wchar_t kNoSuchVerse[] = L"No weekly portion holds that verse.";
 // The typed reference's verse opened in the main window; otherwise the
 // message that says why not.
 const wchar_t* OpenTypedVerse(const wchar_t* typed) {
-    VerseReference reference;
-    const std::u16string_view text(reinterpret_cast<const char16_t*>(typed));
-    if (!ParseVerseReference(text, reference)) return kNotAReference;
     try {
+        VerseReference reference;
+        if (!ParseVerseReference(reinterpret_cast<const char16_t*>(typed), reference)) return kNotAReference;
         const VersePlace place = FindVerse(ProgramVerseMap(), reference);
         if (place.article != 0 && GoToVerse(program.mainWindow, place)) return nullptr;
     } catch (const std::bad_alloc&) {
