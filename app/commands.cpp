@@ -8,6 +8,7 @@
 #include "app/update_check.h"
 #include "dialogs/choose_section.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/go_to_verse.h"
 #include "dialogs/search.h"
 #include "dialogs/search_dialog.h"
 #include "output/export_article.h"
@@ -66,6 +67,7 @@ int DispatchCommand(HWND window, int command) {
         return 0;
     case IDM_SEARCH: OpenSearchDialog(window, ViewFontSettings()); return 0;
     case IDM_SEARCH_AGAIN: SearchAgain(window); return 0;
+    case IDM_GO_TO_VERSE: OpenGoToVerseDialog(window); return 0;
     case IDM_FONT: ChooseDisplayFont(window); return 0;
     case IDM_CHECK_FOR_UPDATES: CheckForUpdates(window); return 0;
     case IDM_ABOUT: ShowAboutBox(window); return 0;

@@ -1,6 +1,6 @@
 // The main window procedure: it dispatches each message to a handler that
-// routes painting, sizing, keys, the scroll bar, the wheel and clicks to the
-// Reading view, and commands to the dispatcher.
+// routes painting, sizing, keys, the scroll bar, the wheel, clicks and drags
+// to the Reading view, and commands to the dispatcher.
 #include "app/main_window.h"
 
 #include "app/about_box.h"
@@ -11,6 +11,7 @@
 #include "view/input_map.h"
 #include "view/navigation.h"
 #include "view/reading_view.h"
+#include "view/verse_drag.h"
 #include "view/view_geometry.h"
 
 const wchar_t kMainClassName[] = L"Velmora";
@@ -52,6 +53,7 @@ static LRESULT OnKeyDown(HWND window, WPARAM virtualKey) {
     case KeyAction::SearchAgain: DispatchCommand(window, 117); break;
     case KeyAction::PreviousArticle: PreviousArticle(window); break;
     case KeyAction::NextArticle: NextArticle(window); break;
+    case KeyAction::ClearSelection: ClearVerseSelection(); break;
     }
     return 0;
 }
@@ -75,12 +77,8 @@ static LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
     return 0;
 }
 
-static LRESULT OnLeftButtonDown(HWND window, LPARAM lParam) {
-    if (program.view != nullptr) {
-        ClickPage(window, program.view, static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)), 1);
-    }
-    return 0;
-}
+static int ClientX(LPARAM lParam) { return static_cast<int16_t>(LOWORD(lParam)); }
+static int ClientY(LPARAM lParam) { return static_cast<int16_t>(HIWORD(lParam)); }
 
 static LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (DispatchCommand(window, LOWORD(wParam)) == 0) return 0;
@@ -97,7 +95,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_VSCROLL: return OnVerticalScroll(window, message, wParam, lParam);
     case WM_MOUSEWHEEL: return OnMouseWheel(window, wParam);
-    case WM_LBUTTONDOWN: return OnLeftButtonDown(window, lParam);
+    // A click pages when the button comes up; a press that moves selects verses.
+    case WM_LBUTTONDOWN: OnViewButtonDown(window, ClientX(lParam), ClientY(lParam)); return 0;
+    case WM_MOUSEMOVE: OnViewMouseMove(window, ClientX(lParam), ClientY(lParam)); return 0;
+    case WM_LBUTTONUP: OnViewButtonUp(window, ClientX(lParam), ClientY(lParam)); return 0;
+    case WM_CAPTURECHANGED: OnViewCaptureLost(); return 0;
     case WM_COMMAND: return OnCommand(window, message, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -8,7 +8,9 @@
 #include <cstdint>
 
 #include "settings/settings.h"
+#include "store/verse_map.h"
 #include "view/bookmark_list.h"
+#include "view/verse_selection.h"
 
 struct ViewState;
 
@@ -22,6 +24,9 @@ struct ProgramState {
     ViewState* view;            // the Reading view, while the main window exists
     BookmarkList bookmarks;     // the bookmarked articles and the don't-ask bit of this run
     HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
+    VerseMap verses;            // read on first use (versesRead); empty when it could not be read
+    bool versesRead;
+    ViewPress press;            // the left button's press on the Reading view, until its release
 };
 
 extern ProgramState program;

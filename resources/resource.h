@@ -46,3 +46,9 @@
 #define IDC_FONT_BASE_5D0 1005
 #define IDC_FONT_SIZES 1006
 #define IDC_ABOUT_LINK 1025
+
+// The Go to Verse command and its dialog.
+#define IDM_GO_TO_VERSE 140
+#define IDD_GO_TO_VERSE 140
+#define IDC_VERSE_TEXT 1040
+#define IDC_VERSE_MESSAGE 1041

@@ -55,6 +55,8 @@ void ClearLayoutCounts(ViewState& view) {
     view.maxRow = 0;
     view.highlightStart = 0;
     view.highlightEnd = 0;
+    view.selection = VerseSelection{};
+    view.selectedSpans.clear();
 }
 
 // After a failure the rows no longer match any text: the view is left without

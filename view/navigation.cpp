@@ -1,11 +1,14 @@
 // Loading articles into the Reading view: the first one at start-up, then
-// by number, This Week, or a step forward or back with wrap-around.
+// by number, This Week, a step forward or back with wrap-around, or the
+// portion that holds a verse.
 #include "view/navigation.h"
 
 #include "app/program.h"
 #include "calendar/current_article.h"
 #include "store/article_resource.h"
+#include "store/verse_map_resource.h"
 #include "view/bookmarks.h"
+#include "view/layout.h"
 #include "view/reading_view.h"
 
 // The client rectangle below the toolbar, less the gutter: g at the top and
@@ -77,3 +80,20 @@ int StepArticle(HWND window, int delta) {
 
 int NextArticle(HWND window) { return StepArticle(window, +1); }
 int PreviousArticle(HWND window) { return StepArticle(window, -1); }
+
+bool GoToVerse(HWND window, VersePlace place) {
+    if (place.article < 1 || place.article > kWeeklyPortionArticles || program.view == nullptr) return false;
+    const std::vector<VerseEntry>& verses = ProgramVerseMap().articles[place.article];
+    if (place.index >= verses.size()) return false;
+    // Whatever can fail is done before the article changes.
+    ArticleText text = LoadArticleResource(place.article, nullptr);
+    const std::vector<TextSpan> spans = VerseSpans(text, verses, place.index, place.index);
+    if (spans.empty() || !MakeCurrentArticle(static_cast<uint16_t>(place.article), std::move(text))) return false;
+    ViewState& view = *program.view;
+    FindRowForOffset(view, verses[place.index].first);
+    view.highlightStart = spans.front().start;
+    view.highlightEnd = spans.front().end;
+    RepaintView(window, kPaintClearClient | 0xFF);
+    UpdateBookmarkCheck(window);
+    return true;
+}

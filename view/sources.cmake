@@ -17,4 +17,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/view_window.cpp
   view/bookmarks.cpp
   view/navigation.cpp
+  view/verse_drag.cpp
 )

@@ -10,6 +10,7 @@
 #include "store/article_text.h"
 #include "store/display_order.h"
 #include "store/compression.h"
+#include "store/verse_map.h"
 
 // One row of text or one rule. A row whose attr has bit 0x80 is followed by a
 // gap row of the same height that has no ViewRow of its own.
@@ -21,6 +22,13 @@ struct ViewRow {
     uint16_t width;   // width of the text, or the rule's length
     uint16_t height;  // the font's tmHeight
     uint8_t attr;     // the record's attribute; 0x80 only on the record's last row
+};
+
+// Indexes in the article's verse list, first <= last; first -1 for none.
+struct VerseSelection {
+    int first = -1;
+    int last = -1;
+    bool operator==(const VerseSelection&) const = default;
 };
 
 // A font per style key, kept by the platform layer (fonts and their width tables).
@@ -42,6 +50,8 @@ struct ViewState {
     uint16_t rowCapacity = 0;
     uint16_t maxRow = 0;     // greatest top row at which the last row is still fully visible
     uint16_t highlightStart = 0, highlightEnd = 0;  // byte range to paint highlighted; both 0 = none
+    VerseSelection selection;             // the verses a drag selected; every layout clears it
+    std::vector<TextSpan> selectedSpans;  // their stored bytes, one span per record, painted as selected
     int firstPaintRow = -1;  // when >= 0, painting starts at this row index at the top (printing)
     int nextPaintRow = 0;    // set by painting: index of the first row that did not fit
 };
