@@ -1,6 +1,7 @@
 // Starting and stopping the program under test, and talking to its window.
 #include "tests/support/velmora_process.h"
 
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -29,7 +30,17 @@ bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int s
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
-    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    // A start the system refuses is reported and tried again, so that a
+    // rare refusal on a busy machine does not end a long run of starts.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &process)) {
+            return true;
+        }
+        std::fprintf(stderr, "CreateProcessW failed with error %lu\n", GetLastError());
+        Sleep(500);
+    }
+    return false;
 }
 
 // Waits for the main window of a started copy, and for it to handle
