@@ -17,6 +17,16 @@
 #define IDR_VERSE_MAP 32766
 #define IDR_INDEX 32767
 
+// Every bitmap is drawn at 100, 150 and 200 percent (tools/bitmaps); the
+// larger drawings have ids this much above the first.
+#define IDB_OFFSET_150 1000
+#define IDB_OFFSET_200 2000
+#ifndef RC_INVOKED
+constexpr int ScaledBitmapId(int id, int percent) {
+    return id + (percent >= 200 ? IDB_OFFSET_200 : percent >= 150 ? IDB_OFFSET_150 : 0);
+}
+#endif
+
 // Commands of the menu, the toolbar and the accelerator table.
 #define IDM_CTRL_Q 1
 #define IDM_CHOOSE_SECTION 107
