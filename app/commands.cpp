@@ -1,6 +1,5 @@
-// The command dispatcher, the toolbar and the menu's check marks.
+// The command dispatcher and the menu's check marks.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/about_box.h"
 #include "app/main_window.h"
@@ -18,18 +17,6 @@
 #include "view/reading_view.h"
 
 namespace {
-
-// The toolbar, left to right: previous, This Week, next, font, search,
-// search again, the index.
-const TBBUTTON kToolbarButtons[] = {
-    {0, IDM_PREVIOUS_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {1, IDM_THIS_WEEK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {2, IDM_NEXT_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {3, IDM_FONT, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {4, IDM_SEARCH, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {5, IDM_SEARCH_AGAIN, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-};
 
 // The font the Reading view draws with, which the dialogs show text in.
 const FontSettings& ViewFontSettings() {
@@ -99,11 +86,4 @@ void UpdateReverseCheck(HWND window, bool setMode) {
     const int checked = UpdateMenuCheck(GetMenu(window), setMode, IDM_REVERSE, IsReverseOn(flags) ? 1 : 0);
     flags = checked ? flags | kFlagReverse : flags & ~kFlagReverse;
     if (program.view != nullptr) program.view->reverseOption = checked != 0;
-}
-
-void CreateMainToolbar(HWND window) {
-    program.mainWindow = window;
-    program.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, 7, program.instance, IDB_TOOLBAR,
-                                      kToolbarButtons, 7, 16, 16, 16, 16, sizeof(TBBUTTON));
-    OpenReadingView(window);
 }

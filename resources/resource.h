@@ -48,6 +48,7 @@ constexpr int ScaledBitmapId(int id, int percent) {
 
 #define IDC_TOOLBAR 1
 #define IDC_SEARCH_TEXT 1013
+#define IDC_KEYBOARD_PICTURE 1014
 
 // Controls of the font chooser, dialog 105.
 #define IDC_FONT_FACES 1001
@@ -56,3 +57,4 @@ constexpr int ScaledBitmapId(int id, int percent) {
 #define IDC_FONT_BASE_5D0 1005
 #define IDC_FONT_SIZES 1006
 #define IDC_ABOUT_LINK 1025
+#define IDC_ABOUT_PICTURE 1026

@@ -2,6 +2,7 @@
 // apart in hanging rows, rules as thin lines, and a highlighted range drawn
 // blue on yellow over them.
 #include "view/char_widths.h"
+#include "view/dpi_scale.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -15,10 +16,11 @@ HDC ViewDc(const ViewState* view) { return static_cast<HDC>(view->dc); }
 
 unsigned RowStyle(const ViewRow& row) { return IsRuleRecord(row.attr) ? 1u : row.attr & kStyleKeyMask; }
 
-void DrawRule(HDC dc, const ViewRow& row, int y) {
+// A line one pixel thick at 96 dots per inch.
+void DrawRule(HDC dc, const ViewRow& row, int y, int dpi) {
     HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
     const int middle = y + row.height / 2;
-    Rectangle(dc, row.x, middle, row.x + row.width, middle + 1);
+    Rectangle(dc, row.x, middle, row.x + row.width, middle + ScaleForDpi(1, dpi));
     SelectObject(dc, previous);
 }
 
@@ -52,7 +54,8 @@ void HighlightRun(ViewState* view, TextRun run, int x, int y, const ViewRow& row
     HDC dc = ViewDc(view);
     // A pixel above and below the row, but never outside the box, which is
     // all that a later paint clears.
-    RECT area{part.x, y - 1, part.x + part.width, y + row.height + 1};
+    const int margin = ScaleForDpi(1, ViewDpi(*view));
+    RECT area{part.x, y - margin, part.x + part.width, y + row.height + margin};
     const RECT box{view->left, view->top, view->left + view->width, view->top + view->height};
     IntersectRect(&area, &area, &box);
     HBRUSH yellow = CreateSolidBrush(kHighlightBack);
@@ -107,7 +110,7 @@ int PaintView(ViewState* view, bool erase) {
     for (const PlacedRow& placed : plan.rows) {
         const ViewRow& row = view->rows[placed.index];
         if (IsRuleRecord(row.attr)) {
-            DrawRule(dc, row, placed.y);
+            DrawRule(dc, row, placed.y, ViewDpi(*view));
             continue;
         }
         if (RowStyle(row) != style) {
