@@ -111,6 +111,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
     case WM_HELP: ShowAboutBox(window); return 0;
     case WM_DPICHANGED: return OnDpiChanged(window, wParam, *reinterpret_cast<const RECT*>(lParam));
+    case WM_NOTIFY: return OnToolbarNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_VSCROLL: return OnVerticalScroll(window, message, wParam, lParam);
     case WM_MOUSEWHEEL: return OnMouseWheel(window, wParam);

@@ -25,6 +25,20 @@ const TBBUTTON kToolbarButtons[] = {
 };
 constexpr int kButtonCount = 7;
 
+struct ButtonTip {
+    int command;
+    const wchar_t* text;
+};
+const ButtonTip kButtonTips[] = {
+    {IDM_PREVIOUS_ARTICLE, L"Previous Article (Left)"},
+    {IDM_THIS_WEEK, L"This Week (Ctrl+T)"},
+    {IDM_NEXT_ARTICLE, L"Next Article (Right)"},
+    {IDM_FONT, L"Font (Ctrl+F)"},
+    {IDM_SEARCH, L"Search (Ctrl+W)"},
+    {IDM_SEARCH_AGAIN, L"Search Again (F3)"},
+    {IDM_CHOOSE_SECTION, L"Choose Article (Ctrl+D)"},
+};
+
 // Sizes at 96 dots per inch: a picture, and the room around it in a button.
 constexpr int kPictureSize = 16;
 constexpr int kPaddingWidth = 7;
@@ -51,7 +65,7 @@ HIMAGELIST CreateToolbarImages(int dpi) {
 void CreateMainToolbar(HWND window) {
     program.mainWindow = window;
     const int size = kPictureSize;
-    program.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, 0, nullptr, 0,
+    program.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 0, nullptr, 0,
                                       kToolbarButtons, kButtonCount, size, size, size, size, sizeof(TBBUTTON));
     ScaleToolbar(program.dpi);
     OpenReadingView(window);
@@ -79,4 +93,19 @@ void DestroyMainToolbar() {
     DestroyWindow(program.toolbar);
     program.toolbar = nullptr;
     if (images != nullptr) ImageList_Destroy(images);
+}
+
+const wchar_t* ToolbarTipText(int command) {
+    for (const ButtonTip& tip : kButtonTips) {
+        if (tip.command == command) return tip.text;
+    }
+    return nullptr;
+}
+
+LRESULT OnToolbarNotify(NMHDR* header) {
+    if (header == nullptr || header->code != TTN_GETDISPINFOW) return FALSE;
+    const wchar_t* text = ToolbarTipText(static_cast<int>(header->idFrom));
+    if (text == nullptr) return FALSE;
+    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = const_cast<wchar_t*>(text);
+    return TRUE;
 }

@@ -1,5 +1,5 @@
 // The main window's toolbar: seven buttons whose pictures are drawn for the
-// window's screen.
+// window's screen, each with a tooltip naming its command and key.
 #pragma once
 
 #include <windows.h>
@@ -15,3 +15,9 @@ void ScaleToolbar(int dpi);
 
 // Destroys the toolbar and its pictures.
 void DestroyMainToolbar();
+
+// The tooltip of a button: its command's name and key; none for others.
+const wchar_t* ToolbarTipText(int command);
+
+// Answers a toolbar tooltip's request for its text. TRUE when it was one.
+LRESULT OnToolbarNotify(NMHDR* header);
