@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/update_check.h"
+#include "app/zoom.h"
 #include "dialogs/choose_section.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/search.h"
@@ -34,6 +35,7 @@ void ChooseArticle(HWND window) {
 // The new font reaches the view only after OK; the scroll bar follows its rows.
 void ChooseDisplayFont(HWND window) {
     if (ShowFontDialog(window, program.settings.font) != 1) return;
+    program.chosenFontSize = program.settings.font.FontSize;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
 }
@@ -63,6 +65,9 @@ int DispatchCommand(HWND window, int command) {
         if (program.view != nullptr) PaintView(program.view, true);
         return 0;
     case IDM_PRINT: PrintArticle(program.view); return 0;
+    case IDM_ZOOM_IN: ZoomDisplayFont(window, +1); return 0;
+    case IDM_ZOOM_OUT: ZoomDisplayFont(window, -1); return 0;
+    case IDM_ZOOM_RESET: ResetZoom(window); return 0;
     // The File menu shows Ctrl+Q beside Exit, and the accelerator sends command 1.
     case IDM_CTRL_Q:
     case IDM_EXIT: DestroyWindow(window); return 0;

@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "app/toolbar.h"
+#include "app/zoom.h"
 #include "settings/settings_store.h"
 #include "view/bookmarks.h"
 #include "view/input_map.h"
@@ -72,7 +73,12 @@ static LRESULT OnVerticalScroll(HWND window, UINT message, WPARAM wParam, LPARAM
     return 1;
 }
 
+// With Ctrl held the wheel zooms: a notch away from the user is one size larger.
 static LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
+    if (LOWORD(wParam) & MK_CONTROL) {
+        ZoomDisplayFont(window, static_cast<int16_t>(HIWORD(wParam)) / WHEEL_DELTA);
+        return 0;
+    }
     const int step = WheelStep(static_cast<int16_t>(HIWORD(wParam)));
     if (step != 0) ScrollByRows(window, step);
     return 0;

@@ -46,6 +46,11 @@ constexpr int ScaledBitmapId(int id, int percent) {
 #define IDM_PRINT 40008
 #define IDM_APPEND 40009
 
+// Zoom of the display font, from the accelerator table and the wheel.
+#define IDM_ZOOM_IN 40101
+#define IDM_ZOOM_OUT 40102
+#define IDM_ZOOM_RESET 40103
+
 #define IDC_TOOLBAR 1
 #define IDC_SEARCH_TEXT 1013
 #define IDC_KEYBOARD_PICTURE 1014

@@ -1,13 +1,18 @@
-// The main window in the test's own process on screens of other scales: a
-// move to a screen of another scale (WM_DPICHANGED) keeps the text that was
-// at the top there.
+// The main window in the test's own process on screens of other scales and
+// at other font sizes: a move to a screen of another scale (WM_DPICHANGED)
+// and zooming keep the text that was at the top there, and the zoom keys are
+// free in the accelerator table.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "app/program.h"
+#include "resources/resource.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/screen_capture.h"
 #include "tests/support/scratch_registry.h"
@@ -88,4 +93,61 @@ TEST_F(ScreenScale, TheWindowFollowsAScreenOfAnotherScale) {
         EXPECT_NEAR(TallestRow(View()), rowHeight * dpi / 96.0, 3);
         EXPECT_TRUE(TopRowHolds(View(), topText)) << "the text at the top moved";
     }
+}
+
+// Zooming steps through the font chooser's sizes from the stored 20 and back
+// to it, the wheel alone still scrolls, and the size reached is stored.
+TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
+    ASSERT_TRUE(Open(30));
+    const struct { const char* label; UINT message; WPARAM wParam; int size; } steps[] = {
+        {"Ctrl+Plus", WM_COMMAND, IDM_ZOOM_IN, 22},
+        {"Ctrl and the wheel away", WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 24},
+        {"Ctrl and the wheel back three notches", WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-3 * WHEEL_DELTA)), 18},
+        {"Ctrl+Minus", WM_COMMAND, IDM_ZOOM_OUT, 16},
+        {"the wheel alone", WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 16},
+        {"Ctrl+0", WM_COMMAND, IDM_ZOOM_RESET, 20},
+        {"Ctrl+Plus again", WM_COMMAND, IDM_ZOOM_IN, 22},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.label);
+        const int topText = TopRowTextOffset(View());
+        const int topRow = View().topRow;
+        const bool zooms = step.size != program.settings.font.FontSize;
+        SendMessageW(window_, step.message, step.wParam, 0);
+        EXPECT_EQ(program.settings.font.FontSize, step.size);
+        EXPECT_EQ(View().fontSettings.FontSize, step.size);
+        if (zooms) EXPECT_TRUE(TopRowHolds(View(), topText)) << "the text at the top moved";
+        else EXPECT_EQ(View().topRow, topRow + 1);
+    }
+    EXPECT_TRUE(DestroyMainWindow());
+    EXPECT_EQ(ReadDword(L"FontSize"), 22u);
+}
+
+// Each key of the table has one command: the zoom keys, Ctrl with the plus,
+// minus and zero keys of the main keyboard and the keypad, are taken by
+// nothing else.
+TEST(Accelerators, ZoomKeysAreFreeForZoom) {
+    HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    ASSERT_NE(table, nullptr);
+    std::vector<ACCEL> entries(static_cast<size_t>(CopyAcceleratorTableW(table, nullptr, 0)));
+    CopyAcceleratorTableW(table, entries.data(), static_cast<int>(entries.size()));
+    std::set<std::pair<int, int>> keys;
+    for (const ACCEL& entry : entries) {
+        EXPECT_TRUE(keys.insert({entry.fVirt & ~FNOINVERT, entry.key}).second) << "key " << entry.key << " twice";
+    }
+    const BYTE ctrl = FVIRTKEY | FCONTROL;
+    const struct { BYTE modifiers; WORD key; WORD command; } zoomKeys[] = {
+        {ctrl, VK_OEM_PLUS, IDM_ZOOM_IN}, {ctrl | FSHIFT, VK_OEM_PLUS, IDM_ZOOM_IN}, {ctrl, VK_ADD, IDM_ZOOM_IN},
+        {ctrl, VK_OEM_MINUS, IDM_ZOOM_OUT}, {ctrl, VK_SUBTRACT, IDM_ZOOM_OUT},
+        {ctrl, '0', IDM_ZOOM_RESET}, {ctrl, VK_NUMPAD0, IDM_ZOOM_RESET},
+    };
+    for (const auto& zoom : zoomKeys) {
+        SCOPED_TRACE(zoom.key);
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const ACCEL& entry) {
+            return (entry.fVirt & ~FNOINVERT) == zoom.modifiers && entry.key == zoom.key;
+        });
+        ASSERT_NE(found, entries.end());
+        EXPECT_EQ(found->cmd, zoom.command);
+    }
+    DestroyAcceleratorTable(table);
 }
