@@ -1,16 +1,14 @@
-// The real program on a screen of the test prefix's scale (96 dots per inch
-// in the suite's own prefix; ctest runs these once more in prefixes of 144
-// and 192): the toolbar's buttons, the keyboard picture and the Choose
-// Section icons, measured on the screen, grow in proportion; the picture
-// types the letter under a click; nothing lies outside a dialog; and a
-// button's tooltip names its command and key.
+// The real program on a screen of the prefix's scale (96 dots per inch in the
+// suite's prefix; ctest runs these again in prefixes of 144 and 192): the
+// toolbar's buttons, the keyboard picture and the Choose Section icons,
+// measured on the screen, grow in proportion; the picture types the letter
+// under a click; no control lies outside its dialog; a hovered button's
+// tooltip names its command and key.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "tests/app/e2e_fixture.h"
 #include "tests/support/keyboard_input.h"
@@ -21,93 +19,49 @@
 
 namespace {
 
-constexpr int kSearchCommand = 116;
-constexpr int kEditId = 1013;
-// At 96 dots: a toolbar button is its 16-pixel picture with 7 pixels of room
-// across and 6 down; the keyboard picture's ink 154 x 92 (its last three rows
-// are blank); a Choose Section icon 9 x 9.
-constexpr SIZE kButtonAt96{23, 22};
-constexpr SIZE kKeyboardAt96{154, 92};
-constexpr int kIconAt96 = 9;
+// At 96 dots: a toolbar button (its 16-pixel picture and the room around it),
+// the keyboard picture's ink (its last three rows are blank), an icon.
+constexpr SIZE kButtonAt96{23, 22}, kKeyboardAt96{154, 92}, kIconAt96{9, 9};
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+void ExpectInProportion(const char* what, const RECT& measured, SIZE at96, int dpi) {
+    const int width = measured.right - measured.left, height = measured.bottom - measured.top;
+    std::printf("%s at %d dots: %d x %d pixels\n", what, dpi, width, height);
+    EXPECT_NEAR(width, at96.cx * dpi / 96.0, 2) << what;
+    EXPECT_NEAR(height, at96.cy * dpi / 96.0, 2) << what;
 }
 
-// A size measured at dpi is the one at 96 in proportion, within two pixels.
-void ExpectInProportion(const char* what, int measured, int at96, int dpi) {
-    std::printf("%s at %d dots: %d pixels\n", what, dpi, measured);
-    EXPECT_NEAR(measured, at96 * dpi / 96.0, 2) << what;
-}
-
-// The smallest rectangle holding the pixels of an area that pass.
-RECT BoundsOf(const RECT& area, const std::function<bool(int, int)>& passes) {
-    RECT bounds{area.right, area.bottom, area.left - 1, area.top - 1};
+// The bounds of the points of an area that pass.
+RECT Bounds(const RECT& area, const std::function<bool(int x, int y)>& passes) {
+    RECT bounds{};
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            if (!passes(x, y)) continue;
-            bounds = RECT{std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
-                          std::max<LONG>(bounds.right, x + 1), std::max<LONG>(bounds.bottom, y + 1)};
+            const RECT point{x, y, x + 1, y + 1};
+            if (passes(x, y)) UnionRect(&bounds, &bounds, &point);
         }
     }
     return bounds;
 }
 
-// Measures until two measurements in a row agree on a rectangle, so that a
-// paint in progress is not taken; an empty rectangle on timeout.
-RECT SteadyBounds(const std::function<RECT()>& measure) {
+// A rectangle measured on captures of a window's client area until two in a
+// row agree, so that a paint in progress is not taken.
+RECT Steady(HWND window, const std::function<RECT(const Capture&)>& measure) {
     RECT last{}, now{};
-    const bool steady = WaitUntil([&] {
+    WaitUntil([&] {
         last = now;
-        now = measure();
-        return now.right > now.left && EqualRect(&last, &now);
+        now = measure(CaptureClient(window));
+        return !IsRectEmpty(&now) && EqualRect(&last, &now);
     });
-    return steady ? now : RECT{};
+    return now;
 }
 
-// Runs of columns with ink, left to right.
-std::vector<std::pair<int, int>> InkColumns(const Capture& capture, const RECT& area) {
-    std::vector<std::pair<int, int>> runs;
-    for (int x = area.left; x < area.right; ++x) {
-        if (capture.CountInk(RECT{x, area.top, x + 1, area.bottom}) == 0) continue;
-        if (!runs.empty() && runs.back().second == x) runs.back().second = x + 1;
-        else runs.push_back({x, x + 1});
-    }
-    return runs;
+RECT Ink(const Capture& capture, const RECT& area) {
+    return Bounds(area, [&](int x, int y) { return capture.At(x, y) != RGB(255, 255, 255); });
 }
 
 std::wstring TextOf(HWND window) {
     wchar_t text[128] = {};
-    DWORD_PTR result;
-    SendMessageTimeoutW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &result);
+    SendMessageTimeoutW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, nullptr);
     return text;
-}
-
-// A shown tooltip of a process, or none.
-HWND ShownTooltip(DWORD processId) {
-    for (HWND tip = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); tip != nullptr;
-         tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(tip, &owner);
-        if (owner == processId && IsWindowVisible(tip)) return tip;
-    }
-    return nullptr;
-}
-
-RECT ClientRectOnScreen(HWND window) {
-    RECT rect{};
-    GetClientRect(window, &rect);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void SaveInFolder(const Capture& capture, const std::wstring& name) {
-    wchar_t folder[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    SaveCapture(capture, std::wstring(folder) + L"\\" + name);
 }
 
 }  // namespace
@@ -116,7 +70,9 @@ class ScaledScreen : public VelmoraEndToEnd {
 protected:
     void SetUp() override {
         VelmoraEndToEnd::SetUp();
-        dpi = ScreenDpi();
+        HDC screen = GetDC(nullptr);
+        dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
         // The test window at the screen's scale, so that the dialogs fit over it.
         WriteDword(L"Width", ScaleForDpi(640, dpi));
         WriteDword(L"Height", ScaleForDpi(480, dpi));
@@ -125,14 +81,10 @@ protected:
         Start();
     }
 
-    // A modal dialog of the program, opened by a command.
     HWND Open(int command, const wchar_t* caption) {
         PostMessageW(run.window, WM_COMMAND, command, 0);
         HWND dialog = nullptr;
-        WaitUntil([&] {
-            dialog = FindProcessDialog(run.process.dwProcessId, caption);
-            return dialog != nullptr && IsWindowVisible(dialog);
-        });
+        WaitUntil([&] { return IsWindowVisible(dialog = FindProcessDialog(run.process.dwProcessId, caption)); });
         return dialog;
     }
 
@@ -141,132 +93,99 @@ protected:
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     }
 
+    void SaveInFolder(const std::wstring& name) {
+        wchar_t folder[MAX_PATH];
+        GetCurrentDirectoryW(MAX_PATH, folder);
+        SaveCapture(CaptureWindow(run.window), std::wstring(folder) + L"\\" + name);
+    }
+
     int dpi = 96;
 };
 
-// Hovering a button lights it: its frame, the change on the screen, is the
-// button's size. Its tooltip names the command and its key.
+// Hovering the first button lights it: what changes on the screen is the
+// button. Its tooltip, over the active window, names the command and its key.
 TEST_F(ScaledScreen, ToolbarButtonsGrowAndNameTheirCommands) {
     HWND toolbar = FindWindowExW(run.window, nullptr, L"ToolbarWindow32", nullptr);
-    ASSERT_NE(toolbar, nullptr);
-    // The third picture from the left, the Next arrow, is one run of columns.
-    Capture plain;
-    RECT band{};
-    std::vector<std::pair<int, int>> pictures;
-    ASSERT_TRUE(WaitUntil([&] {
-        plain = CaptureClient(toolbar);
-        band = RECT{0, 0, plain.width, plain.height};
-        pictures = InkColumns(plain, band);
-        return pictures.size() >= 7;
-    })) << "seven pictures";
-    POINT next{(pictures[2].first + pictures[2].second) / 2, plain.height / 2};
-    ClientToScreen(toolbar, &next);
-    // Tooltips show over the active window.
+    const RECT pictures = Steady(toolbar, [](const Capture& c) { return Ink(c, {0, 0, c.width, c.height}); });
+    const Capture plain = CaptureClient(toolbar);
+    POINT hover{pictures.left + ScaleForDpi(4, dpi), (pictures.top + pictures.bottom) / 2};
+    ClientToScreen(toolbar, &hover);
     ASSERT_TRUE(BringToFront(run.window));
-    SetCursorPos(next.x, next.y);
-    Capture lit;
-    ASSERT_TRUE(WaitUntil([&] {
-        lit = CaptureClient(toolbar);
-        return lit.pixels != plain.pixels;
-    }));
-    const RECT button = BoundsOf(band, [&](int x, int y) { return lit.At(x, y) != plain.At(x, y); });
-    ExpectInProportion("toolbar button width", button.right - button.left, kButtonAt96.cx, dpi);
-    ExpectInProportion("toolbar button height", button.bottom - button.top, kButtonAt96.cy, dpi);
-
+    SetCursorPos(hover.x, hover.y);
+    const RECT button = Steady(toolbar, [&](const Capture& lit) {
+        return Bounds({0, 0, lit.width, lit.height}, [&](int x, int y) { return lit.At(x, y) != plain.At(x, y); });
+    });
+    ExpectInProportion("toolbar button", button, kButtonAt96, dpi);
     HWND tip = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (tip = ShownTooltip(run.process.dwProcessId)) != nullptr; }));
-    EXPECT_EQ(TextOf(tip), L"Next Article (Right)");
-    // Its text drawn in black below the button.
-    RECT tipPlace{};
-    GetWindowRect(tip, &tipPlace);
-    EXPECT_GE(tipPlace.top, next.y);
     EXPECT_TRUE(WaitUntil([&] {
-        const Capture shown = CaptureWindow(tip);
-        return shown.Count(RECT{0, 0, shown.width, shown.height}, RGB(0, 0, 0)) > 50;
-    }));
-    if (dpi == 96) SaveInFolder(CaptureWindow(run.window), L"toolbar-tooltip.bmp");
+        tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr);
+        return IsWindowVisible(tip) && TextOf(tip) == L"Previous Article (Left)" &&
+               CaptureWindow(tip).Count({0, 0, 400, 100}, RGB(0, 0, 0)) > 50;
+    })) << "no tooltip with its text drawn";
+    if (dpi == 96) SaveInFolder(L"toolbar-tooltip.bmp");
     SetCursorPos(0, GetSystemMetrics(SM_CYSCREEN) - 1);
 }
 
-// The keyboard picture is as large as the screen's scale asks, and a click
-// on a letter where it is drawn types it: alef at the top right, tav at the
-// bottom left, and a space from the middle of the space bar.
+// Clicks in the middles of the top-right and bottom-left cells and of the
+// space bar, where the picture shows them, type alef, tav and a space.
 TEST_F(ScaledScreen, KeyboardPictureGrowsAndTypesTheLetterUnderTheClick) {
-    HWND dialog = Open(kSearchCommand, L"Velmora");
+    HWND dialog = Open(116, L"Velmora");
     ASSERT_NE(dialog, nullptr);
-    HWND edit = GetDlgItem(dialog, kEditId);
+    HWND edit = GetDlgItem(dialog, 1013);
     SetWindowTextW(edit, L"");
     RECT below{};
     GetWindowRect(edit, &below);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&below), 2);
-    Capture capture;
-    const RECT picture = SteadyBounds([&] {
-        capture = CaptureClient(dialog);
-        const RECT area{0, below.bottom + 1, capture.width, capture.height};
-        return BoundsOf(area, [&](int x, int y) { return capture.At(x, y) == RGB(0, 0, 0); });
+    const RECT picture = Steady(dialog, [&](const Capture& c) {
+        const auto black = [&](int x, int y) { return c.At(x, y) == RGB(0, 0, 0); };
+        return Bounds({0, below.bottom + 1, c.width, c.height}, black);
     });
-    const int width = picture.right - picture.left, height = picture.bottom - picture.top;
-    ExpectInProportion("keyboard picture width", width, kKeyboardAt96.cx, dpi);
-    ExpectInProportion("keyboard picture height", height, kKeyboardAt96.cy, dpi);
-    SaveInFolder(CaptureWindow(run.window), L"reader-search-" + std::to_wstring(dpi) + L".bmp");
-
-    // The middle of a letter's ink inside a cell, away from the grid lines.
-    const auto letterAt = [&](int column, int row) {
-        const int margin = ScaleForDpi(3, dpi);
-        const RECT cell{picture.left + width * column / 9 + margin, picture.top + height * 25 * row / 95 + margin,
-                        picture.left + width * (column + 1) / 9 - margin,
-                        picture.top + height * 25 * (row + 1) / 95 - margin};
-        const RECT ink = BoundsOf(cell, [&](int x, int y) { return capture.At(x, y) == RGB(0, 0, 0); });
-        return MAKELPARAM((ink.left + ink.right) / 2, (ink.top + ink.bottom) / 2);
+    ExpectInProportion("keyboard picture", picture, kKeyboardAt96, dpi);
+    SaveInFolder(L"reader-search-" + std::to_wstring(dpi) + L".bmp");
+    const auto at = [&](int x96, int y96) {
+        return MAKELPARAM(picture.left + x96 * (picture.right - picture.left) / 154,
+                          picture.top + y96 * (picture.bottom - picture.top) / 92);
     };
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, letterAt(8, 0));
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, letterAt(0, 2));
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
-                 MAKELPARAM(picture.left + width / 2, picture.top + height * 85 / 95));
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(edit) == L"\u05D0\u05EA "; })) << "typed: " << TextOf(edit).size();
+    for (const LPARAM point : {at(145, 12), at(8, 62), at(77, 85)}) PostMessageW(dialog, WM_LBUTTONDOWN, 0, point);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(edit) == L"\u05D0\u05EA "; }));
     Close(dialog);
 }
 
-// The plus box of the first heading: the rightmost ink of the list's first row.
+// The plus box of the first heading: the last run of inked columns in the
+// list's first row.
 TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
     HWND dialog = Open(107, L"Choose Section");
     ASSERT_NE(dialog, nullptr);
-    const RECT icon = SteadyBounds([&] {
-        const Capture capture = CaptureClient(dialog);
-        int top = 0;
-        while (top < capture.height && capture.CountInk(RECT{0, top, capture.width, top + 1}) == 0) ++top;
+    const RECT icon = Steady(dialog, [](const Capture& c) {
+        const auto inked = [&](const RECT& area) { return c.CountInk(area) > 0; };
+        int top = 0, right = c.width;
+        while (top < c.height && !inked({0, top, c.width, top + 1})) ++top;
         int bottom = top;
-        while (bottom < capture.height && capture.CountInk(RECT{0, bottom, capture.width, bottom + 1}) > 0) ++bottom;
-        const std::vector<std::pair<int, int>> runs = InkColumns(capture, RECT{0, top, capture.width, bottom});
-        if (runs.empty()) return RECT{};
-        const RECT columns{runs.back().first, top, runs.back().second, bottom};
-        return BoundsOf(columns, [&](int x, int y) { return capture.At(x, y) != RGB(255, 255, 255); });
+        while (bottom < c.height && inked({0, bottom, c.width, bottom + 1})) ++bottom;
+        while (right > 0 && !inked({right - 1, top, right, bottom})) --right;
+        int left = right;
+        while (left > 0 && inked({left - 1, top, left, bottom})) --left;
+        return Ink(c, {left, top, right, bottom});
     });
-    ExpectInProportion("Choose Section icon width", icon.right - icon.left, kIconAt96, dpi);
-    ExpectInProportion("Choose Section icon height", icon.bottom - icon.top, kIconAt96, dpi);
+    ExpectInProportion("Choose Section icon", icon, kIconAt96, dpi);
     Close(dialog);
 }
 
-// Every control of every dialog lies inside its dialog, and every dialog on
-// the screen.
-TEST_F(ScaledScreen, NothingLiesOutsideTheDialogs) {
+TEST_F(ScaledScreen, NoControlLiesOutsideItsDialog) {
     const struct { int command; const wchar_t* caption; } dialogs[] = {
-        {40004, L"Velmora"}, {kSearchCommand, L"Velmora"}, {40006, L"Choose Font"}, {107, L"Choose Section"},
+        {40004, L"Velmora"}, {116, L"Velmora"}, {40006, L"Choose Font"}, {107, L"Choose Section"},
     };
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.command);
         HWND dialog = Open(d.command, d.caption);
         ASSERT_NE(dialog, nullptr);
-        RECT frame{}, inside{};
-        GetWindowRect(dialog, &frame);
-        EXPECT_TRUE(IntersectRect(&inside, &frame, &screen) && EqualRect(&inside, &frame));
-        const RECT client = ClientRectOnScreen(dialog);
+        RECT client{}, place{}, both{};
+        GetClientRect(dialog, &client);
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
         for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT place{};
             GetWindowRect(child, &place);
-            SCOPED_TRACE(GetDlgCtrlID(child));
-            EXPECT_TRUE(IntersectRect(&inside, &place, &client) && EqualRect(&inside, &place));
+            IntersectRect(&both, &place, &client);
+            EXPECT_TRUE(EqualRect(&both, &place)) << "control " << GetDlgCtrlID(child);
         }
         Close(dialog);
     }

@@ -16,7 +16,6 @@ list(APPEND VELMORA_E2E_TESTS
   tests/app/reading_e2e_test.cpp
   tests/app/about_e2e_test.cpp
   tests/app/scaled_screen_e2e_test.cpp
-  tests/app/zoom_e2e_test.cpp
 )
 # The long end-to-end runs: corrupted settings, the random run, repeated starts.
 list(APPEND VELMORA_RELIABILITY_TESTS

@@ -63,21 +63,6 @@ TEST(HebrewTyping, PictureCellsAndTheirLetters) {
     EXPECT_EQ(PictureCellChar(28, 224), 0);
 }
 
-// The picture drawn at 150 and 200 percent (231 x 143 and 308 x 190 pixels):
-// the same cells at the drawn places.
-TEST(HebrewTyping, PictureCellsOfTheLargerDrawings) {
-    const struct { int percent, px, py, cell; } cases[] = {
-        {150, 228, 1, 1}, {150, 0, 0, 9}, {150, 204, 38, 10}, {150, 0, 140, kNoCell},
-        {150, 52, 120, 0}, {150, 178, 142, 0}, {150, 231, 10, kNoCell}, {150, 10, 143, kNoCell},
-        {200, 305, 1, 1}, {200, 272, 50, 10}, {200, 68, 160, 0}, {200, 66, 160, kNoCell},
-        {200, 308, 10, kNoCell}, {200, -1, 10, kNoCell},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.percent << "%: " << c.px << "," << c.py);
-        EXPECT_EQ(PictureCellAt(c.px, c.py, c.percent), c.cell);
-    }
-}
-
 TEST(HebrewTyping, StoreSearchTextKeepsWhatTheSearchCanFind) {
     const struct { const char* label; std::u16string units; int base; std::string stored; } cases[] = {
         {"letters at the Unicode base", u"\u05D0\u05EA", 0x5D0, "a{"},

@@ -137,10 +137,6 @@ TEST(Picker, ClicksOpenHeadingsAndChooseArticles) {
     }
     EXPECT_EQ(HitTestPicker(state, article.x, 990), -1);  // below the last row
     EXPECT_EQ(HitTestPicker(state, article.x, 1001), 0);  // outside the box
-    // On a screen of 192 dots the icon and its zone are twice as wide.
-    state.dpi = 192;
-    EXPECT_EQ(HitTestPicker(state, article.x + article.width + 2 * kPickerIconZone, articleY), 3);
-    EXPECT_EQ(HitTestPicker(state, article.x + article.width + 2 * kPickerIconZone + 1, articleY), 0);
 }
 
 // A heading of three rows: a click on any of them flips the box of all three;

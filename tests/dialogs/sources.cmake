@@ -1,6 +1,5 @@
 list(APPEND VELMORA_CORE_TESTS
   tests/dialogs/picker_list_test.cpp
-  tests/dialogs/banner_layout_test.cpp
   tests/dialogs/search_match_test.cpp
   tests/dialogs/search_walk_test.cpp
   tests/dialogs/hebrew_typing_test.cpp

@@ -350,38 +350,3 @@ TEST(Layout, FindRowForOffsetPrefersTheRowThatEndsThereAndStopsAtMaxRow) {
         EXPECT_EQ(view.topRow, c.topRow);
     }
 }
-
-// The text at the top, found before a new layout in another width (as a new
-// font size makes), is at the top after it: the first letter in reading
-// order of the row drawn first, also right to left and below a gap row.
-TEST(Layout, TheTopRowsTextStaysAtTheTopOfANewLayout) {
-    const char* words = "abcde fghij klmno pqrst";
-    const struct { std::vector<Rec> records; int widthBefore, topRow, widthAfter; const char* topAfter; } cases[] = {
-        {{{kLeft, 0, words}}, 120, 1, 60, "klmno"},
-        {{{kRtl, 0, words}}, 120, 1, 60, "klmno"},
-        {{{kRtl, 0, words}}, 60, 2, 120, "klmno pqrst"},
-        {{{kRtl | kGap, 0, "ab"}, {kRtl, 0, words}}, 120, 1, 60, "abcde"},
-    };
-    // The text of the row painting starts with.
-    const auto textAtTop = [](const ViewState& view) {
-        const std::vector<Row> rows = Rows(view);
-        for (int i = 0, number = 0; i < view.rowCount; number += (view.rows[i++].attr & kGap) ? 2 : 1) {
-            if (number >= view.topRow) return rows[i].text;
-        }
-        return std::string();
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.topAfter);
-        // One row high, so that every row can be the top one.
-        ViewState view = LaidOut(Article(c.records), 0, 0, c.widthBefore, FakeMeasurer::kRowHeight);
-        view.topRow = static_cast<uint16_t>(c.topRow);
-        const int topText = TopRowTextOffset(view);
-        ASSERT_GE(topText, 0);
-        FakeMeasurer measurer;
-        ASSERT_EQ(ResizeView(&view, measurer, c.widthAfter, FakeMeasurer::kRowHeight), 0);
-        EXPECT_EQ(FindRowForOffset(view, static_cast<unsigned>(topText)), 1);
-        EXPECT_EQ(textAtTop(view), c.topAfter);
-    }
-    const ViewState empty = MakeView(0, 0, 100, 100);
-    EXPECT_EQ(TopRowTextOffset(empty), -1);
-}

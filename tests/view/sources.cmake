@@ -1,6 +1,5 @@
 list(APPEND VELMORA_CORE_TESTS
   tests/view/layout_test.cpp
-  tests/view/dpi_scale_test.cpp
   tests/view/paint_plan_test.cpp
   tests/view/input_map_test.cpp
   tests/view/view_geometry_test.cpp
