@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "view/char_widths.h"
+#include "view/dpi_scale.h"
 #include "view/reading_view.h"
+#include "view/style_font.h"
 
 namespace {
 
 constexpr UINT kCellFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX;
-constexpr int kHolamCell = 3;
+constexpr int kHolamCell = 3;  // pixels at 96 dots per inch, as the overlap of 1 below
 
 void DrawCharInCell(HDC dc, char16_t c, int left, int right, int y, int h) {
     RECT cell{left, y, right, y + h};
@@ -23,14 +25,16 @@ bool IsLamedWithHolam(uint8_t code) { return code == 0x59 || code == 0x5A; }
 void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
     HDC dc = static_cast<HDC>(view->dc);
     SetBkMode(dc, TRANSPARENT);
+    const int holamCell = ScaleForDpi(kHolamCell, ViewDpi(*view));
+    const int overlap = ScaleForDpi(1, ViewDpi(*view));
     int position = x + w;
     int advance = 0;  // width of the previous cell, which a vowel point takes again
     for (int i = count - 1; i >= 0; --i) {
         const uint8_t code = bytes[i];
         const Glyph glyph = GlyphForCode(code, kUnicodeAsciiBase);
         if (code == 0x1F) {
-            DrawCharInCell(dc, glyph.first, position, position + kHolamCell, y, h);
-            advance = kHolamCell;
+            DrawCharInCell(dc, glyph.first, position, position + holamCell, y, h);
+            advance = holamCell;
             continue;
         }
         if (IsVowelPointCode(code)) {
@@ -41,8 +45,8 @@ void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, i
         const int left = position - width;
         if (IsLamedWithHolam(code)) {
             DrawCharInCell(dc, glyph.second, left, position, y, h);
-            DrawCharInCell(dc, glyph.first, left + 1 - kHolamCell, left + 1, y, h);
-            advance = kHolamCell;
+            DrawCharInCell(dc, glyph.first, left + overlap - holamCell, left + overlap, y, h);
+            advance = holamCell;
         } else {
             DrawCharInCell(dc, glyph.first, left, position, y, h);
             if (glyph.count == 2) DrawCharInCell(dc, glyph.second, left, position, y, h);

@@ -52,3 +52,8 @@ int GrowRows(ViewState& view, int index);
 // count) the top row, no further down than maxRow, and returns 1; 0 when no
 // row holds it.
 int FindRowForOffset(ViewState& view, unsigned offset);
+
+// The text at the top of the view, to bring back there after a new layout
+// with FindRowForOffset: the first byte in reading order of the first row
+// drawn from topRow (a rule's own offset); -1 when no row is drawn there.
+int TopRowTextOffset(const ViewState& view);

@@ -11,32 +11,15 @@
 #include "view/layout.h"
 #include "view/reading_view.h"
 
-// The client rectangle below the toolbar, less the gutter: g at the top and
-// left, 2g at the bottom and right, each only when the box is large enough.
-static RECT ViewBox(HWND window) {
-    RECT box;
-    GetClientRect(window, &box);
-    if (program.toolbar != nullptr) box.top = ToolbarHeight() - 1;
-    const int gutter = program.gutter;
-    if (box.bottom - box.top > 2 * gutter) {
-        box.top += gutter;
-        box.bottom -= 2 * gutter;
-    }
-    if (box.right - box.left > 2 * gutter) {
-        box.left += gutter;
-        box.right -= 2 * gutter;
-    }
-    return box;
-}
-
 int OpenReadingView(HWND window) {
     HDC dc = GetDC(window);
-    const RECT box = ViewBox(window);
+    const RECT box = ReadingViewBox(window);
     program.view = CreateView(dc, &box, program.settings.font, 100);
     if (program.view == nullptr) {
         ReleaseDC(window, dc);
         return 1;
     }
+    program.view->dpi = program.dpi;
     program.view->reverseOption = IsReverseOn(program.settings.Flags);
     // A text the layout refuses cannot be shown either.
     if (LayoutArticle(program.view, LoadArticleResource(program.settings.Lesson, nullptr), false) != 0) {

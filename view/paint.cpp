@@ -3,6 +3,7 @@
 // on yellow over them and the selected verses in the system's selection
 // colours.
 #include "view/char_widths.h"
+#include "view/dpi_scale.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -23,10 +24,11 @@ HDC ViewDc(const ViewState* view) { return static_cast<HDC>(view->dc); }
 
 unsigned RowStyle(const ViewRow& row) { return IsRuleRecord(row.attr) ? 1u : row.attr & kStyleKeyMask; }
 
-void DrawRule(HDC dc, const ViewRow& row, int y) {
+// A line one pixel thick at 96 dots per inch.
+void DrawRule(HDC dc, const ViewRow& row, int y, int dpi) {
     HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
     const int middle = y + row.height / 2;
-    Rectangle(dc, row.x, middle, row.x + row.width, middle + 1);
+    Rectangle(dc, row.x, middle, row.x + row.width, middle + ScaleForDpi(1, dpi));
     SelectObject(dc, previous);
 }
 
@@ -60,7 +62,8 @@ void HighlightRun(ViewState* view, TextRun run, int x, int y, const ViewRow& row
     HDC dc = ViewDc(view);
     // A pixel above and below the row, but never outside the box, which is
     // all that a later paint clears.
-    RECT area{part.x, y - 1, part.x + part.width, y + row.height + 1};
+    const int margin = ScaleForDpi(1, ViewDpi(*view));
+    RECT area{part.x, y - margin, part.x + part.width, y + row.height + margin};
     const RECT box{view->left, view->top, view->left + view->width, view->top + view->height};
     IntersectRect(&area, &area, &box);
     HBRUSH background = CreateSolidBrush(mark.back);
@@ -141,7 +144,7 @@ int PaintView(ViewState* view, bool erase) {
     for (const PlacedRow& placed : plan.rows) {
         const ViewRow& row = view->rows[placed.index];
         if (IsRuleRecord(row.attr)) {
-            DrawRule(dc, row, placed.y);
+            DrawRule(dc, row, placed.y, ViewDpi(*view));
             continue;
         }
         if (RowStyle(row) != style) {
