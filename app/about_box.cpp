@@ -1,6 +1,7 @@
 // The About box. Its link is an owner-drawn button drawn as blue text in a
 // bold, underlined copy of the dialog font, made for each opening and deleted
-// at its close; a replaced window procedure gives it the hand cursor.
+// at its close; a replaced window procedure gives it the hand cursor. Its
+// picture is the one drawn for the box's screen, also deleted at the close.
 #include "app/about_box.h"
 
 #include <new>
@@ -9,6 +10,7 @@
 #include "app/update_check.h"
 #include "resources/resource.h"
 #include "settings/maker_addresses.h"
+#include "view/window_dpi.h"
 
 namespace {
 
@@ -17,10 +19,11 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr LONG kLinkWeight = 800;
 
 // What one opening holds: the link button's own procedure, which it gets back
-// when it is destroyed, and its font, deleted with the box.
+// when it is destroyed, and its font and the picture, deleted with the box.
 struct AboutState {
     WNDPROC linkProcedure;
     HFONT linkFont;
+    HBITMAP picture;
 };
 
 AboutState* StateOf(HWND dialog) { return reinterpret_cast<AboutState*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
@@ -71,6 +74,8 @@ INT_PTR OnInitAbout(HWND dialog) {
         return FALSE;
     }
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+    state->picture = LoadBitmapForDpi(program.instance, IDB_ABOUT, WindowDpi(dialog));
+    SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(state->picture));
     SetWindowTextW(link, kMakerWebAddress);
     state->linkProcedure =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
@@ -111,6 +116,7 @@ static void OnAboutFreed(HWND dialog) {
     if (state == nullptr) return;
     SetWindowLongPtrW(dialog, DWLP_USER, 0);
     if (state->linkFont != nullptr) DeleteObject(state->linkFont);
+    if (state->picture != nullptr) DeleteObject(state->picture);
     delete state;
 }
 

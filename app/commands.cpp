@@ -1,13 +1,14 @@
-// The command dispatcher, the toolbar and the menu's check marks.
+// The command dispatcher and the menu's check marks.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/update_check.h"
+#include "app/zoom.h"
 #include "dialogs/choose_section.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/go_to_verse.h"
 #include "dialogs/search.h"
 #include "dialogs/search_dialog.h"
 #include "output/export_article.h"
@@ -18,18 +19,6 @@
 #include "view/reading_view.h"
 
 namespace {
-
-// The toolbar, left to right: previous, This Week, next, font, search,
-// search again, the index.
-const TBBUTTON kToolbarButtons[] = {
-    {0, IDM_PREVIOUS_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {1, IDM_THIS_WEEK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {2, IDM_NEXT_ARTICLE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {3, IDM_FONT, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {4, IDM_SEARCH, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {5, IDM_SEARCH_AGAIN, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-    {6, IDM_CHOOSE_SECTION, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-};
 
 // The font the Reading view draws with, which the dialogs show text in.
 const FontSettings& ViewFontSettings() {
@@ -47,6 +36,7 @@ void ChooseArticle(HWND window) {
 // The new font reaches the view only after OK; the scroll bar follows its rows.
 void ChooseDisplayFont(HWND window) {
     if (ShowFontDialog(window, program.settings.font) != 1) return;
+    program.chosenFontSize = program.settings.font.FontSize;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
 }
@@ -66,6 +56,7 @@ int DispatchCommand(HWND window, int command) {
         return 0;
     case IDM_SEARCH: OpenSearchDialog(window, ViewFontSettings()); return 0;
     case IDM_SEARCH_AGAIN: SearchAgain(window); return 0;
+    case IDM_GO_TO_VERSE: OpenGoToVerseDialog(window); return 0;
     case IDM_FONT: ChooseDisplayFont(window); return 0;
     case IDM_CHECK_FOR_UPDATES: CheckForUpdates(window); return 0;
     case IDM_ABOUT: ShowAboutBox(window); return 0;
@@ -76,6 +67,9 @@ int DispatchCommand(HWND window, int command) {
         if (program.view != nullptr) PaintView(program.view, true);
         return 0;
     case IDM_PRINT: PrintArticle(program.view); return 0;
+    case IDM_ZOOM_IN: ZoomDisplayFont(window, +1); return 0;
+    case IDM_ZOOM_OUT: ZoomDisplayFont(window, -1); return 0;
+    case IDM_ZOOM_RESET: ResetZoom(window); return 0;
     // The File menu shows Ctrl+Q beside Exit, and the accelerator sends command 1.
     case IDM_CTRL_Q:
     case IDM_EXIT: DestroyWindow(window); return 0;
@@ -99,11 +93,4 @@ void UpdateReverseCheck(HWND window, bool setMode) {
     const int checked = UpdateMenuCheck(GetMenu(window), setMode, IDM_REVERSE, IsReverseOn(flags) ? 1 : 0);
     flags = checked ? flags | kFlagReverse : flags & ~kFlagReverse;
     if (program.view != nullptr) program.view->reverseOption = checked != 0;
-}
-
-void CreateMainToolbar(HWND window) {
-    program.mainWindow = window;
-    program.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, 7, program.instance, IDB_TOOLBAR,
-                                      kToolbarButtons, 7, 16, 16, 16, 16, sizeof(TBBUTTON));
-    OpenReadingView(window);
 }

@@ -1,17 +1,22 @@
 // The main window procedure: it dispatches each message to a handler that
-// routes painting, sizing, keys, the scroll bar, the wheel and clicks to the
-// Reading view, and commands to the dispatcher.
+// routes painting, sizing, keys, the scroll bar, the wheel, clicks and drags
+// to the Reading view, and commands to the dispatcher.
 #include "app/main_window.h"
 
 #include "app/about_box.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "app/toolbar.h"
+#include "app/zoom.h"
 #include "settings/settings_store.h"
 #include "view/bookmarks.h"
 #include "view/input_map.h"
+#include "view/layout.h"
 #include "view/navigation.h"
 #include "view/reading_view.h"
+#include "view/verse_drag.h"
 #include "view/view_geometry.h"
+#include "view/window_dpi.h"
 
 const wchar_t kMainClassName[] = L"Velmora";
 
@@ -24,6 +29,7 @@ static void ScrollByRows(HWND window, int rows) {
 }
 
 static LRESULT OnCreate(HWND window) {
+    program.dpi = WindowDpi(window);
     CreateMainToolbar(window);
     UpdateReverseCheck(window, true);
     UpdateBookmarkCheck(window);
@@ -32,8 +38,7 @@ static LRESULT OnCreate(HWND window) {
 
 static LRESULT OnDestroy(HWND window) {
     if (program.view != nullptr) ReleaseDC(window, static_cast<HDC>(program.view->dc));
-    if (program.toolbar != nullptr) DestroyWindow(program.toolbar);
-    program.toolbar = nullptr;
+    DestroyMainToolbar();
     SaveWindowPlacement(window);
     SaveSettingsAndQuit();
     return 0;
@@ -52,6 +57,7 @@ static LRESULT OnKeyDown(HWND window, WPARAM virtualKey) {
     case KeyAction::SearchAgain: DispatchCommand(window, 117); break;
     case KeyAction::PreviousArticle: PreviousArticle(window); break;
     case KeyAction::NextArticle: NextArticle(window); break;
+    case KeyAction::ClearSelection: ClearVerseSelection(); break;
     }
     return 0;
 }
@@ -69,16 +75,30 @@ static LRESULT OnVerticalScroll(HWND window, UINT message, WPARAM wParam, LPARAM
     return 1;
 }
 
+// With Ctrl held the wheel zooms: a notch away from the user is one size larger.
 static LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
+    if (LOWORD(wParam) & MK_CONTROL) {
+        ZoomDisplayFont(window, static_cast<int16_t>(HIWORD(wParam)) / WHEEL_DELTA);
+        return 0;
+    }
     const int step = WheelStep(static_cast<int16_t>(HIWORD(wParam)));
     if (step != 0) ScrollByRows(window, step);
     return 0;
 }
 
-static LRESULT OnLeftButtonDown(HWND window, LPARAM lParam) {
-    if (program.view != nullptr) {
-        ClickPage(window, program.view, static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)), 1);
-    }
+static int ClientX(LPARAM lParam) { return static_cast<int16_t>(LOWORD(lParam)); }
+static int ClientY(LPARAM lParam) { return static_cast<int16_t>(HIWORD(lParam)); }
+
+// The window moved to a screen of another scale: it takes the size the system
+// suggests, and the toolbar's pictures, the gutter, the fonts and the layout
+// follow, with the text that was at the top kept there.
+static LRESULT OnDpiChanged(HWND window, WPARAM wParam, const RECT& suggested) {
+    const int topText = program.view != nullptr ? TopRowTextOffset(*program.view) : -1;
+    program.dpi = HIWORD(wParam);
+    ScaleToolbar(program.dpi);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    OnViewDpiChanged(window, topText);
     return 0;
 }
 
@@ -94,10 +114,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE: OnViewSize(window, LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
     case WM_HELP: ShowAboutBox(window); return 0;
+    case WM_DPICHANGED: return OnDpiChanged(window, wParam, *reinterpret_cast<const RECT*>(lParam));
+    case WM_NOTIFY: return OnToolbarNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_VSCROLL: return OnVerticalScroll(window, message, wParam, lParam);
     case WM_MOUSEWHEEL: return OnMouseWheel(window, wParam);
-    case WM_LBUTTONDOWN: return OnLeftButtonDown(window, lParam);
+    // A click pages when the button comes up; a press that moves selects verses.
+    case WM_LBUTTONDOWN: OnViewButtonDown(window, ClientX(lParam), ClientY(lParam)); return 0;
+    case WM_MOUSEMOVE: OnViewMouseMove(window, ClientX(lParam), ClientY(lParam)); return 0;
+    case WM_LBUTTONUP: OnViewButtonUp(window, ClientX(lParam), ClientY(lParam)); return 0;
+    case WM_CAPTURECHANGED: OnViewCaptureLost(); return 0;
     case WM_COMMAND: return OnCommand(window, message, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -18,6 +18,3 @@ int UpdateMenuCheck(HMENU menu, bool setMode, int command, int value);
 // Sets (or toggles) the Reverse check mark and stores the result in Flags
 // and in the Reading view, which draws by it.
 void UpdateReverseCheck(HWND window, bool setMode);
-
-// Creates the toolbar, then opens the Reading view below it.
-void CreateMainToolbar(HWND window);

@@ -8,7 +8,9 @@
 #include <cstdint>
 
 #include "settings/settings.h"
+#include "store/verse_map.h"
 #include "view/bookmark_list.h"
+#include "view/verse_selection.h"
 
 struct ViewState;
 
@@ -16,12 +18,17 @@ struct ProgramState {
     HINSTANCE instance;
     Settings settings;
     bool settingsLoaded;        // until then nothing is saved: an early exit must not overwrite them
-    int32_t gutter;             // pixels kept free around the text; the click test's tolerance
+    int32_t gutter;             // pixels at 96 dots per inch kept free around the text; the click test's tolerance
+    int32_t dpi;                // dots per inch of the main window's screen; 0 until it exists
+    int32_t chosenFontSize;     // the display font's size as last chosen, which zooming returns to
     HWND mainWindow;            // also the owner of the dialogs
     HWND toolbar;
     ViewState* view;            // the Reading view, while the main window exists
     BookmarkList bookmarks;     // the bookmarked articles and the don't-ask bit of this run
     HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
+    VerseMap verses;            // read on first use (versesRead); empty when it could not be read
+    bool versesRead;
+    ViewPress press;            // the left button's press on the Reading view, until its release
 };
 
 extern ProgramState program;

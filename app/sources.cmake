@@ -8,6 +8,8 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/startup.cpp
   app/main_window.cpp
   app/commands.cpp
+  app/toolbar.cpp
+  app/zoom.cpp
   app/update_check.cpp
   app/about_box.cpp
 )

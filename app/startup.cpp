@@ -113,6 +113,7 @@ static void AskForDisplayFont(HWND window) {
     const FontSettings offered = program.settings.font;
     ShowFontDialog(window, program.settings.font);
     KeepAFaceThatDrawsHebrew(program.settings.font, offered);
+    program.chosenFontSize = program.settings.font.FontSize;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
 }
@@ -129,6 +130,7 @@ HWND CreateMainWindow(int showCommand) {
     // paint on, behind the dialog too, and the dialog offers that face.
     const bool firstStart = program.settings.font.FontName[0] == 0;
     if (firstStart) ChooseFirstStartFont(program.settings.font);
+    program.chosenFontSize = program.settings.font.FontSize;
     RegisterMainClass(program.instance, kMainClassName);
     const uint32_t flags = program.settings.Flags;
     HWND window = CreateWindowExW(MainWindowExStyle(flags), kMainClassName, kMainClassName, MainWindowStyle(flags),

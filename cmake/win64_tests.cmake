@@ -59,6 +59,18 @@ add_dependencies(e2e_tests Velmora)
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK velmora_desktop)
 
+# The checks of a screen's scale once more on screens of 144 and 192 dots per
+# inch, each in a prefix of its own; the other suites stay at 96.
+if(VELMORA_TEST_RUNNER)
+  foreach(dpi 144 192)
+    add_test(NAME e2e_tests_at_${dpi}_dpi
+             COMMAND ${VELMORA_SUITE} run ${CMAKE_BINARY_DIR} --dpi ${dpi} $<TARGET_FILE:e2e_tests>
+                     --gtest_filter=ScaledScreen*)
+    set_tests_properties(e2e_tests_at_${dpi}_dpi PROPERTIES
+                         FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK velmora_desktop)
+  endforeach()
+endif()
+
 # The long runs get their own time limit; a loaded machine slows each step.
 velmora_windows_suite(reliability_tests ${VELMORA_RELIABILITY_TESTS})
 add_dependencies(reliability_tests Velmora)

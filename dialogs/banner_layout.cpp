@@ -5,6 +5,7 @@
 
 #include "store/article_records.h"
 #include "store/article_text.h"
+#include "view/dpi_scale.h"
 
 namespace {
 
@@ -26,13 +27,18 @@ TitleRecords FindTitleRecords(const ArticleText& text) {
     return found;
 }
 
+BannerRings BannerRingsForDpi(int dpi) { return {ScaleForDpi(2, dpi), ScaleForDpi(1, dpi), ScaleForDpi(2, dpi)}; }
+
 BannerBox PlaceBanner(int viewLeft, int viewTop, int viewWidth, int viewHeight, int lines, int lineHeight,
-                      int textWidth) {
-    const int width = std::min(textWidth + 2 * lineHeight + 8, viewWidth);
+                      int textWidth, int dpi) {
+    const BannerRings rings = BannerRingsForDpi(dpi);
+    const int frame = 2 * (rings.red + rings.white + rings.blue);
+    const int gap = ScaleForDpi(2, dpi);
+    const int width = std::min(textWidth + 2 * lineHeight + frame - gap, viewWidth);
     BannerBox box{};
     box.left = viewLeft + (viewWidth - width) / 2;
     box.right = box.left + width;
-    box.top = viewTop + viewHeight - lines * lineHeight - 12;
-    box.bottom = viewTop + viewHeight - 2;
+    box.bottom = viewTop + viewHeight - gap;
+    box.top = box.bottom - lines * lineHeight - frame;
     return box;
 }

@@ -23,8 +23,16 @@ struct BannerBox {
     int left, top, right, bottom;
 };
 
+// The frame's rings from the outside in, each as wide as given: red, white
+// and blue, 2, 1 and 2 pixels at 96 dots per inch.
+struct BannerRings {
+    int red, white, blue;
+};
+BannerRings BannerRingsForDpi(int dpi);
+
 // The box for lines text lines of lineHeight, widest textWidth wide, in the
-// view's box: centred, 2h + 8 wider than the text but no wider than the view,
-// its bottom 2 pixels above the view's.
+// view's box, for a screen of dpi: centred, its rings around the lines, wider
+// than the text by 2h and the rings less 2 pixels but no wider than the view,
+// its bottom 2 pixels above the view's (8, 12 and 2 pixels at 96 dots).
 BannerBox PlaceBanner(int viewLeft, int viewTop, int viewWidth, int viewHeight, int lines, int lineHeight,
-                      int textWidth);
+                      int textWidth, int dpi);

@@ -11,12 +11,14 @@
 #include "resources/resource.h"
 #include "store/article_resource.h"
 #include "view/bookmarks.h"
+#include "view/dpi_scale.h"
 #include "view/reading_view.h"
+#include "view/window_dpi.h"
 
 namespace {
 
 constexpr int kInitialRows = 100;
-constexpr int kResizeMargin = 5;
+constexpr int kResizeMargin = 5;  // pixels at 96 dots per inch
 
 struct ChooseSection {
     PickerState list;
@@ -57,12 +59,13 @@ INT_PTR OnInitDialog(HWND window, const OpenRequest& request) {
     dialog->current = request.current;
     dialog->result = request.current;
     SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
-    dialog->icons = LoadPickerIcons();
     PickerState& list = dialog->list;
+    list.dpi = WindowDpi(window);
+    dialog->icons = LoadPickerIcons(list.dpi);
     list.dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
-    client.right -= GetSystemMetrics(SM_CXVSCROLL);
+    client.right -= SystemMetricForDpi(SM_CXVSCROLL, list.dpi);
     list.left = client.left;
     list.top = client.top;
     list.width = client.right - client.left;
@@ -83,7 +86,7 @@ INT_PTR OnSize(ChooseSection* dialog, int width, int height) {
     if (dialog == nullptr) return FALSE;
     PickerState& list = dialog->list;
     const std::vector<ExpansionEntry> snapshot = SaveExpansion(list);
-    list.width = width - kResizeMargin;
+    list.width = width - ScaleForDpi(kResizeMargin, list.dpi);
     list.height = height;
     LayoutPickerRows(list, std::move(list.text));
     RestoreExpansion(list, snapshot);

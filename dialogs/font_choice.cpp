@@ -68,6 +68,22 @@ SizeList BuildSizeList(int32_t fontSize) {
     return list;
 }
 
+int32_t ZoomedFontSize(int32_t chosen, int32_t current, int steps) {
+    const SizeList list = BuildSizeList(chosen);
+    int32_t size = current;
+    for (; steps > 0; --steps) {
+        const int32_t* larger = std::upper_bound(list.sizes, list.sizes + list.count, size);
+        if (larger == list.sizes + list.count) break;
+        size = *larger;
+    }
+    for (; steps < 0; ++steps) {
+        const int32_t* notSmaller = std::lower_bound(list.sizes, list.sizes + list.count, size);
+        if (notSmaller == list.sizes) break;
+        size = *(notSmaller - 1);
+    }
+    return size;
+}
+
 void FormatDecimal(int32_t value, char16_t (&text)[12]) {
     char16_t digits[11];
     int count = 0;

@@ -34,6 +34,12 @@ struct SizeList {
 };
 SizeList BuildSizeList(int32_t fontSize);
 
+// Zooming: the size steps sizes on from current through the size list of the
+// chosen size (BuildSizeList), larger for positive steps, smaller for
+// negative ones, and stops at the list's ends; with 0 steps, or a current
+// size beyond the end it would step towards, it stays.
+int32_t ZoomedFontSize(int32_t chosen, int32_t current, int steps);
+
 // Decimal text of a number, as "%d" writes it (at most 11 units and a zero).
 void FormatDecimal(int32_t value, char16_t (&text)[12]);
 

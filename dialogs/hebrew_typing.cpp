@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/article_text.h"
+#include "view/dpi_scale.h"
 
 namespace {
 
@@ -65,8 +66,11 @@ char16_t HebrewForKey(char16_t ch, int fontAsciiBase) {
     return ch;
 }
 
-int PictureCellAt(int px, int py) {
-    if (px < 0 || py < 0 || px >= kPictureWidth || py >= kPictureHeight) return kNoCell;
+int PictureCellAt(int px, int py, int artPercent) {
+    if (px < 0 || py < 0) return kNoCell;
+    px = ArtPixelAt100(px, artPercent);
+    py = ArtPixelAt100(py, artPercent);
+    if (px >= kPictureWidth || py >= kPictureHeight) return kNoCell;
     const int row = py / kPictureCellHeight;
     const int column = px / kPictureCellWidth;
     if (row < 3) return column < 9 ? (row + 1) * 9 - column : kNoCell;

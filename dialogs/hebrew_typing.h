@@ -23,8 +23,10 @@ constexpr int kPictureCellWidth = 17;
 constexpr int kPictureCellHeight = 25;
 constexpr int kNoCell = -1;
 
-// The cell at (px, py) relative to the picture's top-left corner, or kNoCell.
-int PictureCellAt(int px, int py);
+// The cell at (px, py) relative to the picture's top-left corner, or kNoCell,
+// in the picture as drawn at artPercent (kArtScales): a point inside a cell's
+// drawing, its lines and letters, finds that cell.
+int PictureCellAt(int px, int py, int artPercent = 100);
 
 // What a cell types: a space for cell 0, else its letter at fontAsciiBase;
 // 0 for numbers that are no cell.

@@ -61,12 +61,14 @@ void ShowHitBanner(ViewState* view) {
     const int h = metrics.tmHeight;
     const FittedLine heading = FitLine(view, records.heading);
     const FittedLine title = FitLine(view, records.title);
+    const int dpi = ViewDpi(*view);
     const BannerBox placed = PlaceBanner(view->left, view->top, view->width, view->height, lines, h,
-                                         std::max(heading.width, title.width));
+                                         std::max(heading.width, title.width), dpi);
     RECT box{placed.left, placed.top, placed.right, placed.bottom};
-    DrawFrameRings(dc, box, kBannerRed, 2);
-    DrawFrameRings(dc, box, RGB(255, 255, 255), 1);
-    DrawFrameRings(dc, box, RGB(0, 0, 255), 2);
+    const BannerRings rings = BannerRingsForDpi(dpi);
+    DrawFrameRings(dc, box, kBannerRed, rings.red);
+    DrawFrameRings(dc, box, RGB(255, 255, 255), rings.white);
+    DrawFrameRings(dc, box, RGB(0, 0, 255), rings.blue);
     HBRUSH yellow = CreateSolidBrush(kBannerYellow);
     FillRect(dc, &box, yellow);
     DeleteObject(yellow);

@@ -14,8 +14,8 @@ struct PickerFont {
 
 // Selects the font of a style key into the state's device context, creating
 // it on first use: the face of the font settings, the size value used as a
-// cell height (5/4 of it for the larger key, 6/8 for the smaller), bold for
-// key 0x08. With setColour the text colour becomes blue for keys with both
+// cell height in pixels at 96 dots per inch (5/4 of it for the larger key,
+// 6/8 for the smaller), bold for key 0x08. With setColour the text colour becomes blue for keys with both
 // 0x04 and 0x08, else black. Returns the font selected before.
 HFONT SelectPickerFont(PickerState& state, unsigned key, bool setColour);
 void DeletePickerFonts(PickerState& state);
@@ -24,13 +24,14 @@ void DeletePickerFonts(PickerState& state);
 // before is put back.
 int LayoutPickerRows(PickerState& state, ArticleText&& text);
 
-// The rows' icons, bitmaps 201..203: a closed heading, an open one, any other row.
+// The rows' icons, bitmaps 201..203: a closed heading, an open one, any other
+// row; as drawn for a screen of dpi.
 struct PickerIcons {
     HBITMAP closed = nullptr;
     HBITMAP open = nullptr;
     HBITMAP page = nullptr;
 };
-PickerIcons LoadPickerIcons();
+PickerIcons LoadPickerIcons(int dpi);
 void DeletePickerIcons(PickerIcons& icons);
 
 // Draws the rows that fit from topRow, each with its icon (a missing one

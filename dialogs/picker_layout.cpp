@@ -7,6 +7,7 @@
 
 #include "dialogs/picker_list.h"
 #include "store/article_index.h"
+#include "view/dpi_scale.h"
 #include "view/layout.h"
 
 namespace {
@@ -46,7 +47,7 @@ void StoreRow(PickerPass& pass, const IndexRow& entry, size_t position, int coun
 }
 
 int LayOutEntry(PickerPass& pass, const IndexRow& entry) {
-    int indent = entry.level * kPickerLevelIndent;
+    int indent = entry.level * ScaleForDpi(kPickerLevelIndent, pass.state.dpi);
     if (indent >= pass.state.width) indent = 0;
     const unsigned style = entry.attr & kIndexStyleMask;
     if (style != pass.style) {

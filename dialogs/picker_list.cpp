@@ -4,6 +4,7 @@
 // of it walks the row array without measuring.
 #include <algorithm>
 
+#include "view/dpi_scale.h"
 #include "view/input_map.h"
 #include "dialogs/picker_list.h"
 #include "store/article_index.h"
@@ -123,7 +124,7 @@ int HitTestPicker(PickerState& state, int x, int y, bool* toggled) {
     }
     if (hit < 0) return -1;
     const PickerRow& r = state.rows[hit];
-    const bool onText = r.x <= x && x <= r.x + r.width + kPickerIconZone;
+    const bool onText = r.x <= x && x <= r.x + r.width + ScaleForDpi(kPickerIconZone, state.dpi);
     if (onText && IsArticleRowId(r.id)) return static_cast<int>(ArticleOfRowId(r.id));
     // A heading opens from its text, its icon, or anywhere right of them.
     if (!IsHeadingRowId(r.id) || (!onText && x <= r.x + r.width)) return 0;

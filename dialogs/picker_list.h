@@ -33,6 +33,7 @@ struct PickerState {
     int32_t rowsDrawn = 0;        // rows drawn by the last paint: the scroll bar's page
     FontSettings fontSettings{};
     bool reverseOption = false;   // the Reverse option, which an 8-bit font's titles follow
+    int32_t dpi = 0;              // dots per inch of the window's screen; 0 counts as 96
     PickerFont* fonts = nullptr;  // newest first
     int32_t left = 0, top = 0, width = 0, height = 0;
     uint16_t topRow = 0;      // shown rows scrolled off above the box
@@ -42,8 +43,10 @@ struct PickerState {
     uint16_t maxTop = 0;      // greatest useful topRow
 };
 
-constexpr int kPickerLevelIndent = 13;  // pixels per level, from the right edge
-constexpr int kPickerIconZone = 13;     // the icon's place right of a row's text
+// Pixels at 96 dots per inch; a list has them at its own dots per inch.
+constexpr int kPickerLevelIndent = 13;  // per level, from the right edge
+constexpr int kPickerIconGap = 4;       // between a row's text and its icon
+constexpr int kPickerIconZone = 13;     // the icon's place right of a row's text: the gap and the 9-pixel icon
 
 // Lays out an index text (the state's own text, after a resize) in the box.
 // 0, and the state owns the text; kLayoutNoText without text;

@@ -1,35 +1,37 @@
 // Painting the Choose Section window's list: each shown row that fits, its
-// title converted and drawn like the Reading view's text, and a 9 x 9 icon
-// beside the first row of each entry; and its scroll bar.
+// title converted and drawn like the Reading view's text, and an icon (9 x 9
+// pixels at 96 dots per inch) beside the first row of each entry; and its
+// scroll bar.
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
 #include "resources/resource.h"
 #include "store/article_index.h"
+#include "view/dpi_scale.h"
 #include "view/reading_view.h"
+#include "view/window_dpi.h"
 
 namespace {
-
-constexpr int kIconSize = 9;
-constexpr int kIconGap = 4;
 
 HBITMAP IconFor(const PickerIcons& icons, const PickerRow& row) {
     if (!IsHeadingRowId(row.id)) return icons.page;
     return (row.attr & kIndexAttrExpanded) ? icons.open : icons.closed;
 }
 
-void DrawIcon(HDC dc, HBITMAP bitmap, const PickerRow& row, int y) {
+// The icon as it was drawn for the window's dots per inch, unscaled.
+void DrawIcon(HDC dc, HBITMAP bitmap, const PickerRow& row, int y, int dpi) {
     if (bitmap == nullptr) return;
     HDC source = CreateCompatibleDC(dc);
     if (source == nullptr) return;
     HGDIOBJ previous = SelectObject(source, bitmap);
-    const int half = (row.height - kIconSize) / 2;
-    StretchBlt(dc, row.x + row.width + kIconGap, half > 0 ? y + half : y, kIconSize, kIconSize, source, 0, 0,
-               kIconSize, kIconSize, SRCCOPY);
+    const SIZE size = BitmapSize(bitmap);
+    const int half = (row.height - size.cy) / 2;
+    StretchBlt(dc, row.x + row.width + ScaleForDpi(kPickerIconGap, dpi), half > 0 ? y + half : y, size.cx, size.cy,
+               source, 0, 0, size.cx, size.cy, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
 }
 
-HBITMAP LoadIcon(int id) { return LoadBitmapW(program.instance, MAKEINTRESOURCEW(id)); }
+HBITMAP LoadIcon(int id, int dpi) { return LoadBitmapForDpi(program.instance, id, dpi); }
 
 void DeleteIcon(HBITMAP& icon) {
     if (icon != nullptr) DeleteObject(icon);
@@ -38,8 +40,8 @@ void DeleteIcon(HBITMAP& icon) {
 
 }  // namespace
 
-PickerIcons LoadPickerIcons() {
-    return PickerIcons{LoadIcon(IDB_PICKER_PLUS), LoadIcon(IDB_PICKER_MINUS), LoadIcon(IDB_PICKER_PAGE)};
+PickerIcons LoadPickerIcons(int dpi) {
+    return PickerIcons{LoadIcon(IDB_PICKER_PLUS, dpi), LoadIcon(IDB_PICKER_MINUS, dpi), LoadIcon(IDB_PICKER_PAGE, dpi)};
 }
 
 void DeletePickerIcons(PickerIcons& icons) {
@@ -69,7 +71,7 @@ void PaintPicker(PickerState& state, const PickerIcons& icons, bool erase) {
             key = row.attr & kIndexStyleMask;
             SelectPickerFont(state, key, true);
         }
-        if (line.icon) DrawIcon(dc, IconFor(icons, row), row, line.y);
+        if (line.icon) DrawIcon(dc, IconFor(icons, row), row, line.y, state.dpi);
         DrawConvertedText(dc, font, true, state.text.data() + row.offset, row.count, row.x, line.y, row.width,
                           row.height);
     }

@@ -4,7 +4,8 @@
 // visual order: every typed character goes left of the caret, the caret stays
 // left of it, and Delete and Backspace remove the neighbour in reading order.
 // The dialog's state is made at its opening and freed with its window; the
-// edit gets its own procedure back when it is destroyed.
+// edit gets its own procedure back when it is destroyed. The edit's font and
+// the keyboard picture are made for the dialog's screen.
 #include "dialogs/search_dialog.h"
 
 #include <cstring>
@@ -15,7 +16,9 @@
 #include "dialogs/hebrew_typing.h"
 #include "dialogs/search.h"
 #include "resources/resource.h"
+#include "view/dpi_scale.h"
 #include "view/font_size.h"
+#include "view/window_dpi.h"
 
 namespace {
 
@@ -24,6 +27,8 @@ struct SearchDialogState {
     DisplayFont editFont;  // the letters' base, clamped once, and never the Reverse option
     bool readingOrder;     // the edit holds reading order (see EditHoldsReadingOrder)
     HFONT editFontObject;
+    HBITMAP picture;       // the keyboard picture as drawn for the dialog's screen
+    int pictureScale;      // the percent it is drawn at
     WNDPROC editProc;
     std::u16string opened;  // the text shown at the opening: OK on it keeps the stored search as it is
 };
@@ -35,9 +40,10 @@ SearchDialogState* EditState(HWND edit) { return StateOf(GetParent(edit)); }
 
 int AsciiBase(HWND dialog) { return StateOf(dialog)->editFont.fontAsciiBase; }
 
-HFONT CreateEditFont(const FontSettings& font) {
+// The size value is a cell height here, in pixels at 96 dots per inch.
+HFONT CreateEditFont(const FontSettings& font, int dpi) {
     LOGFONTW description{};
-    description.lfHeight = ClampFontSize(font.FontSize);
+    description.lfHeight = ScaleForDpi(ClampFontSize(font.FontSize), dpi);
     std::memcpy(description.lfFaceName, font.FontName, sizeof(description.lfFaceName));
     description.lfFaceName[LF_FACESIZE - 1] = 0;
     description.lfCharSet = DEFAULT_CHARSET;  // keeps a face with no Western character set
@@ -138,7 +144,12 @@ BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
     state->editFont = DisplayFont{TypingAsciiBase(font->FontAsciiBase), false};
     state->readingOrder = EditHoldsReadingOrder(state->editFont);
     HWND edit = GetDlgItem(dialog, IDC_SEARCH_TEXT);
-    state->editFontObject = CreateEditFont(*font);
+    const int dpi = WindowDpi(dialog);
+    state->editFontObject = CreateEditFont(*font, dpi);
+    state->pictureScale = ArtScaleForDpi(dpi);
+    state->picture = LoadBitmapForDpi(program.instance, IDB_KEYBOARD, dpi);
+    SendDlgItemMessageW(dialog, IDC_KEYBOARD_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(state->picture));
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state->editFontObject), TRUE);
     SendMessageW(edit, EM_LIMITTEXT, kSearchStringMax, 0);
     const char* stored = program.settings.SearchString;
@@ -184,6 +195,7 @@ void OnDialogFreed(HWND dialog) {
     if (state == nullptr) return;
     SetWindowLongPtrW(dialog, DWLP_USER, 0);
     if (state->editFontObject != nullptr) DeleteObject(state->editFontObject);
+    if (state->picture != nullptr) DeleteObject(state->picture);
     delete state;
 }
 
@@ -234,11 +246,14 @@ int MapKeyToHebrew(HWND edit, WPARAM ch) {
 }
 
 void PictureHitTest(HWND dialog, int x, int y) {
-    // The picture's own place in this dialog's units, so that clicks meet
-    // the cells whatever the dialog font measures.
-    RECT picture{104, 71, 104, 71};
-    MapDialogRect(dialog, &picture);
-    const int cell = PictureCellAt(x - picture.left, y - picture.top);
+    // The picture's own place, so that clicks meet the cells wherever the
+    // dialog font and the screen put it.
+    const SearchDialogState* state = StateOf(dialog);
+    HWND control = GetDlgItem(dialog, IDC_KEYBOARD_PICTURE);
+    RECT picture{};
+    if (state == nullptr || control == nullptr || !GetWindowRect(control, &picture)) return;
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&picture), 2);
+    const int cell = PictureCellAt(x - picture.left, y - picture.top, state->pictureScale);
     if (cell != kNoCell) InsertPictureLetter(dialog, cell);
 }
 

@@ -17,4 +17,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   dialogs/search_dialog.cpp
   dialogs/font_faces.cpp
   dialogs/font_dialog.cpp
+  dialogs/go_to_verse.cpp
 )

@@ -47,6 +47,16 @@ std::vector<uint8_t> CopyData(HANDLE data, bool unicodeText) {
     return std::vector<uint8_t>(bytes, bytes + length);
 }
 
+// A movable block holding a copy of the bytes; none when it cannot be had.
+GlobalBlock BlockHolding(const ClipboardData& data) {
+    GlobalBlock block = GlobalBlock::Allocate(data.size, GMEM_MOVEABLE | GMEM_DDESHARE);
+    if (!block) return block;
+    const LockedGlobal target(block.Get());
+    if (target.bytes == nullptr) return GlobalBlock{};
+    std::memcpy(target.bytes, data.bytes, data.size);
+    return block;
+}
+
 }  // namespace
 
 UINT RichTextFormat() { return RegisterClipboardFormatW(L"Rich Text Format"); }
@@ -60,18 +70,19 @@ std::vector<uint8_t> ReadClipboard(UINT format) {
     return CopyData(data, format == CF_UNICODETEXT);
 }
 
-bool PlaceOnClipboard(HWND owner, UINT format, const void* bytes, size_t size) {
-    if (format == 0) return false;
-    GlobalBlock block = GlobalBlock::Allocate(size, GMEM_MOVEABLE | GMEM_DDESHARE);
-    if (!block) return false;
-    {
-        const LockedGlobal target(block.Get());
-        if (target.bytes == nullptr) return false;
-        std::memcpy(target.bytes, bytes, size);
+bool PlaceOnClipboard(HWND owner, std::initializer_list<ClipboardData> data) {
+    std::vector<GlobalBlock> blocks;
+    for (const ClipboardData& item : data) {
+        if (item.format == 0) return false;
+        blocks.push_back(BlockHolding(item));
+        if (!blocks.back()) return false;
     }
     OpenedClipboard clipboard(owner);
     if (!clipboard.open || !EmptyClipboard()) return false;
-    if (SetClipboardData(format, block.Get()) == nullptr) return false;
-    block.Release();  // the clipboard owns it now
+    size_t i = 0;
+    for (const ClipboardData& item : data) {
+        if (SetClipboardData(item.format, blocks[i].Get()) == nullptr) return false;
+        blocks[i++].Release();  // the clipboard owns it now
+    }
     return true;
 }

@@ -1,11 +1,13 @@
 // The clipboard as the export uses it: reading another program's data and
-// putting one block of new data in place of everything the clipboard held.
+// putting new data, in one or more formats, in place of everything the
+// clipboard held.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 // The clipboard format registered under "Rich Text Format".
@@ -17,8 +19,16 @@ UINT RichTextFormat();
 // clipboard cannot be opened.
 std::vector<uint8_t> ReadClipboard(UINT format);
 
-// Copies bytes into a new movable global block and makes it the clipboard's
-// only data in format, with owner as the clipboard's owner. The block is made
-// before the clipboard is opened, so a failure leaves the clipboard as it
-// was; the clipboard is closed on every path. True when the data is in place.
-bool PlaceOnClipboard(HWND owner, UINT format, const void* bytes, size_t size);
+// One format's data for the clipboard: size bytes from bytes.
+struct ClipboardData {
+    UINT format;
+    const void* bytes;
+    size_t size;
+};
+
+// Copies each format's bytes into a new movable global block and makes them
+// the clipboard's only data, all in one opening, with owner as the
+// clipboard's owner. The blocks are made before the clipboard is opened, so
+// a failure there leaves the clipboard as it was; the clipboard is closed on
+// every path. True when every format is in place.
+bool PlaceOnClipboard(HWND owner, std::initializer_list<ClipboardData> data);

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "output/plain_text.h"
 #include "output/rich_text.h"
 
 namespace {
@@ -12,6 +13,7 @@ namespace {
 constexpr std::string_view kRtfSignature = "{\\rtf";
 
 bool IsTrailingSpace(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
+bool IsTrailingSpace(char16_t c) { return c == u'\r' || c == u'\n' || c == u' ' || c == u'\t'; }
 
 // Whether the text ends in a backslash that escapes nothing yet: an odd run of them.
 bool EndsInOpenEscape(std::string_view text) {
@@ -48,6 +50,14 @@ size_t ClipboardDataLength(const uint8_t* data, size_t size, bool unicodeText) {
 std::u16string AppendUnicodeText(std::u16string_view old, const char16_t* text) {
     std::u16string joined(old);
     joined += text;
+    return joined;
+}
+
+std::u16string AppendPlainText(std::u16string_view old, std::u16string_view text) {
+    while (!old.empty() && IsTrailingSpace(old.back())) old.remove_suffix(1);
+    if (old.empty()) return std::u16string(text);
+    std::u16string joined(old);
+    joined.append(u"\r\n\r\n").append(kPlainTextSeparator).append(u"\r\n\r\n").append(text);
     return joined;
 }
 

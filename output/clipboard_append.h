@@ -16,6 +16,12 @@ size_t ClipboardDataLength(const uint8_t* data, size_t size, bool unicodeText);
 // unit); no separator in this format.
 std::u16string AppendUnicodeText(std::u16string_view old, const char16_t* text);
 
+// The plain text that goes beside appended Rich Text: the old text without
+// its trailing line ends and white space, a blank line, the separator line of
+// asterisks, a blank line and the new text; the new text alone when the old
+// one holds nothing but white space.
+std::u16string AppendPlainText(std::u16string_view old, std::u16string_view text);
+
 // The Rich Text document for the clipboard, without its zero byte. old is the
 // previous document (empty when there is none). The old document counts only
 // when it starts with "{\rtf" and holds more than white space: it loses its

@@ -1,6 +1,7 @@
 // The Copy and Append commands: the export text is built for the font kind in
-// use, turned into the clipboard's format and joined to the old data when
-// appending; the clipboard is touched only once everything is ready.
+// use (from the whole article, or from the selected verses and their
+// reference), turned into the clipboard's formats and joined to the old data
+// when appending; the clipboard is touched only once everything is ready.
 #include "output/export_article.h"
 
 #include <cstring>
@@ -13,7 +14,10 @@
 #include "output/clipboard.h"
 #include "output/clipboard_append.h"
 #include "output/export_text.h"
+#include "output/plain_text.h"
 #include "output/rich_text.h"
+#include "store/verse_map_resource.h"
+#include "store/verse_reference.h"
 
 namespace {
 
@@ -36,24 +40,63 @@ std::string_view AsChars(const std::vector<uint8_t>& bytes) {
     return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
+// Joined to another program's data the result may be far larger than the
+// article; when it does not fit in memory nothing is placed.
+void PutExportText(const char16_t* text, bool append, DisplayFont font) {
+    try {
+        if (ExportsRichText(font.fontAsciiBase)) {
+            PutRichText(text, append);
+        } else {
+            PutUnicodeText(text, append);
+        }
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+// The selected verses of the shown article, their reference below them.
+void ExportSelectedVerses(const ViewState& view, bool append) {
+    const uint16_t lesson = program.settings.Lesson;
+    if (lesson < 1 || lesson > kArticleCount) return;
+    const std::vector<VerseEntry>& verses = ProgramVerseMap().articles[lesson];
+    const auto first = static_cast<size_t>(view.selection.first);
+    const auto last = static_cast<size_t>(view.selection.last);
+    if (last >= verses.size() || first > last) return;
+    const std::span<const VerseEntry> selected(verses.data() + first, last - first + 1);
+    const DisplayFont font = ViewDisplayFont(view);
+    std::u16string text;
+    try {
+        text = BuildVersesExportText(view.text, view.selectedSpans, font, FormatVerseReference(selected));
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    if (!text.empty()) PutExportText(text.c_str(), append, font);
+}
+
 }  // namespace
 
 void PutUnicodeText(const char16_t* text, bool append) {
     const std::vector<uint8_t> old = append ? ReadClipboard(CF_UNICODETEXT) : std::vector<uint8_t>{};
     const std::u16string joined = AppendUnicodeText(AsUnits(old), text);
-    PlaceOnClipboard(program.mainWindow, CF_UNICODETEXT, joined.c_str(), (joined.size() + 1) * sizeof(char16_t));
+    PlaceOnClipboard(program.mainWindow, {{CF_UNICODETEXT, joined.c_str(), (joined.size() + 1) * sizeof(char16_t)}});
 }
 
 void PutRichText(const char16_t* text, bool append) {
     const UINT format = RichTextFormat();
     if (format == 0) return;
-    const std::vector<uint8_t> old = append ? ReadClipboard(format) : std::vector<uint8_t>{};
-    const std::string document = BuildRichTextDocument(AsChars(old), BuildRtfBody(text));
-    PlaceOnClipboard(program.mainWindow, format, document.c_str(), document.size() + 1);
+    const std::vector<uint8_t> oldDocument = append ? ReadClipboard(format) : std::vector<uint8_t>{};
+    const std::vector<uint8_t> oldText = append ? ReadClipboard(CF_UNICODETEXT) : std::vector<uint8_t>{};
+    const std::string document = BuildRichTextDocument(AsChars(oldDocument), BuildRtfBody(text));
+    const std::u16string plain = AppendPlainText(AsUnits(oldText), BuildPlainText(text));
+    PlaceOnClipboard(program.mainWindow, {{format, document.c_str(), document.size() + 1},
+                                          {CF_UNICODETEXT, plain.c_str(), (plain.size() + 1) * sizeof(char16_t)}});
 }
 
 void ExportArticle(ViewState* view, bool append) {
     if (view == nullptr || view->text.empty()) return;
+    if (view->selection.first >= 0) {
+        ExportSelectedVerses(*view, append);
+        return;
+    }
     const size_t bytes = ExportTextSize(view->text) * 2 + 2;
     ExportBuffer buffer(bytes);
     if (buffer.units == nullptr) return;
@@ -61,14 +104,5 @@ void ExportArticle(ViewState* view, bool append) {
     const int built = BuildExportText(view->text, buffer.units, bytes, font);
     if (built == kExportDoesNotFit) MessageBoxW(program.mainWindow, L"(obuf > (start + size))", nullptr, MB_OK);
     if (built != 0) return;
-    // Joined to another program's data the result may be far larger than the
-    // article; when it does not fit in memory nothing is placed.
-    try {
-        if (ExportsRichText(font.fontAsciiBase)) {
-            PutRichText(buffer.units, append);
-        } else {
-            PutUnicodeText(buffer.units, append);
-        }
-    } catch (const std::bad_alloc&) {
-    }
+    PutExportText(buffer.units, append, font);
 }

@@ -49,6 +49,12 @@ bool WriteRecordText(UnitWriter& writer, const ArticleText& text, const ArticleR
     return true;
 }
 
+// The record that holds the whole span; false when none does.
+bool FindSpanRecord(const ArticleText& text, TextSpan span, ArticleRecord& record) {
+    return span.start < span.end && FindRecordHolding(text, span.start, record) && span.start >= record.textPos &&
+           span.end <= record.textPos + record.length;
+}
+
 bool WriteRecord(UnitWriter& writer, const ArticleText& text, const ArticleRecord& record,
                  std::vector<char16_t>& chars, DisplayFont font) {
     if (IsRuleRecord(record.attr)) writer.Put(kHyphen, RuleHyphens(record.layout));
@@ -87,4 +93,25 @@ int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferByte
     buffer[writer.used] = 0;
     if (!converted) return kExportNoMemory;
     return writer.overflow ? kExportDoesNotFit : 0;
+}
+
+std::u16string BuildVersesExportText(const ArticleText& text, std::span<const TextSpan> spans, DisplayFont font,
+                                     std::u16string_view reference) {
+    std::u16string out;
+    std::vector<char16_t> chars;
+    for (size_t i = 0; i < spans.size(); ++i) {
+        ArticleRecord record;
+        if (!FindSpanRecord(text, spans[i], record)) return {};
+        const int count = spans[i].end - spans[i].start;
+        const bool visual = (record.attr & kAttrRightToLeft) != 0;
+        const uint8_t* bytes = text.data() + spans[i].start;
+        const int adjustment = DisplayCharsFor(TextSurface::kExport, font, visual, bytes, count, chars);
+        if (chars.empty()) return {};
+        for (int k = 0; k < count + adjustment && chars[k] != 0; ++k) out += chars[k];
+        out += u"\r\n";
+        if ((record.attr & kAttrParagraphGap) || i + 1 == spans.size()) out += u"\r\n";
+    }
+    out += reference;
+    out += u"\r\n";
+    return out;
 }

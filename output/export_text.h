@@ -4,9 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include "store/compression.h"
 #include "store/display_order.h"
+#include "store/verse_map.h"
 
 // FontAsciiBase values above this go out as Rich Text, the others as Unicode text.
 constexpr int kRichTextAsciiBase = 256;
@@ -29,3 +33,12 @@ size_t ExportTextSize(const ArticleText& text);
 constexpr int kExportDoesNotFit = 1;
 constexpr int kExportNoMemory = 2;
 int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferBytes, DisplayFont font);
+
+// The export text of selected verses: one line per span (the stored bytes of
+// one record, as VerseSpans gives them), its display characters in the order
+// BuildExportText gives its record; each line ended by CR LF, a second one
+// where the span's record has a paragraph gap and after the last span; then
+// the reference and CR LF. Empty when a span does not lie inside one record or
+// memory for a conversion runs out.
+std::u16string BuildVersesExportText(const ArticleText& text, std::span<const TextSpan> spans, DisplayFont font,
+                                     std::u16string_view reference);

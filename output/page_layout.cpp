@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "view/dpi_scale.h"
+
 namespace {
 
 constexpr int64_t kLargestCoordinate = 32767;
@@ -14,6 +16,8 @@ int64_t Scaled(int pixelsPerInch, int32_t thousandths) {
 }
 
 bool InRange(int64_t value, int64_t low) { return value >= low && value <= kLargestCoordinate; }
+
+int FrameGap(const ViewState& view) { return ScaleForDpi(kFrameGap, view.dpi); }
 
 }  // namespace
 
@@ -40,16 +44,16 @@ void SetViewBox(ViewState& view, const PageBox& box) {
 }
 
 void ReserveFrameBands(ViewState& view, int a, int b) {
-    view.top += a + kFrameGap;
-    view.height -= a + b + 2 * kFrameGap;
+    view.top += a + FrameGap(view);
+    view.height -= a + b + 2 * FrameGap(view);
 }
 
 Band HeaderBand(const ViewState& view, int a) {
-    return Band{view.left, view.top - a - kFrameGap, view.left + view.width, view.top - kFrameGap};
+    return Band{view.left, view.top - a - FrameGap(view), view.left + view.width, view.top - FrameGap(view)};
 }
 
 Band FooterBand(const ViewState& view, int b) {
-    const int top = view.top + view.height + kFrameGap;
+    const int top = view.top + view.height + FrameGap(view);
     return Band{view.left, top, view.left + view.width, top + b};
 }
 

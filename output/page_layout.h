@@ -38,7 +38,8 @@ bool IsUsablePageBox(const PrinterGeometry& printer, const PageBox& box);
 // Sets the view's box (the caller has checked it with IsUsablePageBox).
 void SetViewBox(ViewState& view, const PageBox& box);
 
-// The gap between the text box and each of the header and footer bands.
+// The gap between the text box and each of the header and footer bands, in
+// pixels at 96 dots per inch; a page has it at the view's dots per inch.
 constexpr int kFrameGap = 5;
 
 // Shrinks the view's box for a header band a high and a footer band b high.

@@ -76,6 +76,7 @@ void PrintArticle(ViewState* view) {
     HDC dc = StartPrinting(true, L"Velmora", margins);
     if (dc == nullptr) return;
     print.dc = dc;
+    print.dpi = GetDeviceCaps(dc, LOGPIXELSY);
     UsePrintableFace(dc, print.fontSettings);
     const JobResult result = PrintBorrowedText(print, *view, margins);
     EndPrinting(dc, result != JobResult::Printed);

@@ -17,6 +17,16 @@
 #define IDR_VERSE_MAP 32766
 #define IDR_INDEX 32767
 
+// Every bitmap is drawn at 100, 150 and 200 percent (tools/bitmaps); the
+// larger drawings have ids this much above the first.
+#define IDB_OFFSET_150 1000
+#define IDB_OFFSET_200 2000
+#ifndef RC_INVOKED
+constexpr int ScaledBitmapId(int id, int percent) {
+    return id + (percent >= 200 ? IDB_OFFSET_200 : percent >= 150 ? IDB_OFFSET_150 : 0);
+}
+#endif
+
 // Commands of the menu, the toolbar and the accelerator table.
 #define IDM_CTRL_Q 1
 #define IDM_CHOOSE_SECTION 107
@@ -36,8 +46,14 @@
 #define IDM_PRINT 40008
 #define IDM_APPEND 40009
 
+// Zoom of the display font, from the accelerator table and the wheel.
+#define IDM_ZOOM_IN 40101
+#define IDM_ZOOM_OUT 40102
+#define IDM_ZOOM_RESET 40103
+
 #define IDC_TOOLBAR 1
 #define IDC_SEARCH_TEXT 1013
+#define IDC_KEYBOARD_PICTURE 1014
 
 // Controls of the font chooser, dialog 105.
 #define IDC_FONT_FACES 1001
@@ -46,3 +62,10 @@
 #define IDC_FONT_BASE_5D0 1005
 #define IDC_FONT_SIZES 1006
 #define IDC_ABOUT_LINK 1025
+#define IDC_ABOUT_PICTURE 1026
+
+// The Go to Verse command and its dialog.
+#define IDM_GO_TO_VERSE 140
+#define IDD_GO_TO_VERSE 140
+#define IDC_VERSE_TEXT 1040
+#define IDC_VERSE_MESSAGE 1041

@@ -11,7 +11,7 @@ bool IsLamedWithHolam(uint8_t code) { return code == 0x59 || code == 0x5A; }
 }  // namespace
 
 void PlaceCells(const WidthTable* widths, const uint8_t* bytes, int count, int right, int holamCell,
-                std::vector<CellChar>& cells) {
+                int overlap, std::vector<CellChar>& cells) {
     cells.clear();
     int position = right;
     int advance = 0;  // width of the previous cell, which a vowel point takes again
@@ -31,7 +31,7 @@ void PlaceCells(const WidthTable* widths, const uint8_t* bytes, int count, int r
         const int left = position - width;
         if (IsLamedWithHolam(code)) {
             cells.push_back({glyph.second, left, position});
-            cells.push_back({glyph.first, left + 1 - holamCell, left + 1});
+            cells.push_back({glyph.first, left + overlap - holamCell, left + overlap});
             advance = holamCell;
         } else {
             cells.push_back({glyph.first, left, position});

@@ -22,7 +22,7 @@ struct CellChar {
 // outside the table); holam takes a cell holamCell wide at the left edge of
 // the previous cell; any other point takes the previous cell again. A two-
 // character code draws both in its cell, except the lamed with holam, whose
-// holam goes in a holam cell whose right edge is one pixel right of the
-// lamed's left edge.
+// holam goes in a holam cell whose right edge is overlap pixels right of
+// the lamed's left edge.
 void PlaceCells(const WidthTable* widths, const uint8_t* bytes, int count, int right, int holamCell,
-                std::vector<CellChar>& cells);
+                int overlap, std::vector<CellChar>& cells);

@@ -7,12 +7,14 @@
 
 #include "view/cell_placement.h"
 #include "view/char_widths.h"
+#include "view/dpi_scale.h"
 #include "view/reading_view.h"
+#include "view/style_font.h"
 
 namespace {
 
 constexpr UINT kCellFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX;
-constexpr int kHolamCell = 3;
+constexpr int kHolamCell = 3;  // pixels at 96 dots per inch, as the overlap of 1 below
 
 // Reused from row to row; never held across calls.
 struct CellBuffers {
@@ -70,7 +72,8 @@ void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, i
     SetBkMode(dc, TRANSPARENT);
     CellBuffers& buffers = SharedCellBuffers();
     try {
-        PlaceCells(view->widths, bytes, count, x + w, kHolamCell, buffers.cells);
+        PlaceCells(view->widths, bytes, count, x + w, ScaleForDpi(kHolamCell, ViewDpi(*view)),
+                   ScaleForDpi(1, ViewDpi(*view)), buffers.cells);
         if (buffers.cells.empty()) return;
         if (view->rowsInOneCall) DrawCellsInOneCall(dc, buffers, x, y, w, h);
         else DrawCellsOneByOne(dc, buffers.cells, y, h);

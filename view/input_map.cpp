@@ -4,6 +4,7 @@
 KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool hasSearchText) {
     switch (virtualKey) {
     case kKeyEnter: return {hasSearchText ? KeyAction::SearchAgain : KeyAction::Nothing, 0};
+    case kKeyEscape: return {KeyAction::ClearSelection, 0};
     case kKeyPageUp: return {KeyAction::ScrollRows, -pageAmount};
     case kKeyPageDown: return {KeyAction::ScrollRows, pageAmount};
     // The last page from anywhere: a step to maxRow, also from above it or

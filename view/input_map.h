@@ -11,6 +11,7 @@ enum class KeyAction {
     SearchAgain,
     PreviousArticle,
     NextArticle,
+    ClearSelection,   // Escape: the verse selection goes
 };
 
 struct KeyCommand {
@@ -18,8 +19,8 @@ struct KeyCommand {
     int rows;  // for ScrollRows: the step, negative is up
 };
 
-// Virtual keys the view answers: Enter, Page Up/Down, End, Home and the arrows.
-constexpr int kKeyEnter = 13, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36;
+// Virtual keys the view answers: Enter, Escape, Page Up/Down, End, Home and the arrows.
+constexpr int kKeyEnter = 13, kKeyEscape = 27, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36;
 constexpr int kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40;
 
 // pageAmount is the keyboard's page step in rows. End steps to maxRow from

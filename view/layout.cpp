@@ -55,6 +55,8 @@ void ClearLayoutCounts(ViewState& view) {
     view.maxRow = 0;
     view.highlightStart = 0;
     view.highlightEnd = 0;
+    view.selection = VerseSelection{};
+    view.selectedSpans.clear();
 }
 
 // After a failure the rows no longer match any text: the view is left without
@@ -308,6 +310,22 @@ int GrowRows(ViewState& view, int index) {
     if (EnsureRowRoom(view.rows, view.rowCapacity, view.rowCapacity)) return 0;
     if (index >= 0 && static_cast<size_t>(index) < view.rows.size()) view.rows[index] = ViewRow{};
     return kLayoutOutOfMemory;
+}
+
+int TopRowTextOffset(const ViewState& view) {
+    const size_t rowCount = std::min<size_t>(view.rowCount, view.rows.size());
+    int number = 0;
+    for (size_t index = 0; index < rowCount; ++index) {
+        const ViewRow& row = view.rows[index];
+        if (number >= view.topRow) {
+            // A right-to-left row's bytes are stored in visual order: its
+            // reading starts at the last of them.
+            const bool mirrored = (row.attr & kAttrRightToLeft) != 0 && row.count > 0;
+            return mirrored ? row.offset + row.count - 1 : row.offset;
+        }
+        number += (row.attr & kAttrParagraphGap) ? 2 : 1;
+    }
+    return -1;
 }
 
 int FindRowForOffset(ViewState& view, unsigned offset) {

@@ -20,8 +20,8 @@ constexpr size_t kMaxArticleTextSize = 65537;
 // kLayoutOutOfMemory when memory runs out: the view has no rows, and no text
 // when release was set, its old text otherwise.
 // A text that is not taken is left in the argument, so a temporary is
-// released with it. Every call clears totalRows, maxRow and the highlight
-// range first; topRow is the caller's.
+// released with it. Every call clears totalRows, maxRow, the highlight
+// range and the verse selection first; topRow is the caller's.
 int LayoutArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text, bool release);
 
 // Lays out a new article in place of the view's. When the new text is
@@ -52,3 +52,8 @@ int GrowRows(ViewState& view, int index);
 // count) the top row, no further down than maxRow, and returns 1; 0 when no
 // row holds it.
 int FindRowForOffset(ViewState& view, unsigned offset);
+
+// The text at the top of the view, to bring back there after a new layout
+// with FindRowForOffset: the first byte in reading order of the first row
+// drawn from topRow (a rule's own offset); -1 when no row is drawn there.
+int TopRowTextOffset(const ViewState& view);

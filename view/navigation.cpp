@@ -1,39 +1,25 @@
 // Loading articles into the Reading view: the first one at start-up, then
-// by number, This Week, or a step forward or back with wrap-around.
+// by number, This Week, a step forward or back with wrap-around, or the
+// portion that holds a verse.
 #include "view/navigation.h"
 
 #include "app/program.h"
 #include "calendar/current_article.h"
 #include "store/article_resource.h"
+#include "store/verse_map_resource.h"
 #include "view/bookmarks.h"
+#include "view/layout.h"
 #include "view/reading_view.h"
-
-// The client rectangle below the toolbar, less the gutter: g at the top and
-// left, 2g at the bottom and right, each only when the box is large enough.
-static RECT ViewBox(HWND window) {
-    RECT box;
-    GetClientRect(window, &box);
-    if (program.toolbar != nullptr) box.top = ToolbarHeight() - 1;
-    const int gutter = program.gutter;
-    if (box.bottom - box.top > 2 * gutter) {
-        box.top += gutter;
-        box.bottom -= 2 * gutter;
-    }
-    if (box.right - box.left > 2 * gutter) {
-        box.left += gutter;
-        box.right -= 2 * gutter;
-    }
-    return box;
-}
 
 int OpenReadingView(HWND window) {
     HDC dc = GetDC(window);
-    const RECT box = ViewBox(window);
+    const RECT box = ReadingViewBox(window);
     program.view = CreateView(dc, &box, program.settings.font, 100);
     if (program.view == nullptr) {
         ReleaseDC(window, dc);
         return 1;
     }
+    program.view->dpi = program.dpi;
     program.view->reverseOption = IsReverseOn(program.settings.Flags);
     // A text the layout refuses cannot be shown either.
     if (LayoutArticle(program.view, LoadArticleResource(program.settings.Lesson, nullptr), false) != 0) {
@@ -77,3 +63,20 @@ int StepArticle(HWND window, int delta) {
 
 int NextArticle(HWND window) { return StepArticle(window, +1); }
 int PreviousArticle(HWND window) { return StepArticle(window, -1); }
+
+bool GoToVerse(HWND window, VersePlace place) {
+    if (place.article < 1 || place.article > kWeeklyPortionArticles || program.view == nullptr) return false;
+    const std::vector<VerseEntry>& verses = ProgramVerseMap().articles[place.article];
+    if (place.index >= verses.size()) return false;
+    // Whatever can fail is done before the article changes.
+    ArticleText text = LoadArticleResource(place.article, nullptr);
+    const std::vector<TextSpan> spans = VerseSpans(text, verses, place.index, place.index);
+    if (spans.empty() || !MakeCurrentArticle(static_cast<uint16_t>(place.article), std::move(text))) return false;
+    ViewState& view = *program.view;
+    FindRowForOffset(view, verses[place.index].first);
+    view.highlightStart = spans.front().start;
+    view.highlightEnd = spans.front().end;
+    RepaintView(window, kPaintClearClient | 0xFF);
+    UpdateBookmarkCheck(window);
+    return true;
+}

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "store/compression.h"
+#include "store/verse_map.h"
 
 // 0, or 1 when the view state cannot be created.
 int OpenReadingView(HWND window);
@@ -25,3 +26,11 @@ int GoToArticle(HWND window, uint16_t article);
 int StepArticle(HWND window, int delta);
 int NextArticle(HWND window);
 int PreviousArticle(HWND window);
+
+// Opens the weekly portion that holds a verse (as FindVerse places it) as a
+// chosen article is opened, scrolls the row of the verse's first byte to the
+// top and highlights the verse as a search hit is; of a verse that a
+// paragraph mark cuts, the part before the mark. False when the place is not
+// in the map or the article cannot be loaded, which changes nothing. Memory
+// that runs out (std::bad_alloc) also leaves everything as it was.
+bool GoToVerse(HWND window, VersePlace place);

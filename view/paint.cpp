@@ -1,7 +1,9 @@
 // Painting the Reading view: the rows that fit, with their first words set
-// apart in hanging rows, rules as thin lines, and a highlighted range drawn
-// blue on yellow over them.
+// apart in hanging rows, rules as thin lines, a highlighted range drawn blue
+// on yellow over them and the selected verses in the system's selection
+// colours.
 #include "view/char_widths.h"
+#include "view/dpi_scale.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -11,14 +13,22 @@ namespace {
 constexpr COLORREF kHighlightText = RGB(0, 0, 255);
 constexpr COLORREF kHighlightBack = RGB(255, 255, 0);
 
+// A range a highlight pass paints, and its colours.
+struct Marking {
+    MarkedRange range;
+    COLORREF text;
+    COLORREF back;
+};
+
 HDC ViewDc(const ViewState* view) { return static_cast<HDC>(view->dc); }
 
 unsigned RowStyle(const ViewRow& row) { return IsRuleRecord(row.attr) ? 1u : row.attr & kStyleKeyMask; }
 
-void DrawRule(HDC dc, const ViewRow& row, int y) {
+// A line one pixel thick at 96 dots per inch.
+void DrawRule(HDC dc, const ViewRow& row, int y, int dpi) {
     HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
     const int middle = y + row.height / 2;
-    Rectangle(dc, row.x, middle, row.x + row.width, middle + 1);
+    Rectangle(dc, row.x, middle, row.x + row.width, middle + ScaleForDpi(1, dpi));
     SelectObject(dc, previous);
 }
 
@@ -46,33 +56,34 @@ void DrawTextRow(ViewState* view, const ViewRow& row, int y) {
     DrawRun(view, text + runs.rest.start, runs.rest.count, row.x, y, row.width, row.height);
 }
 
-void HighlightRun(ViewState* view, TextRun run, int x, int y, const ViewRow& row) {
-    const HighlightPart part = FindHighlightPart(*view, view->widths, run, x);
+void HighlightRun(ViewState* view, TextRun run, int x, int y, const ViewRow& row, const Marking& mark) {
+    const HighlightPart part = FindMarkedPart(*view, view->widths, run, x, mark.range);
     if (!part.draw) return;
     HDC dc = ViewDc(view);
     // A pixel above and below the row, but never outside the box, which is
     // all that a later paint clears.
-    RECT area{part.x, y - 1, part.x + part.width, y + row.height + 1};
+    const int margin = ScaleForDpi(1, ViewDpi(*view));
+    RECT area{part.x, y - margin, part.x + part.width, y + row.height + margin};
     const RECT box{view->left, view->top, view->left + view->width, view->top + view->height};
     IntersectRect(&area, &area, &box);
-    HBRUSH yellow = CreateSolidBrush(kHighlightBack);
-    FillRect(dc, &area, yellow);
-    DeleteObject(yellow);
-    const COLORREF text = SetTextColor(dc, kHighlightText);
-    const COLORREF back = SetBkColor(dc, kHighlightBack);
+    HBRUSH background = CreateSolidBrush(mark.back);
+    FillRect(dc, &area, background);
+    DeleteObject(background);
+    const COLORREF text = SetTextColor(dc, mark.text);
+    const COLORREF back = SetBkColor(dc, mark.back);
     DrawRun(view, view->text.data() + part.start, part.count, part.x, y, part.width, row.height);
     SetTextColor(dc, text);
     SetBkColor(dc, back);
 }
 
-void HighlightTextRow(ViewState* view, const ViewRow& row, int y) {
+void HighlightTextRow(ViewState* view, const ViewRow& row, int y, const Marking& mark) {
     const RowRuns runs = SplitRow(view->text, row);
     if (row.indent != 0 && (row.attr & kAttrRightToLeft)) {
         HDC dc = ViewDc(view);
         int width = 0;
         const int count = FitFirstWord(view, row, runs.word, width);
-        const COLORREF text = SetTextColor(dc, kHighlightText);
-        const COLORREF back = SetBkColor(dc, kHighlightBack);
+        const COLORREF text = SetTextColor(dc, mark.text);
+        const COLORREF back = SetBkColor(dc, mark.back);
         const int mode = SetBkMode(dc, OPAQUE);
         DrawConvertedText(dc, ViewDisplayFont(*view), true, view->text.data() + runs.word.start, count,
                           FirstWordX(row, width), y, width, row.height);
@@ -80,13 +91,39 @@ void HighlightTextRow(ViewState* view, const ViewRow& row, int y) {
         SetTextColor(dc, text);
         SetBkColor(dc, back);
     } else if (row.indent != 0) {
-        HighlightRun(view, runs.word, row.x - row.indent, y, row);
+        HighlightRun(view, runs.word, row.x - row.indent, y, row, mark);
     }
-    HighlightRun(view, runs.rest, row.x, y, row);
+    HighlightRun(view, runs.rest, row.x, y, row, mark);
 }
 
 bool CanPaint(const ViewState* view) {
     return view != nullptr && !view->text.empty() && view->rowCount > 0 && !view->rows.empty();
+}
+
+// Paints a marking over the rows that fit and meet its range.
+int PaintMarking(ViewState* view, const Marking& mark) {
+    if (!CanPaint(view)) return -1;
+    const PaintPlan plan = PlanPaint(*view, false);
+    const ViewRow& first = view->rows[plan.rows.empty() ? 0 : plan.rows.front().index];
+    unsigned style = RowStyle(first);
+    HFONT previous = SelectStyleFont(view, style);
+    for (const PlacedRow& placed : plan.rows) {
+        const ViewRow& row = view->rows[placed.index];
+        if (IsRuleRecord(row.attr) || !RowMeetsRange(row, mark.range)) continue;
+        if (RowStyle(row) != style) {
+            style = RowStyle(row);
+            SelectStyleFont(view, style);
+        }
+        HighlightTextRow(view, row, placed.y, mark);
+    }
+    SelectObject(ViewDc(view), previous);
+    return 0;
+}
+
+void PaintSelection(ViewState* view) {
+    for (const TextSpan& span : view->selectedSpans) {
+        PaintMarking(view, {{span.start, span.end}, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)});
+    }
 }
 
 }  // namespace
@@ -107,7 +144,7 @@ int PaintView(ViewState* view, bool erase) {
     for (const PlacedRow& placed : plan.rows) {
         const ViewRow& row = view->rows[placed.index];
         if (IsRuleRecord(row.attr)) {
-            DrawRule(dc, row, placed.y);
+            DrawRule(dc, row, placed.y, ViewDpi(*view));
             continue;
         }
         if (RowStyle(row) != style) {
@@ -119,25 +156,12 @@ int PaintView(ViewState* view, bool erase) {
     SelectObject(dc, previous);
     SetTextColor(dc, colour);
     view->nextPaintRow = plan.nextRow;
-    if (view->highlightStart != 0 || view->highlightEnd != 0) return PaintHighlight(view);
-    return 0;
+    const int highlighted = view->highlightStart != 0 || view->highlightEnd != 0 ? PaintHighlight(view) : 0;
+    // The selection is the newer choice: it shows over a hit it covers.
+    if (!view->selectedSpans.empty()) PaintSelection(view);
+    return highlighted;
 }
 
 int PaintHighlight(ViewState* view) {
-    if (!CanPaint(view)) return -1;
-    const PaintPlan plan = PlanPaint(*view, false);
-    const ViewRow& first = view->rows[plan.rows.empty() ? 0 : plan.rows.front().index];
-    unsigned style = RowStyle(first);
-    HFONT previous = SelectStyleFont(view, style);
-    for (const PlacedRow& placed : plan.rows) {
-        const ViewRow& row = view->rows[placed.index];
-        if (IsRuleRecord(row.attr) || !RowMeetsHighlight(*view, row)) continue;
-        if (RowStyle(row) != style) {
-            style = RowStyle(row);
-            SelectStyleFont(view, style);
-        }
-        HighlightTextRow(view, row, placed.y);
-    }
-    SelectObject(ViewDc(view), previous);
-    return 0;
+    return PaintMarking(view, {HighlightRange(*view), kHighlightText, kHighlightBack});
 }

@@ -134,23 +134,23 @@ int FirstWordX(const ViewRow& row, int wordWidth) {
     return row.x - row.indent;
 }
 
-bool RowMeetsHighlight(const ViewState& view, const ViewRow& row) {
-    return row.offset <= view.highlightEnd && row.offset + row.count >= view.highlightStart;
+bool RowMeetsRange(const ViewRow& row, MarkedRange range) {
+    return row.offset <= range.end && row.offset + row.count >= range.start;
 }
 
-HighlightPart FindHighlightPart(const ViewState& view, const WidthTable* widths, TextRun run, int x) {
+HighlightPart FindMarkedPart(const ViewState& view, const WidthTable* widths, TextRun run, int x, MarkedRange range) {
     const int textSize = static_cast<int>(view.text.size());
     if (run.start < 0 || run.start > textSize) return {};
     run.count = std::min(run.count, textSize - run.start);
     HighlightPart part{true, run.start, run.count, x, 0};
-    const int skipped = view.highlightStart - run.start;
+    const int skipped = range.start - run.start;
     if (skipped > run.count) return {};
     if (skipped > 0) {
-        part.start = view.highlightStart;
+        part.start = range.start;
         part.x = x + MeasureRun(widths, view.text, run.start, skipped);
         part.count -= skipped;
     }
-    part.count = std::min(part.count, view.highlightEnd - part.start);
+    part.count = std::min(part.count, range.end - part.start);
     if (part.count <= 0) return {};
     part.width = MeasureRun(widths, view.text, part.start, part.count);
     return part;

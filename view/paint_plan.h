@@ -64,11 +64,23 @@ RowRuns SplitRow(const ArticleText& text, const ViewRow& row);
 // indent to the right of a right-to-left row, or left of a left-to-right one.
 int FirstWordX(const ViewRow& row, int wordWidth);
 
-// Whether a row is painted by the highlight pass: offset <= highlightEnd and
-// offset + count >= highlightStart (a row touching the range counts).
-bool RowMeetsHighlight(const ViewState& view, const ViewRow& row);
+// A byte range [start, end) of the text that a highlight pass paints: the
+// view's highlight range, or a span of the verse selection.
+struct MarkedRange {
+    int start = 0;
+    int end = 0;
+};
 
-// The part of a run, drawn from x, that lies in [highlightStart, highlightEnd).
+inline MarkedRange HighlightRange(const ViewState& view) { return {view.highlightStart, view.highlightEnd}; }
+
+// Whether a row is painted by a highlight pass over a range: offset <= end
+// and offset + count >= start (a row touching the range counts).
+bool RowMeetsRange(const ViewRow& row, MarkedRange range);
+inline bool RowMeetsHighlight(const ViewState& view, const ViewRow& row) {
+    return RowMeetsRange(row, HighlightRange(view));
+}
+
+// The part of a run, drawn from x, that lies in the range.
 struct HighlightPart {
     bool draw = false;
     int start = 0;  // position in the text
@@ -76,4 +88,7 @@ struct HighlightPart {
     int x = 0;
     int width = 0;
 };
-HighlightPart FindHighlightPart(const ViewState& view, const WidthTable* widths, TextRun run, int x);
+HighlightPart FindMarkedPart(const ViewState& view, const WidthTable* widths, TextRun run, int x, MarkedRange range);
+inline HighlightPart FindHighlightPart(const ViewState& view, const WidthTable* widths, TextRun run, int x) {
+    return FindMarkedPart(view, widths, run, x, HighlightRange(view));
+}

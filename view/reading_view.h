@@ -29,6 +29,11 @@ int ResizeView(ViewState* view, int width, int height);
 // text out again and repaints with erasing. With none, only deletes the fonts.
 int ApplyFontSettings(ViewState* view, const FontSettings* settings);
 
+// Re-creates the view's fonts from its font settings and dots per inch, lays
+// the text out again and makes the row holding topText (TopRowTextOffset;
+// -1 for none) the top row. Nothing is painted. Results as the layout.
+int RelayoutKeepingText(ViewState* view, int topText);
+
 // Draws the rows that fit, from topRow (or firstPaintRow); with erase the box
 // is cleared first. 0, or -1 without text or rows.
 int PaintView(ViewState* view, bool erase);
@@ -70,5 +75,18 @@ void RepaintView(HWND window, unsigned flags);
 // Choose Section window is placed by it.
 SIZE OuterSizeLessGutter(HWND window);
 
+// The gutter in pixels of the main window's screen: the stored one counts
+// pixels at 96 dots per inch.
+int ViewGutter();
+
+// The client rectangle below the toolbar, less the gutter: g at the top and
+// left, 2g at the bottom and right, each only when the box is large enough.
+RECT ReadingViewBox(HWND window);
+
 // Follows the main window's new client size.
 void OnViewSize(HWND window, int clientWidth, int clientHeight);
+
+// Follows the main window to a screen of program.dpi: a new box below the
+// toolbar, new fonts, a new layout with topText (TopRowTextOffset) at the
+// top, and a repaint.
+void OnViewDpiChanged(HWND window, int topText);

@@ -16,6 +16,8 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/draw_run.cpp
   view/paint.cpp
   view/view_window.cpp
+  view/window_dpi.cpp
   view/bookmarks.cpp
   view/navigation.cpp
+  view/verse_drag.cpp
 )

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "view/char_widths.h"
+#include "view/dpi_scale.h"
 #include "view/font_size.h"
 
 // A size nearer to 0 is moved out to this, keeping its sign (a negative size
@@ -12,7 +13,7 @@
 // own memory with a font one pixel high.
 constexpr int kSmallestPoints = 4;
 
-HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
+HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key, int dpi) {
     LOGFONTW logFont{};
     lstrcpynW(logFont.lfFaceName, reinterpret_cast<const wchar_t*>(settings.FontName), LF_FACESIZE);
     // A stored size may be any 32-bit value.
@@ -26,12 +27,18 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key) {
     }
     if (points > 0) points = std::max(points, kSmallestPoints);
     if (points < 0) points = std::min(points, -kSmallestPoints);
-    logFont.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    logFont.lfHeight = -MulDiv(points, dpi > 0 ? dpi : GetDeviceCaps(dc, LOGPIXELSY), 72);
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
     // Any character set: the mapper then keeps the chosen face even where it
     // has no Western one (most Hebrew faces), instead of replacing it.
     logFont.lfCharSet = DEFAULT_CHARSET;
     return CreateFontIndirectW(&logFont);
+}
+
+int ViewDpi(const ViewState& view) {
+    if (view.dpi > 0) return view.dpi;
+    const int own = view.dc != nullptr ? GetDeviceCaps(static_cast<HDC>(view.dc), LOGPIXELSY) : 0;
+    return own > 0 ? own : kDefaultDpi;
 }
 
 // The style's entry, or none when memory for a new one runs out.
@@ -42,7 +49,7 @@ static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isN
     auto* entry = new (std::nothrow) StyleFont{};
     if (entry == nullptr) return nullptr;
     entry->key = static_cast<uint16_t>(key);
-    entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, key);
+    entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, key, view->dpi);
     MarkWidthTableUnmeasured(entry->widths);
     entry->next = view->fonts;
     view->fonts = entry;
@@ -79,7 +86,7 @@ void DeleteStyleFonts(ViewState* view) {
 void RecreateStyleFonts(ViewState* view) {
     for (StyleFont* entry = view->fonts; entry != nullptr; entry = entry->next) {
         if (entry->font != nullptr) DeleteObject(entry->font);
-        entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, entry->key);
+        entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, entry->key, view->dpi);
         MarkWidthTableUnmeasured(entry->widths);
     }
     view->widths = nullptr;

@@ -21,8 +21,13 @@ constexpr COLORREF kHeadingColour = RGB(0, 0, 255);
 
 // A font for a style key: face and size from the font settings, the size
 // changed by the larger/smaller bits and kept within 4 to 2000 points (0
-// stays the platform's default), weight 700 for bold.
-HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key);
+// stays the platform's default), weight 700 for bold. Points become pixels
+// at dpi, or at the device's own dots per inch when dpi is 0.
+HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key, int dpi = 0);
+
+// The dots per inch a view's fonts and pixel sizes are made for: its own, or
+// its device's when it has none.
+int ViewDpi(const ViewState& view);
 
 // Selects the font of style & 0x101F into the view's device context, creating
 // it on first use, measures its width table when needed and makes it the

@@ -3,7 +3,11 @@
 #include "view/verse_selection.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <utility>
+
+#include "view/paint_plan.h"
 
 namespace {
 
@@ -46,4 +50,43 @@ VerseSelection SelectVerses(const ViewState& view, std::span<const VerseEntry> v
     // Both points in one row: the drag may run either way along it.
     if (first > last) std::swap(first, last);
     return {first, last};
+}
+
+bool SetViewSelection(ViewState& view, std::span<const VerseEntry> verses, VerseSelection selection) {
+    std::vector<TextSpan> spans;
+    try {
+        if (selection.first >= 0) spans = VerseSpans(view.text, verses, selection.first, selection.last);
+    } catch (const std::bad_alloc&) {
+        spans.clear();  // without memory for the spans nothing is selected
+    }
+    if (spans.empty()) selection = VerseSelection{};
+    if (selection == view.selection) return false;
+    view.selection = selection;
+    view.selectedSpans = std::move(spans);
+    return true;
+}
+
+bool MovedBeyondDrag(const ViewPress& press, int x, int y, int dragWidth, int dragHeight) {
+    return std::abs(x - press.x) > dragWidth || std::abs(y - press.y) > dragHeight;
+}
+
+int RowAtY(ViewState& view, int y) {
+    const PaintPlan plan = PlanPaint(view, false);
+    if (plan.rows.empty()) return -1;
+    int row = plan.rows.front().index;
+    for (const PlacedRow& placed : plan.rows) {
+        if (placed.y > y) break;
+        row = placed.index;
+    }
+    return row;
+}
+
+int ByteAtX(const ViewState& view, const WidthTable* widths, const ViewRow& row, int x) {
+    const TextRun run = SplitRow(view.text, row).rest;
+    if (run.count <= 0 || x < row.x || x >= row.x + row.width) return -1;
+    if (run.start < 0 || static_cast<size_t>(run.start) + run.count > view.text.size()) return -1;
+    int width = x - row.x;
+    int count = run.count;
+    FitByWidthTable(widths, view.text.data() + run.start, width, count);
+    return run.start + std::min(count, run.count - 1);
 }

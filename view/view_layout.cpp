@@ -59,6 +59,18 @@ int ResizeView(ViewState* view, int width, int height) {
     return ResizeView(view, measurer, width, height);
 }
 
+int RelayoutKeepingText(ViewState* view, int topText) {
+    if (view == nullptr) return kLayoutNoView;
+    RecreateStyleFonts(view);
+    int result;
+    {
+        GdiMeasurer measurer(view);
+        result = LayoutViewText(view, measurer);
+    }
+    if (result == 0 && topText >= 0) FindRowForOffset(*view, static_cast<unsigned>(topText));
+    return result;
+}
+
 int ApplyFontSettings(ViewState* view, const FontSettings* settings) {
     if (view == nullptr) return kLayoutNoView;
     if (settings == nullptr) {

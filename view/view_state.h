@@ -10,6 +10,7 @@
 #include "store/article_text.h"
 #include "store/display_order.h"
 #include "store/compression.h"
+#include "store/verse_map.h"
 
 // One row of text or one rule. A row whose attr has bit 0x80 is followed by a
 // gap row of the same height that has no ViewRow of its own.
@@ -23,6 +24,13 @@ struct ViewRow {
     uint8_t attr;     // the record's attribute; 0x80 only on the record's last row
 };
 
+// Indexes in the article's verse list, first <= last; first -1 for none.
+struct VerseSelection {
+    int first = -1;
+    int last = -1;
+    bool operator==(const VerseSelection&) const = default;
+};
+
 // A font per style key, kept by the platform layer (fonts and their width tables).
 struct StyleFont;
 
@@ -33,6 +41,7 @@ struct ViewState {
     int32_t rowsOnPage = 0;     // rows drawn by the last paint, gap rows included
     FontSettings fontSettings{};  // the view's own copy: its FontAsciiBase decides how codes are measured and drawn
     bool reverseOption = false;   // the Reverse option as the shell last gave it
+    int32_t dpi = 0;              // dots per inch its fonts and pixel sizes are made for; 0: the device's own
     StyleFont* fonts = nullptr;             // newest first
     const WidthTable* widths = nullptr;     // table of the font selected last
     int32_t left = 0, top = 0, width = 0, height = 0;
@@ -42,6 +51,8 @@ struct ViewState {
     uint16_t rowCapacity = 0;
     uint16_t maxRow = 0;     // greatest top row at which the last row is still fully visible
     uint16_t highlightStart = 0, highlightEnd = 0;  // byte range to paint highlighted; both 0 = none
+    VerseSelection selection;             // the verses a drag selected; every layout clears it
+    std::vector<TextSpan> selectedSpans;  // their stored bytes, one span per record, painted as selected
     int firstPaintRow = -1;  // when >= 0, painting starts at this row index at the top (printing)
     int nextPaintRow = 0;    // set by painting: index of the first row that did not fit
     // Printing: a row's cells go out in one text call (on a printer each call

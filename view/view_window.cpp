@@ -1,6 +1,7 @@
 // The Reading view inside the main window: scrolling and click paging, the
 // scroll bar, painting the client area and following the window's size.
 #include "app/program.h"
+#include "view/dpi_scale.h"
 #include "view/layout.h"
 #include "view/reading_view.h"
 #include "view/view_geometry.h"
@@ -22,7 +23,7 @@ void UpdateScrollBar(HWND window) {
 
 int ClickPage(HWND window, ViewState* view, int x, int y, int redrawMode) {
     if (view == nullptr) return 0;
-    const ClickPageDecision decision = DecideClickPage(*view, program.settings.Flags, program.gutter, x, y);
+    const ClickPageDecision decision = DecideClickPage(*view, program.settings.Flags, ViewGutter(), x, y);
     if (!decision.page) return 0;
     ScrollView(view, decision.delta, redrawMode, true);
     UpdateScrollBar(window);
@@ -60,8 +61,26 @@ void RepaintView(HWND window, unsigned flags) {
 // Shrinks a size by twice the gutter, when it is larger than that.
 static int LessGutter(int size, int gutter) { return size > 2 * gutter ? size - 2 * gutter : size; }
 
+int ViewGutter() { return ScaleForDpi(program.gutter, program.dpi); }
+
+RECT ReadingViewBox(HWND window) {
+    RECT box;
+    GetClientRect(window, &box);
+    if (program.toolbar != nullptr) box.top = ToolbarHeight() - 1;
+    const int gutter = ViewGutter();
+    if (box.bottom - box.top > 2 * gutter) {
+        box.top += gutter;
+        box.bottom -= 2 * gutter;
+    }
+    if (box.right - box.left > 2 * gutter) {
+        box.left += gutter;
+        box.right -= 2 * gutter;
+    }
+    return box;
+}
+
 SIZE OuterSizeLessGutter(HWND window) {
-    const int gutter = program.gutter;
+    const int gutter = ViewGutter();
     RECT outer{};
     GetWindowRect(window, &outer);
     // Shrunk like the view box at creation: g off the near edge, 2g off the far one.
@@ -72,7 +91,7 @@ SIZE OuterSizeLessGutter(HWND window) {
 }
 
 void OnViewSize(HWND window, int clientWidth, int clientHeight) {
-    const int gutter = program.gutter;
+    const int gutter = ViewGutter();
     int width = LessGutter(clientWidth, gutter);
     int height = LessGutter(clientHeight, gutter);
     ViewState* view = program.view;
@@ -84,4 +103,17 @@ void OnViewSize(HWND window, int clientWidth, int clientHeight) {
     }
     ResizeView(view, width, height);
     UpdateScrollBar(window);
+}
+
+void OnViewDpiChanged(HWND window, int topText) {
+    ViewState* view = program.view;
+    if (view == nullptr) return;
+    view->dpi = program.dpi;
+    const RECT box = ReadingViewBox(window);
+    view->left = box.left;
+    view->top = box.top;
+    view->width = box.right - box.left;
+    view->height = box.bottom - box.top;
+    RelayoutKeepingText(view, topText);
+    RepaintView(window, kPaintClearClient | kPaintView);
 }

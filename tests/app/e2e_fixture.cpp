@@ -35,7 +35,22 @@ void VelmoraEndToEnd::Wheel(int delta) {
     SendAndWait(run.window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
 
-void VelmoraEndToEnd::Click(int x, int y) { SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+void VelmoraEndToEnd::Click(int x, int y) {
+    SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendAndWait(run.window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void VelmoraEndToEnd::Drag(POINT from, POINT to) {
+    SendAndWait(run.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    SendAndWait(run.window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    SendAndWait(run.window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+}
+
+int VelmoraEndToEnd::ViewTop() {
+    RECT toolbar{};
+    GetWindowRect(FindWindowExW(run.window, nullptr, L"ToolbarWindow32", nullptr), &toolbar);
+    return toolbar.bottom - toolbar.top - 1 + 10;
+}
 
 DWORD VelmoraEndToEnd::Lesson() { return ReadDword(L"Lesson").value_or(0xFFFFFFFF); }
 DWORD VelmoraEndToEnd::Position() { return ReadDword(L"LastPosition").value_or(0xFFFFFFFF); }

@@ -26,10 +26,17 @@ protected:
     // Flags and the pinned bit.
     void PinArticle(uint16_t article, uint16_t position = 0);
 
-    // Sends a scroll-bar code, a wheel turn or a left click at client (x, y).
+    // Sends a scroll-bar code, a wheel turn, a left click at client (x, y)
+    // (press and release), or a press at one client point moved to another
+    // and released there.
     void ScrollBar(int code, int position = 0);
     void Wheel(int delta);
     void Click(int x, int y);
+    void Drag(POINT from, POINT to);
+
+    // The top of the Reading view in the client area: below the toolbar and
+    // the gutter of 10 pixels.
+    int ViewTop();
 
     // The values written at exit.
     DWORD Lesson();

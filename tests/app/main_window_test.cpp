@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "app/program.h"
@@ -15,6 +16,7 @@
 #include "view/navigation.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/scratch_registry.h"
+#include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/view_geometry.h"
 
@@ -23,6 +25,7 @@ namespace {
 constexpr uint32_t kPinned = kFlagPinnedArticle;
 constexpr uint32_t kReverse = kFlagReverse;
 constexpr int kLongArticle = 1;
+constexpr uint16_t kGenesis41Article = 10;
 
 uint32_t WithKeyPageStep(uint32_t flags, int step) {
     return (flags & ~0x00700000u) | (static_cast<uint32_t>(step) << 20);
@@ -261,9 +264,60 @@ TEST_F(MainWindow, ClicksPageByHalves) {
         const int amount = View().rowsOnPage - 1;  // click page step 1
         ASSERT_EQ(ClickPageStep(c.flags), 1);
         EXPECT_EQ(Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y)), 0);
+        EXPECT_EQ(View().topRow, start) << "a press alone does not page";
+        EXPECT_EQ(Send(WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y)), 0);
         EXPECT_EQ(View().topRow, start + c.direction * amount);
         ExpectScrollBarFollows();
     }
+}
+
+// A press that moves beyond the drag distance selects whole verses, from the
+// article's first verse under the press at the first body row's right end,
+// and never pages. A press that moves less pages like a click, by the half
+// of the box it is in; a click and Escape clear the selection.
+TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
+    ASSERT_TRUE(Open(kGenesis41Article, kDefaultFlags | kPinned));
+    const PaintPlan plan = PlanPaint(View(), false);
+    const auto body = std::find_if(plan.rows.begin(), plan.rows.end(), [&](const PlacedRow& placed) {
+        return (View().rows[placed.index].attr | kAttrParagraphGap) == kAttrBody;
+    });
+    ASSERT_LT(body + 3, plan.rows.end());
+    const ViewRow first = View().rows[body->index];
+    const int right = first.x + first.width - 3, y = body->y + first.height / 2;
+    const LPARAM press = MAKELPARAM(right, y);
+    const LPARAM below = MAKELPARAM(first.x + first.width / 2, (body + 3)->y + first.height / 2);
+    const LPARAM nudged = MAKELPARAM(right + GetSystemMetrics(SM_CXDRAG), y);
+    ASSERT_GT(HIWORD(below), View().top + View().height / 2) << "not in the lower half";
+    const int page = View().rowsOnPage - 1;
+    const int nudgedTop = page + (y < View().top + View().height / 2 ? -page : page);
+    const auto pressAndRelease = [&](LPARAM at, LPARAM to) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
+        Send(WM_MOUSEMOVE, MK_LBUTTON, to);
+        Send(WM_LBUTTONUP, 0, to);
+    };
+    const auto drag = [&] { pressAndRelease(press, below); };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        bool selected;
+        int topRow;
+    } steps[] = {
+        {"a drag", drag, true, 0},
+        {"Escape", [&] { Send(WM_KEYDOWN, VK_ESCAPE); }, false, 0},
+        {"a drag again", drag, true, 0},
+        {"a click in the lower half", [&] { pressAndRelease(below, below); }, false, page},
+        {"a press moved by the drag distance", [&] { pressAndRelease(press, nudged); }, false, nudgedTop},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(View().topRow, step.topRow);
+        EXPECT_EQ(View().selectedSpans.empty(), !step.selected);
+        if (!step.selected) continue;
+        EXPECT_EQ(View().selection.first, 0);
+        EXPECT_GT(View().selection.last, 0);
+    }
+    EXPECT_EQ(GetCapture(), nullptr);
 }
 
 // Left and Right, and the Next and Previous commands, step through the

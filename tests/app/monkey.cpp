@@ -71,13 +71,21 @@ void Wheel(Monkey& monkey) {
     Deliver(monkey, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
 
+// A click pages when the button comes up; now and then the pointer moves
+// between press and release, which makes it a drag that selects verses.
 void Click(Monkey& monkey) {
     RECT client{};
     GetClientRect(monkey.window, &client);
     const int x = Draw(monkey, -20, client.right + 20);
     const int y = Draw(monkey, -20, client.bottom + 20);
-    Note(monkey, "click " + std::to_string(x) + "," + std::to_string(y));
+    const bool drag = Draw(monkey, 0, 2) == 0;
+    const int toX = drag ? Draw(monkey, -20, client.right + 20) : x;
+    const int toY = drag ? Draw(monkey, -20, client.bottom + 20) : y;
+    Note(monkey, (drag ? "drag " : "click ") + std::to_string(x) + "," + std::to_string(y) +
+                     (drag ? " to " + std::to_string(toX) + "," + std::to_string(toY) : ""));
     Deliver(monkey, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    if (drag) Deliver(monkey, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, toY));
+    Deliver(monkey, WM_LBUTTONUP, 0, MAKELPARAM(toX, toY));
 }
 
 // Sizes down to 1 x 1, now and then.
@@ -138,9 +146,10 @@ void PokeDialog(Monkey& monkey, HWND dialog) {
 
 // A dialog opened by its command, poked a few times and closed with OK or
 // Cancel (the page set-up seldom with OK, as each OK prints the article). A
-// pick or a search may change the article: the model then no longer knows it.
+// pick, a search or a verse may change the article: the model then no longer
+// knows it.
 void Dialog(Monkey& monkey) {
-    static const int kCommands[] = {107, 116, 40006, 40004, 40008};
+    static const int kCommands[] = {107, 116, 40006, 40004, 40008, 140};
     const int command = kCommands[Draw(monkey, 0, static_cast<int>(std::size(kCommands)) - 1)];
     const int pokes = Draw(monkey, 0, 6);
     const int okOneIn = command == 40008 ? 10 : 3;
@@ -150,7 +159,7 @@ void Dialog(Monkey& monkey) {
     PostMessageW(monkey.window, WM_COMMAND, command, 0);
     HWND dialog = nullptr;
     WaitUntil([&] { return (dialog = FirstProgramDialog(monkey)) != nullptr; }, 5000);
-    if (command == 107 || command == 116) monkey.lessonKnown = false;
+    if (command == 107 || command == 116 || command == 140) monkey.lessonKnown = false;
     if (dialog == nullptr) return;
     for (int i = 0; i < pokes && IsWindow(dialog); ++i) PokeDialog(monkey, dialog);
     PostMessageW(dialog, WM_COMMAND, answer, 0);

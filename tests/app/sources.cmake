@@ -8,12 +8,14 @@ list(APPEND VELMORA_WIN32_TESTS
   tests/app/main_window_test.cpp
   tests/app/about_box_test.cpp
   tests/app/startup_test.cpp
+  tests/app/screen_scale_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/app/e2e_fixture.cpp
   tests/app/startup_e2e_test.cpp
   tests/app/reading_e2e_test.cpp
   tests/app/about_e2e_test.cpp
+  tests/app/scaled_screen_e2e_test.cpp
 )
 # The long end-to-end runs: corrupted settings, the random run, repeated starts.
 list(APPEND VELMORA_RELIABILITY_TESTS

@@ -19,6 +19,7 @@
 #include "tests/bench/bench_settings.h"
 #include "tests/bench/bench_stats.h"
 #include "view/bookmarks.h"
+#include "view/dpi_scale.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ void TimeLayoutsAndPaints(int runs, std::vector<double>& layouts, std::vector<do
     HGDIOBJ previous = SelectObject(dc, bitmap);
     ReleaseDC(nullptr, screen);
     PickerState state;
-    PickerIcons icons = LoadPickerIcons();
+    PickerIcons icons = LoadPickerIcons(kDefaultDpi);
     for (int run = 0; run < runs; ++run) {
         DeletePickerFonts(state);
         state = PickerState{};

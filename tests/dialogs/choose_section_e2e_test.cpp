@@ -156,10 +156,15 @@ TEST_F(ChooseSectionEndToEnd, TheListShowsIconsAndBlueHeadings) {
     const int groupTop = 4 * kRowHeight;
     ClickRow(dialog, groupTop, kHeadingHeight, 1);
     WaitUntilHandled(dialog);
+    // The picture is taken once the whole list is painted: the opened group's
+    // rows at the bottom and the icons at the top.
     Capture capture;
     ASSERT_TRUE(WaitUntil([&] {
         capture = CaptureClient(dialog);
-        return capture.width > 0 && capture.CountInk(RECT{0, groupTop + 3 * kHeadingHeight, capture.width, capture.height}) > 500;
+        const int right = capture.width - 5;
+        return capture.width > 0 &&
+               capture.CountInk(RECT{0, groupTop + 3 * kHeadingHeight, capture.width, capture.height}) > 500 &&
+               capture.CountInk(RECT{right - 13 + 4, 0, right, kRowHeight}) > 10;
     }));
     wchar_t folder[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, folder);

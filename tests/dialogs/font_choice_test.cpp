@@ -63,6 +63,19 @@ TEST(FontChoice, SizeListAddsAndSelectsTheStoredSize) {
 }
 
 // Rows are read as their leading digits, saturating instead of overflowing.
+// Zooming walks the chosen size's list, which holds an unlisted chosen size,
+// and stops at its ends; a size beyond them steps onto the list only.
+TEST(FontChoice, ZoomStepsThroughTheChosenSizesList) {
+    const struct { int32_t chosen, current; int steps; int32_t zoomed; } cases[] = {
+        {20, 52, 9, 72}, {20, 10, -1, 10}, {15, 16, -1, 15}, {15, 14, 1, 15},
+        {20, 0, 1, 10}, {20, 0, -1, 0}, {20, 100, -1, 72}, {20, 100, 1, 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.chosen << ", " << c.current << " by " << c.steps);
+        EXPECT_EQ(ZoomedFontSize(c.chosen, c.current, c.steps), c.zoomed);
+    }
+}
+
 TEST(FontChoice, SizeTextIsReadAsDigitsOnly) {
     const struct {
         const char16_t* text;

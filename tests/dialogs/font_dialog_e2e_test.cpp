@@ -63,6 +63,13 @@ TEST_F(FontDialogEndToEnd, FirstStartAsksForTheFontAndReadsInIt) {
     HWND dialog = WaitForDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsChecked(dialog, IDC_FONT_BASE_5D0));
+    // The dialog as the first start offers it, for looking at.
+    Capture offered;
+    EXPECT_TRUE(WaitUntil([&] {
+        offered = CaptureWindow(dialog);
+        return offered.width > 0 && offered.CountInk(RECT{0, offered.height / 2, offered.width, offered.height}) > 500;
+    }));
+    SaveCapture(offered, L"font-dialog.bmp");
     const Capture before = CaptureClient(run.window);
     EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_FACES, L"Ezra SIL"));
     EXPECT_TRUE(ChooseRow(dialog, IDC_FONT_SIZES, L"52"));

@@ -36,6 +36,7 @@ velmora_fuzzer(bookmark_fuzzer bookmark_fuzzer.cpp)
 velmora_fuzzer(search_match_fuzzer search_match_fuzzer.cpp)
 velmora_fuzzer(clipboard_fuzzer clipboard_fuzzer.cpp)
 velmora_fuzzer(devmode_fuzzer devmode_fuzzer.cpp)
+velmora_fuzzer(search_text_fuzzer search_text_fuzzer.cpp)
 velmora_fuzzer(registry_value_fuzzer registry_value_fuzzer.cpp)
 
 add_executable(fuzz_seeds_writer ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_seeds_main.cpp)

@@ -172,6 +172,15 @@ bool WriteDevModeSeeds(const std::string& folder) {
            WriteFile(folder, "fixed-fields-only", DevMode(u"P", 76, 0, 76));
 }
 
+// Stored search texts: Aaron as typed, wildcards and brackets, the codes that
+// show as two characters or as presentation forms, and bytes above the codes.
+bool WriteSearchTextSeeds(const std::string& folder) {
+    return WriteFile(folder, "aaron", Bytes{'p', 'y', 'e', 'a'}) &&
+           WriteFile(folder, "wildcards-and-brackets", Bytes{'(', 'a', '?', '*', 'b', ')', ' ', ' ', 'c'}) &&
+           WriteFile(folder, "pairs-and-forms", Bytes{0x10, 0x11, 0x14, 0x41, 0x59, 0x5A, 0x16, 0x61}) &&
+           WriteFile(folder, "high-bytes", Bytes{0x7C, 0x7F, 0xE0, 0xFA, 0xFF, 0x01});
+}
+
 // The registry type, then the stored data.
 bool WriteRegistryValueSeeds(const std::string& folder) {
     constexpr uint8_t kDword = 4, kText = 1, kBinary = 3, kQword = 11;
@@ -217,6 +226,7 @@ int main(int argc, char** argv) {
     written = WriteClipboardSeeds(folder + "/clipboard_fuzzer") && written;
     written = WriteDevModeSeeds(folder + "/devmode_fuzzer") && written;
     written = WriteRegistryValueSeeds(folder + "/registry_value_fuzzer") && written;
+    written = WriteSearchTextSeeds(folder + "/search_text_fuzzer") && written;
     if (!written) std::fprintf(stderr, "could not write the seeds into %s\n", argv[1]);
     return written ? 0 : 1;
 }

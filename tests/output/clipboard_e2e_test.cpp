@@ -14,11 +14,16 @@
 #include "store/compression.h"
 #include "tests/app/e2e_fixture.h"
 #include "tests/support/clipboard_access.h"
+#include "tests/support/keyboard_input.h"
+#include "tests/support/modal_dialog.h"
+#include "tests/support/screen_capture.h"
 #include "tests/support/unix_host.h"
+#include "tests/support/wait.h"
 
 namespace {
 
 constexpr uint16_t kShortArticle = 55;
+constexpr uint16_t kGenesis41Article = 10;
 const std::string kHeaderStart = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset177\\cpg1255 David;}}";
 const std::string kSeparatorStars = "\\qc\\cf2\\fs72\\b*  *  *  *  *\\b0\\par\\par\\qr\\fs20\\cf0\r\n";
 
@@ -73,6 +78,12 @@ std::string Without(std::string text, char dropped) {
     return text;
 }
 
+std::u16string Without(std::u16string text, char16_t dropped) {
+    text.erase(std::remove(text.begin(), text.end(), dropped), text.end());
+    return text;
+}
+
+
 // The non-empty lines of a text, runs of spaces as one, trimmed. A word
 // processor may keep a run of spaces as spaces and six-per-em spaces, and
 // begin its text file with a byte order mark.
@@ -106,6 +117,90 @@ std::string UnicodeBlock(const std::u16string& text, bool terminated = true) {
     if (terminated) block.append(2, '\0');
     return block;
 }
+
+// The plain text beside the Rich Text, from the record lines: the lines
+// (a run of line ends makes one break) set apart by blank lines.
+std::u16string PlainLines(const std::u16string& recordLines) {
+    std::u16string plain;
+    for (size_t start = 0; start < recordLines.size();) {
+        const size_t end = std::min(recordLines.find(u'\n', start), recordLines.size());
+        if (end > start) plain += (plain.empty() ? u"" : u"\r\n\r\n") + recordLines.substr(start, end - start);
+        start = end + 1;
+    }
+    return plain.empty() ? plain : plain + u"\r\n";
+}
+
+const std::u16string kPlainStars = u"\r\n\r\n*  *  *  *  *\r\n\r\n";
+
+std::u16string FromUtf8(const std::string& bytes) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::u16string text(n, u'\0');
+    auto* wide = reinterpret_cast<wchar_t*>(text.data());
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), wide, n);
+    return text;
+}
+
+// A pointed text as its letters, each with the set of its points, so that
+// points which come in another order compare equal. Of the marks only the
+// vowel points, dagesh and the shin and sin dots count; cantillation goes.
+std::vector<std::u16string> Clusters(std::u16string_view text) {
+    std::vector<std::u16string> clusters;
+    for (const char16_t c : text) {
+        const bool mark = c >= 0x0591 && c <= 0x05C7 && c != 0x05BE && c != 0x05C0 && c != 0x05C3 && c != 0x05C6;
+        const bool point = (c >= 0x05B0 && c <= 0x05BC) || c == 0x05C1 || c == 0x05C2 || c == 0x05C7;
+        if (point && !clusters.empty()) {
+            std::u16string& letter = clusters.back();
+            letter.insert(std::upper_bound(letter.begin() + 1, letter.end(), c), c);
+        } else if (!mark) {
+            clusters.emplace_back(1, c);
+        }
+    }
+    return clusters;
+}
+
+bool HoldsInOrder(std::u16string_view text, std::u16string_view part) {
+    const std::vector<std::u16string> all = Clusters(text), wanted = Clusters(part);
+    return std::search(all.begin(), all.end(), wanted.begin(), wanted.end()) != all.end();
+}
+
+// Verses as the Codex has them, without cantillation, a maqaf as "-" and sof
+// pasuq as ":".
+const std::u16string kGenesis41v1 = u"וַיְהִי מִקֵּץ שְׁנָתַיִם יָמִים וּפַרְעֹה חֹלֵם וְהִנֵּה עֹמֵד עַל-הַיְאֹר:";
+const std::u16string kGenesis41v55 =
+    u"וַתִּרְעַב כָּל-אֶרֶץ מִצְרַיִם וַיִּצְעַק הָעָם אֶל-פַּרְעֹה לַלָּחֶם וַיֹּאמֶר פַּרְעֹה לְכָל-מִצְרַיִם לְכוּ "
+    u"אֶל-יוֹסֵף אֲשֶׁר-יֹאמַר לָכֶם תַּעֲשׂוּ:";
+const std::u16string kGenesis41v56 =
+    u"וְהָרָעָב הָיָה עַל כָּל-פְּנֵי הָאָרֶץ וַיִּפְתַּח יוֹסֵף אֶת-כָּל-אֲשֶׁר בָּהֶם וַיִּשְׁבֹּר לְמִצְרַיִם וַיֶּחֱזַק "
+    u"הָרָעָב בְּאֶרֶץ מִצְרָיִם:";
+const std::u16string kGenesis41v57 =
+    u"וְכָל-הָאָרֶץ בָּאוּ מִצְרַיְמָה לִשְׁבֹּר אֶל-יוֹסֵף כִּי-חָזַק הָרָעָב בְּכָל-הָאָרֶץ:";
+
+// The middle of the first band of ink at or below from whose ink lies in the
+// middle of the width and not in its right quarter: a centred chapter mark
+// among right-aligned rows. -1 when there is none.
+int CentredBand(const Capture& capture, int from) {
+    const int w = capture.width;
+    for (int y = from; y < capture.height;) {
+        int end = y;
+        while (end < capture.height && capture.CountInk(RECT{0, end, w, end + 1}) > 0) ++end;
+        if (end > y && capture.CountInk(RECT{w * 2 / 5, y, w * 3 / 5, end}) > 0 &&
+            capture.CountInk(RECT{w * 3 / 4, y, w, end}) == 0)
+            return (y + end) / 2;
+        y = end + 1;
+    }
+    return -1;
+}
+
+// The middle of the run of a colour along row y.
+int MiddleOf(const Capture& capture, COLORREF colour, int y) {
+    int left = -1, right = -1;
+    for (int x = 0; x < capture.width; ++x) {
+        if (capture.At(x, y) != colour) continue;
+        if (left < 0) left = x;
+        right = x;
+    }
+    return (left + right) / 2;
+}
 }  // namespace
 
 class ClipboardEndToEnd : public VelmoraEndToEnd {
@@ -138,20 +233,27 @@ protected:
     std::wstring folder_;
 };
 
-// With a Unicode font Copy leaves only Rich Text, owned by the program's
-// window; a word processor reads it as the article in reading order with its
-// points. Append adds the separator and a second copy; it continues a foreign
-// document however large and unterminated, and starts a new document when the
-// clipboard holds no Rich Text.
+// With a Unicode font Copy leaves Rich Text, owned by the program's window,
+// and beside it the plain text of what it shows; a word processor reads the
+// Rich Text as the article in reading order with its points. Append adds the
+// separator and a second copy to each format; it continues a foreign
+// document however large and unterminated, and starts a new document when
+// the clipboard holds no Rich Text.
 TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
     const ArticleText article = ProgramArticle(kShortArticle);
     ASSERT_FALSE(article.empty());
+    const std::u16string reading = RecordLines(article, DisplayMode{kUnicodeAsciiBase, true}, true);
+    const std::u16string plain = PlainLines(reading);
     const UINT rtf = RichTextClipboardFormat();
+    const auto plainText = [] { return UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT)); };
     Start();
     ASSERT_TRUE(ClearClipboard());
     SendCommand(run, IDM_COPY);
-    EXPECT_EQ(ClipboardFormats(), std::vector<UINT>{rtf});
+    const std::vector<UINT> formats = ClipboardFormats();
+    EXPECT_NE(std::find(formats.begin(), formats.end(), rtf), formats.end());
+    EXPECT_NE(std::find(formats.begin(), formats.end(), CF_UNICODETEXT), formats.end());
     EXPECT_EQ(GetClipboardOwner(), run.window);
+    EXPECT_EQ(plainText(), plain);
     const std::string copied = ClipboardBlock(rtf);
     EXPECT_EQ(copied.rfind(kHeaderStart, 0), 0u);
     const size_t end = copied.find('\0');
@@ -167,23 +269,101 @@ TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
     const std::string body = document.substr(180, document.size() - 180 - 3);
     EXPECT_EQ(twice.substr(separator + kSeparatorStars.size(), body.size() + 3), body + "}\r\n");
     EXPECT_EQ(twice.find(kSeparatorStars, separator + 1), std::string::npos);
+    EXPECT_EQ(plainText(), plain.substr(0, plain.size() - 2) + kPlainStars + plain);
 
     const std::string foreign = "{\\rtf1\\uc1 " + std::string(3 << 20, 'a');
     ASSERT_TRUE(SetClipboardBlock(rtf, foreign));
     SendCommand(run, IDM_APPEND);
     EXPECT_EQ(ClipboardBlock(rtf).substr(0, foreign.size() + 4 + kSeparatorStars.size()),
               foreign + "\\uc0" + kSeparatorStars);
+    EXPECT_EQ(plainText(), plain);
     ASSERT_TRUE(SetClipboardBlock(CF_UNICODETEXT, UnicodeBlock(u"\u05D0\u05D1")));
     SendCommand(run, IDM_APPEND);
-    EXPECT_EQ(ClipboardFormats(), std::vector<UINT>{rtf});
     EXPECT_EQ(ClipboardBlock(rtf).substr(0, end), document);
+    EXPECT_EQ(plainText(), u"\u05D0\u05D1" + kPlainStars + plain);
 
     if (!HostAvailable()) GTEST_SKIP() << "the X clipboard and the word processor are read on the Linux host";
     SendCommand(run, IDM_COPY);
     const std::string fromX = ReadXClipboard("text/rtf", L"pasted.rtf");
     EXPECT_EQ(Without(fromX, '\0'), document);
-    const std::u16string reading = RecordLines(article, DisplayMode{kUnicodeAsciiBase, true}, true);
+    EXPECT_EQ(Without(ReadXClipboard("UTF8_STRING", L"pasted-x.txt"), '\r'), Without(Utf8(plain), '\r'));
     EXPECT_EQ(WordLines(WordProcessorText(L"pasted.rtf", L"pasted.txt")), WordLines(Utf8(reading)));
+    Stop();
+}
+
+// Go to Verse puts Gen 41:55 highlighted at the top; a drag from inside it
+// down to the chapter mark of chapter 42 selects 41:55 to 41:57, which shows
+// in the system's selection colours and follows a scroll. Ctrl+C, as the
+// user presses it, then puts those verses and their reference on the
+// clipboard, as plain text and as Rich Text that a word processor reads the
+// same. Escape clears the selection, and Ctrl+C then copies the whole
+// article: X programs find Rich Text and UTF-8 text, which holds the first
+// verse in reading order with its points.
+TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReferenceAndOtherwiseTheArticle) {
+    PinArticle(kGenesis41Article);
+    WriteDword(L"Width", 800);
+    WriteDword(L"Height", 900);
+    Start();
+    PostMessageW(run.window, WM_COMMAND, IDM_GO_TO_VERSE, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        return (dialog = FindProcessDialog(run.process.dwProcessId, L"Go to Verse")) != nullptr;
+    }));
+    SetDlgItemTextW(dialog, IDC_VERSE_TEXT, L"Gen 41:55");
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    const int top = ViewTop();
+    Capture shown;
+    ASSERT_TRUE(WaitUntil([&] {
+        shown = CaptureClient(run.window);
+        return shown.FirstRowWith(RGB(255, 255, 0)) == top;
+    }));
+    const POINT press{MiddleOf(shown, RGB(255, 255, 0), top + 3), top + 3};
+    const POINT release{shown.width / 2, CentredBand(shown, top)};
+    ASSERT_GT(release.y, top) << "no chapter mark on the screen";
+
+    Drag(press, release);
+    const COLORREF selected = GetSysColor(COLOR_HIGHLIGHT);
+    ASSERT_TRUE(WaitUntil([&] {
+        shown = CaptureClient(run.window);
+        return shown.FirstRowWith(selected) == top;
+    }));
+    EXPECT_GT(shown.Count(RECT{0, top, shown.width, release.y}, selected), 20000);
+    EXPECT_EQ(shown.Count(RECT{0, release.y, shown.width, shown.height}, selected), 0) << "42:1 is selected too";
+    SaveCaptureHere(shown, L"verse-selection.bmp");
+    const int lastSelected = shown.LastRowWith(selected);
+    Wheel(-120);
+    EXPECT_TRUE(WaitUntil([&] { return CaptureClient(run.window).LastRowWith(selected) < lastSelected - 20; }))
+        << "the selection did not follow the scroll";
+
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('C');
+    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
+    const std::u16string verses =
+        u"(נה) " + kGenesis41v55 + u" (נו) " + kGenesis41v56 + u" (נז) " + kGenesis41v57;
+    const std::u16string reference = u"Genesis 41:55–57 / בראשית מא נה–נז";
+    const std::u16string copied = UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT));
+    const size_t lineEnd = copied.find(u"\r\n");
+    EXPECT_EQ(Clusters(copied.substr(0, lineEnd)), Clusters(verses)) << Utf8(copied);
+    EXPECT_EQ(copied.substr(lineEnd), u"\r\n\r\n" + reference + u"\r\n");
+    if (HostAvailable()) {
+        EXPECT_EQ(FromUtf8(Without(ReadXClipboard("UTF8_STRING", L"verses-x.txt"), '\r')), Without(copied, u'\r'));
+        WriteWholeFile(folder_ + L"verses.rtf", ClipboardBlock(RichTextClipboardFormat()));
+        EXPECT_EQ(WordLines(WordProcessorText(L"verses.rtf", L"verses.txt")), WordLines(Utf8(copied)));
+    }
+    SendKey(run, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return CaptureClient(run.window).FirstRowWith(selected) < 0; }));
+
+    if (!HostAvailable()) GTEST_SKIP() << "the X clipboard is read on the Linux host";
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('C');
+    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
+    const std::string targets = ReadXClipboard("TARGETS", L"targets.txt");
+    EXPECT_NE(targets.find("text/rtf"), std::string::npos) << targets;
+    EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
+    const std::u16string pasted = FromUtf8(ReadXClipboard("UTF8_STRING", L"article.txt"));
+    EXPECT_TRUE(HoldsInOrder(pasted, u"(א) " + kGenesis41v1)) << Utf8(pasted.substr(0, 400));
     Stop();
 }
 

@@ -117,3 +117,29 @@ TEST(ExportText, ReversalDependsOnTheFontKindAndTheReverseOption) {
         EXPECT_EQ(ExportsRichText(c.fontAsciiBase), c.fontAsciiBase == kUnicodeAsciiBase);
     }
 }
+
+// Selected verses: each record's part in the order the font exports its
+// record, a blank line where the record has a gap and after the last part,
+// then the reference. A record "(a) ab" stored in visual order "ba (a)"
+// without a gap at 2, and "bb" with a gap at 11.
+TEST(ExportText, SelectedVersesAreFollowedByTheirReference) {
+    const ArticleText text = MakeText({{0x31, 0x00, {kBet, kAlef, ' ', '(', kAlef, ')'}}, {0xB1, 0x00, {kBet, kBet}}});
+    constexpr DisplayFont kEightBit{kEightBitAsciiBase, false};
+    const struct {
+        const char* name;
+        std::vector<TextSpan> spans;
+        DisplayFont font;
+        std::u16string expected;
+    } cases[] = {
+        {"a verse in reading order", {{5, 8}}, kUnicode, u"(\u05D0)\r\n\r\nRef\r\n"},
+        {"two records, the gap kept", {{2, 8}, {11, 13}}, kUnicode,
+         u"(\u05D0) \u05D0\u05D1\r\n\u05D1\u05D1\r\n\r\nRef\r\n"},
+        {"an 8-bit font as the view shows it", {{2, 4}}, kEightBit, u"\u00E1\u00E0\r\n\r\nRef\r\n"},
+        {"a span across two records", {{5, 12}}, kUnicode, u""},
+        {"an empty span", {{5, 5}}, kUnicode, u""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(BuildVersesExportText(text, c.spans, c.font, u"Ref"), c.expected);
+    }
+}

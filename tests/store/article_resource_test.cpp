@@ -80,7 +80,7 @@ TEST_F(ArticleResource, MissingOrNonPositiveArticlesGiveNothingAndNoMessage) {
         EXPECT_TRUE(LoadArticleResource(number, &error).empty());
         EXPECT_EQ(error, 12345);
     }
-    for (const int number : {kArticleCount + 1, 999, 31766, 64650}) {
+    for (const int number : {kArticleCount + 1, 999, 31765, 64650}) {
         SCOPED_TRACE(number);
         int error = -1;
         EXPECT_TRUE(LoadArticleResource(number, &error).empty());

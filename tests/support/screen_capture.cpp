@@ -33,6 +33,18 @@ int Capture::CountInk(const RECT& area) const {
     return total - Count(area, RGB(255, 255, 255));
 }
 
+int Capture::FirstRowWith(COLORREF colour) const {
+    for (int y = 0; y < height; ++y)
+        if (Count(RECT{0, y, width, y + 1}, colour) > 0) return y;
+    return -1;
+}
+
+int Capture::LastRowWith(COLORREF colour) const {
+    for (int y = height - 1; y >= 0; --y)
+        if (Count(RECT{0, y, width, y + 1}, colour) > 0) return y;
+    return -1;
+}
+
 // The screen's pixels in a rectangle of width x height from origin.
 static Capture CaptureScreen(POINT origin, int width, int height) {
     Capture capture;
@@ -105,4 +117,10 @@ bool SaveCapture(const Capture& capture, const std::wstring& path) {
     }
     fclose(file);
     return true;
+}
+
+bool SaveCaptureHere(const Capture& capture, const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    return SaveCapture(capture, std::wstring(folder) + L"\\" + name);
 }

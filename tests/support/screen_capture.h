@@ -18,6 +18,9 @@ struct Capture {
     int Count(const RECT& area, COLORREF colour, int tolerance = 0) const;
     // Counts pixels that are not white.
     int CountInk(const RECT& area) const;
+    // The first and the last row that hold a pixel of a colour; -1 when none does.
+    int FirstRowWith(COLORREF colour) const;
+    int LastRowWith(COLORREF colour) const;
 };
 
 // The client area of a window as it is on the screen.
@@ -27,3 +30,5 @@ Capture CaptureWindow(HWND window);
 
 // Writes a capture as a 24-bit BMP file.
 bool SaveCapture(const Capture& capture, const std::wstring& path);
+// Writes it into the current folder (the build folder under ctest), for looking at.
+bool SaveCaptureHere(const Capture& capture, const wchar_t* name);

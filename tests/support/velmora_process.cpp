@@ -1,6 +1,7 @@
 // Starting and stopping the program under test, and talking to its window.
 #include "tests/support/velmora_process.h"
 
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -29,16 +30,29 @@ bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int s
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
-    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    // A start the system refuses is reported and tried again, so that a
+    // rare refusal on a busy machine does not end a long run of starts.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &process)) {
+            return true;
+        }
+        std::fprintf(stderr, "CreateProcessW failed with error %lu\n", GetLastError());
+        Sleep(500);
+    }
+    return false;
 }
 
-// Waits for the main window of a started copy, and for it to handle messages.
+// Waits for the main window of a started copy, and for it to handle
+// messages. A machine busy with other work can take many seconds to start a
+// program under Wine; the bound only matters when something is wrong.
 static bool WaitForMainWindow(VelmoraRun& run) {
-    WaitForInputIdle(run.process.hProcess, 10000);
+    constexpr DWORD kStartBoundMs = 30000;
+    WaitForInputIdle(run.process.hProcess, kStartBoundMs);
     const bool found = WaitUntil([&] {
         run.window = FindWindowW(L"Velmora", L"Velmora");
         return run.window != nullptr && IsWindowVisible(run.window);
-    });
+    }, kStartBoundMs);
     if (found) {
         DWORD_PTR result;
         SendMessageTimeoutW(run.window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);

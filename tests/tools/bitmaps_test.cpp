@@ -16,6 +16,7 @@
 #include "tools/bitmaps/bitmap_set.h"
 #include "tools/bitmaps/bitmap_writer.h"
 #include "tools/bitmaps/pixel_art.h"
+#include "tools/bitmaps/pixel_scale.h"
 
 namespace {
 
@@ -308,6 +309,22 @@ TEST(BitmapArt, PlacesPicturesSideBySide) {
     EXPECT_EQ(strip.height, 2);
     EXPECT_EQ(strip.pixels, (std::vector<uint8_t>{1, 2, 5, 3, 4, 6}));
     EXPECT_THROW(PlaceSideBySide({left, Picture{1, 1, {7}}}), std::invalid_argument);
+}
+
+// Lines one pixel wide come out two pixels wide wherever they lie, and a gap
+// of one pixel stays open; the most frequent colour is the background.
+TEST(BitmapScale, LinesKeepOneWidthAndGapsStayOpen) {
+    const struct { const char* row; int percent; const char* scaled; } cases[] = {
+        {"#.#..#..", 150, "##.##..##..."}, {"#.#..#..", 200, "##..##....##...."}, {"..#.####", 150, "...#..######"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        const Picture art = ParsePixelArt(std::string("# = black\n. = white\n") + c.row, "row");
+        const Picture row = ScalePicture(art, c.percent);
+        std::string drawn;
+        for (int x = 0; x < row.width; ++x) drawn += PixelAt(row, x, row.height - 1) == kBlack ? '#' : '.';
+        EXPECT_EQ(drawn, c.scaled);
+    }
 }
 
 TEST(BitmapSet, MissingArtWritesNoResourceScript) {

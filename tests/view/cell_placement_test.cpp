@@ -50,7 +50,7 @@ TEST(CellPlacement, CellsFromTheRightKeepPointsOnTheirLetters) {
     std::vector<CellChar> cells;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        PlaceCells(&widths, c.codes.data(), static_cast<int>(c.codes.size()), kRight, kHolam, cells);
+        PlaceCells(&widths, c.codes.data(), static_cast<int>(c.codes.size()), kRight, kHolam, 1, cells);
         EXPECT_TRUE(cells == c.cells);
     }
 }
@@ -58,7 +58,7 @@ TEST(CellPlacement, CellsFromTheRightKeepPointsOnTheirLetters) {
 TEST(CellPlacement, WithoutATableEveryCellIsEmpty) {
     const uint8_t codes[] = {0x16, 0x64, 0x61};
     std::vector<CellChar> cells;
-    PlaceCells(nullptr, codes, 3, kRight, kHolam, cells);
+    PlaceCells(nullptr, codes, 3, kRight, kHolam, 1, cells);
     const std::vector<CellChar> expected = {{kAlef, 100, 100}, {kDalet, 100, 100}, {kQamats, 100, 100}};
     EXPECT_TRUE(cells == expected);
 }

@@ -261,17 +261,22 @@ TEST(Layout, NoTextReleasesTheOldOneOnlyWhenAsked) {
     EXPECT_EQ(ResizeView(nullptr, measurer, 10, 10), kLayoutNoView);
 }
 
-// A resize lays the text out again and clears the highlight; topRow is the caller's.
+// A resize lays the text out again and clears the highlight and the verse
+// selection; topRow is the caller's.
 TEST(Layout, ResizeLaysOutAgain) {
     ViewState view = LaidOut(Article({{kLeft, 0, "abcde fghij"}}), 0, 0, 200, 100);
     EXPECT_EQ(view.rowCount, 1);
     view.highlightStart = 2;
     view.highlightEnd = 3;
+    view.selection = VerseSelection{0, 1};
+    view.selectedSpans = {{2, 9}};
     view.topRow = 7;
     FakeMeasurer measurer;
     EXPECT_EQ(ResizeView(&view, measurer, 100, 50), 0);
     EXPECT_EQ(view.rowCount, 2);
     EXPECT_EQ(view.highlightStart + view.highlightEnd, 0);
+    EXPECT_EQ(view.selection, VerseSelection{});
+    EXPECT_TRUE(view.selectedSpans.empty());
     EXPECT_EQ(view.topRow, 7);
     EXPECT_EQ(ResizeView(&view, measurer, 0, 50), kResizeBadSize);
     EXPECT_EQ(ResizeView(&view, measurer, 50, -1), kResizeBadSize);

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
+#include "tests/view/view_test_support.h"
+
 namespace {
 
 // A heading; a body record stored "(b) :yx (a)" (verse a from 16 down to 10,
@@ -49,4 +54,56 @@ TEST(VerseSelection, DragsSelectWholeVersesEitherWay) {
         EXPECT_EQ(selection.first, c.first);
         EXPECT_EQ(selection.last, c.last);
     }
+}
+
+// The view keeps the selected verses with their bytes, one span per record,
+// and says when the selection changed.
+TEST(VerseSelection, TheViewKeepsTheSelectionAndItsBytes) {
+    ViewState view = SmallView();
+    const struct {
+        const char* name;
+        VerseSelection selection;
+        VerseSelection kept;
+        std::vector<std::pair<int, int>> spans;
+        bool changed;
+    } steps[] = {
+        {"two verses of one record", {0, 1}, {0, 1}, {{6, 17}}, true},
+        {"the same again", {0, 1}, {0, 1}, {{6, 17}}, false},
+        {"across the chapter mark", {1, 2}, {1, 2}, {{6, 9}, {24, 30}}, true},
+        {"verses past the list", {2, 3}, {}, {}, true},
+        {"none stays none", {}, {}, {}, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        EXPECT_EQ(SetViewSelection(view, kVerses, step.selection), step.changed);
+        EXPECT_EQ(view.selection, step.kept);
+        std::vector<std::pair<int, int>> spans;
+        for (const TextSpan& span : view.selectedSpans) spans.emplace_back(span.start, span.end);
+        EXPECT_EQ(spans, step.spans);
+    }
+}
+
+// A right-to-left record "(a) xy" under a heading with a gap, in a box 100 px
+// wide from y 10: the heading's row at 10, its gap row at 30, the record's
+// row at 50, right-aligned from x 45, stored "yx )a(" with letters 10 px wide
+// and the space 5.
+TEST(VerseSelection, APointFindsTheRowAndTheByteUnderIt) {
+    ViewState view = LaidOut(Article({{0x81, 0, "h"}, {0x31, 0, "(a) xy"}}), 0, 10, 100, 200);
+    ASSERT_EQ(view.rowCount, 2);
+    ASSERT_EQ(view.rows[1].x, 45);
+    const struct { int y, row; } rows[] = {{0, 0}, {10, 0}, {29, 0}, {45, 0}, {50, 1}, {69, 1}, {500, 1}};
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.y);
+        EXPECT_EQ(RowAtY(view, c.y), c.row);
+    }
+    FakeMeasurer measurer;
+    const WidthTable* widths = measurer.SelectStyle(0x31).widths;
+    const int offset = view.rows[1].offset;
+    const struct { int x, byte; } bytes[] = {{44, -1}, {45, 0}, {54, 0}, {55, 1}, {69, 2}, {70, 3}, {99, 5}, {100, -1}};
+    for (const auto& c : bytes) {
+        SCOPED_TRACE(c.x);
+        EXPECT_EQ(ByteAtX(view, widths, view.rows[1], c.x), c.byte < 0 ? -1 : offset + c.byte);
+    }
+    view.rowCount = 0;
+    EXPECT_EQ(RowAtY(view, 50), -1);
 }

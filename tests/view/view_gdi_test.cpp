@@ -353,7 +353,7 @@ static void DrawEachCentredUnclipped(ViewState* view, const uint8_t* bytes, int 
     HDC dc = static_cast<HDC>(view->dc);
     SetBkMode(dc, TRANSPARENT);
     std::vector<CellChar> cells;
-    PlaceCells(view->widths, bytes, count, x + w, 3, cells);
+    PlaceCells(view->widths, bytes, count, x + w, 3, 1, cells);
     for (const CellChar& cell : cells) {
         RECT box{cell.left, y, cell.right, y + h};
         const auto c = static_cast<wchar_t>(cell.c);

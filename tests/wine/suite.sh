@@ -4,7 +4,11 @@
 #
 #   suite.sh start BUILD_DIR          prepare the prefix, start Xvfb, wineserver and wineboot
 #   suite.sh run BUILD_DIR PROGRAM..  run a Windows program there (starts what is missing)
-#   suite.sh stop BUILD_DIR           end wineserver and Xvfb
+#   suite.sh stop BUILD_DIR           end every prefix's wineserver and Xvfb
+#
+# After BUILD_DIR, "--dpi N" picks a prefix of its own whose screen has N dots
+# per inch (LogPixels, which Wine reads when its server starts) instead of the
+# default 96; it is made the first time it is asked for, and shares the display.
 #
 # wineserver and the processes wineboot starts inherit the standard streams of
 # whoever starts them first; they are started here with /dev/null so that ctest's
@@ -14,8 +18,15 @@ set -eu
 command=$1
 build=$(cd "$2" && pwd)
 shift 2
+dpi=96
+if [ "${1:-}" = "--dpi" ]; then
+    dpi=$2
+    shift 2
+fi
 state="$build/wine-suite"
-export WINEPREFIX="$state/prefix"
+prefix_name=prefix
+[ "$dpi" != 96 ] && prefix_name="prefix-$dpi"
+export WINEPREFIX="$state/$prefix_name"
 export WINEDEBUG=-all
 # No .NET or Gecko prompts; no menu entries in the home folder for shortcuts
 # that programs (an installer) make in the prefix.
@@ -25,7 +36,7 @@ mkdir -p "$state"
 quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
 
 prepare_prefix() {
-    [ -f "$state/prefix-ready" ] && return 0
+    [ -f "$state/$prefix_name-ready" ] && return 0
     rm -rf "$WINEPREFIX"
     quiet wineboot -i
     # Unmanaged windows close at once without a window manager; a crash prints
@@ -33,10 +44,13 @@ prepare_prefix() {
     quiet wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
     quiet wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
     quiet wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f
+    if [ "$dpi" != 96 ]; then
+        quiet wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
+    fi
     marlett="$(dirname "$0")/../../build/fonts/marlett.ttf"
     if [ -f "$marlett" ]; then cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"; fi
     quiet wineserver -k || true
-    touch "$state/prefix-ready"
+    touch "$state/$prefix_name-ready"
 }
 
 start_display() {
@@ -74,7 +88,9 @@ run)
     exec wine "$@"
     ;;
 stop)
-    quiet wineserver -k || true
+    for prefix in "$state"/prefix "$state"/prefix-*; do
+        [ -d "$prefix" ] && WINEPREFIX="$prefix" quiet wineserver -k || true
+    done
     if [ -f "$state/xvfb.pid" ]; then
         kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
         rm -f "$state/xvfb.pid" "$state/xvfb.display"

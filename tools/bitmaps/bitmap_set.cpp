@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "tools/bitmaps/bitmap_writer.h"
 #include "tools/bitmaps/pixel_art.h"
+#include "tools/bitmaps/pixel_scale.h"
+#include "view/dpi_scale.h"
 
 namespace {
 
@@ -29,13 +32,24 @@ struct Resource {
     // A bitmap is its pieces side by side; an icon holds each piece as one
     // image of its own size.
     std::vector<ArtPiece> art;
+    // Drawn once more at each larger scale of kArtScales, as resource
+    // ScaledBitmapId, each piece scaled on its own.
+    bool scaled = true;
 };
+
+// "toolbar_114.bmp" at 150 percent is "toolbar_114_150.bmp".
+std::string ScaledFileName(const char* fileName, int percent) {
+    if (percent == 100) return fileName;
+    const std::string name = fileName;
+    const size_t dot = name.rfind('.');
+    return name.substr(0, dot) + "_" + std::to_string(percent) + name.substr(dot);
+}
 
 ArtPiece ToolbarButton(const char* fileName) { return {fileName, 16, 16}; }
 
 const std::vector<Resource>& Resources() {
     static const std::vector<Resource> resources = {
-        {101, "velmora_101.ico", Kind::Icon, {{"icon_16.txt", 16, 16}, {"icon_32.txt", 32, 32}}},
+        {101, "velmora_101.ico", Kind::Icon, {{"icon_16.txt", 16, 16}, {"icon_32.txt", 32, 32}}, false},
         {113, "about_scroll_113.bmp", Kind::Monochrome, {{"about_scroll.txt", 29, 21}}},
         {114, "toolbar_114.bmp", Kind::Colour,
          {ToolbarButton("toolbar_back.txt"), ToolbarButton("toolbar_home.txt"),
@@ -66,6 +80,13 @@ std::vector<Picture> ReadArt(const Resource& resource, const std::filesystem::pa
     return pictures;
 }
 
+std::vector<Picture> Scaled(const std::vector<Picture>& pictures, int percent) {
+    if (percent == 100) return pictures;
+    std::vector<Picture> scaled;
+    for (const Picture& picture : pictures) scaled.push_back(ScalePicture(picture, percent));
+    return scaled;
+}
+
 std::vector<uint8_t> Encode(const Resource& resource, const std::vector<Picture>& pictures) {
     switch (resource.kind) {
     case Kind::Icon: return EncodeIcon(pictures);
@@ -88,10 +109,15 @@ void WriteBitmapSet(const std::filesystem::path& artDir, const std::filesystem::
     std::ostringstream script;
     script << "// The bitmaps and the icon, drawn by make_bitmaps; do not edit.\n";
     for (const Resource& resource : Resources()) {
-        const std::vector<uint8_t> bytes = Encode(resource, ReadArt(resource, artDir));
-        WriteFile(outDir / resource.fileName, std::string(bytes.begin(), bytes.end()));
-        script << resource.id << (resource.kind == Kind::Icon ? " ICON \"" : " BITMAP \"") << resource.fileName
-               << "\"\n";
+        const std::vector<Picture> art = ReadArt(resource, artDir);
+        for (int percent : kArtScales) {
+            if (percent != 100 && !resource.scaled) continue;
+            const std::vector<uint8_t> bytes = Encode(resource, Scaled(art, percent));
+            const std::string fileName = ScaledFileName(resource.fileName, percent);
+            WriteFile(outDir / fileName, std::string(bytes.begin(), bytes.end()));
+            script << ScaledBitmapId(resource.id, percent) << (resource.kind == Kind::Icon ? " ICON \"" : " BITMAP \"")
+                   << fileName << "\"\n";
+        }
     }
     // Written last: the build takes its presence as the sign that all is done.
     WriteFile(outDir / "bitmaps.rc", script.str());

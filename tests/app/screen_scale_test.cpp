@@ -1,0 +1,109 @@
+// The main window in the test's own process: a move to a screen of another
+// scale (WM_DPICHANGED) and zooming keep the text that was at the top there;
+// the zoom keys are free in the accelerator table.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "resources/resource.h"
+#include "tests/app/main_window_fixture.h"
+#include "tests/dialogs/font_dialog_driver.h"
+#include "tests/support/modal_dialog.h"
+#include "view/dpi_scale.h"
+#include "view/layout.h"
+#include "view/reading_view.h"
+
+class ScreenScale : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        WriteDword(L"Lesson", 1);
+        WriteDword(L"Flags", kDefaultFlags | kFlagPinnedArticle);
+        WriteDword(L"LastPosition", 30);
+        ASSERT_NE(CreateFromRegistry(), nullptr);
+    }
+
+    // Whether the row painting starts with holds the byte offset text.
+    static bool TopRowHolds(int text) {
+        const ViewState& view = *program.view;
+        for (int i = 0, number = 0; i < view.rowCount; number += (view.rows[i++].attr & kAttrParagraphGap) ? 2 : 1) {
+            const ViewRow& row = view.rows[i];
+            if (number >= view.topRow) return row.offset <= text && text < row.offset + std::max<int>(row.count, 1);
+        }
+        return false;
+    }
+};
+
+// The window takes the suggested rectangle; the toolbar's pictures, the
+// gutter and the fonts follow the screen there and back.
+TEST_F(ScreenScale, TheWindowFollowsAScreenOfAnotherScale) {
+    const int titleHeight = program.view->rows[0].height;
+    for (const int dpi : {144, 192, 96}) {
+        SCOPED_TRACE(dpi);
+        const int topText = TopRowTextOffset(*program.view);
+        RECT suggested{20, 10, 20 + ScaleForDpi(640, dpi), 10 + ScaleForDpi(480, dpi)}, placed{};
+        SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(window_, &placed);
+        EXPECT_TRUE(EqualRect(&placed, &suggested));
+        int width = 0, height = 0;
+        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(program.toolbar, TB_GETIMAGELIST, 0, 0)),
+                              &width, &height);
+        EXPECT_EQ(height, 16 * ArtScaleForDpi(dpi) / 100);
+        EXPECT_EQ(program.view->left, ScaleForDpi(program.gutter, dpi));
+        EXPECT_NEAR(program.view->rows[0].height, titleHeight * dpi / 96.0, 3);
+        EXPECT_TRUE(TopRowHolds(topText)) << "the text at the top moved";
+    }
+}
+
+// From the stored 20 through the chooser's sizes and back; the wheel alone
+// still scrolls; the chooser then shows the size reached, which is stored.
+TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
+    const struct { const char* label; UINT message; WPARAM wParam; int size; } steps[] = {
+        {"Ctrl+Plus", WM_COMMAND, IDM_ZOOM_IN, 22},
+        {"Ctrl and the wheel away", WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 24},
+        {"Ctrl and the wheel back three notches", WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-3 * WHEEL_DELTA)), 18},
+        {"Ctrl+Minus", WM_COMMAND, IDM_ZOOM_OUT, 16},
+        {"the wheel alone", WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 16},
+        {"Ctrl+0", WM_COMMAND, IDM_ZOOM_RESET, 20},
+        {"Ctrl+Plus again", WM_COMMAND, IDM_ZOOM_IN, 22},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.label);
+        const int topText = TopRowTextOffset(*program.view), topRow = program.view->topRow;
+        const bool zooms = step.size != program.settings.font.FontSize;
+        SendMessageW(window_, step.message, step.wParam, 0);
+        EXPECT_EQ(program.view->fontSettings.FontSize, step.size);
+        if (zooms) EXPECT_TRUE(TopRowHolds(topText)) << "the text at the top moved";
+        else EXPECT_EQ(program.view->topRow, topRow + 1);
+    }
+    std::wstring shown;
+    WithModalDialog(L"Choose Font", [&] { return DispatchCommand(window_, IDM_FONT); },
+                    [&](HWND dialog) { shown = SelectedRow(dialog, IDC_FONT_SIZES); return IDCANCEL; });
+    EXPECT_EQ(shown, L"22");
+    EXPECT_TRUE(DestroyMainWindow());
+    EXPECT_EQ(ReadDword(L"FontSize"), 22u);
+}
+
+// Ctrl with the plus, minus and zero keys, of the main keys and the keypad,
+// zoom, and no key is in the table twice.
+TEST(Accelerators, ZoomKeysAreFreeForZoom) {
+    ACCEL entries[64];
+    const int count = CopyAcceleratorTableW(
+        LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS)), entries, 64);
+    std::set<std::pair<int, int>> keys, zoom;
+    for (const ACCEL& entry : std::vector<ACCEL>(entries, entries + count)) {
+        EXPECT_TRUE(keys.insert({entry.fVirt, entry.key}).second) << "key " << entry.key << " twice";
+        if (entry.cmd >= IDM_ZOOM_IN && entry.cmd <= IDM_ZOOM_RESET) zoom.insert({entry.key, entry.cmd});
+    }
+    EXPECT_EQ(zoom, (std::set<std::pair<int, int>>{{VK_OEM_PLUS, IDM_ZOOM_IN}, {VK_ADD, IDM_ZOOM_IN},
+                                                   {VK_OEM_MINUS, IDM_ZOOM_OUT}, {VK_SUBTRACT, IDM_ZOOM_OUT},
+                                                   {'0', IDM_ZOOM_RESET}, {VK_NUMPAD0, IDM_ZOOM_RESET}}));
+}

@@ -1,0 +1,53 @@
+// Dots per inch per window. The calls that tell a monitor's own value came
+// with Windows 10; they are looked up when needed, so that the program still
+// starts on older systems, where the screen's value is the only one.
+#include "view/window_dpi.h"
+
+#include "resources/resource.h"
+#include "view/dpi_scale.h"
+
+namespace {
+
+template <typename Function>
+Function User32Function(const char* name) {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (user32 == nullptr) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return kDefaultDpi;
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+}  // namespace
+
+int WindowDpi(HWND window) {
+    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowCall>("GetDpiForWindow");
+    if (getDpiForWindow != nullptr && window != nullptr) {
+        const UINT dpi = getDpiForWindow(window);
+        if (dpi > 0) return static_cast<int>(dpi);
+    }
+    return ScreenDpi();
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+    using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
+    static const auto getMetricForDpi = User32Function<GetSystemMetricsForDpiCall>("GetSystemMetricsForDpi");
+    if (getMetricForDpi != nullptr && dpi > 0) return getMetricForDpi(index, static_cast<UINT>(dpi));
+    return GetSystemMetrics(index);
+}
+
+HBITMAP LoadBitmapForDpi(HINSTANCE instance, int id, int dpi) {
+    return LoadBitmapW(instance, MAKEINTRESOURCEW(ScaledBitmapId(id, ArtScaleForDpi(dpi))));
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP description{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof(description), &description) == 0) return SIZE{0, 0};
+    return SIZE{description.bmWidth, description.bmHeight};
+}

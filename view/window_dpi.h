@@ -1,0 +1,20 @@
+// The dots per inch of the screen a window is on, system metrics and the
+// program's pictures for them.
+#pragma once
+
+#include <windows.h>
+
+// The window's dots per inch: its monitor's where the system says (Windows 10
+// from version 1607), else the screen's.
+int WindowDpi(HWND window);
+
+// A system metric (GetSystemMetrics) at dpi, where the system can scale it,
+// else at the screen's dots per inch.
+int SystemMetricForDpi(int index, int dpi);
+
+// The bitmap drawn for dpi (ScaledBitmapId at ArtScaleForDpi), or none. The
+// caller deletes it.
+HBITMAP LoadBitmapForDpi(HINSTANCE instance, int id, int dpi);
+
+// A bitmap's width and height, 0 for none.
+SIZE BitmapSize(HBITMAP bitmap);
