@@ -73,6 +73,7 @@ endif()
 
 # The long runs get their own time limit; a loaded machine slows each step.
 velmora_windows_suite(reliability_tests ${VELMORA_RELIABILITY_TESTS})
+velmora_resources(reliability_tests)
 add_dependencies(reliability_tests Velmora)
 gtest_discover_tests(reliability_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                      PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900 RESOURCE_LOCK velmora_desktop)

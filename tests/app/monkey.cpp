@@ -151,9 +151,10 @@ void PokeDialog(Monkey& monkey, HWND dialog) {
 void Dialog(Monkey& monkey) {
     static const int kCommands[] = {107, 116, 40006, 40004, 40008, 140};
     const int command = kCommands[Draw(monkey, 0, static_cast<int>(std::size(kCommands)) - 1)];
-    const int pokes = Draw(monkey, 0, 6);
+    const bool keepFont = monkey.sameFont && command == 40006;
+    const int pokes = keepFont ? 0 : Draw(monkey, 0, 6);
     const int okOneIn = command == 40008 ? 10 : 3;
-    const int answer = Draw(monkey, 1, okOneIn) == 1 ? IDOK : IDCANCEL;
+    const int answer = Draw(monkey, 1, okOneIn) == 1 && !keepFont ? IDOK : IDCANCEL;
     Note(monkey, "dialog " + std::to_string(command) + ", " + std::to_string(pokes) + " pokes, answer " +
                      std::to_string(answer));
     PostMessageW(monkey.window, WM_COMMAND, command, 0);

@@ -21,6 +21,7 @@ struct Monkey {
     uint32_t flags = 0;      // Flags as the program should hold them
     uint16_t thisWeek = 0;   // This Week's article today
     bool lessonKnown = true; // false after a pick or a search, which may change the article and pin it
+    bool sameFont = false;   // the font dialog is left untouched and cancelled: no new face is drawn
     std::vector<std::string> recent;  // the last steps, for the failure message
 };
 

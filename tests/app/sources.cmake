@@ -17,9 +17,12 @@ list(APPEND VELMORA_E2E_TESTS
   tests/app/about_e2e_test.cpp
   tests/app/scaled_screen_e2e_test.cpp
 )
-# The long end-to-end runs: corrupted settings, the random run, repeated starts.
+# The long runs: corrupted settings, the random run, repeated starts, and the
+# leak check, which runs the program on a thread of its own process.
 list(APPEND VELMORA_RELIABILITY_TESTS
   tests/app/e2e_fixture.cpp
   tests/app/monkey.cpp
   tests/app/reliability_e2e_test.cpp
+  tests/app/program_thread.cpp
+  tests/app/leak_check_test.cpp
 )

@@ -25,4 +25,6 @@ struct GdiCounter {
     // its owner from its opening until its closing begins).
     HWND watchedOwner = nullptr;
     int fontsWhileOwnerEnabled = 0;
+
+    int LiveObjects() const { return static_cast<int>(liveFonts.size() + liveBitmaps.size()) + liveDcs; }
 };

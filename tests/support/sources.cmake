@@ -6,6 +6,8 @@ set(VELMORA_TEST_SUPPORT
   tests/support/keyboard_input.cpp
   tests/support/modal_dialog.cpp
   tests/support/gdi_counter.cpp
+  tests/support/process_usage.cpp
+  tests/support/platform_keeping.cpp
   tests/support/unix_host.cpp
   tests/support/clipboard_access.cpp
   tests/support/pdf_output.cpp
