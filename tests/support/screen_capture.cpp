@@ -77,9 +77,13 @@ static Capture CaptureScreen(POINT origin, int width, int height) {
 Capture CaptureClient(HWND window) {
     RECT client;
     if (!GetClientRect(window, &client)) return Capture{};
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    return CaptureScreen(origin, client.right, client.bottom);
+    return CaptureClientPart(window, client);
+}
+
+Capture CaptureClientPart(HWND window, const RECT& part) {
+    POINT origin{part.left, part.top};
+    if (!ClientToScreen(window, &origin)) return Capture{};
+    return CaptureScreen(origin, part.right - part.left, part.bottom - part.top);
 }
 
 Capture CaptureWindow(HWND window) {

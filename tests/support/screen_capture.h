@@ -25,6 +25,8 @@ struct Capture {
 
 // The client area of a window as it is on the screen.
 Capture CaptureClient(HWND window);
+// A part of the client area, in client coordinates.
+Capture CaptureClientPart(HWND window, const RECT& part);
 // The whole window with its frame and caption as it is on the screen.
 Capture CaptureWindow(HWND window);
 
