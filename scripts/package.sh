@@ -9,11 +9,7 @@ log=build/logs/package.log
 mkdir -p build/logs
 : >"$log"
 echo "Building the installer and the portable zip (log: $log)..."
-# A new build folder goes without the suites; one the test command made keeps them.
-suites=-DVELMORA_TESTS=OFF
-[ -f build/win64/CMakeCache.txt ] && suites=
-./scripts/logged.sh "$log" cmake --preset win64 $suites
-./scripts/logged.sh "$log" cmake --build --preset win64 --target installer
+./scripts/build-target.sh "$log" installer
 for file in build/win64/package/Velmora-*.msi build/win64/package/Velmora-*.zip; do
     echo "Built $file"
 done

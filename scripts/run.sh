@@ -21,12 +21,7 @@ mkdir -p build/logs
 : >"$build_log"
 : >"$wine_log"
 echo "Building Velmora (log: $build_log)..."
-# Running needs neither the test suites nor GoogleTest: a new build folder
-# goes without them, one the test command made keeps them.
-suites=-DVELMORA_TESTS=OFF
-[ -f build/win64/CMakeCache.txt ] && suites=
-./scripts/logged.sh "$build_log" cmake --preset win64 $suites
-./scripts/logged.sh "$build_log" cmake --build --preset win64 --target Velmora
+./scripts/build-target.sh "$build_log" Velmora
 exe=build/win64/Velmora.exe
 screenshot=build/screenshot.png
 export WINEDEBUG=-all
