@@ -35,6 +35,7 @@ TEST(CellPlacement, CellsFromTheRightKeepPointsOnTheirLetters) {
         const char* label;
         std::vector<uint8_t> codes;
         std::vector<CellChar> cells;
+        bool withoutTable = false;
     } cases[] = {
         {"dalet", {0x64}, {{kDalet, 90, 100}}},
         {"qamats takes the dalet's cell", {0x16, 0x64}, {{kDalet, 90, 100}, {kQamats, 90, 100}}},
@@ -46,19 +47,13 @@ TEST(CellPlacement, CellsFromTheRightKeepPointsOnTheirLetters) {
         {"two characters share one cell", {0x10}, {{kQamats, 91, 100}, {kFinalKaf, 91, 100}}},
         {"a point with no letter before it", {0x16}, {{kQamats, 100, 100}}},
         {"codes outside the table take no room", {0x05, 0x64}, {{kDalet, 90, 100}, {0x05, 90, 90}}},
+        {"without a table every cell is empty", {0x16, 0x64, 0x61},
+         {{kAlef, 100, 100}, {kDalet, 100, 100}, {kQamats, 100, 100}}, true},
     };
     std::vector<CellChar> cells;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        PlaceCells(&widths, c.codes.data(), static_cast<int>(c.codes.size()), kRight, kHolam, 1, cells);
+        PlaceCells(c.withoutTable ? nullptr : &widths, c.codes.data(), static_cast<int>(c.codes.size()), kRight, kHolam, 1, cells);
         EXPECT_TRUE(cells == c.cells);
     }
-}
-
-TEST(CellPlacement, WithoutATableEveryCellIsEmpty) {
-    const uint8_t codes[] = {0x16, 0x64, 0x61};
-    std::vector<CellChar> cells;
-    PlaceCells(nullptr, codes, 3, kRight, kHolam, 1, cells);
-    const std::vector<CellChar> expected = {{kAlef, 100, 100}, {kDalet, 100, 100}, {kQamats, 100, 100}};
-    EXPECT_TRUE(cells == expected);
 }
