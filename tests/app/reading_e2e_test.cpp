@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "tests/app/e2e_fixture.h"
 #include "tests/support/screen_capture.h"
@@ -44,11 +45,14 @@ TEST_F(ReadingEndToEnd, KeysScrollBarWheelAndClicksMoveTheView) {
 TEST_F(ReadingEndToEnd, TheWindowShowsTheArticleInItsColours) {
     PinArticle(kLongArticle);
     Start();
-    Capture capture;
-    // The first paint follows the window's appearance; wait for text.
+    Capture capture, previous;
+    // The first paint follows the window's appearance, and the screen may
+    // show it in parts: wait for text that two captures in a row agree on.
     ASSERT_TRUE(WaitUntil([&] {
+        previous = std::move(capture);
         capture = CaptureClient(run.window);
-        return capture.width > 0 && capture.CountInk(RECT{0, 40, capture.width, capture.height}) > 2000;
+        return capture.width > 0 && capture.pixels == previous.pixels &&
+               capture.CountInk(RECT{0, 40, capture.width, capture.height}) > 2000;
     }));
     wchar_t folder[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, folder);
