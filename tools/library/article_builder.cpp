@@ -70,7 +70,10 @@ CodePlace LastCode(const BodyWriter& writer) {
 }
 
 void AppendVerse(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
-    const std::u32string number = U"(" + Numeral(verse.verse) + U")";
+    // Built in steps: gcc 12 misreads "literal + temporary" as an overlapping copy.
+    std::u32string number = U"(";
+    number += Numeral(verse.verse);
+    number += U")";
     AppendSpaced(writer, number, verse.ref, report);
     // Every character of the label is one code.
     const CodePlace first{writer.body.records.size(), writer.current.size() - number.size()};
