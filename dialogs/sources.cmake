@@ -7,6 +7,7 @@ list(APPEND VELMORA_CORE_SOURCES
   dialogs/banner_layout.cpp
   dialogs/font_choice.cpp
   dialogs/font_list.cpp
+  dialogs/mark_glyphs.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   dialogs/picker_font.cpp

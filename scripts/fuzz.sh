@@ -14,7 +14,7 @@ set -eu
 cd "$(dirname "$0")/.."
 fuzz=build/fuzz
 all_targets="uncompress_fuzzer uncompress_round_trip_fuzzer layout_fuzzer index_fuzzer bookmark_fuzzer
-    search_match_fuzzer clipboard_fuzzer devmode_fuzzer registry_value_fuzzer search_text_fuzzer"
+    search_match_fuzzer clipboard_fuzzer devmode_fuzzer registry_value_fuzzer search_text_fuzzer mark_glyphs_fuzzer"
 
 # run_target TARGET OPTION...: one target from its corpus and seeds; the log
 # goes to build/fuzz/TARGET.log.

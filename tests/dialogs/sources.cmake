@@ -5,6 +5,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/dialogs/hebrew_typing_test.cpp
   tests/dialogs/font_choice_test.cpp
   tests/dialogs/font_list_test.cpp
+  tests/dialogs/mark_glyphs_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS
   tests/dialogs/choose_section_test.cpp

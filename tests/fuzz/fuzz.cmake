@@ -38,6 +38,8 @@ velmora_fuzzer(clipboard_fuzzer clipboard_fuzzer.cpp)
 velmora_fuzzer(devmode_fuzzer devmode_fuzzer.cpp)
 velmora_fuzzer(search_text_fuzzer search_text_fuzzer.cpp)
 velmora_fuzzer(registry_value_fuzzer registry_value_fuzzer.cpp)
+# A font's GPOS table, read for the marks that Wine's shaper mishandles.
+velmora_fuzzer(mark_glyphs_fuzzer mark_glyphs_fuzzer.cpp)
 
 add_executable(fuzz_seeds_writer ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_seeds_main.cpp)
 target_include_directories(fuzz_seeds_writer PRIVATE ${CMAKE_SOURCE_DIR})

@@ -202,6 +202,18 @@ bool WriteRegistryValueSeeds(const std::string& folder) {
     return written;
 }
 
+// A GPOS table whose Latin script's one feature names a mark-to-mark lookup
+// of glyphs 102 to 104, and the same lookup behind an extension lookup.
+bool WriteMarkGlyphSeeds(const std::string& folder) {
+    const Bytes head{0, 1, 0, 0, 0, 10, 0, 30, 0, 44, 0, 1, 'l', 'a', 't', 'n', 0, 8, 0, 4, 0, 0,
+                     0, 0, 0xFF, 0xFF, 0, 1, 0, 0, 0, 1, 'm', 'k', 'm', 'k', 0, 8, 0, 0, 0, 1, 0, 0, 0, 1, 0, 4};
+    const Bytes markToMark{0, 1, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 102, 0, 104, 0, 0};
+    const Bytes extension{0, 1, 0, 6, 0, 0, 0, 8};
+    return WriteFile(folder, "mark-to-mark", Concat(Concat(head, Bytes{0, 6, 0, 0, 0, 1, 0, 8}), markToMark)) &&
+           WriteFile(folder, "extension",
+                     Concat(Concat(Concat(head, Bytes{0, 9, 0, 0, 0, 1, 0, 8}), extension), markToMark));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -227,6 +239,7 @@ int main(int argc, char** argv) {
     written = WriteDevModeSeeds(folder + "/devmode_fuzzer") && written;
     written = WriteRegistryValueSeeds(folder + "/registry_value_fuzzer") && written;
     written = WriteSearchTextSeeds(folder + "/search_text_fuzzer") && written;
+    written = WriteMarkGlyphSeeds(folder + "/mark_glyphs_fuzzer") && written;
     if (!written) std::fprintf(stderr, "could not write the seeds into %s\n", argv[1]);
     return written ? 0 : 1;
 }
