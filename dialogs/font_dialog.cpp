@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "dialogs/edit_guard.h"
 #include "dialogs/font_choice.h"
 #include "dialogs/font_faces.h"
 #include "dialogs/font_list.h"
@@ -125,8 +126,10 @@ void ShowPreview(HWND dialog, ChooserState& state) {
     ReleaseDC(field, dc);
     std::u16string text;
     for (const std::u16string& line : fit.lines) text += (text.empty() ? u"" : u"\r\n") + line;
-    ReplacePreviewFont(dialog, state, CreateFontIndirectW(&description));
+    // The letters first: what was typed in the old font may be what the new
+    // one cannot show (see edit_guard).
     SetWindowTextW(field, Wide(text.c_str()));
+    ReplacePreviewFont(dialog, state, CreateFontIndirectW(&description));
 }
 
 void FillFaceList(HWND dialog, const ChooserState& state) {
@@ -168,6 +171,7 @@ INT_PTR OnFontDialogInit(HWND dialog, FontSettings* settings) {
     ReleaseDC(owner, dc);
     FillFaceList(dialog, *state);
     FillSizeList(dialog, settings->FontSize);
+    GuardEdit(GetDlgItem(dialog, IDC_FONT_PREVIEW));
     SetFocus(GetDlgItem(dialog, IDC_FONT_FACES));
     RefreshFontChoice(dialog, 0);
     return FALSE;  // the focus is set
@@ -216,12 +220,15 @@ void OnFontDialogFreed(HWND dialog) {
 }
 
 // The preview field gives its font back before it is destroyed, so that the
-// font is deleted while nothing uses it.
+// font is deleted while nothing uses it; emptied first, as the dialog's font
+// need not show what was typed.
 void OnFontDialogDestroy(HWND dialog) {
     ChooserState* state = StateOf(dialog);
     if (state == nullptr) return;
     state->closing = true;
-    if (state->previewFont != nullptr) ReplacePreviewFont(dialog, *state, nullptr);
+    if (state->previewFont == nullptr) return;
+    SetDlgItemTextW(dialog, IDC_FONT_PREVIEW, L"");
+    ReplacePreviewFont(dialog, *state, nullptr);
 }
 
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

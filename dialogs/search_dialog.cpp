@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "dialogs/edit_guard.h"
 #include "dialogs/hebrew_typing.h"
 #include "dialogs/search.h"
 #include "resources/resource.h"
@@ -57,6 +58,7 @@ void ReplaceSelection(HWND edit, const wchar_t* text) {
 // Replaces the selection by ch: at the caret in reading order, else left of
 // the caret, which stays left of it.
 void TypeChar(HWND edit, wchar_t ch) {
+    if (RefuseUnshowable(edit, WM_CHAR, ch)) return;
     const wchar_t text[2] = {ch, 0};
     ReplaceSelection(edit, text);
     if (EditState(edit)->readingOrder) return;
@@ -98,6 +100,10 @@ LRESULT PassOn(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(state->editProc, edit, message, wParam, lParam);
 }
 
+LRESULT PassOnShowable(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    return RefuseUnshowable(edit, message, wParam) ? 0 : PassOn(edit, message, wParam, lParam);
+}
+
 // The keys that move and delete act on the visual order only where the edit holds it.
 LRESULT OnEditKeyDown(HWND edit, WPARAM key, LPARAM lParam) {
     if (!EditState(edit)->readingOrder) {
@@ -119,7 +125,7 @@ LRESULT OnEditChar(HWND edit, WPARAM ch, LPARAM lParam) {
         DeleteRightOfCaret(edit);
         return 0;
     }
-    return PassOn(edit, WM_CHAR, ch, lParam);
+    return PassOnShowable(edit, WM_CHAR, ch, lParam);
 }
 
 // The edit is destroyed before its dialog: its own procedure goes back now,
@@ -153,7 +159,7 @@ BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state->editFontObject), TRUE);
     SendMessageW(edit, EM_LIMITTEXT, kSearchStringMax, 0);
     const char* stored = program.settings.SearchString;
-    state->opened = SearchTextForEdit(stored, strnlen(stored, kSearchStringMax), state->editFont);
+    state->opened = ShowableInEdit(edit, SearchTextForEdit(stored, strnlen(stored, kSearchStringMax), state->editFont));
     SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(state->opened.c_str()));
     SubclassSearchEdit(edit);
     SetFocus(edit);
@@ -230,7 +236,7 @@ void SubclassSearchEdit(HWND edit) {
 
 LRESULT CALLBACK SearchEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) return OnEditDestroyed(edit, wParam, lParam);
-    if (!HebrewTypingOn()) return PassOn(edit, message, wParam, lParam);
+    if (!HebrewTypingOn() || message == WM_PASTE) return PassOnShowable(edit, message, wParam, lParam);
     switch (message) {
     case WM_KEYDOWN: return OnEditKeyDown(edit, wParam, lParam);
     case WM_CHAR: return OnEditChar(edit, wParam, lParam);

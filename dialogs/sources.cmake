@@ -19,4 +19,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   dialogs/font_faces.cpp
   dialogs/font_dialog.cpp
   dialogs/go_to_verse.cpp
+  dialogs/edit_guard.cpp
 )

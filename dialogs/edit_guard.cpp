@@ -1,0 +1,126 @@
+#include "dialogs/edit_guard.h"
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <new>
+#include <vector>
+
+#include "dialogs/mark_glyphs.h"
+
+namespace {
+
+bool UnderWine() {
+    static const bool wine = [] {
+        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+        return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    }();
+    return wine;
+}
+
+// Hebrew is laid out in right-to-left runs, where the shaper looks after the
+// glyph instead.
+bool RightToLeft(char16_t c) { return (c >= 0x0590 && c <= 0x05FF) || (c >= 0xFB1D && c <= 0xFB4F); }
+
+// GetFontData takes a table's tag with its first letter in the lowest byte.
+constexpr DWORD kGposTag = 'G' | ('P' << 8) | ('O' << 16) | ('S' << 24);
+
+std::vector<bool> TrailingMarkGlyphsOf(HDC dc) {
+    const DWORD size = GetFontData(dc, kGposTag, 0, nullptr, 0);
+    if (size == GDI_ERROR || size == 0) return {};
+    std::vector<uint8_t> gpos(size);
+    if (GetFontData(dc, kGposTag, 0, gpos.data(), size) != size) return {};
+    return TrailingMarkGlyphs(gpos.data(), gpos.size());
+}
+
+// One flag per unit of text: set for those the edit's font cannot show.
+std::vector<bool> Unshowable(HWND edit, const char16_t* text, size_t length) {
+    std::vector<bool> refused(length, false);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
+    if (!UnderWine() || font == nullptr || length == 0) return refused;
+    HDC dc = GetDC(edit);
+    if (dc == nullptr) return refused;
+    HGDIOBJ previous = SelectObject(dc, font);
+    try {
+        const std::vector<bool> marks = TrailingMarkGlyphsOf(dc);
+        std::vector<WORD> glyphs(length, 0xFFFF);
+        if (!marks.empty()) {
+            GetGlyphIndicesW(dc, reinterpret_cast<const wchar_t*>(text), static_cast<int>(length), glyphs.data(),
+                             GGI_MARK_NONEXISTING_GLYPHS);
+            // Both the character's glyph and its code taken as a glyph.
+            for (size_t i = 0; i < length; ++i) {
+                refused[i] = !RightToLeft(text[i]) && (marks[text[i]] || (glyphs[i] != 0xFFFF && marks[glyphs[i]]));
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        // Unchecked, a character may end the program: none is shown.
+        refused.assign(length, true);
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(edit, dc);
+    return refused;
+}
+
+bool AnyUnshowable(HWND edit, const std::u16string& text) {
+    for (bool refused : Unshowable(edit, text.data(), text.size())) {
+        if (refused) return true;
+    }
+    return false;
+}
+
+std::u16string ClipboardText(HWND edit) {
+    std::u16string text;
+    if (!OpenClipboard(edit)) return text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* units = data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
+        text = units;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Pastes what can be shown of the clipboard's text, when that is not all of it.
+bool PasteShowable(HWND edit) {
+    try {
+        const std::u16string text = ClipboardText(edit);
+        if (!AnyUnshowable(edit, text)) return false;
+        const std::u16string showable = ShowableInEdit(edit, text);
+        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(showable.c_str()));
+    } catch (const std::bad_alloc&) {
+        MessageBeep(MB_OK);
+    }
+    return true;
+}
+
+LRESULT CALLBACK GuardedEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, GuardedEditProc, id);
+    if (RefuseUnshowable(edit, message, wParam)) return 0;
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+std::u16string ShowableInEdit(HWND edit, std::u16string text) {
+    const std::vector<bool> refused = Unshowable(edit, text.data(), text.size());
+    size_t kept = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!refused[i]) text[kept++] = text[i];
+    }
+    text.resize(kept);
+    return text;
+}
+
+bool RefuseUnshowable(HWND edit, UINT message, WPARAM wParam) {
+    if (!UnderWine()) return false;
+    if (message == WM_PASTE) return PasteShowable(edit);
+    if (message != WM_CHAR && message != WM_IME_CHAR) return false;
+    const auto unit = static_cast<char16_t>(wParam);
+    if (!Unshowable(edit, &unit, 1)[0]) return false;
+    MessageBeep(MB_OK);
+    return true;
+}
+
+void GuardEdit(HWND edit) {
+    if (UnderWine()) SetWindowSubclass(edit, GuardedEditProc, 0, 0);
+}
