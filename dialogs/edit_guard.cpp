@@ -3,10 +3,12 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <cstring>
 #include <new>
 #include <vector>
 
 #include "dialogs/mark_glyphs.h"
+#include "output/clipboard.h"
 
 namespace {
 
@@ -61,31 +63,14 @@ std::vector<bool> Unshowable(HWND edit, const char16_t* text, size_t length) {
     return refused;
 }
 
-bool AnyUnshowable(HWND edit, const std::u16string& text) {
-    for (bool refused : Unshowable(edit, text.data(), text.size())) {
-        if (refused) return true;
-    }
-    return false;
-}
-
-std::u16string ClipboardText(HWND edit) {
-    std::u16string text;
-    if (!OpenClipboard(edit)) return text;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (const auto* units = data != nullptr ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
-        text = units;
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 // Pastes what can be shown of the clipboard's text, when that is not all of it.
 bool PasteShowable(HWND edit) {
     try {
-        const std::u16string text = ClipboardText(edit);
-        if (!AnyUnshowable(edit, text)) return false;
+        const std::vector<uint8_t> bytes = ReadClipboard(CF_UNICODETEXT);
+        std::u16string text(bytes.size() / 2, u'\0');
+        std::memcpy(text.data(), bytes.data(), 2 * text.size());
         const std::u16string showable = ShowableInEdit(edit, text);
+        if (showable.size() == text.size()) return false;
         SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(showable.c_str()));
     } catch (const std::bad_alloc&) {
         MessageBeep(MB_OK);
