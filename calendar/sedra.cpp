@@ -290,6 +290,10 @@ int32_t PreparePortionYear(PortionSchedule& schedule, int32_t year) {
     return 0;
 }
 
+int32_t ScheduleEntryForSaturday(const PortionSchedule& schedule, int32_t saturday) {
+    return TableEntry(schedule, saturday);
+}
+
 // No table ends in -1, so the search for the next portion stays inside the year.
 int32_t PortionForSaturday(const PortionSchedule& schedule, int32_t saturday) {
     int32_t portion = TableEntry(schedule, saturday);

@@ -86,6 +86,11 @@ int32_t PreparePortionYear(PortionSchedule& schedule, int32_t year);
 // type without a table does.
 int32_t PortionForSaturday(const PortionSchedule& schedule, int32_t saturday);
 
+// The prepared year's table entry for a Saturday, as it stands: a portion, a
+// double reading, or kNoPortion on a Saturday without a weekly portion. A
+// Saturday outside the prepared year ends the program as above.
+int32_t ScheduleEntryForSaturday(const PortionSchedule& schedule, int32_t saturday);
+
 // Year types. lengthType: 0 deficient, 1 regular, 2 complete. weekdayIndex is
 // the weekday of 1 Tishri: 0 Monday, 1 Tuesday, 2 Thursday, 3 Saturday.
 constexpr int32_t kPortionSlotCount = 48;

@@ -32,14 +32,39 @@ uint16_t ArticleForPortion(int32_t portion) {
     return 0;
 }
 
-uint16_t ThisWeekArticle(int32_t today, bool israel, const char* programName) {
+namespace {
+
+int32_t ComingSaturdayPortion(int32_t today, bool israel, const char* programName) {
     const int32_t saturday = WeekdayOnOrBefore(6, today + 6);
     const int32_t year = AbsoluteToHebrew(saturday).year;
     PortionSchedule schedule;
     InitPortionSchedule(schedule, programName);
     schedule.israel = israel;
     PreparePortionYear(schedule, year);
-    return ArticleForPortion(PortionForSaturday(schedule, saturday));
+    return PortionForSaturday(schedule, saturday);
+}
+
+}  // namespace
+
+uint16_t ThisWeekArticle(int32_t today, bool israel, const char* programName) {
+    return ArticleForPortion(ComingSaturdayPortion(today, israel, programName));
+}
+
+WeekPortions WeekPortionsOn(int32_t today, bool israelHere, const char* programName) {
+    return {ComingSaturdayPortion(today, true, programName), ComingSaturdayPortion(today, false, programName),
+            israelHere};
+}
+
+uint16_t LocalWeekArticle(const WeekPortions& week) {
+    return ArticleForPortion(week.israelHere ? week.israel : week.diaspora);
+}
+
+uint16_t OtherWeekArticle(const WeekPortions& week) {
+    return ArticleForPortion(week.israelHere ? week.diaspora : week.israel);
+}
+
+uint16_t OtherScheduleArticle(uint16_t shown, const WeekPortions& week) {
+    return shown == OtherWeekArticle(week) ? LocalWeekArticle(week) : OtherWeekArticle(week);
 }
 
 std::u16string ProgramPathArgument(const char16_t* commandLine) {

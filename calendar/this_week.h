@@ -21,6 +21,24 @@ uint16_t ArticleForPortion(int32_t portion);
 // (borrowed) prefixes the message of the schedule's fatal failure.
 uint16_t ThisWeekArticle(int32_t today, bool israel, const char* programName);
 
+// This week's portions on both schedules as This Week reckons them (the
+// coming Saturday's; a festival's Saturday gives the portion This Week moves
+// on to), and which of the two applies here.
+struct WeekPortions {
+    int32_t israel = 0;
+    int32_t diaspora = 0;
+    bool israelHere = false;
+};
+WeekPortions WeekPortionsOn(int32_t today, bool israelHere, const char* programName);
+
+// This week's article here and on the other schedule.
+uint16_t LocalWeekArticle(const WeekPortions& week);
+uint16_t OtherWeekArticle(const WeekPortions& week);
+
+// The article to open for "the other schedule" from the article shown: this
+// week's on the other schedule, and from that one this week's here again.
+uint16_t OtherScheduleArticle(uint16_t shown, const WeekPortions& week);
+
 // The program's path as a command line's first argument, by the system's rule
 // for that argument alone: in quotes up to the closing one (or the end),
 // otherwise up to the first space or tab. commandLine is zero-terminated.

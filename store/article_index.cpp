@@ -5,6 +5,9 @@
 #include <cassert>
 #include <cstring>
 
+#include "store/compression.h"
+#include "store/display_order.h"
+
 bool ReadIndexRow(const uint8_t* index, size_t size, size_t& offset, IndexRow& row) {
     if (index == nullptr || offset > size || size - offset < kIndexRowHeaderSize) return false;
     const uint8_t* header = index + offset;
@@ -45,3 +48,15 @@ void AppendIndexRow(std::vector<uint8_t>& index, uint16_t id, uint8_t attr, uint
 }
 
 void AppendIndexEnd(std::vector<uint8_t>& index) { index.insert(index.end(), kIndexRowHeaderSize, uint8_t{0}); }
+
+ArticleNames ArticleNamesFromIndex(const uint8_t* index, size_t size) {
+    ArticleNames names(kArticleCount + 1);
+    std::vector<char16_t> buffer;
+    for (const IndexRow& row : ReadIndexRows(index, size)) {
+        const unsigned article = ArticleOfRowId(row.id);
+        if (!IsArticleRowId(row.id) || article < 1 || article > kArticleCount) continue;
+        DisplayCharsFor(TextSurface::kExport, DisplayFont{}, true, row.title, static_cast<int>(row.titleLength), buffer);
+        if (!buffer.empty()) names[article] = buffer.data();
+    }
+    return names;
+}

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Row identifier, little-endian 16-bit.
@@ -57,3 +58,9 @@ void AppendIndexRow(std::vector<uint8_t>& index, uint16_t id, uint8_t attr, uint
 
 // Ends the list: a row header of zeros (attribute 0) after the last title.
 void AppendIndexEnd(std::vector<uint8_t>& index);
+
+// The names the index gives the articles, by article number (1..57; [0] and
+// the articles it does not list stay empty), as Unicode Hebrew in reading
+// order. The calendar and the window title name portions by them.
+using ArticleNames = std::vector<std::u16string>;
+ArticleNames ArticleNamesFromIndex(const uint8_t* index, size_t size);

@@ -39,6 +39,13 @@ std::u16string HebrewNumeral(int n) {
     return letters;
 }
 
+std::u16string HebrewNumeralWithMarks(int n) {
+    std::u16string letters = HebrewNumeral(n);
+    if (letters.size() == 1) letters += u'\u05F3';
+    else if (letters.size() > 1) letters.insert(letters.size() - 1, 1, u'\u05F4');
+    return letters;
+}
+
 // Only the one spelling that HebrewNumeral gives is taken, so that a typed
 // word that happens to be made of numeral letters is not read as a number.
 int HebrewNumeralValue(std::u16string_view letters) {

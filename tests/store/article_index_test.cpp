@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,20 @@ TEST(ArticleIndex, WrittenRowsReadBackUpToTheEnd) {
     IndexRow row;
     EXPECT_FALSE(ReadIndexRow(index.data(), index.size(), offset, row));
     EXPECT_EQ(offset, end);
+}
+
+// Article rows give their titles in reading order by number; headings and
+// numbers beyond the library give none.
+TEST(ArticleIndex, NamesOfTheArticles) {
+    Bytes index;
+    AppendIndexRow(index, HeadingRowId(1), 0x8C, 1, Codes("abc"));
+    AppendIndexRow(index, ArticleRowId(10), 0x01, 2, Codes("vxo"));
+    AppendIndexRow(index, ArticleRowId(58), 0x01, 2, Codes("a"));
+    AppendIndexEnd(index);
+    const ArticleNames names = ArticleNamesFromIndex(index.data(), index.size());
+    ASSERT_EQ(names.size(), 58u);
+    EXPECT_EQ(names[10], u"מקץ");
+    EXPECT_EQ(std::count(names.begin(), names.end(), u""), 57);
 }
 
 TEST(ArticleIndex, DamagedIndexYieldsTheWholeRowsOnly) {

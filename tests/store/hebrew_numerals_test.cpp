@@ -33,6 +33,14 @@ TEST(HebrewNumerals, KnownNumbers) {
     }
 }
 
+// Dates mark their numbers: gershayim before the last letter, a geresh after a single one.
+TEST(HebrewNumerals, MarkedAsInDates) {
+    const struct { int n; const char16_t* letters; } cases[] = {
+        {1, u"א׳"}, {15, u"ט״ו"}, {30, u"ל׳"}, {400, u"ת׳"}, {787, u"תשפ״ז"}, {0, u""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HebrewNumeralWithMarks(c.n), c.letters) << c.n;
+}
+
 // Letters largest first, and never yod-he or yod-vav, which would spell a divine name.
 TEST(HebrewNumerals, EveryVerseNumberSumsToItsValueLargestFirst) {
     for (int n = 1; n <= 176; ++n) {

@@ -1,0 +1,52 @@
+// The main window's title, from the article shown, this week's portions on
+// both schedules and the language of the user interface.
+#include "calendar/window_title.h"
+
+#include "calendar/portion_names.h"
+#include "store/compression.h"
+
+namespace {
+
+constexpr char16_t kProgramTitle[] = u"Velmora";
+constexpr char16_t kSeparator[] = u" \u2014 ";
+constexpr char16_t kPortionPrefix[] = u"פרשת ";
+constexpr uint16_t kLastPortionArticle = 54;
+
+// The Hebrew name in a Hebrew interface, the English one in any other, whose
+// caption font may have no Hebrew letters (Wine's draws boxes for them).
+std::u16string NameFor(const std::u16string& hebrew, const std::u16string& english, bool hebrewUi) {
+    return hebrewUi && !hebrew.empty() ? hebrew : english;
+}
+
+std::u16string NameOfPortion(int32_t portion, const ArticleNames& names, bool hebrewUi) {
+    return NameFor(PortionName(portion, names), PortionName(portion, EnglishArticleNames()), hebrewUi);
+}
+
+}  // namespace
+
+std::u16string MainWindowTitle(uint16_t article, const WeekPortions& week, bool hebrewUi, const ArticleNames& names) {
+    if (article < 1 || article > kArticleCount) return kProgramTitle;
+    const bool differ = LocalWeekArticle(week) != OtherWeekArticle(week);
+    const bool showsHere = article == LocalWeekArticle(week);
+    const bool showsThere = differ && article == OtherWeekArticle(week);
+    const int32_t here = week.israelHere ? week.israel : week.diaspora;
+    const int32_t there = week.israelHere ? week.diaspora : week.israel;
+    std::u16string title;
+    if (article > kLastPortionArticle) {
+        title = NameFor(article < names.size() ? names[article] : u"", EnglishArticleNames()[article], hebrewUi);
+    } else {
+        // This week's reading is named whole: a double reading with both its portions.
+        const int32_t portion = showsHere ? here : showsThere ? there : article - 1;
+        title = NameOfPortion(portion, names, hebrewUi);
+        if (hebrewUi && !PortionName(portion, names).empty()) title = kPortionPrefix + title;
+    }
+    if (title.empty()) return kProgramTitle;
+    if (differ && (showsHere || showsThere)) {
+        // The schedule named is the one whose reading is not shown.
+        const bool namesIsrael = showsHere != week.israelHere;
+        title += kSeparator;
+        title += namesIsrael ? u"in Israel: " : u"in the diaspora: ";
+        title += NameOfPortion(showsHere ? there : here, names, hebrewUi);
+    }
+    return title + kSeparator + kProgramTitle;
+}
