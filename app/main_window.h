@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-extern const wchar_t kMainClassName[];  // "Velmora", also the window title
+// "Velmora": the class, by which the window is found, and the title until an
+// article is shown (then the title names it).
+extern const wchar_t kMainClassName[];
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -78,7 +78,9 @@ void SaveSettingsAndQuit() {
     PostQuitMessage(0);
 }
 
-HWND FindRunningCopy() { return FindWindowW(kMainClassName, kMainClassName); }
+// By the class alone: the title names the article shown, and the dialogs and
+// message boxes captioned "Velmora" are of the dialog class.
+HWND FindRunningCopy() { return FindWindowW(kMainClassName, nullptr); }
 
 void HandOverToRunningCopy(HWND running) {
     // A minimized copy is not in front, even where the system still counts it

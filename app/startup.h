@@ -31,7 +31,7 @@ void LoadSettings();
 // out-of-memory path.
 void SaveSettingsAndQuit();
 
-// The running copy's main window, or none.
+// The running copy's main window (found by its class), or none.
 HWND FindRunningCopy();
 
 // Hands over to a running copy: This Week when its main window is in front,

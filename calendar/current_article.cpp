@@ -26,9 +26,7 @@ static std::u16string TimeZoneStandardName() {
     return std::u16string(reinterpret_cast<const char16_t*>(zone.StandardName));
 }
 
-// The program's path as the first command-line argument, for the calendar's
-// failure message.
-static const char* ProgramName() {
+const char* ProgramName() {
     static std::string name;
     if (!name.empty()) return name.c_str();
     const std::u16string path = ProgramPathArgument(reinterpret_cast<const char16_t*>(GetCommandLineW()));
@@ -42,10 +40,20 @@ static const char* ProgramName() {
 
 uint16_t ThisWeekArticleToday() { return ThisWeekArticleOn(LocalToday()); }
 
-uint16_t ThisWeekArticleOn(const GregorianDate& today) {
+bool IsraelScheduleHere() {
     const std::u16string zoneName = TimeZoneStandardName();
-    const bool israel = UsesIsraelSchedule(zoneName.c_str(), [] { return RegReadIntAt(kMakerKey, u"Israel", 0); });
-    return ThisWeekArticle(GregorianToAbsolute(today.month, today.day, today.year), israel, ProgramName());
+    return UsesIsraelSchedule(zoneName.c_str(), [] { return RegReadIntAt(kMakerKey, u"Israel", 0); });
+}
+
+uint16_t ThisWeekArticleOn(const GregorianDate& today) {
+    return ThisWeekArticle(GregorianToAbsolute(today.month, today.day, today.year), IsraelScheduleHere(),
+                           ProgramName());
+}
+
+WeekPortions ThisWeekPortions() {
+    const GregorianDate today = LocalToday();
+    return WeekPortionsOn(GregorianToAbsolute(today.month, today.day, today.year), IsraelScheduleHere(),
+                          ProgramName());
 }
 
 void SetCurrentArticle(uint16_t article, bool force) {

@@ -17,3 +17,16 @@ uint16_t ThisWeekArticleOn(const GregorianDate& day);
 
 // Today's date on the local clock.
 GregorianDate LocalToday();
+
+struct WeekPortions;
+
+// Whether this machine reads on the Israel schedule: its time zone's name, or
+// the maker key's "Israel" value.
+bool IsraelScheduleHere();
+
+// This week's portions on both schedules, for today's local date.
+WeekPortions ThisWeekPortions();
+
+// The program's path as it was started, which prefixes the calendar's
+// failure message.
+const char* ProgramName();

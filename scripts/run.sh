@@ -99,7 +99,9 @@ start_virtual_display
 trap stop_all EXIT
 wine "$exe" </dev/null >>"$wine_log" 2>&1 &
 velmora=$!
-window=$(timeout 60 xdotool search --sync --name '^Velmora$' 2>/dev/null | head -n 1) || true
+# The title names the portion shown and ends in "Velmora"; the program's
+# dialogs captioned "Velmora" alone are not open at start.
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '(^| )Velmora$' 2>/dev/null | head -n 1) || true
 if [ -z "$window" ]; then
     echo "Velmora's window did not appear within 60 s; no screenshot taken (log: $wine_log)." >&2
     exit 1

@@ -35,3 +35,9 @@ ArticleText LoadArticleResource(int number, int* error) {
     }
     return text;
 }
+
+ArticleNames ProgramArticleNames() {
+    const ArticleText index = LoadArticleResource(kIndexArticleNumber, nullptr);
+    if (index.empty()) return ArticleNames(kArticleCount + 1);
+    return ArticleNamesFromIndex(index.data(), index.size());
+}

@@ -5,11 +5,13 @@
 
 #include "app/program.h"
 #include "calendar/current_article.h"
+#include "calendar/this_week.h"
 #include "store/article_resource.h"
 #include "store/verse_map_resource.h"
 #include "view/bookmarks.h"
 #include "view/layout.h"
 #include "view/reading_view.h"
+#include "view/window_title.h"
 
 int OpenReadingView(HWND window) {
     HDC dc = GetDC(window);
@@ -28,6 +30,7 @@ int OpenReadingView(HWND window) {
     }
     program.view->topRow = program.settings.LastPosition;
     UpdateScrollBar(window);
+    ShowArticleInTitle(window);
     return 0;
 }
 
@@ -44,6 +47,7 @@ bool MakeCurrentArticle(uint16_t article, ArticleText&& text) {
         return false;
     }
     program.view->topRow = 0;
+    ShowArticleInTitle(program.mainWindow);
     return true;
 }
 
@@ -63,6 +67,13 @@ int StepArticle(HWND window, int delta) {
 
 int NextArticle(HWND window) { return StepArticle(window, +1); }
 int PreviousArticle(HWND window) { return StepArticle(window, -1); }
+
+// Back to this week's portion here is This Week itself, which pins nothing.
+int GoToOtherSchedule(HWND window) {
+    const WeekPortions week = ThisWeekPortions();
+    const uint16_t article = OtherScheduleArticle(program.settings.Lesson, week);
+    return GoToArticle(window, article == LocalWeekArticle(week) ? 0 : article);
+}
 
 bool GoToVerse(HWND window, VersePlace place) {
     if (place.article < 1 || place.article > kWeeklyPortionArticles || program.view == nullptr) return false;

@@ -27,6 +27,11 @@ int StepArticle(HWND window, int delta);
 int NextArticle(HWND window);
 int PreviousArticle(HWND window);
 
+// This week's portion on the other schedule (Israel or the diaspora) when the
+// article shown is not it, else this week's here (OtherScheduleArticle). As
+// GoToArticle.
+int GoToOtherSchedule(HWND window);
+
 // Opens the weekly portion that holds a verse (as FindVerse places it) as a
 // chosen article is opened, scrolls the row of the verse's first byte to the
 // top and highlights the verse as a search hit is; of a verse that a

@@ -19,5 +19,6 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/window_dpi.cpp
   view/bookmarks.cpp
   view/navigation.cpp
+  view/window_title.cpp
   view/verse_drag.cpp
 )

@@ -117,7 +117,7 @@ TEST_F(AboutEndToEnd, HelpKeyAndMenuOpenTheBox) {
 TEST_F(AboutEndToEnd, TheShellShowsWhatItOpens) {
     const std::wstring command = VelmoraCommandLine();
     ASSERT_TRUE(OpenInShell(nullptr, command.substr(1, command.size() - 2).c_str()));
-    ASSERT_TRUE(WaitUntil([&] { return (run.window = FindWindowW(L"Velmora", L"Velmora")) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (run.window = FindWindowW(L"Velmora", nullptr)) != nullptr; }));
     DWORD processId = 0;
     GetWindowThreadProcessId(run.window, &processId);
     run.process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId);

@@ -99,7 +99,7 @@ TEST_F(VelmoraEndToEnd, APinnedArticleThatCannotBeLoadedShowsResourceNotFound) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(run.process.dwProcessId, L"Error")) != nullptr; }));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return (run.window = FindWindowW(L"Velmora", L"Velmora")) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (run.window = FindWindowW(L"Velmora", nullptr)) != nullptr; }));
     Stop();
     EXPECT_EQ(Lesson(), 70u);
     EXPECT_TRUE(Flags() & 0x4);

@@ -78,7 +78,7 @@ double TimeVelmora() {
     QueryPerformanceCounter(&start);
     if (!LaunchProgram(VelmoraCommandLine(), run.process)) return -1;
     const bool shown = PollUntil([&] {
-        run.window = VisibleWindow(L"Velmora", L"Velmora");
+        run.window = VisibleWindow(L"Velmora", nullptr);
         return run.window != nullptr && ShowsArticle(run.window);
     });
     const double millis = MillisSince(start);
@@ -122,7 +122,7 @@ bool TimeVelmoraSteps(StartSteps& steps) {
     double created = -1, shown = -1, painted = -1;
     const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
     while (painted < 0 && GetTickCount64() < deadline) {
-        run.window = FindWindowW(L"Velmora", L"Velmora");
+        run.window = FindWindowW(L"Velmora", nullptr);
         if (run.window != nullptr && created < 0) created = MillisSince(start);
         if (run.window != nullptr && shown < 0 && IsWindowVisible(run.window)) shown = MillisSince(start);
         if (shown >= 0 && ShowsArticle(run.window)) painted = MillisSince(start);

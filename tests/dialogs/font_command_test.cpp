@@ -74,7 +74,7 @@ TEST_F(FontCommand, FirstStartAsksOverTheShownWindowAndAppliesTheSettings) {
             offeredSize = SelectedRow(dialog, IDC_FONT_SIZES);
             behind = Face(program.view->fontSettings);
             HWND owner = GetWindow(dialog, GW_OWNER);
-            overShownWindow = owner != nullptr && owner == FindWindowW(L"Velmora", L"Velmora") && IsWindowVisible(owner);
+            overShownWindow = owner != nullptr && owner == FindWindowW(L"Velmora", nullptr) && IsWindowVisible(owner);
             checked5D0 = IsChecked(dialog, IDC_FONT_BASE_5D0);
             if (c.command == IDOK) {
                 ChooseRow(dialog, IDC_FONT_FACES, c.face);

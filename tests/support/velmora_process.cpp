@@ -50,7 +50,7 @@ static bool WaitForMainWindow(VelmoraRun& run) {
     constexpr DWORD kStartBoundMs = 30000;
     WaitForInputIdle(run.process.hProcess, kStartBoundMs);
     const bool found = WaitUntil([&] {
-        run.window = FindWindowW(L"Velmora", L"Velmora");
+        run.window = FindWindowW(L"Velmora", nullptr);
         return run.window != nullptr && IsWindowVisible(run.window);
     }, kStartBoundMs);
     if (found) {

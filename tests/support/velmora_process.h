@@ -26,7 +26,7 @@ bool LaunchProgram(std::wstring commandLine, PROCESS_INFORMATION& process, int s
 std::wstring VelmoraCommandLine();
 
 // Starts Velmora.exe from the test program's folder with a show command and
-// waits for its main window (the class and title "Velmora"). False on timeout.
+// waits for its main window (found by its class, "Velmora"). False on timeout.
 // On a first start the window comes with the "Choose Font" dialog over it.
 bool StartVelmora(VelmoraRun& run, int showCommand = SW_SHOWNORMAL, FontStart font = FontStart::Seeded);
 
