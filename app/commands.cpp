@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "app/update_check.h"
 #include "app/zoom.h"
+#include "dialogs/calendar_window.h"
 #include "dialogs/choose_section.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/go_to_verse.h"
@@ -46,6 +47,8 @@ void ChooseDisplayFont(HWND window) {
 int DispatchCommand(HWND window, int command) {
     switch (command) {
     case IDM_THIS_WEEK: GoToArticle(window, 0); return 0;
+    case IDM_OTHER_SCHEDULE: GoToOtherSchedule(window); return 0;
+    case IDM_CALENDAR: ShowCalendarWindow(window); return 0;
     case IDM_NEXT_ARTICLE: NextArticle(window); return 0;
     case IDM_PREVIOUS_ARTICLE: PreviousArticle(window); return 0;
     case IDM_CHOOSE_SECTION:

@@ -10,8 +10,6 @@
 #include "dialogs/mark_glyphs.h"
 #include "output/clipboard.h"
 
-namespace {
-
 bool UnderWine() {
     static const bool wine = [] {
         HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
@@ -19,6 +17,8 @@ bool UnderWine() {
     }();
     return wine;
 }
+
+namespace {
 
 // Hebrew is laid out in right-to-left runs, where the shaper looks after the
 // glyph instead.

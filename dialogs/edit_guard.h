@@ -12,6 +12,10 @@
 
 #include <string>
 
+// Whether the program runs under Wine, whose controls differ in the ways
+// these checks and their callers meet.
+bool UnderWine();
+
 // The text without the characters the edit's font cannot show there.
 std::u16string ShowableInEdit(HWND edit, std::u16string text);
 

@@ -19,5 +19,7 @@ list(APPEND VELMORA_WIN32_SOURCES
   dialogs/font_faces.cpp
   dialogs/font_dialog.cpp
   dialogs/go_to_verse.cpp
+  dialogs/calendar_window.cpp
+  dialogs/calendar_mitzvah.cpp
   dialogs/edit_guard.cpp
 )

@@ -64,6 +64,23 @@ constexpr int ScaledBitmapId(int id, int percent) {
 #define IDC_ABOUT_LINK 1025
 #define IDC_ABOUT_PICTURE 1026
 
+// The Calendar window, and this week's portion on the other schedule.
+#define IDM_CALENDAR 40500
+#define IDM_OTHER_SCHEDULE 40501
+#define IDD_CALENDAR 160
+#define IDC_CALENDAR_FROM_LABEL 1300
+#define IDC_CALENDAR_FROM 1301
+#define IDC_CALENDAR_LIST 1302
+#define IDC_CALENDAR_NOTE 1303
+#define IDC_MITZVAH_GROUP 1304
+#define IDC_BIRTH_DATE_LABEL 1305
+#define IDC_BIRTH_DATE 1306
+#define IDC_AFTER_SUNSET 1307
+#define IDC_BAR_MITZVAH 1308
+#define IDC_BAT_MITZVAH 1309
+#define IDC_MITZVAH_TEXT 1310
+#define IDC_OPEN_MITZVAH 1311
+
 // The Go to Verse command and its dialog.
 #define IDM_GO_TO_VERSE 140
 #define IDD_GO_TO_VERSE 140

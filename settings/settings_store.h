@@ -13,5 +13,18 @@ void ReadSettings();
 // written before the record was read: an early exit must not overwrite it.
 void WriteSettings(bool withPosition);
 
+// The corner at which a window of this size is visible: unchanged when any
+// part of it lies on a monitor, else inside the nearest monitor's work area.
+POINT VisibleCorner(LONG x, LONG y, LONG width, LONG height);
+
 void SaveWindowPlacement(HWND window);
 void RestoreWindowPlacement(HWND window, int launchShowCommand);
+
+// A window's place and size under value names of its own, "<name>Left",
+// "<name>Top", "<name>Width" and "<name>Height", written when it closes. The
+// size is kept in pixels at 96 dots per inch, so that the window comes back
+// as large on a screen of another scale (dpi is the window's); a place on no
+// monitor is moved onto the nearest. Restoring returns false, with the
+// window untouched, when no size is stored.
+void SaveWindowRect(HWND window, const char16_t* name, int dpi);
+bool RestoreWindowRect(HWND window, const char16_t* name, int dpi);

@@ -5,6 +5,7 @@
 // nearest one, so that the window always comes back where it can be seen.
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "settings/registry.h"
 #include "settings/settings_store.h"
@@ -24,8 +25,8 @@ LONG FitSpan(LONG start, LONG length, LONG low, LONG high) {
     return static_cast<LONG>(std::clamp<int64_t>(start, low, lastStart));
 }
 
-// The corner at which a window of this size is visible: unchanged when any
-// part of it lies on a monitor, else inside the nearest monitor's work area.
+}  // namespace
+
 POINT VisibleCorner(LONG x, LONG y, LONG width, LONG height) {
     const RECT rect{x, y, FarEdge(x, width), FarEdge(y, height)};
     if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr) return {x, y};
@@ -35,6 +36,8 @@ POINT VisibleCorner(LONG x, LONG y, LONG width, LONG height) {
     const RECT& work = info.rcWork;
     return {FitSpan(x, width, work.left, work.right), FitSpan(y, height, work.top, work.bottom)};
 }
+
+namespace {
 
 // The placement's normal rectangle is in work-area coordinates; the stored
 // corner and MoveWindow are in screen coordinates. They differ by the offset
@@ -94,4 +97,29 @@ void RestoreWindowPlacement(HWND window, int launchShowCommand) {
         MoveWindow(window, corner.x, corner.y, width, height, TRUE);
     }
     ShowWindow(window, show);
+}
+
+// Sizes are kept as they would be on a screen of 96 dots per inch.
+constexpr int kStoredDpi = 96;
+
+static std::u16string ValueName(const char16_t* name, const char16_t* part) { return std::u16string(name) + part; }
+
+void SaveWindowRect(HWND window, const char16_t* name, int dpi) {
+    RECT rect{};
+    if (!GetWindowRect(window, &rect) || dpi <= 0) return;
+    RegWriteInt(ValueName(name, u"Left").c_str(), rect.left);
+    RegWriteInt(ValueName(name, u"Top").c_str(), rect.top);
+    RegWriteInt(ValueName(name, u"Width").c_str(), MulDiv(rect.right - rect.left, kStoredDpi, dpi));
+    RegWriteInt(ValueName(name, u"Height").c_str(), MulDiv(rect.bottom - rect.top, kStoredDpi, dpi));
+}
+
+bool RestoreWindowRect(HWND window, const char16_t* name, int dpi) {
+    if (dpi <= 0) dpi = kStoredDpi;
+    const int32_t width = MulDiv(RegReadInt(ValueName(name, u"Width").c_str(), 0), dpi, kStoredDpi);
+    const int32_t height = MulDiv(RegReadInt(ValueName(name, u"Height").c_str(), 0), dpi, kStoredDpi);
+    if (width <= 0 || height <= 0) return false;
+    const POINT corner = VisibleCorner(RegReadInt(ValueName(name, u"Left").c_str(), 0),
+                                       RegReadInt(ValueName(name, u"Top").c_str(), 0), width, height);
+    MoveWindow(window, corner.x, corner.y, width, height, FALSE);
+    return true;
 }

@@ -155,7 +155,7 @@ TEST_F(LeakCheck, EveryDialogOpenedAndClosed500Times) {
     } dialogs[] = {
         {"Choose Section", IDM_CHOOSE_SECTION, nothing}, {"Search", IDM_SEARCH, TypeIntoSearch},
         {"Choose Font", IDM_FONT, nothing},              {"About", IDM_ABOUT, nothing},
-        {"page set-up", IDM_PRINT, nothing},
+        {"page set-up", IDM_PRINT, nothing},             {"Calendar", IDM_CALENDAR, nothing},
     };
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.name);

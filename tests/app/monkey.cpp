@@ -146,10 +146,10 @@ void PokeDialog(Monkey& monkey, HWND dialog) {
 
 // A dialog opened by its command, poked a few times and closed with OK or
 // Cancel (the page set-up seldom with OK, as each OK prints the article). A
-// pick, a search or a verse may change the article: the model then no longer
-// knows it.
+// pick, a search, a verse or a calendar row may change the article: the
+// model then no longer knows it.
 void Dialog(Monkey& monkey) {
-    static const int kCommands[] = {107, 116, 40006, 40004, 40008, 140};
+    static const int kCommands[] = {107, 116, 40006, 40004, 40008, 140, 40500};
     const int command = kCommands[Draw(monkey, 0, static_cast<int>(std::size(kCommands)) - 1)];
     const bool keepFont = monkey.sameFont && command == 40006;
     const int pokes = keepFont ? 0 : Draw(monkey, 0, 6);
@@ -160,7 +160,7 @@ void Dialog(Monkey& monkey) {
     PostMessageW(monkey.window, WM_COMMAND, command, 0);
     HWND dialog = nullptr;
     WaitUntil([&] { return (dialog = FirstProgramDialog(monkey)) != nullptr; }, 5000);
-    if (command == 107 || command == 116 || command == 140) monkey.lessonKnown = false;
+    if (command == 107 || command == 116 || command == 140 || command == 40500) monkey.lessonKnown = false;
     if (dialog == nullptr) return;
     for (int i = 0; i < pokes && IsWindow(dialog); ++i) PokeDialog(monkey, dialog);
     PostMessageW(dialog, WM_COMMAND, answer, 0);

@@ -174,6 +174,7 @@ TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
 TEST_F(ScaledScreen, NoControlLiesOutsideItsDialog) {
     const struct { int command; const wchar_t* caption; } dialogs[] = {
         {40004, L"Velmora"}, {116, L"Velmora"}, {40006, L"Choose Font"}, {107, L"Choose Section"},
+        {40500, L"Calendar"},
     };
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.command);
