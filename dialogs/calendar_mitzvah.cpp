@@ -15,8 +15,6 @@
 
 namespace {
 
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
-
 int32_t Today() {
     const GregorianDate today = LocalToday();
     return GregorianToAbsolute(today.month, today.day, today.year);

@@ -26,6 +26,10 @@ struct CalendarWindow {
     int dpi = 0;
 };
 
+// Text of the calendar module for the system's calls (whose wide characters
+// are the same UTF-16 units).
+std::wstring Wide(const std::u16string& text);
+
 // A day chosen in a date picker, as an absolute day.
 int32_t PickedDay(HWND picker);
 

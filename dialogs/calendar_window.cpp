@@ -35,6 +35,8 @@ constexpr char16_t kPlaceName[] = u"Calendar";
 constexpr COLORREF kDifferingRowColour = RGB(255, 236, 179);
 constexpr UINT_PTR kCopyKeysId = 1;
 constexpr UINT_PTR kFirstFieldId = 2;
+// Posted after a change of scale, once the system has given the dialog its new font.
+constexpr UINT kRefreshFont = WM_APP + 1;
 constexpr int kDateColumn = 62;      // dialog units
 constexpr int kHebrewColumn = 84;
 
@@ -49,8 +51,6 @@ constexpr struct { int id; unsigned anchor; } kAnchors[] = {
 };
 
 CalendarWindow* State(HWND window) { return reinterpret_cast<CalendarWindow*>(GetWindowLongPtrW(window, DWLP_USER)); }
-
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 int DialogUnitsX(HWND window, int units) {
     RECT rect{0, 0, units, 0};
@@ -190,6 +190,19 @@ HFONT CreateHebrewFont(HWND window) {
     return CreateFontIndirectW(&font);
 }
 
+// The list and the section's answer take the font that has the Hebrew
+// letters; one made before is deleted once neither uses it.
+void ApplyHebrewFont(CalendarWindow& state) {
+    HFONT previous = state.hebrewFont;
+    state.hebrewFont = CreateHebrewFont(state.window);
+    for (const int id : {IDC_CALENDAR_LIST, IDC_MITZVAH_TEXT}) {
+        if (state.hebrewFont == nullptr) break;
+        SendDlgItemMessageW(state.window, id, WM_SETFONT, reinterpret_cast<WPARAM>(state.hebrewFont), TRUE);
+    }
+    if (previous != nullptr && state.hebrewFont != nullptr) DeleteObject(previous);
+    if (state.hebrewFont == nullptr) state.hebrewFont = previous;
+}
+
 void OpenRow(CalendarWindow& state, int item) {
     if (item < 0 || static_cast<size_t>(item) >= state.rows.size()) return;
     const ShabbatRow& row = state.rows[static_cast<size_t>(item)];
@@ -213,17 +226,13 @@ void SetUpList(CalendarWindow& state) {
     AddColumn(state.list, 0, L"Date", LVCFMT_LEFT);
     AddColumn(state.list, 1, L"Hebrew date", LVCFMT_RIGHT);
     AddColumn(state.list, 2, L"Portion", LVCFMT_LEFT);
-    for (const int id : {IDC_CALENDAR_LIST, IDC_CALENDAR_FROM, IDC_BIRTH_DATE}) {
-        SetWindowSubclass(GetDlgItem(state.window, id), CopyKeysProc, kCopyKeysId, reinterpret_cast<DWORD_PTR>(&state));
+    for (HWND child = GetWindow(state.window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        SetWindowSubclass(child, CopyKeysProc, kCopyKeysId, reinterpret_cast<DWORD_PTR>(&state));
     }
     for (const int id : {IDC_CALENDAR_FROM, IDC_BIRTH_DATE}) {
         if (UnderWine()) SetWindowSubclass(GetDlgItem(state.window, id), FirstFieldProc, kFirstFieldId, 0);
     }
-    state.hebrewFont = CreateHebrewFont(state.window);
-    for (const int id : {IDC_CALENDAR_LIST, IDC_MITZVAH_TEXT}) {
-        if (state.hebrewFont == nullptr) break;
-        SendDlgItemMessageW(state.window, id, WM_SETFONT, reinterpret_cast<WPARAM>(state.hebrewFont), FALSE);
-    }
+    ApplyHebrewFont(state);
     SetDlgItemTextW(state.window, IDC_CALENDAR_NOTE,
                     state.israelHere
                         ? L"Shaded rows: Israel and the diaspora read different portions. Open takes Israel's."
@@ -276,26 +285,25 @@ INT_PTR OnInitDialog(HWND window) {
     return FALSE;
 }
 
-INT_PTR OnNotify(CalendarWindow* state, const NMHDR& header) {
+// Rows where the schedules part are shaded, unless the selection's colour shows.
+LRESULT OnListDraw(const CalendarWindow& state, NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    const size_t item = draw.nmcd.dwItemSpec;
+    const bool selected = SendMessageW(state.list, LVM_GETITEMSTATE, item, LVIS_SELECTED) != 0;
+    if (item >= state.rows.size() || !state.rows[item].SchedulesDiffer() || selected) return CDRF_DODEFAULT;
+    draw.clrTextBk = kDifferingRowColour;
+    return CDRF_NEWFONT;
+}
+
+INT_PTR OnNotify(CalendarWindow* state, NMHDR& header) {
     if (state == nullptr) return FALSE;
     if (header.code == DTN_DATETIMECHANGE && header.idFrom == IDC_CALENDAR_FROM) FillRows(*state);
     if (header.code == DTN_DATETIMECHANGE && header.idFrom == IDC_BIRTH_DATE) UpdateMitzvahSection(*state);
     if (header.idFrom != IDC_CALENDAR_LIST) return FALSE;
-    if (header.code == LVN_ITEMACTIVATE) OpenRow(*state, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+    if (header.code == LVN_ITEMACTIVATE) OpenRow(*state, reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
     if (header.code != NM_CUSTOMDRAW) return FALSE;
-    // Rows where the schedules part are shaded, unless the selection's colour shows.
-    auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
-    LRESULT result = CDRF_DODEFAULT;
-    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) result = CDRF_NOTIFYITEMDRAW;
-    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-        const size_t item = draw.nmcd.dwItemSpec;
-        const bool selected = SendMessageW(state->list, LVM_GETITEMSTATE, item, LVIS_SELECTED) != 0;
-        if (item < state->rows.size() && state->rows[item].SchedulesDiffer() && !selected) {
-            draw.clrTextBk = kDifferingRowColour;
-            result = CDRF_NEWFONT;
-        }
-    }
-    SetWindowLongPtrW(state->window, DWLP_MSGRESULT, result);
+    SetWindowLongPtrW(state->window, DWLP_MSGRESULT, OnListDraw(*state, reinterpret_cast<NMLVCUSTOMDRAW&>(header)));
     return TRUE;
 }
 
@@ -318,8 +326,9 @@ INT_PTR OnMinMaxInfo(const CalendarWindow* state, MINMAXINFO& info) {
     return TRUE;
 }
 
-// On a screen of another scale the opening layout is taken at that scale,
-// and the window at the size the system suggests.
+// On a screen of another scale the opening layout is taken at that scale and
+// the window at the size the system suggests; the system's own scaling of a
+// dialog then runs too, and the Hebrew font follows the dialog's new one.
 INT_PTR OnDpiChanged(CalendarWindow* state, int dpi, const RECT& suggested) {
     if (state == nullptr || state->dpi <= 0) return FALSE;
     for (RECT& r : state->placed) {
@@ -331,7 +340,8 @@ INT_PTR OnDpiChanged(CalendarWindow* state, int dpi, const RECT& suggested) {
     state->dpi = dpi;
     SetWindowPos(state->window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
+    PostMessageW(state->window, kRefreshFont, 0, 0);
+    return FALSE;
 }
 
 INT_PTR OnDestroy(const CalendarWindow* state) {
@@ -355,7 +365,10 @@ INT_PTR CALLBACK CalendarProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_GETMINMAXINFO: return OnMinMaxInfo(State(window), *reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_DPICHANGED: return OnDpiChanged(State(window), HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-    case WM_NOTIFY: return OnNotify(State(window), *reinterpret_cast<const NMHDR*>(lParam));
+    case kRefreshFont:
+        if (CalendarWindow* state = State(window)) ApplyHebrewFont(*state);
+        return TRUE;
+    case WM_NOTIFY: return OnNotify(State(window), *reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND: return OnCommand(State(window), window, LOWORD(wParam), HIWORD(wParam));
     case WM_DESTROY: return OnDestroy(State(window));
     case WM_NCDESTROY: return OnDialogFreed(window, State(window));
@@ -364,6 +377,8 @@ INT_PTR CALLBACK CalendarProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 }  // namespace
+
+std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 int32_t PickedDay(HWND picker) {
     SYSTEMTIME picked{};
