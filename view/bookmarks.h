@@ -22,7 +22,8 @@ void RemoveBookmark();
 
 // The body of the Bookmark command: adds an article that is not bookmarked;
 // removes one that is, after asking "Remove Bookmark?" unless the user said
-// not to ask again in this run (Cancel removes and silences the question).
+// not to ask again in this run. Yes removes; No, Escape and the close box
+// keep it; the "Don't ask again" box, with Yes or No, silences the question.
 void ToggleBookmark(int isBookmarked);
 
 // Checks the Bookmark menu item exactly when the current article is

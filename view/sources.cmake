@@ -20,4 +20,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/bookmarks.cpp
   view/navigation.cpp
   view/verse_drag.cpp
+  view/dialog_place.cpp
 )

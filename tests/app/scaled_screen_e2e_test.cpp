@@ -154,7 +154,7 @@ TEST_F(ScaledScreen, KeyboardPictureGrowsAndTypesTheLetterUnderTheClick) {
 // The plus box of the first heading: the last run of inked columns in the
 // list's first row.
 TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
-    HWND dialog = Open(107, L"Choose Section");
+    HWND dialog = Open(107, L"Choose Article");
     ASSERT_NE(dialog, nullptr);
     const RECT icon = Steady(dialog, [](const Capture& c) {
         const auto inked = [&](const RECT& area) { return c.CountInk(area) > 0; };
@@ -173,7 +173,7 @@ TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
 
 TEST_F(ScaledScreen, NoControlLiesOutsideItsDialog) {
     const struct { int command; const wchar_t* caption; } dialogs[] = {
-        {40004, L"Velmora"}, {116, L"Velmora"}, {40006, L"Choose Font"}, {107, L"Choose Section"},
+        {40004, L"Velmora"}, {116, L"Velmora"}, {40006, L"Choose Font"}, {107, L"Choose Article"},
     };
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.command);

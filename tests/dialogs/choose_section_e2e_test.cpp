@@ -5,8 +5,10 @@
 
 #include <vector>
 
+#include "resources/resource.h"
 #include "tests/app/e2e_fixture.h"
 #include "tests/dialogs/index_builder.h"
+#include "tests/support/keyboard_input.h"
 #include "tests/support/screen_capture.h"
 #include "tests/support/wait.h"
 
@@ -54,7 +56,7 @@ protected:
 
     HWND OpenChooseSection(int command = kChooseSection) {
         PostMessageW(run.window, WM_COMMAND, command, 0);
-        HWND dialog = WaitForDialog(L"Choose Section");
+        HWND dialog = WaitForDialog(L"Choose Article");
         EXPECT_NE(dialog, nullptr);
         return dialog;
     }
@@ -82,8 +84,8 @@ TEST_F(ChooseSectionEndToEnd, TheBookmarkCommandIsStoredAtExit) {
     EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({5, 12}));
 }
 
-// Yes removes, No keeps, Cancel removes and silences the question until the
-// next start.
+// Yes removes, No keeps, and so does the Escape key, as the user presses it;
+// "Don't ask again" with Yes silences the question until the next start.
 TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
     PinArticle(7);
     WriteBinary(L"Bookmarks", BookmarkValue({7}));
@@ -95,7 +97,15 @@ TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
     PostCommand(kBookmarkCommand);  // adds again, without a box
     EXPECT_EQ(FindDialog(L"Bookmark"), nullptr);
     PostCommand(kBookmarkCommand);
-    Answer(IDCANCEL);
+    HWND box = WaitForDialog(L"Bookmark");
+    ASSERT_TRUE(box != nullptr && BringToFront(box));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Bookmark") == nullptr; }));
+    PostCommand(kBookmarkCommand);
+    box = WaitForDialog(L"Bookmark");
+    ASSERT_NE(box, nullptr);
+    SendMessageW(GetDlgItem(box, IDC_DONT_ASK_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
+    Answer(IDYES);
     PostCommand(kBookmarkCommand);
     PostCommand(kBookmarkCommand);  // removes at once
     EXPECT_EQ(FindDialog(L"Bookmark"), nullptr);
@@ -132,11 +142,11 @@ TEST_F(ChooseSectionEndToEnd, AClickOnARowLoadsItsArticle) {
         EXPECT_EQ(placed.bottom - placed.top, 3 * h / 4);
         if (command == kChooseArticle) {
             PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-            ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Section") == nullptr; }));
+            ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Article") == nullptr; }));
             continue;
         }
         ClickRow(dialog, kRowHeight, kRowHeight, 2);
-        ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Section") == nullptr; }));
+        ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Article") == nullptr; }));
     }
     WaitUntilHandled(run.window);
     Stop();
@@ -184,7 +194,7 @@ TEST_F(ChooseSectionEndToEnd, TheListShowsIconsAndBlueHeadings) {
     EXPECT_GT(capture.Count(bookmarks, RGB(0, 0, 0), 60), 100);
     EXPECT_GT(capture.Count(group, RGB(0, 0, 255), 40), 100);
     PostMessageW(dialog, WM_KEYDOWN, VK_RETURN, 0);
-    ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Section") == nullptr; }));
+    ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Article") == nullptr; }));
     Stop();
     EXPECT_EQ(Lesson(), 5u);
 }

@@ -22,10 +22,15 @@
 namespace {
 
 std::function<void(HWND)> dialogAction;
+const wchar_t* dialogCaption;
 
-// Runs the action once on the Choose Section window, as soon as it exists.
+// Runs the action once on the dialog, as soon as it exists.
 void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowW(L"#32770", L"Choose Section");
+    if (!dialogAction) {
+        KillTimer(nullptr, timer);
+        return;
+    }
+    HWND dialog = FindWindowW(L"#32770", dialogCaption);
     if (dialog == nullptr || !IsWindowVisible(dialog)) return;
     KillTimer(nullptr, timer);
     auto action = std::move(dialogAction);
@@ -33,8 +38,9 @@ void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     action(dialog);
 }
 
-void WhenTheDialogOpens(std::function<void(HWND)> action) {
+void WhenTheDialogOpens(std::function<void(HWND)> action, const wchar_t* caption = L"Choose Article") {
     dialogAction = std::move(action);
+    dialogCaption = caption;
     SetTimer(nullptr, 0, 10, ActOnDialog);
 }
 
@@ -91,6 +97,45 @@ TEST_F(ChooseSection, TheBookmarkCheckFollowsTheArticle) {
     Command(IDM_CHOOSE_SECTION);
     EXPECT_EQ(program.settings.Lesson, 5);
     EXPECT_TRUE(Checked());
+}
+
+// Only Yes removes the bookmark; the check box silences the question when
+// Yes or No answers it, not when the question is backed out of.
+TEST_F(ChooseSection, OnlyYesRemovesTheBookmark) {
+    Open(7, {7});
+    const auto post = [](UINT message, WPARAM wParam, bool tick) {
+        return [=](HWND box) {
+            if (tick) CheckDlgButton(box, IDC_DONT_ASK_AGAIN, BST_CHECKED);
+            PostMessageW(box, message, wParam, 0);
+        };
+    };
+    const struct {
+        const char* name;
+        std::function<void(HWND)> answer;
+        bool kept, silenced;
+    } cases[] = {
+        {"Escape", post(WM_KEYDOWN, VK_ESCAPE, false), true, false},
+        {"Escape with the box ticked", post(WM_KEYDOWN, VK_ESCAPE, true), true, false},
+        {"the close box", post(WM_SYSCOMMAND, SC_CLOSE, true), true, false},
+        {"No", post(WM_COMMAND, IDNO, false), true, false},
+        {"Yes", post(WM_COMMAND, IDYES, false), false, false},
+        {"No with the box ticked", post(WM_COMMAND, IDNO, true), true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        program.bookmarks.dontAsk = false;
+        WhenTheDialogOpens(c.answer, L"Bookmark");
+        Command(IDM_BOOKMARK);
+        EXPECT_EQ(Checked(), c.kept);
+        EXPECT_EQ(program.bookmarks.dontAsk, c.silenced);
+        if (!c.kept) Command(IDM_BOOKMARK);
+    }
+    bool asked = false;
+    WhenTheDialogOpens([&](HWND box) { asked = true, PostMessageW(box, WM_COMMAND, IDYES, 0); }, L"Bookmark");
+    Command(IDM_BOOKMARK);
+    EXPECT_FALSE(asked) << "a silenced question removes at once";
+    EXPECT_FALSE(Checked());
+    dialogAction = nullptr;
 }
 
 // Enter returns the current article, Escape and the close box 0, a click on
