@@ -73,3 +73,7 @@ constexpr int ScaledBitmapId(int id, int percent) {
 // The question before a bookmark is removed.
 #define IDD_REMOVE_BOOKMARK 150
 #define IDC_DONT_ASK_AGAIN 1200
+
+// The Reading view's context menu and the command only it has.
+#define IDR_VIEW_MENU 150
+#define IDM_SELECT_VERSE 40200

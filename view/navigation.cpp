@@ -10,6 +10,8 @@
 #include "view/bookmarks.h"
 #include "view/layout.h"
 #include "view/reading_view.h"
+#include "view/verse_drag.h"
+#include "view/verse_selection.h"
 
 int OpenReadingView(HWND window) {
     HDC dc = GetDC(window);
@@ -20,6 +22,7 @@ int OpenReadingView(HWND window) {
         return 1;
     }
     program.view->dpi = program.dpi;
+    program.view->runningHead = true;
     program.view->reverseOption = IsReverseOn(program.settings.Flags);
     // A text the layout refuses cannot be shown either.
     if (LayoutArticle(program.view, LoadArticleResource(program.settings.Lesson, nullptr), false) != 0) {
@@ -44,6 +47,8 @@ bool MakeCurrentArticle(uint16_t article, ArticleText&& text) {
         return false;
     }
     program.view->topRow = 0;
+    // A press on the old text has nothing left to select.
+    EndViewPress();
     return true;
 }
 

@@ -83,6 +83,11 @@ int ViewGutter();
 // left, 2g at the bottom and right, each only when the box is large enough.
 RECT ReadingViewBox(HWND window);
 
+// The smallest outer size of the main window: a box for a few words of a
+// row and a few rows of the body's font, with the gutter, the toolbar, the
+// menu, the frame and the scroll bar. 0 by 0 before the view exists.
+SIZE MinimumWindowSize(HWND window);
+
 // Follows the main window's new client size.
 void OnViewSize(HWND window, int clientWidth, int clientHeight);
 

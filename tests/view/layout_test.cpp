@@ -261,8 +261,8 @@ TEST(Layout, NoTextReleasesTheOldOneOnlyWhenAsked) {
     EXPECT_EQ(ResizeView(nullptr, measurer, 10, 10), kLayoutNoView);
 }
 
-// A resize lays the text out again and clears the highlight and the verse
-// selection; topRow is the caller's.
+// A resize lays the text out again and clears the highlight; the verse
+// selection stays, and topRow is the caller's.
 TEST(Layout, ResizeLaysOutAgain) {
     ViewState view = LaidOut(Article({{kLeft, 0, "abcde fghij"}}), 0, 0, 200, 100);
     EXPECT_EQ(view.rowCount, 1);
@@ -275,8 +275,8 @@ TEST(Layout, ResizeLaysOutAgain) {
     EXPECT_EQ(ResizeView(&view, measurer, 100, 50), 0);
     EXPECT_EQ(view.rowCount, 2);
     EXPECT_EQ(view.highlightStart + view.highlightEnd, 0);
-    EXPECT_EQ(view.selection, VerseSelection{});
-    EXPECT_TRUE(view.selectedSpans.empty());
+    EXPECT_EQ(view.selection, (VerseSelection{0, 1}));
+    EXPECT_EQ(view.selectedSpans.size(), 1u);
     EXPECT_EQ(view.topRow, 7);
     EXPECT_EQ(ResizeView(&view, measurer, 0, 50), kResizeBadSize);
     EXPECT_EQ(ResizeView(&view, measurer, 50, -1), kResizeBadSize);
