@@ -69,6 +69,7 @@ constexpr int ScaledBitmapId(int id, int percent) {
 #define IDD_GO_TO_VERSE 140
 #define IDC_VERSE_TEXT 1040
 #define IDC_VERSE_MESSAGE 1041
+#define IDC_VERSE_NUMBERING 1201
 
 // The question before a bookmark is removed.
 #define IDD_REMOVE_BOOKMARK 150
