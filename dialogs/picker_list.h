@@ -64,7 +64,8 @@ int PickerRowIndent(const PickerState& state, const PickerRow& row);
 int ComputePickerMaxTop(PickerState& state);
 
 // Shows the rows of an article, the entry after it and every heading above it,
-// without scrolling.
+// without scrolling; those headings show a minus box, as rows under them are
+// shown.
 void RevealArticle(PickerState& state, unsigned article);
 
 // Shows the rows of the entry at row index, walking by direction (+1 or -1)
