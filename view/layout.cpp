@@ -156,7 +156,9 @@ size_t LayOutRow(LayoutPass& pass, const Paragraph& para, const uint8_t* p) {
     const size_t wordLength = fitStart - p;
     const LineMeasure measure{pass.measurer, para.rightToLeft ? pass.metrics.widths : nullptr};
     // A box narrower than a letter still takes one, unless the row holds a first word already.
-    const LineFit line = FitLine(measure, fitStart, end, available, BreakAt::kSpacesAndHyphens, wordLength == 0);
+    // A heading is a reference; its numbers stay in their pairs.
+    const BreakAt breakAt = para.attr == kAttrSectionHeading ? BreakAt::kReference : BreakAt::kSpacesAndHyphens;
+    const LineFit line = FitLine(measure, fitStart, end, available, breakAt, wordLength == 0);
     AddRow(pass, para, p, fitStart, line.count, line.width);
     pass.hang = 0;
     const size_t taken = wordLength + line.count;

@@ -261,6 +261,26 @@ TEST(Layout, NoTextReleasesTheOldOneOnlyWhenAsked) {
     EXPECT_EQ(ResizeView(nullptr, measurer, 10, 10), kLayoutNoView);
 }
 
+// A heading breaks its reference after the dash, or after the book's name,
+// never between a chapter and its verse.
+TEST(Layout, AHeadingBreaksItsReferenceAtTheDash) {
+    const struct { int width; std::vector<std::string> rows; } cases[] = {
+        {240, {"book 44 18 - 47 27"}},
+        {200, {"book 44 18 -", "47 27"}},
+        {120, {"book", "44 18 -", "47 27"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        const ViewState view = LaidOut(Article({{kAttrSectionHeading, 0, "book 44 18 - 47 27"}}), 0, 0, c.width, 400);
+        std::vector<std::string> rows;
+        for (int i = 0; i < view.rowCount; ++i) {
+            const auto stored = view.text.begin() + view.rows[i].offset;
+            rows.emplace_back(std::make_reverse_iterator(stored + view.rows[i].count), std::make_reverse_iterator(stored));
+        }
+        EXPECT_EQ(rows, c.rows);
+    }
+}
+
 // A resize lays the text out again and clears the highlight; the verse
 // selection stays, and topRow is the caller's.
 TEST(Layout, ResizeLaysOutAgain) {
