@@ -1,4 +1,4 @@
-// What the Choose Section window does with its laid-out rows: revealing the
+// What the Choose Article window does with its laid-out rows: revealing the
 // current article, opening and closing headings, carrying the open entries
 // across a new layout, hit testing, scrolling and the rows a paint draws. All
 // of it walks the row array without measuring.

@@ -1,4 +1,4 @@
-// The Choose Section window's list as plain data: the Article index laid out
+// The Choose Article window's list as plain data: the Article index laid out
 // into rows in a box, which entries are shown and open, where the list is
 // scrolled, what lies under a point, and what keys and the scroll bar do.
 // Measuring goes through the Reading view's LayoutMeasurer; drawing is the

@@ -1,6 +1,6 @@
 // Bookmarks of whole articles: the list in the program state, loaded at
 // start-up and written back at exit, the Bookmark command with its removal
-// box, the menu's check mark, and the group of rows the Choose Section window
+// box, the menu's check mark, and the group of rows the Choose Article window
 // shows first.
 #pragma once
 

@@ -1,6 +1,6 @@
 // The one line breaker: how many bytes of a text in reading order go on one
 // line of a given width, and where a word that does not fit is broken. The
-// Reading view and the Choose Section list both break their lines with it and
+// Reading view and the Choose Article list both break their lines with it and
 // only place the lines; the row arithmetic they share is here too.
 #pragma once
 

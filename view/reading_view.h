@@ -72,7 +72,7 @@ void RepaintView(HWND window, unsigned flags);
 
 // The main window's outer size, less the gutter as the view box is: g off the
 // near edges, 2g off the far ones, each only where it is larger than 2g. The
-// Choose Section window is placed by it.
+// Choose Article window is placed by it.
 SIZE OuterSizeLessGutter(HWND window);
 
 // The gutter in pixels of the main window's screen: the stored one counts

@@ -1,6 +1,6 @@
 // The real program on a screen of the prefix's scale (96 dots per inch in the
 // suite's prefix; ctest runs these again in prefixes of 144 and 192): the
-// toolbar's buttons, the keyboard picture and the Choose Section icons,
+// toolbar's buttons, the keyboard picture and the Choose Article icons,
 // measured on the screen, grow in proportion; the picture types the letter
 // under a click; no control lies outside its dialog; a hovered button's
 // tooltip names its command and key.
@@ -153,7 +153,7 @@ TEST_F(ScaledScreen, KeyboardPictureGrowsAndTypesTheLetterUnderTheClick) {
 
 // The plus box of the first heading: the last run of inked columns in the
 // list's first row.
-TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
+TEST_F(ScaledScreen, ChooseArticleIconsGrowWithTheScreen) {
     HWND dialog = Open(107, L"Choose Article");
     ASSERT_NE(dialog, nullptr);
     const RECT icon = Steady(dialog, [](const Capture& c) {
@@ -167,7 +167,7 @@ TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
         while (left > 0 && inked({left - 1, top, left, bottom})) --left;
         return Ink(c, {left, top, right, bottom});
     });
-    ExpectInProportion("Choose Section icon", icon, kIconAt96, dpi);
+    ExpectInProportion("Choose Article icon", icon, kIconAt96, dpi);
     Close(dialog);
 }
 

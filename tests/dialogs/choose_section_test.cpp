@@ -1,4 +1,4 @@
-// Bookmarks and the Choose Section window on a main window created in the
+// Bookmarks and the Choose Article window on a main window created in the
 // test's own process, so that the menu's check mark, the window's results and
 // its scroll bar can be read directly. The modal window is driven from a
 // timer that its own message loop runs.
@@ -53,7 +53,7 @@ bool HasScrollRange(HWND window) {
 
 }  // namespace
 
-class ChooseSection : public MainWindowTest {
+class ChooseArticle : public MainWindowTest {
 protected:
 
     void Open(uint16_t lesson, std::vector<uint16_t> bookmarks) {
@@ -75,7 +75,7 @@ protected:
 
 // The check mark shows whether the current article is bookmarked: at
 // creation, after the Bookmark command and after every load, a pick included.
-TEST_F(ChooseSection, TheBookmarkCheckFollowsTheArticle) {
+TEST_F(ChooseArticle, TheBookmarkCheckFollowsTheArticle) {
     Open(5, {12, 5});
     EXPECT_TRUE(Checked());
     Command(IDM_NEXT_ARTICLE);
@@ -101,7 +101,7 @@ TEST_F(ChooseSection, TheBookmarkCheckFollowsTheArticle) {
 
 // Only Yes removes the bookmark; the check box silences the question when
 // Yes or No answers it, not when the question is backed out of.
-TEST_F(ChooseSection, OnlyYesRemovesTheBookmark) {
+TEST_F(ChooseArticle, OnlyYesRemovesTheBookmark) {
     Open(7, {7});
     const auto post = [](UINT message, WPARAM wParam, bool tick) {
         return [=](HWND box) {
@@ -141,7 +141,7 @@ TEST_F(ChooseSection, OnlyYesRemovesTheBookmark) {
 // Enter returns the current article, Escape and the close box 0, a click on
 // an article row its number; the scroll bar shows only when the list is
 // longer than the window.
-TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
+TEST_F(ChooseArticle, ReturnsWhatTheUserChose) {
     Open(56, {});
     auto post = [](UINT message, WPARAM wParam, LPARAM lParam = 0) {
         return [=](HWND dialog) { PostMessageW(dialog, message, wParam, lParam); };
@@ -198,7 +198,7 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
 
 // A list that was never loaded (a failed read, or an exit during start-up)
 // leaves the stored value as it is.
-TEST_F(ChooseSection, AnUnloadedListIsNotWrittenAtExit) {
+TEST_F(ChooseArticle, AnUnloadedListIsNotWrittenAtExit) {
     WriteBinary(L"Bookmarks", BookmarkValue({5, 12}));
     SaveSettingsAndQuit();
     EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({5, 12}));
