@@ -102,7 +102,9 @@ static LRESULT OnSystemKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM 
 // system's own menus answer. The keys are answered on their own.
 static LRESULT OnContextMenu(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     POINT at{static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))};
-    if (reinterpret_cast<HWND>(wParam) != window || lParam == -1) return DefWindowProcW(window, message, wParam, lParam);
+    if (reinterpret_cast<HWND>(wParam) != window || lParam == -1) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
     POINT client = at;
     RECT area;
     ScreenToClient(window, &client);

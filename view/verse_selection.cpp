@@ -30,7 +30,9 @@ std::vector<int> ReadingOrder(const ViewState& view, const ViewRow& row) {
     const bool rightToLeft = (row.attr & kAttrRightToLeft) != 0;
     for (const TextRun& run : {runs.word, runs.rest}) {
         if (!FitsText(view, run)) continue;
-        for (int i = 0; i < run.count; ++i) order.push_back(rightToLeft ? run.start + run.count - 1 - i : run.start + i);
+        for (int i = 0; i < run.count; ++i) {
+            order.push_back(rightToLeft ? run.start + run.count - 1 - i : run.start + i);
+        }
     }
     return order;
 }

@@ -10,10 +10,11 @@
 #include "view/view_geometry.h"
 #include "view/window_dpi.h"
 
-// The least box, in rows of the body's font: about four words across, three
-// rows and the running head down.
+// The least box, in rows of the body's font: about four words across, and
+// four rows and the running head down (at an article's top, its heading in
+// two rows and the first row of text).
 constexpr int kLeastBoxWidthInRows = 8;
-constexpr int kLeastBoxHeightInRows = 4;
+constexpr int kLeastBoxHeightInRows = 5;
 
 int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp) {
     return ScrollView(view, delta, redrawMode, clamp, [](ViewState& v) { return PaintView(&v, true); });
@@ -116,7 +117,8 @@ SIZE MinimumWindowSize(HWND window) {
     if (view == nullptr || view->dc == nullptr) return SIZE{0, 0};
     const int row = BodyRowHeight(view);
     const int gutter = ViewGutter();
-    RECT outer{0, 0, kLeastBoxWidthInRows * row + 3 * gutter, ToolbarHeight() + kLeastBoxHeightInRows * row + 3 * gutter};
+    RECT outer{0, 0, kLeastBoxWidthInRows * row + 3 * gutter,
+               ToolbarHeight() + kLeastBoxHeightInRows * row + 3 * gutter};
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     AdjustWindowRectEx(&outer, style, TRUE, static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
     if (style & WS_VSCROLL) outer.right += SystemMetricForDpi(SM_CXVSCROLL, program.dpi);

@@ -275,7 +275,8 @@ TEST(Layout, AHeadingBreaksItsReferenceAtTheDash) {
         std::vector<std::string> rows;
         for (int i = 0; i < view.rowCount; ++i) {
             const auto stored = view.text.begin() + view.rows[i].offset;
-            rows.emplace_back(std::make_reverse_iterator(stored + view.rows[i].count), std::make_reverse_iterator(stored));
+            rows.emplace_back(std::make_reverse_iterator(stored + view.rows[i].count),
+                              std::make_reverse_iterator(stored));
         }
         EXPECT_EQ(rows, c.rows);
     }

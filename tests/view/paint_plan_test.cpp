@@ -173,7 +173,9 @@ TEST(Paint, TheRunningHeadNamesTheChapterWhoseMarkIsAbove) {
     EXPECT_EQ(view.headHeight, FakeMeasurer::kRowHeight);
     // Rows of 20 px with gap rows but for the mark: t 0, a 2, m 4, b 5, c 7, h 9 (30 px), d 11.
     const size_t mark = view.rows[2].offset;
-    const struct { int topRow; int headStart; } cases[] = {{2, -1}, {4, -1}, {5, int(mark)}, {7, int(mark)}, {9, -1}, {11, -1}};
+    const struct { int topRow; int headStart; } cases[] = {
+        {2, -1}, {4, -1}, {5, int(mark)}, {7, int(mark)}, {9, -1}, {11, -1},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.topRow);
         view.topRow = static_cast<uint16_t>(c.topRow);

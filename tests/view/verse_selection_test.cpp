@@ -132,7 +132,9 @@ TEST(VerseSelection, APointFindsTheRowAndTheByteUnderIt) {
     FakeMeasurer measurer;
     const WidthTable* widths = measurer.SelectStyle(0x31).widths;
     const int offset = view.rows[1].offset;
-    const struct { int x, byte; } bytes[] = {{0, 0}, {44, 0}, {45, 0}, {54, 0}, {55, 1}, {69, 2}, {70, 3}, {99, 5}, {100, 5}, {900, 5}};
+    const struct { int x, byte; } bytes[] = {
+        {0, 0}, {44, 0}, {45, 0}, {54, 0}, {55, 1}, {69, 2}, {70, 3}, {99, 5}, {100, 5}, {900, 5},
+    };
     for (const auto& c : bytes) {
         SCOPED_TRACE(c.x);
         EXPECT_EQ(ByteAtX(view, widths, view.rows[1], c.x), offset + c.byte);
