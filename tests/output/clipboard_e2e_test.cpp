@@ -311,7 +311,7 @@ TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReferenceAndOtherwiseTheArti
     }));
     SetDlgItemTextW(dialog, IDC_VERSE_TEXT, L"Gen 41:55");
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    const int top = ViewTop();
+    const int top = FirstRowTop() - 1;
     Capture shown;
     ASSERT_TRUE(WaitUntil([&] {
         shown = CaptureClient(run.window);
@@ -364,6 +364,106 @@ TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReferenceAndOtherwiseTheArti
     EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
     const std::u16string pasted = FromUtf8(ReadXClipboard("UTF8_STRING", L"article.txt"));
     EXPECT_TRUE(HoldsInOrder(pasted, u"(א) " + kGenesis41v1)) << Utf8(pasted.substr(0, 400));
+    Stop();
+}
+
+// "Gen 1:1-3", typed into Go to Verse, opens Bereshit with 1:1–3 selected;
+// the selection outlives Ctrl+Plus and a narrower window, and Ctrl+C then
+// copies those verses with their reference.
+TEST_F(ClipboardEndToEnd, ATypedRangeIsSelectedAndOutlivesZoomAndResize) {
+    PinArticle(kGenesis41Article);
+    Start();
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('G');
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        dialog = FindProcessDialog(run.process.dwProcessId, L"Go to Verse");
+        return dialog != nullptr && IsWindowVisible(dialog);
+    }));
+    ASSERT_TRUE(BringToFront(dialog));
+    TypeText(L"Gen 1:1-3");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    const COLORREF selected = GetSysColor(COLOR_HIGHLIGHT);
+    int lastRow = -1;
+    const auto selectionMoved = [&] {
+        const int now = CaptureClient(run.window).LastRowWith(selected);
+        if (now < 0 || now == lastRow) return false;
+        lastRow = now;
+        return true;
+    };
+    ASSERT_TRUE(WaitUntil(selectionMoved)) << "no selection";
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl(VK_OEM_PLUS);
+    EXPECT_TRUE(WaitUntil(selectionMoved)) << "the selection went with the zoom";
+    RECT outer;
+    GetWindowRect(run.window, &outer);
+    SetWindowPos(run.window, nullptr, 0, 0, (outer.right - outer.left) * 2 / 3, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitUntil(selectionMoved)) << "the selection went with the resize";
+
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('C');
+    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
+    const std::u16string copied = UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT));
+    EXPECT_EQ(copied.rfind(u"(א) "), 0u);
+    EXPECT_NE(copied.find(u" (ג) "), std::u16string::npos);
+    EXPECT_EQ(copied.find(u"(ד)"), std::u16string::npos);
+    const std::u16string reference = u"\r\n\r\nGenesis 1:1–3 / בראשית א א–ג\r\n";
+    EXPECT_EQ(copied.substr(copied.size() - std::min(copied.size(), reference.size())), reference);
+    Stop();
+    EXPECT_EQ(Lesson(), 1u);
+}
+
+// The context menu: a right click on a verse offers Select Verse, which
+// selects it; Shift+F10 opens the menu too, and Escape closes it; the Menu
+// key opens it with Copy named for the verses, which copies that verse with
+// its reference.
+TEST_F(ClipboardEndToEnd, TheContextMenuSelectsAVerseAndCopiesIt) {
+    PinArticle(kGenesis41Article);
+    Start();
+    ASSERT_TRUE(BringToFront(run.window));
+    const auto menuOpen = [&] {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(menu, &owner);
+        return menu != nullptr && IsWindowVisible(menu) && owner == run.process.dwProcessId;
+    };
+    RECT client;
+    GetClientRect(run.window, &client);
+    POINT verse{client.right / 2, client.bottom * 3 / 4};
+    ClientToScreen(run.window, &verse);
+    SetCursorPos(verse.x, verse.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+    ASSERT_TRUE(WaitUntil(menuOpen)) << "a right click opened no menu";
+    PressKey('V');
+    ASSERT_TRUE(WaitUntil([&] { return !menuOpen(); }));
+    const COLORREF selected = GetSysColor(COLOR_HIGHLIGHT);
+    const int y = client.bottom * 3 / 4;
+    const RECT pointedRow{0, y - 3, client.right, y + 3};
+    EXPECT_TRUE(WaitUntil([&] { return CaptureClient(run.window).Count(pointedRow, selected) > 100; }))
+        << "the verse under the pointer is not selected";
+
+    PressKey(VK_F10, true);
+    EXPECT_TRUE(WaitUntil(menuOpen)) << "Shift+F10 opened no menu";
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !menuOpen(); }));
+
+    ASSERT_TRUE(ClearClipboard());
+    PressKey(VK_APPS);
+    ASSERT_TRUE(WaitUntil(menuOpen)) << "the Menu key opened no menu";
+    SaveCaptureHere(CaptureWindow(run.window), L"context-menu.bmp");
+    PressKey('C');
+    ASSERT_TRUE(WaitUntil([] { return !ClipboardFormats().empty(); }));
+    const std::u16string copied = UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT));
+    const size_t reference = copied.rfind(u"Genesis 41:");
+    ASSERT_NE(reference, std::u16string::npos) << Utf8(copied);
+    EXPECT_EQ(copied.find(u'–', reference), std::u16string::npos) << "more than one verse: " << Utf8(copied);
     Stop();
 }
 
