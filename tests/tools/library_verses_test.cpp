@@ -110,14 +110,9 @@ TEST(LibraryVerses, TypedReferencesFindTheirPortion) {
         size_t first, last;  // for a found article
         const char16_t* message;
     } cases[] = {
-        {u"Gen 42:5", 10, 0, 0, u""},
-        {u"בראשית מב ה", 10, 0, 0, u""},
-        {u"Exod 20:26", 17, 0, 0, u""},
-        {u"Num 30:1", 41, 0, 0, u""},
-        {u"Num 30:2", 42, 0, 0, u""},
-        {u"Deut 34:12", 54, 0, 0, u""},
-        {u"Gen 1:1-3", 1, 0, 2, u""},
-        {u"Gen 1", 1, 0, 0, u""},
+        {u"Gen 42:5", 10, 0, 0, u""}, {u"בראשית מב ה", 10, 0, 0, u""}, {u"Exod 20:26", 17, 0, 0, u""},
+        {u"Num 30:1", 41, 0, 0, u""}, {u"Num 30:2", 42, 0, 0, u""}, {u"Deut 34:12", 54, 0, 0, u""},
+        {u"Gen 1:1-3", 1, 0, 2, u""}, {u"Gen 1", 1, 0, 0, u""},
         {u"Gen 51:1", 0, 0, 0, u"Genesis has 50 chapters."},
         {u"Gen 42:99", 0, 0, 0, u"Genesis 42 has 38 verses."},
         {u"Gen 1:32", 0, 0, 0, u"Genesis 1 has 31 verses."},

@@ -283,7 +283,8 @@ TEST(Layout, AHeadingBreaksItsReferenceAtTheDash) {
 }
 
 // A resize lays the text out again and clears the highlight; the verse
-// selection stays, and topRow is the caller's.
+// selection, a run of verses of the text, stays until another text comes, and
+// topRow is the caller's.
 TEST(Layout, ResizeLaysOutAgain) {
     ViewState view = LaidOut(Article({{kLeft, 0, "abcde fghij"}}), 0, 0, 200, 100);
     EXPECT_EQ(view.rowCount, 1);
@@ -306,6 +307,9 @@ TEST(Layout, ResizeLaysOutAgain) {
     EXPECT_EQ(ResizeView(&view, measurer, 200, 50), 0);
     EXPECT_EQ(view.rowCount, 1);
     EXPECT_EQ(view.rows[1].count + view.rows[1].attr, 0) << "the row after the last is cleared";
+    EXPECT_EQ(LayoutArticle(&view, measurer, Article({{kLeft, 0, "x"}}).Build(), true), 0);
+    EXPECT_EQ(view.selection, VerseSelection{});
+    EXPECT_TRUE(view.selectedSpans.empty());
 }
 
 TEST(Layout, OutOfMemoryLeavesNoRows) {

@@ -87,34 +87,6 @@ TEST(VerseSelection, TheViewKeepsTheSelectionAndItsBytes) {
     }
 }
 
-// The selection is of verses, not of rows: a new layout of its text (new
-// fonts; a new box in Layout.ResizeLaysOutAgain) keeps it; another text, or
-// none, drops it.
-TEST(VerseSelection, ANewLayoutOfTheTextKeepsTheSelection) {
-    using Act = void (*)(ViewState&, FakeMeasurer&);
-    const struct {
-        const char* name;
-        Act act;
-        bool kept;
-    } cases[] = {
-        {"new fonts", [](ViewState& v, FakeMeasurer& m) { LayoutViewText(&v, m); }, true},
-        {"a refused text", [](ViewState& v, FakeMeasurer& m) { LayoutArticle(&v, m, ArticleText{0, 0, 0}, false); },
-         true},
-        {"another text", [](ViewState& v, FakeMeasurer& m) { LayoutArticle(&v, m, SmallView().text, true); }, false},
-        {"no text", [](ViewState& v, FakeMeasurer& m) { LayoutArticle(&v, m, ArticleText{}, true); }, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeMeasurer measurer;
-        ViewState view = MakeView(0, 0, 200, 400);
-        ASSERT_EQ(LayoutArticle(&view, measurer, SmallView().text, true), 0);
-        ASSERT_TRUE(SetViewSelection(view, kVerses, {0, 1}));
-        c.act(view, measurer);
-        EXPECT_EQ(view.selection.first >= 0, c.kept);
-        EXPECT_EQ(view.selectedSpans.empty(), !c.kept);
-    }
-}
-
 // A right-to-left record "(a) xy" under a heading with a gap, in a box 100 px
 // wide from y 10: the heading's row at 10, its gap row at 30, the record's
 // row at 50, right-aligned from x 45, stored "yx )a(" with letters 10 px wide
