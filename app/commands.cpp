@@ -26,7 +26,7 @@ const FontSettings& ViewFontSettings() {
     return program.view != nullptr ? program.view->fontSettings : program.settings.font;
 }
 
-// The Choose Article and Index commands: the window, then the chosen article
+// The two Choose Article commands: the window, then the chosen article
 // when it is not the current one.
 void ChooseArticle(HWND window) {
     const uint16_t chosen = ShowChooseSection(window, program.settings.Lesson, ViewFontSettings(),

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/context_menu.h"
 #include "app/program.h"
 #include "app/startup.h"
 #include "app/toolbar.h"
@@ -45,6 +46,10 @@ static LRESULT OnDestroy(HWND window) {
 }
 
 static LRESULT OnKeyDown(HWND window, WPARAM virtualKey) {
+    if (virtualKey == VK_APPS) {
+        ShowViewContextMenu(window, nullptr);
+        return 0;
+    }
     if (virtualKey < kKeyEnter || virtualKey > kKeyDown || program.view == nullptr) return 1;
     const ViewState& view = *program.view;
     const int page = PageAmount(KeyPageStep(program.settings.Flags), view);
@@ -86,6 +91,35 @@ static LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
     return 0;
 }
 
+// Shift+F10 asks for the context menu, as the Menu key does.
+static LRESULT OnSystemKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (wParam != VK_F10 || GetKeyState(VK_SHIFT) >= 0) return DefWindowProcW(window, message, wParam, lParam);
+    ShowViewContextMenu(window, nullptr);
+    return 0;
+}
+
+// A right click on the client area; elsewhere (the caption, the toolbar) the
+// system's own menus answer. The keys are answered on their own.
+static LRESULT OnContextMenu(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    POINT at{static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))};
+    if (reinterpret_cast<HWND>(wParam) != window || lParam == -1) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    POINT client = at;
+    RECT area;
+    ScreenToClient(window, &client);
+    GetClientRect(window, &area);
+    if (!PtInRect(&area, client)) return DefWindowProcW(window, message, wParam, lParam);
+    ShowViewContextMenu(window, &at);
+    return 0;
+}
+
+static LRESULT OnGetMinMaxInfo(HWND window, MINMAXINFO& limits) {
+    const SIZE least = MinimumWindowSize(window);
+    if (least.cx > 0) limits.ptMinTrackSize = POINT{least.cx, least.cy};
+    return 0;
+}
+
 static int ClientX(LPARAM lParam) { return static_cast<int16_t>(LOWORD(lParam)); }
 static int ClientY(LPARAM lParam) { return static_cast<int16_t>(HIWORD(lParam)); }
 
@@ -117,13 +151,20 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DPICHANGED: return OnDpiChanged(window, wParam, *reinterpret_cast<const RECT*>(lParam));
     case WM_NOTIFY: return OnToolbarNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
+    case WM_SYSKEYDOWN: return OnSystemKeyDown(window, message, wParam, lParam);
+    case WM_CONTEXTMENU: return OnContextMenu(window, message, wParam, lParam);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, *reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_VSCROLL: return OnVerticalScroll(window, message, wParam, lParam);
     case WM_MOUSEWHEEL: return OnMouseWheel(window, wParam);
     // A click pages when the button comes up; a press that moves selects verses.
-    case WM_LBUTTONDOWN: OnViewButtonDown(window, ClientX(lParam), ClientY(lParam)); return 0;
+    case WM_LBUTTONDOWN:
+        OnViewButtonDown(window, ClientX(lParam), ClientY(lParam), (wParam & MK_SHIFT) != 0);
+        return 0;
+    case WM_LBUTTONDBLCLK: OnViewDoubleClick(window, ClientX(lParam), ClientY(lParam)); return 0;
     case WM_MOUSEMOVE: OnViewMouseMove(window, ClientX(lParam), ClientY(lParam)); return 0;
     case WM_LBUTTONUP: OnViewButtonUp(window, ClientX(lParam), ClientY(lParam)); return 0;
-    case WM_CAPTURECHANGED: OnViewCaptureLost(); return 0;
+    case WM_CAPTURECHANGED: OnViewCaptureLost(window); return 0;
+    case WM_TIMER: return OnViewTimer(window, wParam) ? 0 : DefWindowProcW(window, message, wParam, lParam);
     case WM_COMMAND: return OnCommand(window, message, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "settings/settings.h"
 #include "store/verse_map.h"
@@ -29,6 +30,7 @@ struct ProgramState {
     VerseMap verses;            // read on first use (versesRead); empty when it could not be read
     bool versesRead;
     ViewPress press;            // the left button's press on the Reading view, until its release
+    std::u16string verseTyped;  // the reference Go to Verse opened last, which it offers again
 };
 
 extern ProgramState program;

@@ -8,6 +8,7 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/startup.cpp
   app/main_window.cpp
   app/commands.cpp
+  app/context_menu.cpp
   app/toolbar.cpp
   app/zoom.cpp
   app/update_check.cpp

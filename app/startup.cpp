@@ -50,7 +50,8 @@ int RunMessageLoop(HACCEL accelerators, MessageSource next) {
 
 void RegisterMainClass(HINSTANCE instance, const wchar_t* className) {
     WNDCLASSW windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    // A double click selects the verse under the pointer.
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VELMORA));

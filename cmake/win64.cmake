@@ -27,7 +27,8 @@ velmora_warnings(velmora_win32)
 
 set(VELMORA_RC "${CMAKE_SOURCE_DIR}/resources/velmora.rc")
 # The dialogs, each in a script of its own that velmora.rc includes.
-set(VELMORA_DIALOG_RC about font_dialog search_dialog choose_section go_to_verse calendar)
+set(VELMORA_DIALOG_RC about font_dialog search_dialog choose_section go_to_verse calendar
+                      bookmark_question)
 list(TRANSFORM VELMORA_DIALOG_RC PREPEND "${CMAKE_SOURCE_DIR}/resources/")
 list(TRANSFORM VELMORA_DIALOG_RC APPEND ".rc")
 set_source_files_properties(${VELMORA_RC} PROPERTIES

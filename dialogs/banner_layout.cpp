@@ -42,3 +42,12 @@ BannerBox PlaceBanner(int viewLeft, int viewTop, int viewWidth, int viewHeight, 
     box.top = box.bottom - lines * lineHeight - frame;
     return box;
 }
+
+BannerBox KeepBannerClear(BannerBox box, int viewTop, int clearTop, int clearBottom, int dpi) {
+    const auto covers = [&](const BannerBox& b) { return b.top < clearBottom && clearTop < b.bottom; };
+    if (!covers(box)) return box;
+    BannerBox moved = box;
+    moved.top = viewTop + ScaleForDpi(2, dpi);
+    moved.bottom = moved.top + (box.bottom - box.top);
+    return covers(moved) ? box : moved;
+}

@@ -36,3 +36,8 @@ BannerRings BannerRingsForDpi(int dpi);
 // its bottom 2 pixels above the view's (8, 12 and 2 pixels at 96 dots).
 BannerBox PlaceBanner(int viewLeft, int viewTop, int viewWidth, int viewHeight, int lines, int lineHeight,
                       int textWidth, int dpi);
+
+// The banner moved to the top of the view when it would cover the rows from
+// clearTop to clearBottom (a search hit's), 2 pixels at 96 dots below the
+// view's top; unchanged when it covers none of them, or would there too.
+BannerBox KeepBannerClear(BannerBox box, int viewTop, int clearTop, int clearBottom, int dpi);

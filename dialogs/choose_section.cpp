@@ -1,4 +1,4 @@
-// The Choose Section window's dialog procedure and its handlers. The list
+// The Choose Article window's dialog procedure and its handlers. The list
 // logic is the portable picker list; here the window opens it on its device
 // context, places itself over the main window, follows its size, and turns
 // paints, keys, the scroll bar and clicks into list operations.

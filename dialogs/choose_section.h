@@ -1,4 +1,4 @@
-// The Choose Section window: the Article index, with the bookmarks first, as
+// The Choose Article window: the Article index, with the bookmarks first, as
 // a collapsible list from which the user picks an article.
 #pragma once
 

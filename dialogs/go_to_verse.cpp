@@ -1,53 +1,63 @@
 // The Go to Verse dialog. Its edit is an ordinary one: the system's own
 // keyboard types Hebrew into it, and pasted text comes as it is. The dialog
-// keeps no state of its own; the reference is read when OK is pressed.
+// keeps no state of its own; the reference is read when OK is pressed, and
+// the one opened last is offered again, selected, at the next opening.
 #include "dialogs/go_to_verse.h"
 
 #include <new>
+#include <string>
 
 #include "app/program.h"
 #include "resources/resource.h"
+#include "store/verse_lookup.h"
 #include "store/verse_map_resource.h"
-#include "store/verse_reference.h"
+#include "view/dialog_place.h"
 #include "view/navigation.h"
 
 namespace {
 
 constexpr int kReferenceMax = 80;
-constexpr wchar_t kNotAReference[] = L"Type a book, a chapter and a verse, as Gen 42:5.";
-constexpr wchar_t kNoSuchVerse[] = L"No weekly portion holds that verse.";
+constexpr char16_t kNotOpened[] = u"The weekly portion that holds it could not be opened.";
 
-// The typed reference's verse opened in the main window; otherwise the
-// message that says why not.
-const wchar_t* OpenTypedVerse(const wchar_t* typed) {
+const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+// Opens the typed reference's verses in the main window; otherwise returns
+// the message that says why not.
+std::u16string OpenTypedVerses(const std::u16string& typed) {
     try {
-        VerseReference reference;
-        if (!ParseVerseReference(reinterpret_cast<const char16_t*>(typed), reference)) return kNotAReference;
-        const VersePlace place = FindVerse(ProgramVerseMap(), reference);
-        if (place.article != 0 && GoToVerse(program.mainWindow, place)) return nullptr;
+        const VerseLookup lookup = LookUpReference(ProgramVerseMap(), typed);
+        if (lookup.result != LookupResult::kFound) return LookupMessage(lookup);
+        if (GoToVerses(program.mainWindow, lookup.article, lookup.first, lookup.last)) return {};
     } catch (const std::bad_alloc&) {
     }
-    return kNoSuchVerse;
+    return kNotOpened;
+}
+
+void SelectTheReference(HWND dialog) {
+    HWND edit = GetDlgItem(dialog, IDC_VERSE_TEXT);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
 void OnOk(HWND dialog) {
     wchar_t typed[kReferenceMax + 1] = {};
     GetDlgItemTextW(dialog, IDC_VERSE_TEXT, typed, kReferenceMax + 1);
-    const wchar_t* refusal = OpenTypedVerse(typed);
-    if (refusal == nullptr) {
+    const std::u16string reference(reinterpret_cast<const char16_t*>(typed));
+    const std::u16string refusal = OpenTypedVerses(reference);
+    if (refusal.empty()) {
+        program.verseTyped = reference;
         EndDialog(dialog, IDOK);
         return;
     }
-    SetDlgItemTextW(dialog, IDC_VERSE_MESSAGE, refusal);
-    HWND edit = GetDlgItem(dialog, IDC_VERSE_TEXT);
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    SetFocus(edit);
+    SetDlgItemTextW(dialog, IDC_VERSE_MESSAGE, Wide(refusal));
+    SelectTheReference(dialog);
 }
 
 BOOL OnInitDialog(HWND dialog) {
-    HWND edit = GetDlgItem(dialog, IDC_VERSE_TEXT);
-    SendMessageW(edit, EM_LIMITTEXT, kReferenceMax, 0);
-    SetFocus(edit);
+    CentreOnOwner(dialog);
+    SendDlgItemMessageW(dialog, IDC_VERSE_TEXT, EM_LIMITTEXT, kReferenceMax, 0);
+    SetDlgItemTextW(dialog, IDC_VERSE_TEXT, Wide(program.verseTyped));
+    SelectTheReference(dialog);
     return FALSE;
 }
 

@@ -1,11 +1,13 @@
 // Drawing the banner of a search hit: the frame rings, the yellow box and the
 // heading and title lines, each drawn as the Reading view draws a run so that
-// the visual-order text is not reordered by the system.
+// the visual-order text is not reordered by the system; at the bottom of the
+// view, or at its top when the hit's rows are at the bottom.
 #include "dialogs/hit_banner.h"
 
 #include <algorithm>
 
 #include "dialogs/banner_layout.h"
+#include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
 
@@ -26,6 +28,24 @@ FittedLine FitLine(const ViewState* view, RecordText line) {
     if (line.text == nullptr) return {};
     FitByWidthTable(view->widths, line.text, fitted.width, fitted.line.count);
     return fitted;
+}
+
+// From the top of the first row the highlight meets to the bottom of its
+// last, on the screen; empty when it meets none there.
+struct RowSpan {
+    int top = 0;
+    int bottom = 0;
+};
+
+RowSpan HighlightedRows(ViewState& view) {
+    RowSpan span;
+    for (const PlacedRow& placed : PlanPaint(view, false).rows) {
+        const ViewRow& row = view.rows[placed.index];
+        if (!RowMeetsHighlight(view, row)) continue;
+        if (span.bottom == 0) span.top = placed.y;
+        span.bottom = placed.y + row.height;
+    }
+    return span;
 }
 
 void DrawLine(ViewState* view, const FittedLine& line, const RECT& inner, int y, int h) {
@@ -62,8 +82,10 @@ void ShowHitBanner(ViewState* view) {
     const FittedLine heading = FitLine(view, records.heading);
     const FittedLine title = FitLine(view, records.title);
     const int dpi = ViewDpi(*view);
-    const BannerBox placed = PlaceBanner(view->left, view->top, view->width, view->height, lines, h,
-                                         std::max(heading.width, title.width), dpi);
+    const RowSpan hit = HighlightedRows(*view);
+    const BannerBox placed = KeepBannerClear(PlaceBanner(view->left, view->top, view->width, view->height, lines, h,
+                                                         std::max(heading.width, title.width), dpi),
+                                             view->top, hit.top, hit.bottom, dpi);
     RECT box{placed.left, placed.top, placed.right, placed.bottom};
     const BannerRings rings = BannerRingsForDpi(dpi);
     DrawFrameRings(dc, box, kBannerRed, rings.red);

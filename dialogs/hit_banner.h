@@ -11,5 +11,6 @@
 void DrawFrameRings(HDC dc, RECT& box, COLORREF colour, int n);
 
 // The article's heading and title, red on yellow in a red, white and blue
-// frame at the bottom of the view. Nothing when the article has neither.
+// frame at the bottom of the view, or at its top when the highlighted hit's
+// rows lie where it would stand. Nothing when the article has neither.
 void ShowHitBanner(ViewState* view);

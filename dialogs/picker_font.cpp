@@ -1,4 +1,4 @@
-// The Choose Section window's fonts, one per style key, and the measurer that
+// The Choose Article window's fonts, one per style key, and the measurer that
 // lays the list out with them.
 #include <new>
 

@@ -1,4 +1,4 @@
-// The Choose Section window's list on its device context: fonts per style
+// The Choose Article window's list on its device context: fonts per style
 // key, the measurer the layout uses, painting and the scroll bar.
 #pragma once
 

@@ -1,4 +1,4 @@
-// Laying the Article index out for the Choose Section window: each entry's
+// Laying the Article index out for the Choose Article window: each entry's
 // title, right-aligned and indented by its level, broken at spaces into rows
 // that fit the box. Titles are stored in visual order; they are fitted in
 // reading order on a reversed copy and the rows point back at the stored bytes.

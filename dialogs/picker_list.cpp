@@ -1,4 +1,4 @@
-// What the Choose Section window does with its laid-out rows: revealing the
+// What the Choose Article window does with its laid-out rows: revealing the
 // current article, opening and closing headings, carrying the open entries
 // across a new layout, hit testing, scrolling and the rows a paint draws. All
 // of it walks the row array without measuring.
@@ -37,6 +37,12 @@ bool HasRows(const PickerState& state) {
     return state.rowCount > 0 && state.rows.size() > state.rowCount && !state.text.empty();
 }
 
+void MarkEntryOpen(PickerState& state, int row) {
+    int first = 0, end = 0;
+    EntryRows(state, row, first, end);
+    for (int i = first; i < end; ++i) state.rows[i].attr |= kIndexAttrExpanded;
+}
+
 }  // namespace
 
 void ShowEntryRows(PickerState& state, int row, int direction) {
@@ -71,6 +77,8 @@ void RevealArticle(PickerState& state, unsigned article) {
         if (indent >= smallest) continue;
         smallest = indent;
         ShowEntryRows(state, i, -1);
+        // Rows under it are shown now: its box shows a minus, and a click closes it.
+        if (IsHeadingRowId(state.rows[i].id)) MarkEntryOpen(state, i);
     }
     ComputePickerMaxTop(state);
 }

@@ -1,4 +1,4 @@
-// The Choose Section window's list as plain data: the Article index laid out
+// The Choose Article window's list as plain data: the Article index laid out
 // into rows in a box, which entries are shown and open, where the list is
 // scrolled, what lies under a point, and what keys and the scroll bar do.
 // Measuring goes through the Reading view's LayoutMeasurer; drawing is the
@@ -64,7 +64,8 @@ int PickerRowIndent(const PickerState& state, const PickerRow& row);
 int ComputePickerMaxTop(PickerState& state);
 
 // Shows the rows of an article, the entry after it and every heading above it,
-// without scrolling.
+// without scrolling; those headings show a minus box, as rows under them are
+// shown.
 void RevealArticle(PickerState& state, unsigned article);
 
 // Shows the rows of the entry at row index, walking by direction (+1 or -1)

@@ -1,4 +1,4 @@
-// Painting the Choose Section window's list: each shown row that fits, its
+// Painting the Choose Article window's list: each shown row that fits, its
 // title converted and drawn like the Reading view's text, and an icon (9 x 9
 // pixels at 96 dots per inch) beside the first row of each entry; and its
 // scroll bar.

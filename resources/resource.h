@@ -86,3 +86,12 @@ constexpr int ScaledBitmapId(int id, int percent) {
 #define IDD_GO_TO_VERSE 140
 #define IDC_VERSE_TEXT 1040
 #define IDC_VERSE_MESSAGE 1041
+#define IDC_VERSE_NUMBERING 1201
+
+// The question before a bookmark is removed.
+#define IDD_REMOVE_BOOKMARK 150
+#define IDC_DONT_ASK_AGAIN 1200
+
+// The Reading view's context menu and the command only it has.
+#define IDR_VIEW_MENU 150
+#define IDM_SELECT_VERSE 40200

@@ -7,6 +7,8 @@ list(APPEND VELMORA_CORE_SOURCES
   store/hebrew_numerals.cpp
   store/verse_map.cpp
   store/verse_reference.cpp
+  store/reference_reader.cpp
+  store/verse_lookup.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/article_resource.cpp

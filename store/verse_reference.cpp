@@ -1,5 +1,4 @@
-// Reading typed verse references and writing the reference of copied verses.
-// The reader walks the text once: book, chapter, separator, verse.
+// The five books' names and the reference written with copied verses.
 #include "store/verse_reference.h"
 
 #include "store/hebrew_numerals.h"
@@ -9,109 +8,14 @@ namespace {
 struct BookNames {
     std::u16string_view english;
     std::u16string_view hebrew;
-    std::u16string_view abbreviations[4];  // lower case
 };
 
 constexpr BookNames kBooks[kTorahBookCount] = {
-    {u"Genesis", u"בראשית", {u"gen", u"gn", u"ge"}},
-    {u"Exodus", u"שמות", {u"ex", u"exo", u"exod"}},
-    {u"Leviticus", u"ויקרא", {u"lev", u"lv", u"le"}},
-    {u"Numbers", u"במדבר", {u"num", u"nu", u"nm", u"nb"}},
-    {u"Deuteronomy", u"דברים", {u"deut", u"dt", u"de", u"deu"}},
+    {u"Genesis", u"בראשית"}, {u"Exodus", u"שמות"}, {u"Leviticus", u"ויקרא"}, {u"Numbers", u"במדבר"},
+    {u"Deuteronomy", u"דברים"},
 };
 
-constexpr int kMaxNumberDigits = 3;
 constexpr char16_t kEnDash = u'\u2013';
-
-bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsHebrewLetter(char16_t c) { return c >= u'\u05D0' && c <= u'\u05EA'; }
-bool IsNumeralMark(char16_t c) { return c == u'\u05F3' || c == u'\u05F4' || c == u'\'' || c == u'"'; }
-bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; }
-
-// Direction marks and embeddings that pasted text brings, and points and
-// accents of pointed text.
-bool IsPassedOver(char16_t c) {
-    const bool mark = (c >= u'\u0591' && c <= u'\u05BD') || c == u'\u05BF' || c == u'\u05C1' || c == u'\u05C2' ||
-                      c == u'\u05C4' || c == u'\u05C5' || c == u'\u05C7';
-    return mark || c == u'\u200E' || c == u'\u200F' || (c >= u'\u202A' && c <= u'\u202E') ||
-           (c >= u'\u2066' && c <= u'\u2069');
-}
-
-std::u16string Cleaned(std::u16string_view text) {
-    std::u16string cleaned;
-    for (char16_t c : text) {
-        if (!IsPassedOver(c)) cleaned += IsSpace(c) ? u' ' : c;
-    }
-    return cleaned;
-}
-
-struct Cursor {
-    std::u16string_view text;
-    size_t at = 0;
-};
-
-template <typename Predicate>
-std::u16string_view TakeWhile(Cursor& cursor, Predicate keep) {
-    const size_t start = cursor.at;
-    while (cursor.at < cursor.text.size() && keep(cursor.text[cursor.at])) ++cursor.at;
-    return cursor.text.substr(start, cursor.at - start);
-}
-
-bool Take(Cursor& cursor, char16_t c) {
-    if (cursor.at >= cursor.text.size() || cursor.text[cursor.at] != c) return false;
-    ++cursor.at;
-    return true;
-}
-
-void SkipSpaces(Cursor& cursor) { TakeWhile(cursor, [](char16_t c) { return c == u' '; }); }
-
-int EnglishBook(std::u16string_view word) {
-    std::u16string lower(word);
-    for (char16_t& c : lower) c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-    for (int book = 0; book < kTorahBookCount; ++book) {
-        std::u16string name(kBooks[book].english);
-        name[0] = static_cast<char16_t>(name[0] - u'A' + u'a');
-        if (lower == name) return book + 1;
-        for (std::u16string_view abbreviation : kBooks[book].abbreviations)
-            if (!abbreviation.empty() && lower == abbreviation) return book + 1;
-    }
-    return 0;
-}
-
-int HebrewBook(std::u16string_view word) {
-    for (int book = 0; book < kTorahBookCount; ++book)
-        if (word == kBooks[book].hebrew) return book + 1;
-    return 0;
-}
-
-// The book at the cursor; 0 when there is none.
-int ReadBook(Cursor& cursor) {
-    if (const std::u16string_view english = TakeWhile(cursor, IsAsciiLetter); !english.empty()) {
-        Take(cursor, u'.');
-        return EnglishBook(english);
-    }
-    return HebrewBook(TakeWhile(cursor, IsHebrewLetter));
-}
-
-// A chapter or verse number at the cursor; 0 when there is none.
-int ReadNumber(Cursor& cursor) {
-    if (const std::u16string_view digits = TakeWhile(cursor, IsDigit); !digits.empty()) {
-        if (digits.size() > kMaxNumberDigits) return 0;
-        int value = 0;
-        for (char16_t digit : digits) value = value * 10 + (digit - u'0');
-        return value;
-    }
-    return HebrewNumeralValue(TakeWhile(cursor, [](char16_t c) { return IsHebrewLetter(c) || IsNumeralMark(c); }));
-}
-
-// Spaces, or one ":", "." or "," with spaces around it or not.
-bool ReadSeparator(Cursor& cursor) {
-    const size_t start = cursor.at;
-    SkipSpaces(cursor);
-    if (Take(cursor, u':') || Take(cursor, u'.') || Take(cursor, u',')) SkipSpaces(cursor);
-    return cursor.at > start;
-}
 
 std::u16string Digits(int n) {
     std::u16string digits;
@@ -164,22 +68,6 @@ std::u16string_view EnglishBookName(int book) {
 
 std::u16string_view HebrewBookName(int book) {
     return book >= 1 && book <= kTorahBookCount ? kBooks[book - 1].hebrew : std::u16string_view();
-}
-
-bool ParseVerseReference(std::u16string_view text, VerseReference& reference) {
-    const std::u16string cleaned = Cleaned(text);
-    Cursor cursor{cleaned};
-    SkipSpaces(cursor);
-    const int book = ReadBook(cursor);
-    if (book == 0) return false;
-    SkipSpaces(cursor);
-    const int chapter = ReadNumber(cursor);
-    if (chapter == 0 || !ReadSeparator(cursor)) return false;
-    const int verse = ReadNumber(cursor);
-    SkipSpaces(cursor);
-    if (verse == 0 || cursor.at != cleaned.size()) return false;
-    reference = {book, chapter, verse};
-    return true;
 }
 
 std::u16string FormatVerseReference(std::span<const VerseEntry> verses) {

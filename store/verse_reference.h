@@ -1,6 +1,6 @@
-// References to verses as people type and quote them: the five books' names,
-// the reading of a typed reference, and the reference that goes with copied
-// verses. Chapters and verses are numbered as the library's texts number them.
+// References to verses as people quote them: the five books' names and the
+// reference that goes with copied verses. Chapters and verses are numbered as
+// the library's texts number them (store/reference_reader.h reads typed ones).
 #pragma once
 
 #include <span>
@@ -13,17 +13,6 @@
 // a book outside 1..5.
 std::u16string_view EnglishBookName(int book);
 std::u16string_view HebrewBookName(int book);
-
-// Reads one verse's reference: a book, a chapter and a verse, nothing else.
-// The book in English, in any case: its name or one of the usual
-// abbreviations (Gen Gn Ge, Ex Exo Exod, Lev Lv Le, Num Nu Nm Nb, Deut Dt De
-// Deu), which may end in a period; or in Hebrew (בראשית שמות ויקרא במדבר
-// דברים). The numbers in digits or in Hebrew letters, with or without geresh
-// and gershayim; between them spaces, or one ":", "." or "," with spaces
-// around it or not. Spaces around the whole, direction marks and the points
-// of pasted pointed text are passed over. False for anything else; whether
-// the verse exists is the verse map's to say.
-bool ParseVerseReference(std::u16string_view text, VerseReference& reference);
 
 // The reference of verses (in reading order, as a selection holds them) in
 // English and in Hebrew: "Genesis 41:1–3 / בראשית מא א–ג", across chapters

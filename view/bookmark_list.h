@@ -1,5 +1,5 @@
 // The bookmark list as plain data: the article numbers the user bookmarked,
-// their stored bytes, and the group of rows the Choose Section window shows
+// their stored bytes, and the group of rows the Choose Article window shows
 // above the Article index.
 #pragma once
 

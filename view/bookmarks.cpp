@@ -1,11 +1,12 @@
 // The bookmark list of the program state, its registry value and the
-// Bookmark menu command.
+// Bookmark menu command with the question it asks before a removal.
 #include "view/bookmarks.h"
 
 #include "app/program.h"
 #include "resources/resource.h"
 #include "settings/registry.h"
 #include "view/bookmark_list.h"
+#include "view/dialog_place.h"
 
 namespace {
 
@@ -21,6 +22,27 @@ bool IsValueMissing(const char16_t* name) {
     const LONG queried = RegQueryValueExW(key, reinterpret_cast<LPCWSTR>(name), nullptr, nullptr, nullptr, nullptr);
     RegCloseKey(key);
     return queried == ERROR_FILE_NOT_FOUND;
+}
+
+// The question's answer: IDYES or IDNO, with this bit when the check box was
+// ticked. Escape and the close box answer IDNO, and the check box then counts
+// for nothing: backing out of the question leaves everything as it was.
+constexpr INT_PTR kDontAskAgain = 0x100;
+
+INT_PTR OnQuestionCommand(HWND dialog, int id) {
+    if (id != IDYES && id != IDNO && id != IDCANCEL) return FALSE;
+    const bool ticked = IsDlgButtonChecked(dialog, IDC_DONT_ASK_AGAIN) == BST_CHECKED;
+    EndDialog(dialog, id == IDCANCEL ? IDNO : id | (ticked ? kDontAskAgain : 0));
+    return TRUE;
+}
+
+INT_PTR CALLBACK RemoveBookmarkProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG: CentreOnOwner(dialog); return TRUE;
+    case WM_COMMAND: return OnQuestionCommand(dialog, LOWORD(wParam));
+    case WM_CLOSE: EndDialog(dialog, IDNO); return TRUE;
+    }
+    return FALSE;
 }
 
 }  // namespace
@@ -56,10 +78,10 @@ void ToggleBookmark(int isBookmarked) {
         return;
     }
     if (!program.bookmarks.dontAsk) {
-        const int answer = MessageBoxW(program.mainWindow, L"Remove Bookmark?\n\nCancel - Don't ask again", L"Bookmark",
-                                       MB_YESNOCANCEL);
-        if (answer != IDYES && answer != IDCANCEL) return;
-        if (answer == IDCANCEL) program.bookmarks.dontAsk = true;
+        const INT_PTR answer = DialogBoxParamW(program.instance, MAKEINTRESOURCEW(IDD_REMOVE_BOOKMARK),
+                                               program.mainWindow, RemoveBookmarkProc, 0);
+        if (answer > 0 && (answer & kDontAskAgain)) program.bookmarks.dontAsk = true;
+        if (answer <= 0 || (answer & ~kDontAskAgain) != IDYES) return;
     }
     RemoveBookmark();
 }

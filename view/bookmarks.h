@@ -1,6 +1,6 @@
 // Bookmarks of whole articles: the list in the program state, loaded at
 // start-up and written back at exit, the Bookmark command with its removal
-// box, the menu's check mark, and the group of rows the Choose Section window
+// box, the menu's check mark, and the group of rows the Choose Article window
 // shows first.
 #pragma once
 
@@ -22,7 +22,8 @@ void RemoveBookmark();
 
 // The body of the Bookmark command: adds an article that is not bookmarked;
 // removes one that is, after asking "Remove Bookmark?" unless the user said
-// not to ask again in this run (Cancel removes and silences the question).
+// not to ask again in this run. Yes removes; No, Escape and the close box
+// keep it; the "Don't ask again" box, with Yes or No, silences the question.
 void ToggleBookmark(int isBookmarked);
 
 // Checks the Bookmark menu item exactly when the current article is

@@ -55,6 +55,11 @@ void ClearLayoutCounts(ViewState& view) {
     view.maxRow = 0;
     view.highlightStart = 0;
     view.highlightEnd = 0;
+}
+
+// The selection is a run of verses of the text, not of rows: it outlives a
+// new layout of the same text and goes with the text.
+void ClearSelection(ViewState& view) {
     view.selection = VerseSelection{};
     view.selectedSpans.clear();
 }
@@ -151,7 +156,9 @@ size_t LayOutRow(LayoutPass& pass, const Paragraph& para, const uint8_t* p) {
     const size_t wordLength = fitStart - p;
     const LineMeasure measure{pass.measurer, para.rightToLeft ? pass.metrics.widths : nullptr};
     // A box narrower than a letter still takes one, unless the row holds a first word already.
-    const LineFit line = FitLine(measure, fitStart, end, available, BreakAt::kSpacesAndHyphens, wordLength == 0);
+    // A heading is a reference; its numbers stay in their pairs.
+    const BreakAt breakAt = para.attr == kAttrSectionHeading ? BreakAt::kReference : BreakAt::kSpacesAndHyphens;
+    const LineFit line = FitLine(measure, fitStart, end, available, breakAt, wordLength == 0);
     AddRow(pass, para, p, fitStart, line.count, line.width);
     pass.hang = 0;
     const size_t taken = wordLength + line.count;
@@ -239,6 +246,7 @@ int LayOutText(ViewState& view, LayoutMeasurer& measurer, const ArticleText& tex
             view.rows.assign(kRowGrowth + 1, ViewRow{});
             view.rowCapacity = kRowGrowth;
         }
+        view.headHeight = view.runningHead ? measurer.SelectStyle(kRunningHeadStyle).rowHeight : 0;
         LayoutPass pass{view, measurer, text, measurer.SelectStyle(kFirstStyle)};
         result = LayOutRecords(pass);
         if (result == 0) FinishRows(view, pass.row);
@@ -256,13 +264,20 @@ int LayoutArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text,
     if (&text == &view->text) return LayoutViewText(view, measurer);
     ClearLayoutCounts(*view);
     if (text.empty()) {
-        if (release) ArticleText().swap(view->text);
+        if (release) {
+            ArticleText().swap(view->text);
+            ClearSelection(*view);
+        }
         return kLayoutNoText;
     }
     if (!IsAcceptable(text)) return kLayoutTextRefused;
-    if (release) ArticleText().swap(view->text);
+    if (release) {
+        ArticleText().swap(view->text);
+        ClearSelection(*view);
+    }
     const int result = LayOutText(*view, measurer, text);
     if (result != 0) return result;
+    ClearSelection(*view);
     view->text = std::move(text);
     ComputeMaxRow(view);
     return 0;
@@ -299,7 +314,8 @@ int ComputeMaxRow(ViewState* view) {
         view->maxRow = 0;
         return -1;
     }
-    const int fitting = RowsFittingAtBottom(view->rows, view->rowCount, view->height, [](const ViewRow& row) {
+    const int rowsHeight = view->height - view->headHeight;
+    const int fitting = RowsFittingAtBottom(view->rows, view->rowCount, rowsHeight, [](const ViewRow& row) {
         return (row.attr & kAttrParagraphGap) ? 2 : 1;
     });
     view->maxRow = static_cast<uint16_t>(view->totalRows - fitting);

@@ -7,6 +7,9 @@
 #include "view/line_breaker.h"
 #include "view/view_state.h"
 
+// The running head is drawn in the chapter marks' style.
+constexpr unsigned kRunningHeadStyle = kAttrChapterMark & kStyleKeyMask;
+
 // The largest text the 16-bit row offsets can address: 65535 bytes of records,
 // the zero that ends them and one spare zero, as the decoder produces.
 constexpr size_t kMaxArticleTextSize = 65537;
@@ -20,8 +23,9 @@ constexpr size_t kMaxArticleTextSize = 65537;
 // kLayoutOutOfMemory when memory runs out: the view has no rows, and no text
 // when release was set, its old text otherwise.
 // A text that is not taken is left in the argument, so a temporary is
-// released with it. Every call clears totalRows, maxRow, the highlight
-// range and the verse selection first; topRow is the caller's.
+// released with it. Every call clears totalRows, maxRow and the highlight
+// range first; topRow is the caller's. The verse selection goes with the text
+// it was made in: a new layout of the view's own text keeps it.
 int LayoutArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text, bool release);
 
 // Lays out a new article in place of the view's. When the new text is
@@ -39,8 +43,8 @@ int LayoutViewText(ViewState* view, LayoutMeasurer& measurer);
 // positive, else the layout's result.
 int ResizeView(ViewState* view, LayoutMeasurer& measurer, int width, int height);
 
-// The greatest top row at which the last row is still fully visible; stored in
-// maxRow. -1 when there are no rows (maxRow is then 0).
+// The greatest top row at which the last row is still fully visible below the
+// running head's band; stored in maxRow. -1 when there are no rows (maxRow is then 0).
 int ComputeMaxRow(ViewState* view);
 
 // Makes room for kRowGrowth more rows. Returns 0, or kLayoutOutOfMemory with

@@ -1,6 +1,6 @@
 // The one line breaker: how many bytes of a text in reading order go on one
 // line of a given width, and where a word that does not fit is broken. The
-// Reading view and the Choose Section list both break their lines with it and
+// Reading view and the Choose Article list both break their lines with it and
 // only place the lines; the row arithmetic they share is here too.
 #pragma once
 
@@ -20,7 +20,10 @@ struct LineMeasure {
     void Fit(const uint8_t* text, int& width, int& count) const;
 };
 
-enum class BreakAt { kSpaces, kSpacesAndHyphens };
+// Where a line may break: at a space; at a space or after a hyphen; or, in a
+// reference such as a heading's "book 44:18 - 47:27", after its dash or its
+// first word, so that no chapter is parted from its verse.
+enum class BreakAt { kSpaces, kSpacesAndHyphens, kReference };
 
 struct LineFit {
     int count = 0;  // bytes on the line from its start
@@ -30,7 +33,8 @@ struct LineFit {
 // Fits the line that starts at start (not a space) of a text ending at end.
 // A word the width cuts moves whole to the next line when a space inside the
 // fitted bytes allows (or a hyphen, which then stays on this line); otherwise
-// it is cut where the width ran out. A line that would take nothing takes one
+// it is cut where the width ran out. A reference that does not fit breaks
+// after its last dash that fits, else after its first word, else as words do. A line that would take nothing takes one
 // code with its points when mustTake is set, so that any width makes progress.
 LineFit FitLine(const LineMeasure& measure, const uint8_t* start, const uint8_t* end, int available, BreakAt breakAt,
                 bool mustTake);

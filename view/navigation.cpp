@@ -1,6 +1,6 @@
 // Loading articles into the Reading view: the first one at start-up, then
 // by number, This Week, a step forward or back with wrap-around, or the
-// portion that holds a verse.
+// portion that holds a verse or a range of verses.
 #include "view/navigation.h"
 
 #include "app/program.h"
@@ -12,6 +12,8 @@
 #include "view/layout.h"
 #include "view/reading_view.h"
 #include "view/window_title.h"
+#include "view/verse_drag.h"
+#include "view/verse_selection.h"
 
 int OpenReadingView(HWND window) {
     HDC dc = GetDC(window);
@@ -22,6 +24,7 @@ int OpenReadingView(HWND window) {
         return 1;
     }
     program.view->dpi = program.dpi;
+    program.view->runningHead = true;
     program.view->reverseOption = IsReverseOn(program.settings.Flags);
     // A text the layout refuses cannot be shown either.
     if (LayoutArticle(program.view, LoadArticleResource(program.settings.Lesson, nullptr), false) != 0) {
@@ -48,6 +51,8 @@ bool MakeCurrentArticle(uint16_t article, ArticleText&& text) {
     }
     program.view->topRow = 0;
     ShowArticleInTitle(program.mainWindow);
+    // A press on the old text has nothing left to select.
+    EndViewPress();
     return true;
 }
 
@@ -75,18 +80,25 @@ int GoToOtherSchedule(HWND window) {
     return GoToArticle(window, article == LocalWeekArticle(week) ? 0 : article);
 }
 
-bool GoToVerse(HWND window, VersePlace place) {
-    if (place.article < 1 || place.article > kWeeklyPortionArticles || program.view == nullptr) return false;
-    const std::vector<VerseEntry>& verses = ProgramVerseMap().articles[place.article];
-    if (place.index >= verses.size()) return false;
+bool GoToVerses(HWND window, int article, size_t first, size_t last) {
+    if (article < 1 || article > kWeeklyPortionArticles || program.view == nullptr) return false;
+    const std::vector<VerseEntry>& verses = ProgramVerseMap().articles[article];
+    if (first > last || last >= verses.size()) return false;
     // Whatever can fail is done before the article changes.
-    ArticleText text = LoadArticleResource(place.article, nullptr);
-    const std::vector<TextSpan> spans = VerseSpans(text, verses, place.index, place.index);
-    if (spans.empty() || !MakeCurrentArticle(static_cast<uint16_t>(place.article), std::move(text))) return false;
+    ArticleText text = LoadArticleResource(static_cast<uint16_t>(article), nullptr);
+    const std::vector<TextSpan> spans = VerseSpans(text, verses, first, first);
+    if (spans.empty() || VerseSpans(text, verses, first, last).empty() ||
+        !MakeCurrentArticle(static_cast<uint16_t>(article), std::move(text)))
+        return false;
     ViewState& view = *program.view;
-    FindRowForOffset(view, verses[place.index].first);
-    view.highlightStart = spans.front().start;
-    view.highlightEnd = spans.front().end;
+    FindRowForOffset(view, verses[first].first);
+    if (first == last) {
+        view.highlightStart = spans.front().start;
+        view.highlightEnd = spans.front().end;
+    } else {
+        const int from = static_cast<int>(first);
+        SetViewSelection(view, verses, VerseSelection{from, static_cast<int>(last), from});
+    }
     RepaintView(window, kPaintClearClient | 0xFF);
     UpdateBookmarkCheck(window);
     return true;

@@ -32,10 +32,12 @@ int PreviousArticle(HWND window);
 // GoToArticle.
 int GoToOtherSchedule(HWND window);
 
-// Opens the weekly portion that holds a verse (as FindVerse places it) as a
-// chosen article is opened, scrolls the row of the verse's first byte to the
-// top and highlights the verse as a search hit is; of a verse that a
-// paragraph mark cuts, the part before the mark. False when the place is not
-// in the map or the article cannot be loaded, which changes nothing. Memory
-// that runs out (std::bad_alloc) also leaves everything as it was.
-bool GoToVerse(HWND window, VersePlace place);
+// Opens a weekly portion (1..54) as a chosen article is opened, at the row
+// of the first byte of the verse at index first in its list. One verse
+// (last = first) is highlighted as a search hit is; of a verse that a
+// paragraph mark cuts, the part before the mark. A range is selected, as a
+// drag selects it, so that Copy gives it with its reference. False when the
+// verses are not in the map or the article cannot be loaded, which changes
+// nothing. Memory that runs out (std::bad_alloc) also leaves everything as it
+// was.
+bool GoToVerses(HWND window, int article, size_t first, size_t last);

@@ -1,9 +1,10 @@
 // Painting the Reading view: the rows that fit, with their first words set
 // apart in hanging rows, rules as thin lines, a highlighted range drawn blue
-// on yellow over them and the selected verses in the system's selection
-// colours.
+// on yellow over them, the selected verses in the system's selection colours
+// and the running head above them.
 #include "view/char_widths.h"
 #include "view/dpi_scale.h"
+#include "view/layout.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -96,6 +97,24 @@ void HighlightTextRow(ViewState* view, const ViewRow& row, int y, const Marking&
     HighlightRun(view, runs.rest, row.x, y, row, mark);
 }
 
+// The running head in its band, grey and centred in the chapter marks' style.
+void DrawRunningHead(ViewState* view, const PaintPlan& plan) {
+    HDC dc = ViewDc(view);
+    const RECT band{view->left, view->top, view->left + view->width, view->top + view->headHeight};
+    FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const TextRun head = RunningHead(*view, plan);
+    if (head.count <= 0) return;
+    HFONT previous = SelectStyleFont(view, kRunningHeadStyle);
+    int width = view->width;
+    int count = head.count;
+    FitByWidthTable(view->widths, view->text.data() + head.start, width, count);
+    const COLORREF colour = SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    DrawRun(view, view->text.data() + head.start, count, view->left + (view->width - width) / 2, view->top, width,
+            view->headHeight);
+    SetTextColor(dc, colour);
+    SelectObject(dc, previous);
+}
+
 bool CanPaint(const ViewState* view) {
     return view != nullptr && !view->text.empty() && view->rowCount > 0 && !view->rows.empty();
 }
@@ -155,6 +174,7 @@ int PaintView(ViewState* view, bool erase) {
     }
     SelectObject(dc, previous);
     SetTextColor(dc, colour);
+    if (view->headHeight > 0) DrawRunningHead(view, plan);
     view->nextPaintRow = plan.nextRow;
     const int highlighted = view->highlightStart != 0 || view->highlightEnd != 0 ? PaintHighlight(view) : 0;
     // The selection is the newer choice: it shows over a hit it covers.

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <new>
 
+#include "store/article_records.h"
+
 namespace {
 
 constexpr uint8_t kSpace = 0x20;
@@ -44,7 +46,7 @@ struct PageWalk {
 // The first row to draw for a top row no further down than totalRows.
 PaintStart FirstRowFor(const ViewState& view, int topRow) {
     const int rowCount = RowsInUse(view);
-    PaintStart start{0, view.top, view.height};
+    PaintStart start{0, view.top + view.headHeight, view.height - view.headHeight};
     int number = 0;
     while (number < topRow && start.row < rowCount) number += RowsPassed(view.rows[start.row++]);
     if (number > topRow) {
@@ -127,6 +129,21 @@ RowRuns SplitRow(const ArticleText& text, const ViewRow& row) {
         runs.rest.start = SkipSpaces(text, end);
     }
     return runs;
+}
+
+TextRun RunningHead(const ViewState& view, const PaintPlan& plan) {
+    if (plan.rows.empty()) return {};
+    ArticleRecord first;
+    if (!FindRecordHolding(view.text, view.rows[plan.rows.front().index].offset, first)) return {};
+    const auto opensARange = [](uint8_t attr) { return attr == kAttrSectionHeading || attr == kAttrTitle; };
+    if (opensARange(first.attr)) return {};
+    TextRun mark;
+    ArticleRecord record;
+    for (size_t pos = 0; pos < first.start && ReadRecord(view.text, pos, record); pos = record.next) {
+        if (record.attr == kAttrChapterMark) mark = {static_cast<int>(record.textPos), static_cast<int>(record.length)};
+        if (opensARange(record.attr)) mark = {};
+    }
+    return mark;
 }
 
 int FirstWordX(const ViewRow& row, int wordWidth) {

@@ -60,6 +60,12 @@ struct RowRuns {
 };
 RowRuns SplitRow(const ArticleText& text, const ViewRow& row);
 
+// The running head over a paint (see ViewState::runningHead): the text of the
+// chapter mark that the first row drawn comes after, when the mark lies above
+// that row and no heading or title stands between them or is that row; empty
+// otherwise.
+TextRun RunningHead(const ViewState& view, const PaintPlan& plan);
+
 // Left edge of the first word of a hanging row, wordWidth wide: inside the
 // indent to the right of a right-to-left row, or left of a left-to-right one.
 int FirstWordX(const ViewRow& row, int wordWidth);

@@ -72,7 +72,7 @@ void RepaintView(HWND window, unsigned flags);
 
 // The main window's outer size, less the gutter as the view box is: g off the
 // near edges, 2g off the far ones, each only where it is larger than 2g. The
-// Choose Section window is placed by it.
+// Choose Article window is placed by it.
 SIZE OuterSizeLessGutter(HWND window);
 
 // The gutter in pixels of the main window's screen: the stored one counts
@@ -82,6 +82,11 @@ int ViewGutter();
 // The client rectangle below the toolbar, less the gutter: g at the top and
 // left, 2g at the bottom and right, each only when the box is large enough.
 RECT ReadingViewBox(HWND window);
+
+// The smallest outer size of the main window: a box for a few words of a
+// row and a few rows of the body's font, with the gutter, the toolbar, the
+// menu, the frame and the scroll bar. 0 by 0 before the view exists.
+SIZE MinimumWindowSize(HWND window);
 
 // Follows the main window's new client size.
 void OnViewSize(HWND window, int clientWidth, int clientHeight);

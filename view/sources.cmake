@@ -21,4 +21,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/navigation.cpp
   view/window_title.cpp
   view/verse_drag.cpp
+  view/dialog_place.cpp
 )

@@ -1,17 +1,24 @@
 // The mouse on the Reading view: a click pages on the button's release, a
-// drag selects verses. The press is kept in the program state, the selection
-// in the view, which paints it; the verse map says which verse a byte holds.
+// drag selects verses. The press is kept in the program state as a stored
+// position of the text, so that a new layout during the drag (a zoom, a
+// resize) does not move it; the selection is kept in the view, which paints
+// it; the verse map says which verse a byte holds.
 #include "view/verse_drag.h"
 
 #include <span>
 
 #include "app/program.h"
 #include "store/verse_map_resource.h"
+#include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
 #include "view/verse_selection.h"
+#include "view/view_geometry.h"
+#include "view/window_dpi.h"
 
 namespace {
+
+constexpr UINT kEdgeScrollInterval = 50;  // milliseconds between row steps
 
 std::span<const VerseEntry> ShownVerses() {
     const uint16_t lesson = program.settings.Lesson;
@@ -32,42 +39,95 @@ DragPoint PointInRows(ViewState* view, int x, int y) {
     return {row, byte};
 }
 
-void SelectFromPress(const ViewPress& press, int x, int y) {
+// The verses from the press to a point; the view is painted when they
+// changed, or when asked (after a scroll).
+void SelectFromPress(const ViewPress& press, int x, int y, bool paint = false) {
     ViewState* view = program.view;
-    const DragPoint pointer = PointInRows(view, x, y);
-    if (press.point.row < 0 || pointer.row < 0) return;
+    const DragPoint from = PointAtPosition(*view, press.position);
+    const DragPoint to = PointInRows(view, x, y);
     const std::span<const VerseEntry> verses = ShownVerses();
-    if (SetViewSelection(*view, verses, SelectVerses(*view, verses, press.point, pointer))) PaintView(view, true);
+    if (from.row >= 0 && to.row >= 0 && SetViewSelection(*view, verses, SelectVerses(*view, verses, from, to)))
+        paint = true;
+    if (paint) PaintView(view, true);
 }
 
-// A click clears the selection and pages as a click always has; the view is
-// painted once, by the page step or, when nothing moved, here.
+// Rows to scroll for a pointer above the text (-1) or below it (+1); 0 inside.
+int EdgeStep(const ViewState& view, int y) {
+    if (y < view.top) return -1;
+    return y >= view.top + view.height ? 1 : 0;
+}
+
+void StopEdgeScroll(HWND window) {
+    if (program.press.scrolling) KillTimer(window, kEdgeScrollTimer);
+    program.press.scrolling = false;
+}
+
+// A click clears the selection, or pages as a click always has when there
+// is none; a double click may take that page back.
 void Click(HWND window, int x, int y) {
     ViewState* view = program.view;
-    const bool cleared = SetViewSelection(*view, {}, VerseSelection{});
+    if (SetViewSelection(*view, {}, VerseSelection{})) {
+        PaintView(view, true);
+        return;
+    }
     const uint16_t topRow = view->topRow;
     ClickPage(window, view, x, y, 1);
-    if (cleared && view->topRow == topRow) PaintView(view, true);
+    program.press.pagedFrom = view->topRow != topRow ? topRow : -1;
 }
+
+// The system's drag distance at the window's scale.
+int DragDistance(int index) { return SystemDistanceForDpi(index, program.dpi); }
 
 }  // namespace
 
-void OnViewButtonDown(HWND window, int x, int y) {
-    if (program.view == nullptr) return;
-    program.press = ViewPress{true, false, x, y, PointInRows(program.view, x, y)};
+void OnViewButtonDown(HWND window, int x, int y, bool extend) {
+    ViewState* view = program.view;
+    if (view == nullptr) return;
+    ViewPress press{true, false, x, y, PointPosition(*view, PointInRows(view, x, y)), x, y};
+    // Shift extends the selection from the verse it was begun at.
+    if (extend) {
+        const std::span<const VerseEntry> verses = ShownVerses();
+        const int anchor = view->selection.anchor;
+        if (anchor >= 0 && static_cast<size_t>(anchor) < verses.size()) press.position = verses[anchor].first;
+        press.dragging = true;
+    }
+    StopEdgeScroll(window);
+    program.press = press;
     SetCapture(window);
+    if (extend) SelectFromPress(press, x, y);
 }
 
-void OnViewMouseMove(HWND, int x, int y) {
+void OnViewMouseMove(HWND window, int x, int y) {
     ViewPress& press = program.press;
     if (!press.down || program.view == nullptr) return;
-    if (!press.dragging && !MovedBeyondDrag(press, x, y, GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)))
-        return;
+    press.pointerX = x;
+    press.pointerY = y;
+    if (!press.dragging && !MovedBeyondDrag(press, x, y, DragDistance(SM_CXDRAG), DragDistance(SM_CYDRAG))) return;
     press.dragging = true;
     SelectFromPress(press, x, y);
+    if (!press.scrolling && EdgeStep(*program.view, y) != 0) {
+        press.scrolling = SetTimer(window, kEdgeScrollTimer, kEdgeScrollInterval, nullptr) != 0;
+    }
+}
+
+bool OnViewTimer(HWND window, UINT_PTR timer) {
+    if (timer != kEdgeScrollTimer) return false;
+    const ViewPress& press = program.press;
+    ViewState* view = program.view;
+    const int step = press.down && press.dragging && view != nullptr ? EdgeStep(*view, press.pointerY) : 0;
+    if (step == 0) {
+        KillTimer(window, kEdgeScrollTimer);
+        program.press.scrolling = false;
+        return true;
+    }
+    const bool moved = ScrollView(view, step, 0, true) == kScrollMovedNoPaint;
+    SelectFromPress(press, press.pointerX, press.pointerY, moved);
+    if (moved) UpdateScrollBar(window);
+    return true;
 }
 
 void OnViewButtonUp(HWND window, int x, int y) {
+    StopEdgeScroll(window);
     const ViewPress press = program.press;
     program.press = ViewPress{};
     if (GetCapture() == window) ReleaseCapture();
@@ -79,7 +139,53 @@ void OnViewButtonUp(HWND window, int x, int y) {
     }
 }
 
-void OnViewCaptureLost() { program.press = ViewPress{}; }
+void OnViewDoubleClick(HWND window, int x, int y) {
+    ViewState* view = program.view;
+    if (view == nullptr) return;
+    const int pagedFrom = program.press.pagedFrom;
+    program.press.pagedFrom = -1;
+    if (pagedFrom >= 0) {
+        view->topRow = static_cast<uint16_t>(pagedFrom);
+        UpdateScrollBar(window);
+    }
+    if (!SelectVerseAt(x, y) && pagedFrom >= 0) PaintView(view, true);
+}
+
+void OnViewCaptureLost(HWND window) {
+    StopEdgeScroll(window);
+    program.press = ViewPress{};
+}
+
+void EndViewPress() {
+    if (program.mainWindow != nullptr) StopEdgeScroll(program.mainWindow);
+    program.press = ViewPress{};
+}
+
+bool SelectVerseAt(int x, int y) {
+    ViewState* view = program.view;
+    if (view == nullptr) return false;
+    const DragPoint point = PointInRows(view, x, y);
+    const std::span<const VerseEntry> verses = ShownVerses();
+    int verse = VerseNearPoint(*view, verses, point, +1);
+    if (verse < 0) verse = VerseNearPoint(*view, verses, point, -1);
+    SetViewSelection(*view, verses, VerseSelection{verse, verse, verse});
+    PaintView(view, true);
+    return view->selection.first >= 0;
+}
+
+bool SelectFirstShownVerse() {
+    ViewState* view = program.view;
+    if (view == nullptr) return false;
+    const std::span<const VerseEntry> verses = ShownVerses();
+    for (const PlacedRow& placed : PlanPaint(*view, false).rows) {
+        const int verse = VerseNearPoint(*view, verses, DragPoint{placed.index}, +1);
+        if (verse < 0) continue;
+        SetViewSelection(*view, verses, VerseSelection{verse, verse, verse});
+        PaintView(view, true);
+        return view->selection.first >= 0;
+    }
+    return false;
+}
 
 bool ClearVerseSelection() {
     if (program.view == nullptr || !SetViewSelection(*program.view, {}, VerseSelection{})) return false;

@@ -28,6 +28,7 @@ struct ViewRow {
 struct VerseSelection {
     int first = -1;
     int last = -1;
+    int anchor = -1;  // the verse it was begun from, first or last: a Shift+click extends it from there
     bool operator==(const VerseSelection&) const = default;
 };
 
@@ -45,13 +46,18 @@ struct ViewState {
     StyleFont* fonts = nullptr;             // newest first
     const WidthTable* widths = nullptr;     // table of the font selected last
     int32_t left = 0, top = 0, width = 0, height = 0;
+    // The Reading view keeps a band at the top of its box for a running head
+    // that names the chapter whose mark has scrolled off above; the rows
+    // start below it. The layout sets its height; printing has none.
+    bool runningHead = false;
+    int32_t headHeight = 0;
     uint16_t topRow = 0;     // first visible row, gap rows counted
     uint16_t totalRows = 0;  // rows including gap rows
     uint16_t rowCount = 0;   // ViewRow entries (gap rows have none)
     uint16_t rowCapacity = 0;
     uint16_t maxRow = 0;     // greatest top row at which the last row is still fully visible
     uint16_t highlightStart = 0, highlightEnd = 0;  // byte range to paint highlighted; both 0 = none
-    VerseSelection selection;             // the verses a drag selected; every layout clears it
+    VerseSelection selection;             // the selected verses; a new text clears them, a new layout does not
     std::vector<TextSpan> selectedSpans;  // their stored bytes, one span per record, painted as selected
     int firstPaintRow = -1;  // when >= 0, painting starts at this row index at the top (printing)
     int nextPaintRow = 0;    // set by painting: index of the first row that did not fit

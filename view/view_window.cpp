@@ -1,10 +1,20 @@
 // The Reading view inside the main window: scrolling and click paging, the
 // scroll bar, painting the client area and following the window's size.
+#include <algorithm>
+
 #include "app/program.h"
 #include "view/dpi_scale.h"
 #include "view/layout.h"
 #include "view/reading_view.h"
+#include "view/style_font.h"
 #include "view/view_geometry.h"
+#include "view/window_dpi.h"
+
+// The least box, in rows of the body's font: about four words across, and
+// four rows and the running head down (at an article's top, its heading in
+// two rows and the first row of text).
+constexpr int kLeastBoxWidthInRows = 8;
+constexpr int kLeastBoxHeightInRows = 5;
 
 int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp) {
     return ScrollView(view, delta, redrawMode, clamp, [](ViewState& v) { return PaintView(&v, true); });
@@ -88,6 +98,39 @@ SIZE OuterSizeLessGutter(HWND window) {
     const int outerHeight = outer.bottom - outer.top;
     return SIZE{outerWidth > 2 * gutter ? outerWidth - 3 * gutter : outerWidth,
                 outerHeight > 2 * gutter ? outerHeight - 3 * gutter : outerHeight};
+}
+
+// The body font's row height on the window's screen; while the window moves
+// to a screen of another scale the fonts are still those of the old one.
+static int BodyRowHeight(ViewState* view) {
+    HDC dc = static_cast<HDC>(view->dc);
+    HFONT previous = SelectStyleFont(view, 1);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    if (view->dpi <= 0 || program.dpi <= 0) return metrics.tmHeight;
+    return MulDiv(metrics.tmHeight, program.dpi, view->dpi);
+}
+
+SIZE MinimumWindowSize(HWND window) {
+    ViewState* view = program.view;
+    if (view == nullptr || view->dc == nullptr) return SIZE{0, 0};
+    const int row = BodyRowHeight(view);
+    const int gutter = ViewGutter();
+    RECT outer{0, 0, kLeastBoxWidthInRows * row + 3 * gutter,
+               ToolbarHeight() + kLeastBoxHeightInRows * row + 3 * gutter};
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    AdjustWindowRectEx(&outer, style, TRUE, static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+    if (style & WS_VSCROLL) outer.right += SystemMetricForDpi(SM_CXVSCROLL, program.dpi);
+    // A very large font does not make the window larger than half its screen.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    SIZE least{outer.right - outer.left, outer.bottom - outer.top};
+    if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        least.cx = std::min<LONG>(least.cx, (monitor.rcWork.right - monitor.rcWork.left) / 2);
+        least.cy = std::min<LONG>(least.cy, (monitor.rcWork.bottom - monitor.rcWork.top) / 2);
+    }
+    return least;
 }
 
 void OnViewSize(HWND window, int clientWidth, int clientHeight) {

@@ -35,11 +35,25 @@ int WindowDpi(HWND window) {
     return ScreenDpi();
 }
 
+using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
+
+static GetSystemMetricsForDpiCall MetricForDpiCall() {
+    static const auto call = User32Function<GetSystemMetricsForDpiCall>("GetSystemMetricsForDpi");
+    return call;
+}
+
 int SystemMetricForDpi(int index, int dpi) {
-    using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
-    static const auto getMetricForDpi = User32Function<GetSystemMetricsForDpiCall>("GetSystemMetricsForDpi");
+    const auto getMetricForDpi = MetricForDpiCall();
     if (getMetricForDpi != nullptr && dpi > 0) return getMetricForDpi(index, static_cast<UINT>(dpi));
     return GetSystemMetrics(index);
+}
+
+// Some systems scale such a metric for a dpi, others (Wine) do not: it is
+// read at 96 dots and scaled here, which gives the same either way.
+int SystemDistanceForDpi(int index, int dpi) {
+    const auto getMetricForDpi = MetricForDpiCall();
+    if (getMetricForDpi == nullptr) return GetSystemMetrics(index);
+    return ScaleForDpi(getMetricForDpi(index, kDefaultDpi), dpi);
 }
 
 HBITMAP LoadBitmapForDpi(HINSTANCE instance, int id, int dpi) {

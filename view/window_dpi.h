@@ -12,6 +12,11 @@ int WindowDpi(HWND window);
 // else at the screen's dots per inch.
 int SystemMetricForDpi(int index, int dpi);
 
+// A distance the system keeps in pixels of 96 dots per inch (the drag
+// distance, SM_CXDRAG), at dpi. Where the system cannot tell the metric for
+// a scale it is the screen's already, and dpi is the screen's.
+int SystemDistanceForDpi(int index, int dpi);
+
 // The bitmap drawn for dpi (ScaledBitmapId at ArtScaleForDpi), or none. The
 // caller deletes it.
 HBITMAP LoadBitmapForDpi(HINSTANCE instance, int id, int dpi);

@@ -1,7 +1,8 @@
 // The About box in the test's own process, where its font and cursor can be
 // read: every opening makes one link font and deletes it at the close, the
-// link shows the hand cursor and the rest of the box the arrow, and help
-// asked for while the box is open opens no second box.
+// link shows the hand cursor and the rest of the box the arrow, an OK button
+// takes the focus, and help asked for while the box is open opens no second
+// box.
 #include "app/about_box.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ struct Opening {
     HFONT controlFont;
     HCURSOR overLink;
     HCURSOR overBox;
+    bool okFirst;  // an OK button, the default one, comes first, so that it takes the focus
 };
 
 std::vector<Opening> openings;
@@ -45,8 +47,12 @@ HFONT LinkFontOf(HWND link) {
 
 void RecordAndClose(HWND dialog) {
     const HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
+    const HWND ok = GetDlgItem(dialog, IDOK);
+    const bool okFirst = ok != nullptr && (GetWindowLongW(ok, GWL_STYLE) & WS_VISIBLE) &&
+                         GetNextDlgTabItem(dialog, nullptr, FALSE) == ok &&
+                         LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)) == IDOK;
     openings.push_back(Opening{LinkFontOf(link), reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)),
-                               CursorAfterSetCursor(link), CursorAfterSetCursor(dialog)});
+                               CursorAfterSetCursor(link), CursorAfterSetCursor(dialog), okFirst});
     // F1 inside the box asks its owner for help again.
     if (!askingForHelp) {
         askingForHelp = true;
@@ -95,6 +101,7 @@ TEST_F(AboutBox, EachOpeningMakesAndDeletesOneLinkFont) {
         EXPECT_EQ(GetObjectType(shown.linkFont), 0u) << "the link font outlived its box";
         EXPECT_EQ(shown.overLink, LoadCursorW(nullptr, IDC_HAND));
         EXPECT_EQ(shown.overBox, LoadCursorW(nullptr, IDC_ARROW));
+        EXPECT_TRUE(shown.okFirst);
     }
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
 }

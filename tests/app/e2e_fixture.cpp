@@ -52,6 +52,21 @@ int VelmoraEndToEnd::ViewTop() {
     return toolbar.bottom - toolbar.top - 1 + 10;
 }
 
+int VelmoraEndToEnd::FirstRowTop() {
+    HDC screen = GetDC(nullptr);
+    LOGFONTW smaller{};
+    lstrcpyW(smaller.lfFaceName, kSeededFontName);
+    smaller.lfHeight = -MulDiv(kSeededFontSize * 6 / 8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    HFONT font = CreateFontIndirectW(&smaller);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    return ViewTop() + metrics.tmHeight;
+}
+
 DWORD VelmoraEndToEnd::Lesson() { return ReadDword(L"Lesson").value_or(0xFFFFFFFF); }
 DWORD VelmoraEndToEnd::Position() { return ReadDword(L"LastPosition").value_or(0xFFFFFFFF); }
 DWORD VelmoraEndToEnd::Flags() { return ReadDword(L"Flags").value_or(0); }

@@ -37,6 +37,10 @@ protected:
     // The top of the Reading view in the client area: below the toolbar and
     // the gutter of 10 pixels.
     int ViewTop();
+    // The top of its first row: below the running head's band, one row of
+    // the seeded font's smaller style. A highlight or a selection of that row
+    // begins a pixel higher.
+    int FirstRowTop();
 
     // The values written at exit.
     DWORD Lesson();

@@ -153,7 +153,7 @@ TEST_F(LeakCheck, EveryDialogOpenedAndClosed500Times) {
         int command;
         std::function<void(HWND)> act;
     } dialogs[] = {
-        {"Choose Section", IDM_CHOOSE_SECTION, nothing}, {"Search", IDM_SEARCH, TypeIntoSearch},
+        {"Choose Article", IDM_CHOOSE_SECTION, nothing}, {"Search", IDM_SEARCH, TypeIntoSearch},
         {"Choose Font", IDM_FONT, nothing},              {"About", IDM_ABOUT, nothing},
         {"page set-up", IDM_PRINT, nothing},             {"Calendar", IDM_CALENDAR, nothing},
     };

@@ -18,6 +18,7 @@
 #include "tests/support/scratch_registry.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
+#include "view/verse_drag.h"
 #include "view/view_geometry.h"
 
 namespace {
@@ -273,8 +274,10 @@ TEST_F(MainWindow, ClicksPageByHalves) {
 
 // A press that moves beyond the drag distance selects whole verses, from the
 // article's first verse under the press at the first body row's right end,
-// and never pages. A press that moves less pages like a click, by the half
-// of the box it is in; a click and Escape clear the selection.
+// and never pages. A press that moves less is a click: it clears the
+// selection, or, when there is none, pages by the half of the box it is in;
+// Escape clears the selection too. On a screen of twice the dots the drag
+// distance is twice as long.
 TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
     ASSERT_TRUE(Open(kGenesis41Article, kDefaultFlags | kPinned));
     const PaintPlan plan = PlanPaint(View(), false);
@@ -305,8 +308,13 @@ TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
         {"a drag", drag, true, 0},
         {"Escape", [&] { Send(WM_KEYDOWN, VK_ESCAPE); }, false, 0},
         {"a drag again", drag, true, 0},
+        {"a click that clears the selection", [&] { pressAndRelease(below, below); }, false, 0},
         {"a click in the lower half", [&] { pressAndRelease(below, below); }, false, page},
         {"a press moved by the drag distance", [&] { pressAndRelease(press, nudged); }, false, nudgedTop},
+        {"the same at twice the dots", [&] {
+             program.dpi = 2 * 96;
+             pressAndRelease(below, MAKELPARAM(LOWORD(below) + GetSystemMetrics(SM_CXDRAG) + 1, HIWORD(below)));
+         }, false, nudgedTop + page},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
@@ -318,6 +326,70 @@ TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
         EXPECT_GT(View().selection.last, 0);
     }
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// A double click selects the verse under the pointer on the page the first
+// click was made on; Shift+click extends the selection from the verse it was
+// begun at; a drag held below the text scrolls a row at each tick of its
+// timer and selects on. A new layout during a drag keeps the press on its
+// verse; another article ends the press.
+TEST_F(MainWindow, TheMouseSelectsAsInATextView) {
+    ASSERT_TRUE(Open(kGenesis41Article, kDefaultFlags | kPinned));
+    const PaintPlan plan = PlanPaint(View(), false);
+    const auto body = std::find_if(plan.rows.begin(), plan.rows.end(), [&](const PlacedRow& placed) {
+        return (View().rows[placed.index].attr | kAttrParagraphGap) == kAttrBody;
+    });
+    ASSERT_LT(body + 3, plan.rows.end());
+    const ViewRow row = View().rows[body->index];
+    const LPARAM first = MAKELPARAM(row.x + row.width - 3, body->y + row.height / 2);
+    const LPARAM lower = MAKELPARAM(row.x + row.width / 2, (body + 3)->y + row.height / 2);
+    const LPARAM belowText = MAKELPARAM(row.x + row.width / 2, View().top + View().height + 20);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, lower);
+    Send(WM_LBUTTONUP, 0, lower);
+    ASSERT_GT(View().topRow, 0) << "the first click pages";
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, lower);
+    Send(WM_LBUTTONUP, 0, lower);
+    const int doubleClicked = View().selection.first;
+    EXPECT_EQ(View().topRow, 0);
+    EXPECT_GT(doubleClicked, 0);
+    EXPECT_EQ(View().selection, (VerseSelection{doubleClicked, doubleClicked, doubleClicked}));
+
+    Send(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, first);
+    Send(WM_LBUTTONUP, MK_SHIFT, first);
+    EXPECT_EQ(View().selection, (VerseSelection{0, doubleClicked, doubleClicked}));
+    EXPECT_EQ(View().topRow, 0);
+
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, first);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, belowText);
+    const int lastShown = View().selection.last;
+    for (int tick = 0; tick < 3; ++tick) Send(WM_TIMER, kEdgeScrollTimer);
+    EXPECT_EQ(View().topRow, 3);
+    EXPECT_GT(View().selection.last, lastShown);
+    Send(WM_LBUTTONUP, 0, belowText);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    MoveTo(0);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, lower);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, first);
+    Send(WM_COMMAND, IDM_ZOOM_IN);
+    SetWindowPos(window_, nullptr, 0, 0, 500, 480, SWP_NOMOVE | SWP_NOZORDER);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, first);
+    EXPECT_EQ(View().selection.anchor, doubleClicked) << "the press moved with the layout";
+    Send(WM_KEYDOWN, VK_RIGHT);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, lower);
+    EXPECT_TRUE(View().selectedSpans.empty()) << "the press outlived its article";
+    Send(WM_LBUTTONUP, 0, lower);
+}
+
+// The window cannot be shrunk below a text area that shows a few rows of a
+// few words each.
+TEST_F(MainWindow, TheWindowKeepsAFewRowsOfAFewWords) {
+    ASSERT_TRUE(Open(kGenesis41Article, kDefaultFlags | kPinned, 20));
+    SetWindowPos(window_, nullptr, 0, 0, 112, 52, SWP_NOMOVE | SWP_NOZORDER);
+    const PaintPlan plan = PlanPaint(View(), false);
+    ASSERT_GE(plan.rows.size(), 3u);
+    const ViewRow& row = View().rows[plan.rows.front().index];
+    EXPECT_GE(std::count(&View().text[row.offset], &View().text[row.offset] + row.count, ' '), 2);
 }
 
 // Left and Right, and the Next and Previous commands, step through the

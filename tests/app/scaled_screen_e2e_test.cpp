@@ -1,6 +1,6 @@
 // The real program on a screen of the prefix's scale (96 dots per inch in the
 // suite's prefix; ctest runs these again in prefixes of 144 and 192): the
-// toolbar's buttons, the keyboard picture and the Choose Section icons,
+// toolbar's buttons, the keyboard picture and the Choose Article icons,
 // measured on the screen, grow in proportion; the picture types the letter
 // under a click; no control lies outside its dialog; a hovered button's
 // tooltip names its command and key.
@@ -153,8 +153,8 @@ TEST_F(ScaledScreen, KeyboardPictureGrowsAndTypesTheLetterUnderTheClick) {
 
 // The plus box of the first heading: the last run of inked columns in the
 // list's first row.
-TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
-    HWND dialog = Open(107, L"Choose Section");
+TEST_F(ScaledScreen, ChooseArticleIconsGrowWithTheScreen) {
+    HWND dialog = Open(107, L"Choose Article");
     ASSERT_NE(dialog, nullptr);
     const RECT icon = Steady(dialog, [](const Capture& c) {
         const auto inked = [&](const RECT& area) { return c.CountInk(area) > 0; };
@@ -167,13 +167,13 @@ TEST_F(ScaledScreen, ChooseSectionIconsGrowWithTheScreen) {
         while (left > 0 && inked({left - 1, top, left, bottom})) --left;
         return Ink(c, {left, top, right, bottom});
     });
-    ExpectInProportion("Choose Section icon", icon, kIconAt96, dpi);
+    ExpectInProportion("Choose Article icon", icon, kIconAt96, dpi);
     Close(dialog);
 }
 
 TEST_F(ScaledScreen, NoControlLiesOutsideItsDialog) {
     const struct { int command; const wchar_t* caption; } dialogs[] = {
-        {40004, L"Velmora"}, {116, L"Velmora"}, {40006, L"Choose Font"}, {107, L"Choose Section"},
+        {40004, L"Velmora"}, {116, L"Velmora"}, {40006, L"Choose Font"}, {107, L"Choose Article"},
         {40500, L"Calendar"},
     };
     for (const auto& d : dialogs) {

@@ -17,7 +17,7 @@ if(NOT CMAKE_CROSSCOMPILING)
     velmora_warnings(${target})
   endfunction()
   velmora_native_bench(layout_bench)
-  # The Choose Section window's list, the same way.
+  # The Choose Article window's list, the same way.
   velmora_native_bench(picker_layout_bench)
   # A search that finds nothing in the whole library, beside decoding alone.
   velmora_native_bench(search_bench)
@@ -43,7 +43,7 @@ else()
 
   # The view on a memory device context, with the articles as resources.
   velmora_code_bench(view_bench)
-  # The Choose Section window: its layout and its opening.
+  # The Choose Article window: its layout and its opening.
   velmora_code_bench(picker_bench)
   # The font chooser's opening and a font change on the largest article.
   velmora_code_bench(font_bench)

@@ -1,4 +1,4 @@
-// Times the Choose Section window under Wine: one layout of the Article index
+// Times the Choose Article window under Wine: one layout of the Article index
 // with all 57 articles bookmarked, with the window's own fonts on a memory
 // device context, one paint of a window of rows there, and the opening of the window, from the call to the end of
 // its first paint (when its loop first runs idle), over an owner of the test
@@ -110,6 +110,6 @@ int main(int argc, char** argv) {
     std::printf("# index with 57 bookmarks, Ezra SIL 20, 457 px; window over a 640x480 owner\n");
     PrintSummary("picker layout, Wine GDI (new fonts each run)", layouts);
     PrintSummary("PaintPicker 457x337, erase on", paints);
-    PrintSummary("Choose Section opened and painted, Wine", opens);
+    PrintSummary("Choose Article opened and painted, Wine", opens);
     return 0;
 }

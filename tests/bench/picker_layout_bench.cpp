@@ -1,4 +1,4 @@
-// Times the portable layout of the Choose Section window's list natively: the
+// Times the portable layout of the Choose Article window's list natively: the
 // Article index from the generated library, expanded with UnCompress, with a
 // bookmark group of all 57 articles in front of it, laid out at 457 px over
 // the test measurer's fixed widths, many times in a row.

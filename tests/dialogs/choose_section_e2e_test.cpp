@@ -1,12 +1,14 @@
-// Bookmarks and the Choose Section window in the real program: the Bookmark
+// Bookmarks and the Choose Article window in the real program: the Bookmark
 // command and its removal box, the stored list, and the window opened from
 // the menu, drawn over the main window and answering clicks.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "resources/resource.h"
 #include "tests/app/e2e_fixture.h"
 #include "tests/dialogs/index_builder.h"
+#include "tests/support/keyboard_input.h"
 #include "tests/support/screen_capture.h"
 #include "tests/support/wait.h"
 
@@ -35,7 +37,7 @@ void WaitUntilHandled(HWND window) {
 
 }  // namespace
 
-class ChooseSectionEndToEnd : public VelmoraEndToEnd {
+class ChooseArticleEndToEnd : public VelmoraEndToEnd {
 protected:
     // Posts a command, since it may open a modal box, and waits until the
     // program has taken it.
@@ -52,9 +54,9 @@ protected:
         ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Bookmark") == nullptr; }));
     }
 
-    HWND OpenChooseSection(int command = kChooseSection) {
+    HWND OpenChooseArticle(int command = kChooseSection) {
         PostMessageW(run.window, WM_COMMAND, command, 0);
-        HWND dialog = WaitForDialog(L"Choose Section");
+        HWND dialog = WaitForDialog(L"Choose Article");
         EXPECT_NE(dialog, nullptr);
         return dialog;
     }
@@ -69,7 +71,7 @@ protected:
     }
 };
 
-TEST_F(ChooseSectionEndToEnd, TheBookmarkCommandIsStoredAtExit) {
+TEST_F(ChooseArticleEndToEnd, TheBookmarkCommandIsStoredAtExit) {
     PinArticle(7);
     Start();
     PostCommand(kBookmarkCommand);
@@ -82,9 +84,9 @@ TEST_F(ChooseSectionEndToEnd, TheBookmarkCommandIsStoredAtExit) {
     EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({5, 12}));
 }
 
-// Yes removes, No keeps, Cancel removes and silences the question until the
-// next start.
-TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
+// Yes removes, No keeps, and so does the Escape key, as the user presses it;
+// "Don't ask again" with Yes silences the question until the next start.
+TEST_F(ChooseArticleEndToEnd, TheRemovalBoxAnswers) {
     PinArticle(7);
     WriteBinary(L"Bookmarks", BookmarkValue({7}));
     Start();
@@ -95,7 +97,15 @@ TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
     PostCommand(kBookmarkCommand);  // adds again, without a box
     EXPECT_EQ(FindDialog(L"Bookmark"), nullptr);
     PostCommand(kBookmarkCommand);
-    Answer(IDCANCEL);
+    HWND box = WaitForDialog(L"Bookmark");
+    ASSERT_TRUE(box != nullptr && BringToFront(box));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Bookmark") == nullptr; }));
+    PostCommand(kBookmarkCommand);
+    box = WaitForDialog(L"Bookmark");
+    ASSERT_NE(box, nullptr);
+    SendMessageW(GetDlgItem(box, IDC_DONT_ASK_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
+    Answer(IDYES);
     PostCommand(kBookmarkCommand);
     PostCommand(kBookmarkCommand);  // removes at once
     EXPECT_EQ(FindDialog(L"Bookmark"), nullptr);
@@ -113,13 +123,13 @@ TEST_F(ChooseSectionEndToEnd, TheRemovalBoxAnswers) {
 // The window opens one eighth of the main window's box in from its corner,
 // three quarters of its size; a click on a bookmark row loads that article at
 // its top.
-TEST_F(ChooseSectionEndToEnd, AClickOnARowLoadsItsArticle) {
+TEST_F(ChooseArticleEndToEnd, AClickOnARowLoadsItsArticle) {
     PinArticle(40, 7);
     WriteBinary(L"Bookmarks", BookmarkValue({12}));
     Start();
     for (int command : {kChooseArticle, kChooseSection}) {
         SCOPED_TRACE(command);
-        HWND dialog = OpenChooseSection(command);
+        HWND dialog = OpenChooseArticle(command);
         ASSERT_NE(dialog, nullptr);
         RECT main, placed;
         GetWindowRect(run.window, &main);
@@ -132,11 +142,11 @@ TEST_F(ChooseSectionEndToEnd, AClickOnARowLoadsItsArticle) {
         EXPECT_EQ(placed.bottom - placed.top, 3 * h / 4);
         if (command == kChooseArticle) {
             PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-            ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Section") == nullptr; }));
+            ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Article") == nullptr; }));
             continue;
         }
         ClickRow(dialog, kRowHeight, kRowHeight, 2);
-        ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Section") == nullptr; }));
+        ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Article") == nullptr; }));
     }
     WaitUntilHandled(run.window);
     Stop();
@@ -146,11 +156,11 @@ TEST_F(ChooseSectionEndToEnd, AClickOnARowLoadsItsArticle) {
 
 // The list draws blue bold headings, black article rows and an icon beside
 // each entry; with a group opened it is the README's picture.
-TEST_F(ChooseSectionEndToEnd, TheListShowsIconsAndBlueHeadings) {
+TEST_F(ChooseArticleEndToEnd, TheListShowsIconsAndBlueHeadings) {
     PinArticle(5);
     WriteBinary(L"Bookmarks", BookmarkValue({12, 5, 55}));
     Start();
-    HWND dialog = OpenChooseSection();
+    HWND dialog = OpenChooseArticle();
     ASSERT_NE(dialog, nullptr);
     // The bookmark heading and three rows, then the first group's heading: open it.
     const int groupTop = 4 * kRowHeight;
@@ -168,7 +178,7 @@ TEST_F(ChooseSectionEndToEnd, TheListShowsIconsAndBlueHeadings) {
     }));
     wchar_t folder[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, folder);
-    SaveCapture(capture, std::wstring(folder) + L"\\choose-section.bmp");
+    SaveCapture(capture, std::wstring(folder) + L"\\choose-article.bmp");
 
     const int right = capture.width - 5;
     // Icons: beside the level-1 rows (the headings) and the level-2 rows.
@@ -184,7 +194,7 @@ TEST_F(ChooseSectionEndToEnd, TheListShowsIconsAndBlueHeadings) {
     EXPECT_GT(capture.Count(bookmarks, RGB(0, 0, 0), 60), 100);
     EXPECT_GT(capture.Count(group, RGB(0, 0, 255), 40), 100);
     PostMessageW(dialog, WM_KEYDOWN, VK_RETURN, 0);
-    ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Section") == nullptr; }));
+    ASSERT_TRUE(WaitUntil([] { return FindDialog(L"Choose Article") == nullptr; }));
     Stop();
     EXPECT_EQ(Lesson(), 5u);
 }

@@ -1,4 +1,4 @@
-// Bookmarks and the Choose Section window on a main window created in the
+// Bookmarks and the Choose Article window on a main window created in the
 // test's own process, so that the menu's check mark, the window's results and
 // its scroll bar can be read directly. The modal window is driven from a
 // timer that its own message loop runs.
@@ -22,10 +22,11 @@
 namespace {
 
 std::function<void(HWND)> dialogAction;
+const wchar_t* dialogCaption;
 
-// Runs the action once on the Choose Section window, as soon as it exists.
+// Runs the action once on the dialog, as soon as it exists.
 void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowW(L"#32770", L"Choose Section");
+    HWND dialog = FindWindowW(L"#32770", dialogCaption);
     if (dialog == nullptr || !IsWindowVisible(dialog)) return;
     KillTimer(nullptr, timer);
     auto action = std::move(dialogAction);
@@ -33,8 +34,9 @@ void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     action(dialog);
 }
 
-void WhenTheDialogOpens(std::function<void(HWND)> action) {
+void WhenTheDialogOpens(std::function<void(HWND)> action, const wchar_t* caption = L"Choose Article") {
     dialogAction = std::move(action);
+    dialogCaption = caption;
     SetTimer(nullptr, 0, 10, ActOnDialog);
 }
 
@@ -47,7 +49,7 @@ bool HasScrollRange(HWND window) {
 
 }  // namespace
 
-class ChooseSection : public MainWindowTest {
+class ChooseArticle : public MainWindowTest {
 protected:
 
     void Open(uint16_t lesson, std::vector<uint16_t> bookmarks) {
@@ -69,7 +71,7 @@ protected:
 
 // The check mark shows whether the current article is bookmarked: at
 // creation, after the Bookmark command and after every load, a pick included.
-TEST_F(ChooseSection, TheBookmarkCheckFollowsTheArticle) {
+TEST_F(ChooseArticle, TheBookmarkCheckFollowsTheArticle) {
     Open(5, {12, 5});
     EXPECT_TRUE(Checked());
     Command(IDM_NEXT_ARTICLE);
@@ -93,10 +95,32 @@ TEST_F(ChooseSection, TheBookmarkCheckFollowsTheArticle) {
     EXPECT_TRUE(Checked());
 }
 
+// Backing out of the removal question (Escape, the close box) keeps the
+// bookmark and lets the check box count for nothing; with No it silences
+// the question. (Yes and No alone: ChooseArticleEndToEnd.TheRemovalBoxAnswers.)
+TEST_F(ChooseArticle, BackingOutOfTheRemovalQuestionKeepsTheBookmark) {
+    Open(7, {7});
+    const struct { const char* name; UINT message; WPARAM wParam; bool silenced; } cases[] = {
+        {"Escape", WM_KEYDOWN, VK_ESCAPE, false},
+        {"the close box", WM_SYSCOMMAND, SC_CLOSE, false},
+        {"No", WM_COMMAND, IDNO, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WhenTheDialogOpens([&](HWND box) {
+            CheckDlgButton(box, IDC_DONT_ASK_AGAIN, BST_CHECKED);
+            PostMessageW(box, c.message, c.wParam, 0);
+        }, L"Bookmark");
+        Command(IDM_BOOKMARK);
+        EXPECT_TRUE(Checked());
+        EXPECT_EQ(program.bookmarks.dontAsk, c.silenced);
+    }
+}
+
 // Enter returns the current article, Escape and the close box 0, a click on
 // an article row its number; the scroll bar shows only when the list is
 // longer than the window.
-TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
+TEST_F(ChooseArticle, ReturnsWhatTheUserChose) {
     Open(56, {});
     auto post = [](UINT message, WPARAM wParam, LPARAM lParam = 0) {
         return [=](HWND dialog) { PostMessageW(dialog, message, wParam, lParam); };
@@ -153,7 +177,7 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
 
 // A list that was never loaded (a failed read, or an exit during start-up)
 // leaves the stored value as it is.
-TEST_F(ChooseSection, AnUnloadedListIsNotWrittenAtExit) {
+TEST_F(ChooseArticle, AnUnloadedListIsNotWrittenAtExit) {
     WriteBinary(L"Bookmarks", BookmarkValue({5, 12}));
     SaveSettingsAndQuit();
     EXPECT_EQ(ReadBinary(L"Bookmarks"), BookmarkValue({5, 12}));

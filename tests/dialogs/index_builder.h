@@ -1,4 +1,4 @@
-// Test support for the Choose Section window's list and the bookmarks: an
+// Test support for the Choose Article window's list and the bookmarks: an
 // Article index of the shipped shape with plain titles, built as the decoder
 // delivers it, and the stored form of a bookmark list.
 #pragma once

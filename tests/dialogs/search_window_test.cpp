@@ -10,6 +10,9 @@
 #include "app/startup.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/scratch_registry.h"
+#include "tests/support/screen_capture.h"
+#include "tests/support/wait.h"
+#include "view/paint_plan.h"
 #include "view/reading_view.h"
 
 namespace {
@@ -47,6 +50,24 @@ TEST_F(SearchWindow, SearchAgainLoadsTheHitsArticleAndBringsTheHitToTheTop) {
     ASSERT_NE(top, nullptr);
     EXPECT_TRUE(view.topRow == view.maxRow ||
                 (top->offset <= view.highlightEnd && view.highlightEnd <= top->offset + top->count));
+}
+
+// A hit in the article's last row, which stays at the bottom of the view,
+// is not covered by the banner: the banner goes to the top.
+TEST_F(SearchWindow, TheBannerKeepsTheHitsRowClear) {
+    ASSERT_TRUE(Open(kUnpinnedFlags | kFlagPinnedArticle));
+    const ViewState& view = *program.view;
+    const ViewRow last = view.rows[view.rowCount - 1];
+    LibraryHit found{true, 0, {}, TextHit{static_cast<unsigned>(last.offset + last.count - 1), 2}};
+    // The banner is drawn once, over what the window shows: the window is shown first.
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+    ASSERT_EQ(ShowSearchHit(found), 1);
+    const int lastY = PlanPaint(*program.view, false).rows.back().y;
+    const RECT hitRow{view.left, lastY, view.left + view.width, lastY + last.height};
+    Capture shown;
+    WaitUntil([&] { return (shown = CaptureClient(window_)).Count(hitRow, RGB(255, 255, 0)) > 0; });
+    EXPECT_EQ(shown.Count(hitRow, RGB(255, 0, 0)), 0) << "the banner's red lies over the hit";
+    EXPECT_GT(shown.Count(RECT{view.left, view.top, view.left + view.width, lastY}, RGB(255, 0, 0)), 50);
 }
 
 // A text the layout refuses leaves the article, Lesson, Flags and the view.

@@ -13,6 +13,7 @@ list(APPEND VELMORA_WIN32_TESTS
   tests/dialogs/font_dialog_driver.cpp
   tests/dialogs/font_dialog_test.cpp
   tests/dialogs/font_command_test.cpp
+  tests/dialogs/go_to_verse_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/dialogs/choose_section_e2e_test.cpp

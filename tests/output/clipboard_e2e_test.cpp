@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "output/rich_text.h"
@@ -311,7 +312,7 @@ TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReferenceAndOtherwiseTheArti
     }));
     SetDlgItemTextW(dialog, IDC_VERSE_TEXT, L"Gen 41:55");
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    const int top = ViewTop();
+    const int top = FirstRowTop() - 1;
     Capture shown;
     ASSERT_TRUE(WaitUntil([&] {
         shown = CaptureClient(run.window);
@@ -364,6 +365,78 @@ TEST_F(ClipboardEndToEnd, DraggedVersesCopyWithTheirReferenceAndOtherwiseTheArti
     EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
     const std::u16string pasted = FromUtf8(ReadXClipboard("UTF8_STRING", L"article.txt"));
     EXPECT_TRUE(HoldsInOrder(pasted, u"(א) " + kGenesis41v1)) << Utf8(pasted.substr(0, 400));
+    Stop();
+}
+
+// "Gen 1:1-3", typed into Go to Verse (which opens centred on the window),
+// opens Bereshit with 1:1–3 selected; the selection outlives Ctrl+Plus and a
+// narrower window, and Ctrl+C copies those verses with their reference. Then
+// a right click's context menu selects the verse under the pointer, Shift+F10
+// opens the menu too, and the Menu key's copies the verse alone.
+TEST_F(ClipboardEndToEnd, ATypedRangeOutlivesZoomAndResizeAndTheContextMenuSelectsAVerse) {
+    PinArticle(kGenesis41Article);
+    Start();
+    ASSERT_TRUE(BringToFront(run.window));
+    PressWithControl('G');
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        return IsWindowVisible(dialog = FindProcessDialog(run.process.dwProcessId, L"Go to Verse"));
+    }));
+    RECT outer, placed;
+    GetWindowRect(run.window, &outer);
+    GetWindowRect(dialog, &placed);
+    EXPECT_NEAR(placed.left + placed.right, outer.left + outer.right, 2) << "not centred on the window";
+    ASSERT_TRUE(BringToFront(dialog));
+    TypeText(L"Gen 1:1-3");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    const COLORREF selected = GetSysColor(COLOR_HIGHLIGHT);
+    int lastRow = -1;
+    const auto selectionMoved = [&] {
+        const int now = CaptureClient(run.window).LastRowWith(selected);
+        return now >= 0 && now != std::exchange(lastRow, now);
+    };
+    ASSERT_TRUE(WaitUntil(selectionMoved)) << "no selection";
+    PressWithControl(VK_OEM_PLUS);
+    EXPECT_TRUE(WaitUntil(selectionMoved)) << "the selection went with the zoom";
+    SetWindowPos(run.window, nullptr, 0, 0, (outer.right - outer.left) * 2 / 3, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitUntil(selectionMoved)) << "the selection went with the resize";
+    const auto copy = [](auto press) {
+        ClearClipboard();
+        press();
+        WaitUntil([] { return !ClipboardFormats().empty(); });
+        return UnicodeBlockText(ClipboardBlock(CF_UNICODETEXT));
+    };
+    const std::u16string range = copy([] { PressWithControl('C'); });
+    EXPECT_EQ(range.rfind(u"(א) "), 0u);
+    EXPECT_EQ(range.find(u"(ד)"), std::u16string::npos);
+    EXPECT_NE(range.find(u"\r\n\r\nGenesis 1:1–3 / בראשית א א–ג\r\n"), std::u16string::npos);
+
+    RECT client;
+    GetClientRect(run.window, &client);
+    POINT verse{client.right / 2, client.bottom * 3 / 4};
+    ClientToScreen(run.window, &verse);
+    SetCursorPos(verse.x, verse.y);
+    INPUT clicks[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
+    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+    const auto menuOpen = [&] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != 0; };
+    ASSERT_TRUE(WaitUntil(menuOpen)) << "a right click opened no menu";
+    PressKey('V');
+    ASSERT_TRUE(WaitUntil([&] { return !menuOpen(); }));
+    PressKey(VK_F10, true);
+    EXPECT_TRUE(WaitUntil(menuOpen)) << "Shift+F10 opened no menu";
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !menuOpen(); }));
+    PressKey(VK_APPS);
+    ASSERT_TRUE(WaitUntil(menuOpen)) << "the Menu key opened no menu";
+    SaveCaptureHere(CaptureWindow(run.window), L"context-menu.bmp");
+    const std::u16string one = copy([] { PressKey('C'); });
+    const size_t reference = one.rfind(u"Genesis 1:");
+    ASSERT_NE(reference, std::u16string::npos) << Utf8(one);
+    EXPECT_EQ(one.find(u'–', reference), std::u16string::npos) << "not one verse: " << Utf8(one);
     Stop();
 }
 

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "store/hebrew_numerals.h"
+#include "store/verse_lookup.h"
 #include "store/verse_map.h"
 #include "store/verse_reference.h"
 #include "tests/tools/library_reference.h"
@@ -100,20 +101,35 @@ TEST(LibraryVerses, EveryVerseLeadsToItsWeeklyPortionAndItsBytes) {
 }
 
 // Typed references go to the portion that holds the verse in the Codex's
-// numbering, or nowhere; the Hebrew book names are the books table's.
+// numbering, a range to the portion that holds all of it; what does not exist
+// is answered with what does. The Hebrew book names are the books table's.
 TEST(LibraryVerses, TypedReferencesFindTheirPortion) {
     const struct {
         const char16_t* typed;
         int article;
+        size_t first, last;  // for a found article
+        const char16_t* message;
     } cases[] = {
-        {u"Gen 42:5", 10},   {u"בראשית מב ה", 10}, {u"Exod 20:26", 17}, {u"Num 30:1", 41}, {u"Num 30:2", 42},
-        {u"Deut 34:12", 54}, {u"Gen 51:1", 0},      {u"Gen 42:99", 0},   {u"Exod 41:1", 0},
+        {u"Gen 42:5", 10, 0, 0, u""}, {u"בראשית מב ה", 10, 0, 0, u""}, {u"Exod 20:26", 17, 0, 0, u""},
+        {u"Num 30:1", 41, 0, 0, u""}, {u"Num 30:2", 42, 0, 0, u""}, {u"Deut 34:12", 54, 0, 0, u""},
+        {u"Gen 1:1-3", 1, 0, 2, u""}, {u"Gen 1", 1, 0, 0, u""},
+        {u"Gen 51:1", 0, 0, 0, u"Genesis has 50 chapters."},
+        {u"Gen 42:99", 0, 0, 0, u"Genesis 42 has 38 verses."},
+        {u"Gen 1:32", 0, 0, 0, u"Genesis 1 has 31 verses."},
+        {u"Exod 41:1", 0, 0, 0, u"Exodus has 40 chapters."},
+        {u"Josh 1:1", 0, 0, 0, u"Only the five books of the Torah are here."},
+        {u"Gen 1:3-1", 0, 0, 0, u"The range ends before it begins."},
+        {u"Gen 6:5-12", 0, 0, 0, u"That range runs on into the next weekly portion."},
+        {u"verse", 0, 0, 0, u"Type a book, a chapter and a verse, as Gen 42:5."},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.article);
-        VerseReference reference;
-        ASSERT_TRUE(ParseVerseReference(c.typed, reference));
-        EXPECT_EQ(FindVerse(BuiltMap(), reference).article, c.article);
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        const VerseLookup lookup = LookUpReference(BuiltMap(), c.typed);
+        EXPECT_EQ(lookup.article, c.article);
+        EXPECT_EQ(LookupMessage(lookup), c.message);
+        if (c.article == 0 || c.last == 0) continue;
+        EXPECT_EQ(std::tie(lookup.first, lookup.last), std::tie(c.first, c.last));
+        EXPECT_TRUE(lookup.range);
     }
     ASSERT_EQ(Reference().books.size(), size_t(kTorahBookCount));
     for (int book = 1; book <= kTorahBookCount; ++book) {

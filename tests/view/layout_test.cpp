@@ -261,8 +261,30 @@ TEST(Layout, NoTextReleasesTheOldOneOnlyWhenAsked) {
     EXPECT_EQ(ResizeView(nullptr, measurer, 10, 10), kLayoutNoView);
 }
 
-// A resize lays the text out again and clears the highlight and the verse
-// selection; topRow is the caller's.
+// A heading breaks its reference after the dash, or after the book's name,
+// never between a chapter and its verse.
+TEST(Layout, AHeadingBreaksItsReferenceAtTheDash) {
+    const struct { int width; std::vector<std::string> rows; } cases[] = {
+        {240, {"book 44 18 - 47 27"}},
+        {200, {"book 44 18 -", "47 27"}},
+        {120, {"book", "44 18 -", "47 27"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        const ViewState view = LaidOut(Article({{kAttrSectionHeading, 0, "book 44 18 - 47 27"}}), 0, 0, c.width, 400);
+        std::vector<std::string> rows;
+        for (int i = 0; i < view.rowCount; ++i) {
+            const auto stored = view.text.begin() + view.rows[i].offset;
+            rows.emplace_back(std::make_reverse_iterator(stored + view.rows[i].count),
+                              std::make_reverse_iterator(stored));
+        }
+        EXPECT_EQ(rows, c.rows);
+    }
+}
+
+// A resize lays the text out again and clears the highlight; the verse
+// selection, a run of verses of the text, stays until another text comes, and
+// topRow is the caller's.
 TEST(Layout, ResizeLaysOutAgain) {
     ViewState view = LaidOut(Article({{kLeft, 0, "abcde fghij"}}), 0, 0, 200, 100);
     EXPECT_EQ(view.rowCount, 1);
@@ -275,8 +297,8 @@ TEST(Layout, ResizeLaysOutAgain) {
     EXPECT_EQ(ResizeView(&view, measurer, 100, 50), 0);
     EXPECT_EQ(view.rowCount, 2);
     EXPECT_EQ(view.highlightStart + view.highlightEnd, 0);
-    EXPECT_EQ(view.selection, VerseSelection{});
-    EXPECT_TRUE(view.selectedSpans.empty());
+    EXPECT_EQ(view.selection, (VerseSelection{0, 1}));
+    EXPECT_EQ(view.selectedSpans.size(), 1u);
     EXPECT_EQ(view.topRow, 7);
     EXPECT_EQ(ResizeView(&view, measurer, 0, 50), kResizeBadSize);
     EXPECT_EQ(ResizeView(&view, measurer, 50, -1), kResizeBadSize);
@@ -285,6 +307,9 @@ TEST(Layout, ResizeLaysOutAgain) {
     EXPECT_EQ(ResizeView(&view, measurer, 200, 50), 0);
     EXPECT_EQ(view.rowCount, 1);
     EXPECT_EQ(view.rows[1].count + view.rows[1].attr, 0) << "the row after the last is cleared";
+    EXPECT_EQ(LayoutArticle(&view, measurer, Article({{kLeft, 0, "x"}}).Build(), true), 0);
+    EXPECT_EQ(view.selection, VerseSelection{});
+    EXPECT_TRUE(view.selectedSpans.empty());
 }
 
 TEST(Layout, OutOfMemoryLeavesNoRows) {

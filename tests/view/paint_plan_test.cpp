@@ -156,3 +156,34 @@ TEST(Paint, HighlightFindsTheRowsAndThePartOfARun) {
                   std::tuple(c.partStart, c.partCount, c.x, c.width));
     }
 }
+
+// A view with a running head starts its rows below the band, whose height is
+// the chapter marks' row height (20 px here), and lasts one row less at its
+// end. The head names the chapter whose mark lies above the first row drawn,
+// unless a heading or the title stands between them.
+TEST(Paint, TheRunningHeadNamesTheChapterWhoseMarkIsAbove) {
+    const ArticleBuilder article = Article({{kAttrTitle, 0, "t"}, {0xB1, 0, "a"}, {kAttrChapterMark, 0, "m"},
+                                            {0xB1, 0, "b"}, {0xB1, 0, "c"}, {kAttrSectionHeading, 0, "h"},
+                                            {0xB1, 0, "d"}});
+    ViewState view = MakeView(0, kTop, 100, 110);
+    view.runningHead = true;
+    FakeMeasurer measurer;
+    ASSERT_EQ(LayoutArticle(&view, measurer, article.Build(), true), 0);
+    ASSERT_EQ(view.rowCount, 7);
+    EXPECT_EQ(view.headHeight, FakeMeasurer::kRowHeight);
+    // Rows of 20 px with gap rows but for the mark: t 0, a 2, m 4, b 5, c 7, h 9 (30 px), d 11.
+    const size_t mark = view.rows[2].offset;
+    const struct { int topRow; int headStart; } cases[] = {
+        {2, -1}, {4, -1}, {5, int(mark)}, {7, int(mark)}, {9, -1}, {11, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.topRow);
+        view.topRow = static_cast<uint16_t>(c.topRow);
+        const PaintPlan plan = PlanPaint(view, false);
+        ASSERT_FALSE(plan.rows.empty());
+        EXPECT_EQ(plan.rows.front().y, kTop + view.headHeight);
+        const TextRun head = RunningHead(view, plan);
+        EXPECT_EQ(head.count > 0 ? head.start : -1, c.headStart);
+    }
+    EXPECT_EQ(view.maxRow, 9) << "h and d fill the 90 px below the band";
+}

@@ -34,18 +34,21 @@ TEST(VerseSelection, DragsSelectWholeVersesEitherWay) {
     const struct {
         const char* name;
         DragPoint press, pointer;
-        int first, last;
+        int first, last, anchor;  // the anchor is the press's verse
     } cases[] = {
-        {"one row inside a verse", {1}, {1}, 0, 0},
-        {"a row holding the end of one verse and another", {2}, {2}, 0, 1},
-        {"down over the chapter mark", {1}, {4}, 0, 2},
-        {"up", {4}, {1}, 0, 2},
-        {"from the heading", {0}, {2}, 0, 1},
-        {"from the chapter mark", {3}, {4}, 2, 2},
-        {"from the byte of a label", {2, 8}, {4}, 1, 2},
-        {"along one row, backwards", {2, 6}, {2, 10}, 0, 1},
-        {"the heading alone", {0}, {0}, -1, -1},
-        {"a row past the view's", {1}, {5}, -1, -1},
+        {"one row inside a verse", {1}, {1}, 0, 0, 0},
+        {"a row holding the end of one verse and another", {2}, {2}, 0, 1, 0},
+        {"down over the chapter mark", {1}, {4}, 0, 2, 0},
+        {"up", {4}, {1}, 0, 2, 2},
+        {"from the heading", {0}, {2}, 0, 1, 0},
+        {"from the chapter mark", {3}, {4}, 2, 2, 2},
+        {"from the byte of a label", {2, 8}, {4}, 1, 2, 1},
+        {"along one row, backwards", {2, 6}, {2, 10}, 0, 1, 1},
+        {"from the space between two verses to the later", {2, 9}, {2, 6}, 1, 1, 1},
+        {"from the space between two verses to the earlier", {2, 9}, {1, 12}, 0, 0, 0},
+        {"both on that space", {2, 9}, {2, 9}, -1, -1, -1},
+        {"the heading alone", {0}, {0}, -1, -1, -1},
+        {"a row past the view's", {1}, {5}, -1, -1, -1},
     };
     const ViewState view = SmallView();
     for (const auto& c : cases) {
@@ -53,6 +56,7 @@ TEST(VerseSelection, DragsSelectWholeVersesEitherWay) {
         const VerseSelection selection = SelectVerses(view, kVerses, c.press, c.pointer);
         EXPECT_EQ(selection.first, c.first);
         EXPECT_EQ(selection.last, c.last);
+        EXPECT_EQ(selection.anchor, c.anchor);
     }
 }
 
@@ -86,7 +90,8 @@ TEST(VerseSelection, TheViewKeepsTheSelectionAndItsBytes) {
 // A right-to-left record "(a) xy" under a heading with a gap, in a box 100 px
 // wide from y 10: the heading's row at 10, its gap row at 30, the record's
 // row at 50, right-aligned from x 45, stored "yx )a(" with letters 10 px wide
-// and the space 5.
+// and the space 5. Left of the text is the row's last byte read, right of it
+// its first.
 TEST(VerseSelection, APointFindsTheRowAndTheByteUnderIt) {
     ViewState view = LaidOut(Article({{0x81, 0, "h"}, {0x31, 0, "(a) xy"}}), 0, 10, 100, 200);
     ASSERT_EQ(view.rowCount, 2);
@@ -99,10 +104,12 @@ TEST(VerseSelection, APointFindsTheRowAndTheByteUnderIt) {
     FakeMeasurer measurer;
     const WidthTable* widths = measurer.SelectStyle(0x31).widths;
     const int offset = view.rows[1].offset;
-    const struct { int x, byte; } bytes[] = {{44, -1}, {45, 0}, {54, 0}, {55, 1}, {69, 2}, {70, 3}, {99, 5}, {100, -1}};
+    const struct { int x, byte; } bytes[] = {
+        {0, 0}, {44, 0}, {45, 0}, {54, 0}, {55, 1}, {69, 2}, {70, 3}, {99, 5}, {100, 5}, {900, 5},
+    };
     for (const auto& c : bytes) {
         SCOPED_TRACE(c.x);
-        EXPECT_EQ(ByteAtX(view, widths, view.rows[1], c.x), c.byte < 0 ? -1 : offset + c.byte);
+        EXPECT_EQ(ByteAtX(view, widths, view.rows[1], c.x), offset + c.byte);
     }
     view.rowCount = 0;
     EXPECT_EQ(RowAtY(view, 50), -1);
