@@ -6,6 +6,7 @@
 #include "app/about_box.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "app/text_level.h"
 #include "app/toolbar.h"
 #include "app/zoom.h"
 #include "settings/settings_store.h"
@@ -33,6 +34,7 @@ static LRESULT OnCreate(HWND window) {
     CreateMainToolbar(window);
     UpdateReverseCheck(window, true);
     UpdateBookmarkCheck(window);
+    UpdateLevelMenu(window);
     return 0;
 }
 

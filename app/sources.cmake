@@ -10,6 +10,7 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/commands.cpp
   app/toolbar.cpp
   app/zoom.cpp
+  app/text_level.cpp
   app/update_check.cpp
   app/about_box.cpp
 )

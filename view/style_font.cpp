@@ -57,6 +57,17 @@ static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isN
     return entry;
 }
 
+// The text of a Unicode font is drawn in shaped clusters; printing's page
+// frame and an 8-bit font's text are not.
+void UseShaper(ViewState* view, StyleFont* entry) {
+    view->shaper = nullptr;
+    if (view->fontSettings.FontAsciiBase != kUnicodeAsciiBase || (entry->key & kPrintFontKey)) return;
+    if (!entry->shaper.prepared) {
+        PrepareShaper(static_cast<HDC>(view->dc), entry->shaper, ScaleForDpi(1, ViewDpi(*view)));
+    }
+    view->shaper = &entry->shaper;
+}
+
 HFONT SelectStyleFont(ViewState* view, unsigned style) {
     HDC dc = static_cast<HDC>(view->dc);
     bool isNew = false;
@@ -68,6 +79,7 @@ HFONT SelectStyleFont(ViewState* view, unsigned style) {
     if (entry == nullptr) return static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
     HFONT previous = static_cast<HFONT>(SelectObject(dc, entry->font));
     MeasureCharWidths(view, entry, isNew);
+    UseShaper(view, entry);
     return previous;
 }
 
@@ -75,19 +87,31 @@ void DeleteStyleFonts(ViewState* view) {
     StyleFont* entry = view->fonts;
     while (entry != nullptr) {
         StyleFont* next = entry->next;
+        ReleaseShaper(entry->shaper);
         if (entry->font != nullptr) DeleteObject(entry->font);
         delete entry;
         entry = next;
     }
     view->fonts = nullptr;
     view->widths = nullptr;
+    view->shaper = nullptr;
 }
 
 void RecreateStyleFonts(ViewState* view) {
     for (StyleFont* entry = view->fonts; entry != nullptr; entry = entry->next) {
+        ReleaseShaper(entry->shaper);
         if (entry->font != nullptr) DeleteObject(entry->font);
         entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, entry->key, view->dpi);
         MarkWidthTableUnmeasured(entry->widths);
     }
     view->widths = nullptr;
+    view->shaper = nullptr;
+}
+
+bool ViewFontShowsLayerMarks(ViewState* view) {
+    if (view == nullptr || view->dc == nullptr) return false;
+    HFONT previous = SelectStyleFont(view, kAttrBody & kStyleKeyMask);
+    const bool shows = view->shaper != nullptr && view->shaper->showsLayerMarks;
+    SelectObject(static_cast<HDC>(view->dc), previous);
+    return shows;
 }

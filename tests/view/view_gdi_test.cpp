@@ -11,7 +11,9 @@
 #include "app/program.h"
 #include "store/article_resource.h"
 #include "view/cell_placement.h"
+#include "view/cluster_shaper.h"
 #include "view/layout.h"
+#include "view/navigation.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -286,16 +288,15 @@ TEST_F(ViewGdi, EraseClearsTheBoxOnly) {
     EXPECT_EQ(Count(kAll, kRed) - Count(box, kRed), outside);
 }
 
-// Single codes drawn by DrawRun at the right end of a box: a vowel point lands
-// in its letter's cell (the cell before it in drawing order), a holam in a
-// 3-pixel cell at the letter's left edge, and the lamed with holam draws its
-// holam left of the lamed's cell, above.
-TEST_F(ViewGdi, VowelPointsSitInTheirLettersCells) {
+// Single codes drawn by DrawRun at the right end of a box: each point sits on
+// its letter, below it or above it, within its letter's cell as widened by
+// the room the font's marks may take, and inside the row.
+TEST_F(ViewGdi, VowelPointsSitOnTheirLetters) {
     SelectStyleFont(view_, kBodyStyle);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc_, &metrics);
+    ASSERT_NE(view_->shaper, nullptr);
     const WidthTable& table = *view_->widths;
-    const int y = 40, h = metrics.tmHeight, right = 300;
+    const MarkRoom room = view_->shaper->room;
+    const int y = 40, h = room.above + room.below, right = 300;
     const auto draw = [&](const std::vector<uint8_t>& codes) {
         Fill(kWhite);
         DrawRun(view_, codes.data(), static_cast<int>(codes.size()), right - 200, y, 200, h);
@@ -310,8 +311,8 @@ TEST_F(ViewGdi, VowelPointsSitInTheirLettersCells) {
     } cases[] = {
         {"qamats under dalet", {0x16, 0x64}, {0x64}, right - dalet, right, true},
         {"qamats under dalet after alef", {0x16, 0x64, 0x61}, {0x64, 0x61}, right - alef - dalet, right - alef, true},
-        {"holam beside dalet", {0x1F, 0x64}, {0x64}, right - dalet, right - dalet + 3, false},
-        {"holam on lamed", {0x59}, {0x4F}, right - lamed - 2, right - lamed + 1, false},
+        {"holam over dalet", {0x1F, 0x64}, {0x64}, right - dalet, right, false},
+        {"holam on lamed", {0x59}, {0x4F}, right - lamed, right, false},
     };
     const std::vector<uint32_t> white = draw({});
     for (const auto& c : cases) {
@@ -321,8 +322,8 @@ TEST_F(ViewGdi, VowelPointsSitInTheirLettersCells) {
         const Extent point = Difference(plain, draw(c.withPoint));
         ASSERT_GE(letters.right, 0);
         ASSERT_GE(point.right, 0) << "the point left no mark";
-        EXPECT_GE(point.left, c.cellLeft);
-        EXPECT_LE(point.right, c.cellRight);
+        EXPECT_GE(point.left, c.cellLeft - room.left);
+        EXPECT_LE(point.right, c.cellRight + room.right);
         EXPECT_GE(point.top, y);
         EXPECT_LE(point.bottom, y + h);
         const int middle = (letters.top + letters.bottom) / 2;
@@ -347,26 +348,38 @@ TEST_F(ViewGdi, EightBitRowIsDrawnAsOneCentredLine) {
     EXPECT_LT(Count(kAll, kWhite), kWidth * kHeight) << "nothing was drawn";
 }
 
-// Each character of a row centred in its own cell by its own text call, not
-// clipped: where drawing the row in one call must put every glyph.
-static void DrawEachCentredUnclipped(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
+// Each cluster of a row drawn alone, glyph by glyph, where its cell and its
+// shaping put it: where drawing the row in one call must put every glyph.
+static void DrawEachClusterAlone(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w) {
     HDC dc = static_cast<HDC>(view->dc);
     SetBkMode(dc, TRANSPARENT);
-    std::vector<CellChar> cells;
-    PlaceCells(view->widths, bytes, count, x + w, 3, 1, cells);
-    for (const CellChar& cell : cells) {
-        RECT box{cell.left, y, cell.right, y + h};
-        const auto c = static_cast<wchar_t>(cell.c);
-        DrawTextW(dc, &c, 1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+    const UINT align = SetTextAlign(dc, TA_BASELINE);
+    std::vector<ClusterCell> cells;
+    const TextLevel highest = view->shaper->showsLayerMarks ? TextLevel::kCantillation : TextLevel::kVowels;
+    const CellLevels levels{view, view->level, highest, &view->marks};
+    PlaceCells(view->widths, bytes, count, static_cast<size_t>(bytes - view->text.data()), x + w, levels, cells);
+    for (const ClusterCell& cell : cells) {
+        const ShapedCluster& cluster = ShapeCell(dc, *view->shaper, cell);
+        const int origin = cell.left + (cell.right - cell.left - cluster.advance) / 2;
+        for (int i = 0; i < cluster.count; ++i) {
+            const ShapedGlyph& glyph = cluster.glyphs[i];
+            ExtTextOutW(dc, origin + glyph.x, y + view->shaper->room.above + glyph.y, ETO_GLYPH_INDEX, nullptr,
+                        reinterpret_cast<const wchar_t*>(&glyph.glyph), 1, nullptr);
+        }
     }
+    SetTextAlign(dc, align);
 }
 
-// A row drawn in one call, as printing draws it, has inside its box exactly
-// the pixels of its characters each drawn by its own call: every letter and
-// point lands where it did, in faces that place their points differently.
-TEST_F(ViewGdi, ARowInOneCallPutsEveryGlyphWhereItsOwnCallWould) {
+// A row drawn in one call, as the screen and the printer draw it, has exactly
+// the pixels of its clusters each drawn alone: every letter and mark lands
+// where its shaping put it, in faces that place their marks differently, and
+// at every level.
+TEST_F(ViewGdi, ARowInOneCallPutsEveryGlyphWhereItsClusterSays) {
     LayOut();
-    view_->rowsInOneCall = true;
+    view_->article = 1;
+    view_->level = TextLevel::kCantillation;
+    EnsureMarkLayer(view_);
+    ASSERT_FALSE(view_->marks.letters.empty());
     const struct { const char16_t* face; int size; } fonts[] = {
         {u"Ezra SIL", 20}, {u"Frank Ruehl CLM", 28}, {u"DejaVu Sans", 12},
     };
@@ -384,19 +397,15 @@ TEST_F(ViewGdi, ARowInOneCallPutsEveryGlyphWhereItsOwnCallWould) {
             SCOPED_TRACE(testing::Message() << "row " << i);
             SelectStyleFont(view_, row.attr & kStyleKeyMask);
             const uint8_t* bytes = view_->text.data() + row.offset;
-            const RECT box{row.x, y, row.x + row.width, y + row.height};
+            const RECT box{0, y, kWidth, y + row.height};
             Fill(kWhite);
             DrawRun(view_, bytes, row.count, row.x, y, row.width, row.height);
             const std::vector<uint32_t> inOneCall = Pixels();
             Fill(kWhite);
-            DrawEachCentredUnclipped(view_, bytes, row.count, row.x, y, row.width, row.height);
+            DrawEachClusterAlone(view_, bytes, row.count, row.x, y, row.width);
             const std::vector<uint32_t> eachAlone = Pixels();
-            ASSERT_LT(Count(box, kWhite), row.width * row.height) << "nothing drawn";
-            int differing = 0;
-            for (int py = box.top; py < box.bottom; ++py) {
-                for (int px = box.left; px < box.right; ++px) differing += inOneCall[py * kWidth + px] != eachAlone[py * kWidth + px];
-            }
-            EXPECT_EQ(differing, 0);
+            ASSERT_LT(Count(box, kWhite), kWidth * row.height) << "nothing drawn";
+            EXPECT_TRUE(inOneCall == eachAlone);
         }
     }
 }
