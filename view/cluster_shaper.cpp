@@ -134,6 +134,14 @@ void Append(ShapedCluster& cluster, WORD glyph, int x, int y) {
     }
 }
 
+bool IsEncoded(const ClusterShaper& shaper, WORD glyph) {
+    return std::binary_search(shaper.encoded.begin(), shaper.encoded.end(), glyph);
+}
+
+bool AllEncoded(const ClusterShaper& shaper, const Run& run) {
+    return std::all_of(run.glyphs, run.glyphs + run.count, [&](const RunGlyph& g) { return IsEncoded(shaper, g.glyph); });
+}
+
 // A mark that shaping left off its letter: not beside it, or on the wrong side of the baseline.
 bool IsOffLetter(const InkBox& mark, const InkBox& letter, MarkSide side) {
     const int width = mark.right - mark.left;
@@ -143,8 +151,9 @@ bool IsOffLetter(const InkBox& mark, const InkBox& letter, MarkSide side) {
     return (side == MarkSide::kAbove && middle > 0) || (side == MarkSide::kBelow && middle < 0);
 }
 
-// A layer mark on a letter alone, from the letter's origin.
-ShapedGlyph ShapeLayerMark(HDC dc, ClusterShaper& shaper, char16_t letter, char16_t mark) {
+// A mark on a letter alone, from the letter's origin: where the font's mark
+// attachment puts it, else by its class.
+ShapedGlyph ShapeMarkOnLetter(HDC dc, ClusterShaper& shaper, char16_t letter, char16_t mark) {
     const uint32_t key = (uint32_t{letter} << 16) | mark;
     const auto known = shaper.layerMarks.find(key);
     if (known != shaper.layerMarks.end()) return known->second;
@@ -155,7 +164,7 @@ ShapedGlyph ShapeLayerMark(HDC dc, ClusterShaper& shaper, char16_t letter, char1
     if (ShapeRun(dc, shaper, chars, 2, run) && run.count == 2) {
         base = run.glyphs[0].mark ? &run.glyphs[1] : &run.glyphs[0];
         placed = run.glyphs[0].mark ? &run.glyphs[0] : &run.glyphs[1];
-        if (!placed->mark || base->mark) base = placed = nullptr;
+        if (!placed->mark || base->mark || !AllEncoded(shaper, run)) base = placed = nullptr;
     }
     const WORD letterGlyph = base != nullptr ? base->glyph : GlyphOf(dc, letter);
     const InkBox letterInk = InkOf(dc, shaper, letterGlyph);
@@ -167,7 +176,7 @@ ShapedGlyph ShapeLayerMark(HDC dc, ClusterShaper& shaper, char16_t letter, char1
     }
     if (placed == nullptr || IsOffLetter(markInk.Moved(result.x, result.y), letterInk, SideOfMark(mark))) {
         int dx = 0, dy = 0;
-        PlaceOnLetter(mark, letterInk, markInk, shaper.gap, dx, dy);
+        PlaceOnLetter(letter, mark, letterInk, markInk, shaper.gap, dx, dy);
         result.x = static_cast<int16_t>(dx);
         result.y = static_cast<int16_t>(dy);
     }
@@ -175,15 +184,15 @@ ShapedGlyph ShapeLayerMark(HDC dc, ClusterShaper& shaper, char16_t letter, char1
     return result;
 }
 
-// The letter with the marks its code expresses, placed by class when the
-// platform cannot shape them.
+// The letter with the marks its code expresses, shaped as one run; each mark
+// on the letter alone (as a layer mark is) when the run holds an unnamed glyph.
 void PlaceExpressed(HDC dc, ClusterShaper& shaper, const ClusterCell& cell, ShapedCluster& cluster,
                     std::vector<InkBox>& markInks, int& letterX) {
     wchar_t chars[1 + kMaxCellMarks];
     chars[0] = cell.c;
     for (int i = 0; i < cell.markCount; ++i) chars[1 + i] = cell.marks[i];
     Run run;
-    if (ShapeRun(dc, shaper, chars, 1 + cell.markCount, run)) {
+    if (ShapeRun(dc, shaper, chars, 1 + cell.markCount, run) && AllEncoded(shaper, run)) {
         letterX = 0;
         for (int i = 0; i < run.count; ++i) {
             const RunGlyph& glyph = run.glyphs[i];
@@ -194,23 +203,21 @@ void PlaceExpressed(HDC dc, ClusterShaper& shaper, const ClusterCell& cell, Shap
         }
         return;
     }
-    const WORD letter = GlyphOf(dc, cell.c);
     SIZE size{};
     GetTextExtentPoint32W(dc, chars, 1, &size);
     cluster.advance = static_cast<int16_t>(size.cx);
     letterX = 0;
-    Append(cluster, letter, 0, 0);
-    const InkBox letterInk = InkOf(dc, shaper, letter);
+    Append(cluster, GlyphOf(dc, cell.c), 0, 0);
     std::vector<MarkToPlace> marks;
+    std::vector<ShapedGlyph> glyphs;
     for (int i = 0; i < cell.markCount; ++i) {
-        const InkBox ink = InkOf(dc, shaper, GlyphOf(dc, cell.marks[i]));
-        MarkToPlace mark{ink, SideOfMark(cell.marks[i])};
-        PlaceOnLetter(cell.marks[i], letterInk, ink, shaper.gap, mark.dx, mark.dy);
-        marks.push_back(mark);
+        glyphs.push_back(ShapeMarkOnLetter(dc, shaper, cell.c, cell.marks[i]));
+        const ShapedGlyph& glyph = glyphs.back();
+        marks.push_back(MarkToPlace{InkOf(dc, shaper, glyph.glyph).Moved(glyph.x, glyph.y), SideOfMark(cell.marks[i])});
     }
     SeparateMarks({}, marks, 0, cluster.advance, shaper.gap);
-    for (int i = 0; i < cell.markCount; ++i) {
-        Append(cluster, GlyphOf(dc, cell.marks[i]), marks[i].dx, marks[i].dy);
+    for (size_t i = 0; i < marks.size(); ++i) {
+        Append(cluster, glyphs[i].glyph, glyphs[i].x + marks[i].dx, glyphs[i].y + marks[i].dy);
         markInks.push_back(marks[i].ink.Moved(marks[i].dx, marks[i].dy));
     }
 }
@@ -223,7 +230,7 @@ ShapedCluster ShapeLetter(HDC dc, ClusterShaper& shaper, const ClusterCell& cell
     std::vector<MarkToPlace> layer;
     ShapedGlyph glyphs[kMaxLayerMarks];
     for (int i = 0; i < cell.layerCount; ++i) {
-        glyphs[i] = ShapeLayerMark(dc, shaper, cell.c, cell.layerMarks[i]);
+        glyphs[i] = ShapeMarkOnLetter(dc, shaper, cell.c, cell.layerMarks[i]);
         const InkBox ink = InkOf(dc, shaper, glyphs[i].glyph).Moved(letterX + glyphs[i].x, glyphs[i].y);
         layer.push_back(MarkToPlace{ink, SideOfMark(cell.layerMarks[i])});
     }

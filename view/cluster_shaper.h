@@ -3,7 +3,10 @@
 // (Uniscribe) places the marks the font positions itself; marks it leaves on
 // top of one another (it applies the fonts' mark attachment but not always
 // their mark-to-mark stacking), and marks it does not place, are placed by
-// mark_placement. The screen and the printer shape alike.
+// mark_placement. Only glyphs that a character of the font names are drawn,
+// so that a printed page's text can be read back; a letter the font would
+// draw with its mark as one unnamed glyph gets its parts instead. The screen
+// and the printer shape alike.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "view/cell_placement.h"
 #include "view/mark_placement.h"
@@ -50,6 +54,7 @@ struct ClusterShaper {
     std::unordered_map<std::u16string, ShapedCluster> clusters;
     std::unordered_map<uint32_t, ShapedGlyph> layerMarks;  // a mark on a letter alone: letter << 16 | mark
     std::unordered_map<WORD, InkBox> inks;                 // each glyph's ink, measured once
+    std::vector<WORD> encoded;  // the glyphs of the Hebrew characters, sorted: those a character names
 };
 
 // Prepares the shaper of the font selected into dc: whether the font shows

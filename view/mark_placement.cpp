@@ -84,8 +84,10 @@ void SeparateMarks(const std::vector<InkBox>& fixed, std::vector<MarkToPlace>& m
     }
 }
 
-void PlaceOnLetter(char16_t mark, const InkBox& letter, const InkBox& markInk, int gap, int& dx, int& dy) {
+void PlaceOnLetter(char16_t letterChar, char16_t mark, const InkBox& letter, const InkBox& markInk, int gap, int& dx,
+                   int& dy) {
     const int width = markInk.right - markInk.left;
+    const int height = markInk.bottom - markInk.top;
     int anchor = (letter.left + letter.right) / 2;
     switch (CornerOfMark(mark)) {
     case MarkCorner::kRight: anchor = letter.right; break;
@@ -96,6 +98,11 @@ void PlaceOnLetter(char16_t mark, const InkBox& letter, const InkBox& markInk, i
         break;
     }
     dx = anchor - width / 2 - markInk.left;
+    if (letterChar == 0x05DA && (mark == 0x05B8 || mark == 0x05B0)) {
+        // Inside the final kaf, halfway between its top and the baseline.
+        dy = letter.top / 2 - height / 2 - markInk.top;
+        return;
+    }
     switch (SideOfMark(mark)) {
     case MarkSide::kInside: dy = (letter.top + letter.bottom) / 2 - (markInk.top + markInk.bottom) / 2; break;
     case MarkSide::kAbove: dy = letter.top - gap - markInk.bottom; break;

@@ -43,7 +43,9 @@ void SeparateMarks(const std::vector<InkBox>& fixed, std::vector<MarkToPlace>& m
 // The move that puts a mark's ink on a letter's ink by the mark's class, for
 // a font or platform that does not place it: inside marks at the letter's
 // middle; marks above over the letter and those below under the baseline,
-// gap away; a prepositive accent at its right corner, a postpositive one at
-// its left corner, the shin dot at the right, the sin dot and holam at the
-// left, any other mark centred.
-void PlaceOnLetter(char16_t mark, const InkBox& letter, const InkBox& markInk, int gap, int& dx, int& dy);
+// gap away, except the qamats and sheva of a final kaf, which stand inside
+// it; a prepositive accent at its right corner, a postpositive one at its
+// left corner, the shin dot at the right, the sin dot and holam at the left,
+// any other mark centred.
+void PlaceOnLetter(char16_t letter, char16_t mark, const InkBox& letterInk, const InkBox& markInk, int gap, int& dx,
+                   int& dy);

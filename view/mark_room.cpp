@@ -8,6 +8,8 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "view/cluster_shaper.h"
 
@@ -91,6 +93,23 @@ void MeasurePairs(HDC dc, ClusterShaper& shaper) {
     }
 }
 
+// The glyphs the font gives the Hebrew characters, marks and presentation forms.
+void FindEncodedGlyphs(HDC dc, ClusterShaper& shaper) {
+    for (const auto& [first, last] : {std::pair<wchar_t, wchar_t>{0x0591, 0x05F4}, {0xFB1D, 0xFB4F}}) {
+        std::wstring chars;
+        for (wchar_t c = first; c <= last; ++c) chars += c;
+        std::vector<WORD> glyphs(chars.size());
+        if (GetGlyphIndicesW(dc, chars.c_str(), static_cast<int>(chars.size()), glyphs.data(),
+                             GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
+            continue;
+        }
+        for (WORD glyph : glyphs) {
+            if (glyph != 0xFFFF) shaper.encoded.push_back(glyph);
+        }
+    }
+    std::sort(shaper.encoded.begin(), shaper.encoded.end());
+}
+
 }  // namespace
 
 bool SelectedFontShowsLayerMarks(HDC dc) {
@@ -117,10 +136,12 @@ void PrepareShaper(HDC dc, ClusterShaper& shaper, int gap) {
     shaper.showsLayerMarks = SelectedFontShowsLayerMarks(dc);
     const MarkRoom ascentAndDescent = shaper.room;
     try {
+        FindEncodedGlyphs(dc, shaper);
         for (const Probe& probe : kAboveProbes) MeasureProbe(dc, shaper, probe, MarkSide::kAbove);
         for (const Probe& probe : kBelowProbes) MeasureProbe(dc, shaper, probe, MarkSide::kBelow);
         if (shaper.showsLayerMarks) MeasurePairs(dc, shaper);
     } catch (const std::bad_alloc&) {
         shaper.room = ascentAndDescent;
+        shaper.encoded.clear();
     }
 }

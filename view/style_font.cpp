@@ -57,11 +57,10 @@ static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isN
     return entry;
 }
 
-// The text of a Unicode font is drawn in shaped clusters; printing's page
-// frame and an 8-bit font's text are not.
+// The text of a Unicode font is drawn in shaped clusters; an 8-bit font's is not.
 void UseShaper(ViewState* view, StyleFont* entry) {
     view->shaper = nullptr;
-    if (view->fontSettings.FontAsciiBase != kUnicodeAsciiBase || (entry->key & kPrintFontKey)) return;
+    if (view->fontSettings.FontAsciiBase != kUnicodeAsciiBase) return;
     if (!entry->shaper.prepared) {
         PrepareShaper(static_cast<HDC>(view->dc), entry->shaper, ScaleForDpi(1, ViewDpi(*view)));
     }

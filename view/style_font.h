@@ -14,7 +14,7 @@ struct StyleFont {
     HFONT font;
     uint16_t key;        // attribute & 0x1F, plus kPrintFontKey for printing's 8-point font
     WidthTable widths;
-    ClusterShaper shaper;  // prepared on first selection for a Unicode font's text styles
+    ClusterShaper shaper;  // prepared on first selection for a Unicode font
 };
 
 constexpr unsigned kPrintFontKey = 0x1000;
@@ -33,8 +33,7 @@ int ViewDpi(const ViewState& view);
 
 // Selects the font of style & 0x101F into the view's device context, creating
 // it on first use, measures its width table and prepares its shaper (for a
-// Unicode font's text styles) when needed, and makes both the view's current
-// ones. With kSelectWithColour (or 0x200) also sets the text colour: blue for
+// Unicode font) when needed, and makes both the view's current ones. With kSelectWithColour (or 0x200) also sets the text colour: blue for
 // headings, else black. Returns the font selected before.
 HFONT SelectStyleFont(ViewState* view, unsigned style);
 

@@ -276,6 +276,7 @@ TEST_F(MainWindow, ClicksPageByHalves) {
 // and never pages. A press that moves less pages like a click, by the half
 // of the box it is in; a click and Escape clear the selection.
 TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
+    UseTestFont(12);  // four body rows below the headings, with rooms for the marks
     ASSERT_TRUE(Open(kGenesis41Article, kDefaultFlags | kPinned));
     const PaintPlan plan = PlanPaint(View(), false);
     const auto body = std::find_if(plan.rows.begin(), plan.rows.end(), [&](const PlacedRow& placed) {
