@@ -198,8 +198,12 @@ void PlaceExpressed(HDC dc, ClusterShaper& shaper, const ClusterCell& cell, Shap
             const RunGlyph& glyph = run.glyphs[i];
             Append(cluster, glyph.glyph, glyph.x, glyph.y);
             cluster.advance = static_cast<int16_t>(cluster.advance + glyph.advance);
-            if (glyph.mark) markInks.push_back(InkOf(dc, shaper, glyph.glyph).Moved(glyph.x, glyph.y));
-            else letterX = glyph.x;
+            if (glyph.mark) {
+                markInks.push_back(InkOf(dc, shaper, glyph.glyph).Moved(glyph.x, glyph.y));
+            } else {
+                letterX = glyph.x;
+                cluster.letter = static_cast<int8_t>(cluster.count - 1);
+            }
         }
         return;
     }
@@ -208,6 +212,7 @@ void PlaceExpressed(HDC dc, ClusterShaper& shaper, const ClusterCell& cell, Shap
     cluster.advance = static_cast<int16_t>(size.cx);
     letterX = 0;
     Append(cluster, GlyphOf(dc, cell.c), 0, 0);
+    cluster.letter = 0;
     std::vector<MarkToPlace> marks;
     std::vector<ShapedGlyph> glyphs;
     for (int i = 0; i < cell.markCount; ++i) {

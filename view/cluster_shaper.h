@@ -31,6 +31,7 @@ struct ShapedGlyph {
 struct ShapedCluster {
     int16_t advance = 0;
     uint8_t count = 0;
+    int8_t letter = -1;  // the glyph of the letter (of a letter cell), the others being its marks
     ShapedGlyph glyphs[kMaxClusterGlyphs];
 };
 

@@ -10,6 +10,7 @@
 
 #include "app/program.h"
 #include "store/article_resource.h"
+#include "store/verse_map_resource.h"
 #include "view/cell_placement.h"
 #include "view/cluster_shaper.h"
 #include "view/layout.h"
@@ -148,6 +149,43 @@ protected:
             if ((row.attr & kStyleKeyMask) == kBodyStyle && row.count >= minCount && row.indent == 0) return i;
         }
         return -1;
+    }
+
+    // Draws each mark of each letter of a run alone where the row puts it, and
+    // expects no two marks of a letter to share a pixel of ink.
+    template <typename Ink>
+    void ExpectMarksApart(const uint8_t* bytes, int count, int x, int w, int y, Ink ink) {
+        std::vector<ClusterCell> cells;
+        const CellLevels levels{view_, TextLevel::kCantillation, TextLevel::kCantillation, &view_->marks};
+        PlaceCells(view_->widths, bytes, count, static_cast<size_t>(bytes - view_->text.data()), x + w, levels, cells);
+        SetBkMode(dc_, TRANSPARENT);
+        const UINT align = SetTextAlign(dc_, TA_BASELINE);
+        const int baseline = y + view_->shaper->room.above;
+        for (const ClusterCell& cell : cells) {
+            const ShapedCluster& cluster = ShapeCell(dc_, *view_->shaper, cell);
+            const int origin = cell.left + (cell.right - cell.left - cluster.advance) / 2;
+            const RECT around{std::max(0, cell.left - 60), std::max(0, y - 20), std::min(kWidth, cell.right + 60),
+                            std::min(kHeight, y + 200)};
+            std::vector<bool> taken(kWidth * kHeight, false);
+            int shared = 0;
+            for (int g = 0; g < cluster.count; ++g) {
+                if (g == cluster.letter) continue;
+                Fill(kWhite);
+                ExtTextOutW(dc_, origin + cluster.glyphs[g].x, baseline + cluster.glyphs[g].y, ETO_GLYPH_INDEX, nullptr,
+                            reinterpret_cast<const wchar_t*>(&cluster.glyphs[g].glyph), 1, nullptr);
+                GdiFlush();
+                for (int py = around.top; py < around.bottom; ++py) {
+                    for (int px = around.left; px < around.right; ++px) {
+                        if (!ink(bits_[py * kWidth + px])) continue;
+                        shared += taken[py * kWidth + px];
+                        taken[py * kWidth + px] = true;
+                    }
+                }
+            }
+            EXPECT_EQ(shared, 0) << "the marks of U+" << std::hex << static_cast<int>(cell.c) << " at x " << std::dec
+                                 << cell.left << " meet";
+        }
+        SetTextAlign(dc_, align);
     }
 
     HDC dc_ = CreateCompatibleDC(nullptr);
@@ -406,6 +444,87 @@ TEST_F(ViewGdi, ARowInOneCallPutsEveryGlyphWhereItsClusterSays) {
             const std::vector<uint32_t> eachAlone = Pixels();
             ASSERT_LT(Count(box, kWhite), kWidth * row.height) << "nothing drawn";
             EXPECT_TRUE(inOneCall == eachAlone);
+        }
+    }
+}
+
+namespace {
+
+// The rows that hold a verse's stored bytes.
+std::vector<int> RowsOfVerse(const ViewState& view, const VerseReference& reference) {
+    const VersePlace place = FindVerse(ProgramVerseMap(), reference);
+    const std::vector<TextSpan> spans =
+        VerseSpans(view.text, ProgramVerseMap().articles[place.article], place.index, place.index);
+    std::vector<int> rows;
+    for (int i = 0; i < view.rowCount; ++i) {
+        for (const TextSpan& span : spans) {
+            if (RowMeetsRange(view.rows[i], {span.start, span.end - 1})) {
+                rows.push_back(i);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
+// Gen 41:1-4 and Lev 25:20 (where one letter carries two accents) in two
+// faces at two sizes, with every mark: no two marks' ink meets, all ink stays
+// in its row and the box, and the letters and points keep their pixels when
+// the cantillation is shown or hidden (a letter drawn with its dagesh as one
+// glyph keeps most of them: the font's own form of that letter).
+TEST_F(ViewGdi, MarksStayApartInsideTheirRowsAndLeaveTheLettersInPlace) {
+    const struct { const char16_t* face; int size; } fonts[] = {
+        {u"Ezra SIL", 20}, {u"Ezra SIL", 32}, {u"Frank Ruehl CLM", 20}, {u"Frank Ruehl CLM", 32},
+    };
+    const VerseReference verses[] = {{1, 41, 1}, {1, 41, 2}, {1, 41, 3}, {1, 41, 4}, {3, 25, 20}};
+    constexpr int y = 100;
+    const auto ink = [](uint32_t pixel) { return ((pixel >> 8) & 0xFF) < 128; };
+    for (const auto& f : fonts) {
+        for (const VerseReference& reference : verses) {
+            SCOPED_TRACE(testing::PrintToString(std::u16string(f.face)) + " " + std::to_string(f.size) + ", " +
+                         std::to_string(reference.chapter) + ":" + std::to_string(reference.verse));
+            const VersePlace place = FindVerse(ProgramVerseMap(), reference);
+            FontSettings font = view_->fontSettings;
+            std::fill(std::begin(font.FontName), std::end(font.FontName), 0);
+            std::u16string(f.face).copy(font.FontName, kFontNameMax);
+            font.FontSize = f.size;
+            view_->fontSettings = font;
+            RecreateStyleFonts(view_);
+            ASSERT_EQ(LayoutArticle(view_, LoadArticleResource(place.article, nullptr), true), 0);
+            view_->article = static_cast<uint16_t>(place.article);
+            view_->level = TextLevel::kCantillation;
+            EnsureMarkLayer(view_);
+            ASSERT_FALSE(view_->marks.letters.empty());
+            const std::vector<int> rows = RowsOfVerse(*view_, reference);
+            ASSERT_FALSE(rows.empty());
+            for (int index : rows) {
+                const ViewRow& row = view_->rows[index];
+                SelectStyleFont(view_, row.attr & kStyleKeyMask);
+                ASSERT_TRUE(view_->shaper->showsLayerMarks);
+                const uint8_t* bytes = view_->text.data() + row.offset;
+                std::vector<std::vector<uint32_t>> levels;
+                for (TextLevel level : {TextLevel::kLettersOnly, TextLevel::kVowels, TextLevel::kCantillation}) {
+                    view_->level = level;
+                    Fill(kWhite);
+                    DrawRun(view_, bytes, row.count, row.x, y, row.width, row.height);
+                    levels.push_back(Pixels());
+                }
+                int outside = 0, lost = 0, letters = 0, lettersLost = 0;
+                for (int i = 0; i < kWidth * kHeight; ++i) {
+                    const int px = i % kWidth, py = i / kWidth;
+                    const bool inRow = py >= y && py < y + row.height && px >= kBox.left && px < kBox.right;
+                    outside += ink(levels[2][i]) && !inRow;
+                    lost += ink(levels[1][i]) && !ink(levels[2][i]);
+                    letters += ink(levels[0][i]);
+                    lettersLost += ink(levels[0][i]) && !ink(levels[1][i]);
+                }
+                EXPECT_EQ(outside, 0) << "row " << index << ": ink beyond its row";
+                EXPECT_EQ(lost, 0) << "row " << index << ": the points moved";
+                EXPECT_LT(lettersLost * 20, letters) << "row " << index << ": the letters moved";
+                ExpectMarksApart(bytes, row.count, row.x, row.width, y, ink);
+            }
         }
     }
 }
