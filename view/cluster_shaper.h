@@ -64,6 +64,11 @@ struct ClusterShaper {
 // that runs out leaves the font's own ascent and descent as the room.
 void PrepareShaper(HDC dc, ClusterShaper& shaper, int gap);
 
+// Gives a shaper for another font made alike (the same face, size and
+// weight) what was measured of the first: whether it shows the marks, their
+// room, the gap and the named glyphs; its caches stay its own.
+void CopyMeasurements(const ClusterShaper& from, ClusterShaper& to);
+
 // Frees the platform's cache and empties the shaper.
 void ReleaseShaper(ClusterShaper& shaper);
 

@@ -28,7 +28,7 @@ struct Probe {
     const char16_t* marks;  // expressed marks, each probed alone
 };
 constexpr Probe kAboveProbes[] = {{u"\u05DC\u05D5", u"\u05B9"}, {u"\u05E9", u"\u05C1\u05C2"}};
-constexpr Probe kBelowProbes[] = {{u"\u05D1\u05E7\u05D5\u05DA\u05DF", u"\u05B7\u05B1\u05BB"}};
+constexpr Probe kBelowProbes[] = {{u"\u05D1\u05D5", u"\u05B7\u05B1\u05BB"}, {u"\u05E7\u05DA\u05DF", u""}};
 constexpr const char16_t* kLayerPairs[] = {
     u"\u05DC\u05B9|\u05C4\u0594", u"\u05DC|\u059E\u05A0", u"\u05DC|\u05C4\u0599", u"\u05DB\u05B7|\u05A4\u0596",
     u"\u05D5\u05B7|\u05BD\u05A0", u"\u05DC\u05B9|\u05BD\u05A3",
@@ -67,20 +67,18 @@ void Measure(HDC dc, ClusterShaper& shaper, const ClusterCell& cell) {
     }
 }
 
-// Each letter alone, with each expressed mark, and with each layer mark of
-// the side (when the font shows them), also on top of each expressed mark.
+// Each letter alone and with each expressed mark, and with each layer mark
+// of the side (when the font shows them) on top of either.
 void MeasureProbe(HDC dc, ClusterShaper& shaper, const Probe& probe, MarkSide side) {
     for (const char16_t* letter = probe.letters; *letter != 0; ++letter) {
-        Measure(dc, shaper, Letter(*letter, nullptr, nullptr));
-        for (const char16_t* mark = probe.marks; *mark != 0; ++mark) {
+        for (const char16_t* mark = probe.marks;; ++mark) {
             const char16_t expressed[] = {*mark, 0};
             Measure(dc, shaper, Letter(*letter, expressed, nullptr));
             for (const char16_t* layer = kLayerMarksOfText; shaper.showsLayerMarks && *layer != 0; ++layer) {
-                if (SideOfMark(*layer) != side) continue;
                 const char16_t layerMark[] = {*layer, 0};
-                Measure(dc, shaper, Letter(*letter, nullptr, layerMark));
-                Measure(dc, shaper, Letter(*letter, expressed, layerMark));
+                if (SideOfMark(*layer) == side) Measure(dc, shaper, Letter(*letter, expressed, layerMark));
             }
+            if (*mark == 0) break;
         }
     }
 }
@@ -143,5 +141,18 @@ void PrepareShaper(HDC dc, ClusterShaper& shaper, int gap) {
     } catch (const std::bad_alloc&) {
         shaper.room = ascentAndDescent;
         shaper.encoded.clear();
+    }
+}
+
+void CopyMeasurements(const ClusterShaper& from, ClusterShaper& to) {
+    ReleaseShaper(to);
+    to.prepared = true;
+    to.showsLayerMarks = from.showsLayerMarks;
+    to.room = from.room;
+    to.gap = from.gap;
+    try {
+        to.encoded = from.encoded;
+    } catch (const std::bad_alloc&) {
+        to.encoded.clear();
     }
 }

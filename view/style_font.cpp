@@ -57,12 +57,31 @@ static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isN
     return entry;
 }
 
-// The text of a Unicode font is drawn in shaped clusters; an 8-bit font's is not.
+// The bits of a style key that make its font (CreateStyleFont).
+constexpr unsigned kFontMakingBits = kAttrLarger | kAttrSmaller | kAttrBold | kPrintFontKey;
+
+// A prepared style font whose key makes the same font, or none.
+const StyleFont* PreparedTwin(const ViewState& view, const StyleFont& entry) {
+    for (const StyleFont* other = view.fonts; other != nullptr; other = other->next) {
+        if (other != &entry && other->shaper.prepared &&
+            (other->key & kFontMakingBits) == (entry.key & kFontMakingBits)) {
+            return other;
+        }
+    }
+    return nullptr;
+}
+
+// The text of a Unicode font is drawn in shaped clusters; an 8-bit font's is
+// not. A font made like another takes what was measured of that one.
 void UseShaper(ViewState* view, StyleFont* entry) {
     view->shaper = nullptr;
     if (view->fontSettings.FontAsciiBase != kUnicodeAsciiBase) return;
     if (!entry->shaper.prepared) {
-        PrepareShaper(static_cast<HDC>(view->dc), entry->shaper, ScaleForDpi(1, ViewDpi(*view)));
+        if (const StyleFont* twin = PreparedTwin(*view, *entry)) {
+            CopyMeasurements(twin->shaper, entry->shaper);
+        } else {
+            PrepareShaper(static_cast<HDC>(view->dc), entry->shaper, ScaleForDpi(1, ViewDpi(*view)));
+        }
     }
     view->shaper = &entry->shaper;
 }
