@@ -117,12 +117,12 @@ TEST_F(ReadingEndToEnd, TheLevelsAddMarksWithoutMovingTheLetters) {
         }
         Stop();
         EXPECT_EQ(ReadDword(L"TextLevel"), std::optional<DWORD>(2));
-        const auto ink = [](uint32_t pixel) { return ((pixel >> 8) & 0xFF) < 128; };
         for (size_t level = 1; level < levels.size(); ++level) {
             ASSERT_EQ(levels[level].pixels.size(), levels[level - 1].pixels.size());
             int below = 0, kept = 0, added = 0;
             for (size_t i = 0; i < levels[level].pixels.size(); ++i) {
-                const bool was = ink(levels[level - 1].pixels[i]), is = ink(levels[level].pixels[i]);
+                const bool was = ((levels[level - 1].pixels[i] >> 8) & 0xFF) < 128;
+                const bool is = ((levels[level].pixels[i] >> 8) & 0xFF) < 128;
                 below += was;
                 kept += was && is;
                 added += is && !was;

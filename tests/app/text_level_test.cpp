@@ -28,8 +28,6 @@ constexpr char16_t kGenesis41Verse1[] =
     u"\u05D5\u05B0\u05D4\u05B4\u05E0\u05BC\u05B5\u0596\u05D4 \u05E2\u05B9\u05DE\u05B5\u05A5\u05D3 "
     u"\u05E2\u05B7\u05DC-\u05D4\u05B7\u05D9\u05B0\u05D0\u05B9\u05BD\u05E8:";
 
-bool IsMark(char16_t c) { return c >= 0x0591 && c <= 0x05C7; }
-
 }  // namespace
 
 class TextLevels : public MainWindowTest {
@@ -40,11 +38,6 @@ protected:
         return CreateFromRegistry() != nullptr && program.view != nullptr;
     }
     UINT State(int command) { return GetMenuState(GetMenu(window_), command, MF_BYCOMMAND); }
-    std::wstring Text(int command) {
-        wchar_t text[80] = {};
-        GetMenuStringW(GetMenu(window_), command, text, 80, MF_BYCOMMAND);
-        return text;
-    }
 };
 
 // The shown level's item is checked; with a face or an 8-bit font that cannot
@@ -80,7 +73,9 @@ TEST_F(TextLevels, TheViewMenuShowsTheLevelAndStoresIt) {
             EXPECT_EQ((State(command) & MF_CHECKED) != 0, command == c.checked) << command;
         }
         EXPECT_EQ((State(IDM_LEVEL_CANTILLATION) & MF_GRAYED) != 0, !c.shows);
-        EXPECT_EQ(Text(IDM_LEVEL_CANTILLATION).find(L"not in this font") != std::wstring::npos, !c.shows);
+        wchar_t text[80] = {};
+        GetMenuStringW(GetMenu(window_), IDM_LEVEL_CANTILLATION, text, 80, MF_BYCOMMAND);
+        EXPECT_EQ(std::wstring(text).find(L"not in this font") != std::wstring::npos, !c.shows);
         SendMessageW(window_, WM_COMMAND, IDM_LEVEL_LETTERS, 0);
         EXPECT_TRUE(State(IDM_LEVEL_LETTERS) & MF_CHECKED);
         EXPECT_EQ(program.view->level, TextLevel::kLettersOnly);
@@ -106,6 +101,6 @@ TEST_F(TextLevels, CopyGivesTheLevelShown) {
     EXPECT_EQ(copy(IDM_LEVEL_CANTILLATION), kGenesis41Verse1);
     EXPECT_NE(ClipboardBlock(RichTextClipboardFormat()).find("\\cpg1255 Ezra SIL;"), std::string::npos);
     std::u16string letters(kGenesis41Verse1);
-    std::erase_if(letters, IsMark);
+    std::erase_if(letters, [](char16_t c) { return c >= 0x0591 && c <= 0x05C7; });
     EXPECT_EQ(copy(IDM_LEVEL_LETTERS), letters);
 }

@@ -28,9 +28,7 @@ LetterMarks Marks(uint16_t position, std::vector<LayerMark> marks) {
     return letter;
 }
 
-std::vector<LetterMarks> SomeMarks() {
-    return {Marks(10, {{kMeteg, 1}, {kTipcha, 0}}), Marks(12, {{kPashta, 0}})};
-}
+std::vector<LetterMarks> SomeMarks() { return {Marks(10, {{kMeteg, 1}, {kTipcha, 0}}), Marks(12, {{kPashta, 0}})}; }
 
 }  // namespace
 
@@ -42,9 +40,6 @@ TEST(MarkLayer, ReadsBackOnlyForItsOwnText) {
     MarkLayer layer;
     ASSERT_TRUE(ReadMarkLayer(text, text.size(), bytes.data(), bytes.size(), layer));
     EXPECT_EQ(layer.letters, SomeMarks());
-    ASSERT_NE(FindLetterMarks(layer, 12), nullptr);
-    EXPECT_EQ(FindLetterMarks(layer, 12)->marks[0].mark, kPashta);
-    EXPECT_EQ(FindLetterMarks(layer, 11), nullptr);
 
     ArticleText other = text;
     other[7] = 0x16;

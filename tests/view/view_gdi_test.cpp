@@ -151,6 +151,15 @@ protected:
         return -1;
     }
 
+    // The view's font settings with another face and size.
+    FontSettings Face(const char16_t* face, int size) const {
+        FontSettings font = view_->fontSettings;
+        std::fill(std::begin(font.FontName), std::end(font.FontName), 0);
+        std::u16string(face).copy(font.FontName, kFontNameMax);
+        font.FontSize = size;
+        return font;
+    }
+
     // Draws each mark of each letter of a run alone where the row puts it, and
     // expects no two marks of a letter to share a pixel of ink.
     template <typename Ink>
@@ -424,10 +433,7 @@ TEST_F(ViewGdi, ARowInOneCallPutsEveryGlyphWhereItsClusterSays) {
     constexpr int kRowsPerFace = 40, y = 40;
     for (const auto& f : fonts) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(f.face)));
-        FontSettings font = view_->fontSettings;
-        std::fill(std::begin(font.FontName), std::end(font.FontName), 0);
-        std::u16string(f.face).copy(font.FontName, kFontNameMax);
-        font.FontSize = f.size;
+        const FontSettings font = Face(f.face, f.size);
         ASSERT_EQ(ApplyFontSettings(view_, &font), 0);
         for (int i = 0; i < std::min<int>(view_->rowCount, kRowsPerFace); ++i) {
             const ViewRow& row = view_->rows[i];
@@ -457,12 +463,8 @@ std::vector<int> RowsOfVerse(const ViewState& view, const VerseReference& refere
         VerseSpans(view.text, ProgramVerseMap().articles[place.article], place.index, place.index);
     std::vector<int> rows;
     for (int i = 0; i < view.rowCount; ++i) {
-        for (const TextSpan& span : spans) {
-            if (RowMeetsRange(view.rows[i], {span.start, span.end - 1})) {
-                rows.push_back(i);
-                break;
-            }
-        }
+        const auto meets = [&](const TextSpan& span) { return RowMeetsRange(view.rows[i], {span.start, span.end - 1}); };
+        if (std::any_of(spans.begin(), spans.end(), meets)) rows.push_back(i);
     }
     return rows;
 }
@@ -486,11 +488,7 @@ TEST_F(ViewGdi, MarksStayApartInsideTheirRowsAndLeaveTheLettersInPlace) {
             SCOPED_TRACE(testing::PrintToString(std::u16string(f.face)) + " " + std::to_string(f.size) + ", " +
                          std::to_string(reference.chapter) + ":" + std::to_string(reference.verse));
             const VersePlace place = FindVerse(ProgramVerseMap(), reference);
-            FontSettings font = view_->fontSettings;
-            std::fill(std::begin(font.FontName), std::end(font.FontName), 0);
-            std::u16string(f.face).copy(font.FontName, kFontNameMax);
-            font.FontSize = f.size;
-            view_->fontSettings = font;
+            view_->fontSettings = Face(f.face, f.size);
             RecreateStyleFonts(view_);
             ASSERT_EQ(LayoutArticle(view_, LoadArticleResource(place.article, nullptr), true), 0);
             view_->article = static_cast<uint16_t>(place.article);
