@@ -160,41 +160,54 @@ protected:
         return font;
     }
 
-    // Draws each mark of each letter of a run alone where the row puts it, and
-    // expects no two marks of a letter to share a pixel of ink.
-    template <typename Ink>
-    void ExpectMarksApart(const uint8_t* bytes, int count, int x, int w, int y, Ink ink) {
+    // Calls draw(cell, glyph index, origin) for every glyph of the run's cells,
+    // with each glyph's origin where the row puts it (text aligned to the baseline).
+    template <typename Draw>
+    void ForEachGlyph(const uint8_t* bytes, int count, int x, int w, int y, Draw draw) {
         std::vector<ClusterCell> cells;
-        const CellLevels levels{view_, TextLevel::kCantillation, TextLevel::kCantillation, &view_->marks};
+        const TextLevel highest = view_->shaper->showsLayerMarks ? TextLevel::kCantillation : TextLevel::kVowels;
+        const CellLevels levels{view_, view_->level, highest, &view_->marks};
         PlaceCells(view_->widths, bytes, count, static_cast<size_t>(bytes - view_->text.data()), x + w, levels, cells);
         SetBkMode(dc_, TRANSPARENT);
         const UINT align = SetTextAlign(dc_, TA_BASELINE);
-        const int baseline = y + view_->shaper->room.above;
         for (const ClusterCell& cell : cells) {
             const ShapedCluster& cluster = ShapeCell(dc_, *view_->shaper, cell);
             const int origin = cell.left + (cell.right - cell.left - cluster.advance) / 2;
-            const RECT around{std::max(0, cell.left - 60), std::max(0, y - 20), std::min(kWidth, cell.right + 60),
-                            std::min(kHeight, y + 200)};
-            std::vector<bool> taken(kWidth * kHeight, false);
-            int shared = 0;
             for (int g = 0; g < cluster.count; ++g) {
-                if (g == cluster.letter) continue;
-                Fill(kWhite);
-                ExtTextOutW(dc_, origin + cluster.glyphs[g].x, baseline + cluster.glyphs[g].y, ETO_GLYPH_INDEX, nullptr,
-                            reinterpret_cast<const wchar_t*>(&cluster.glyphs[g].glyph), 1, nullptr);
-                GdiFlush();
-                for (int py = around.top; py < around.bottom; ++py) {
-                    for (int px = around.left; px < around.right; ++px) {
-                        if (!ink(bits_[py * kWidth + px])) continue;
-                        shared += taken[py * kWidth + px];
-                        taken[py * kWidth + px] = true;
-                    }
-                }
+                const ShapedGlyph& glyph = cluster.glyphs[g];
+                draw(cell, g == cluster.letter, POINT{origin + glyph.x, y + view_->shaper->room.above + glyph.y},
+                     glyph.glyph);
             }
-            EXPECT_EQ(shared, 0) << "the marks of U+" << std::hex << static_cast<int>(cell.c) << " at x " << std::dec
-                                 << cell.left << " meet";
         }
         SetTextAlign(dc_, align);
+    }
+
+    void DrawGlyph(POINT at, WORD glyph) {
+        ExtTextOutW(dc_, at.x, at.y, ETO_GLYPH_INDEX, nullptr, reinterpret_cast<const wchar_t*>(&glyph), 1, nullptr);
+    }
+
+    // Draws each mark of a run's letters alone where the row puts it, and
+    // expects no two marks of a letter to share a pixel of ink.
+    template <typename Ink>
+    void ExpectMarksApart(const uint8_t* bytes, int count, int x, int w, int y, Ink ink) {
+        const ClusterCell* letter = nullptr;
+        std::vector<bool> taken;
+        ForEachGlyph(bytes, count, x, w, y, [&](const ClusterCell& cell, bool isLetter, POINT at, WORD glyph) {
+            if (&cell != letter) taken.assign(kWidth * kHeight, false);
+            letter = &cell;
+            if (isLetter) return;
+            Fill(kWhite);
+            DrawGlyph(at, glyph);
+            GdiFlush();
+            int shared = 0;
+            for (int i = std::max(0, y - 20) * kWidth; i < std::min(kHeight, y + 200) * kWidth; ++i) {
+                if (!ink(bits_[i])) continue;
+                shared += taken[i];
+                taken[i] = true;
+            }
+            EXPECT_EQ(shared, 0) << "the marks of U+" << std::hex << static_cast<int>(cell.c) << std::dec << " at x "
+                                 << cell.left << " meet";
+        });
     }
 
     HDC dc_ = CreateCompatibleDC(nullptr);
@@ -395,28 +408,6 @@ TEST_F(ViewGdi, EightBitRowIsDrawnAsOneCentredLine) {
     EXPECT_LT(Count(kAll, kWhite), kWidth * kHeight) << "nothing was drawn";
 }
 
-// Each cluster of a row drawn alone, glyph by glyph, where its cell and its
-// shaping put it: where drawing the row in one call must put every glyph.
-static void DrawEachClusterAlone(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w) {
-    HDC dc = static_cast<HDC>(view->dc);
-    SetBkMode(dc, TRANSPARENT);
-    const UINT align = SetTextAlign(dc, TA_BASELINE);
-    std::vector<ClusterCell> cells;
-    const TextLevel highest = view->shaper->showsLayerMarks ? TextLevel::kCantillation : TextLevel::kVowels;
-    const CellLevels levels{view, view->level, highest, &view->marks};
-    PlaceCells(view->widths, bytes, count, static_cast<size_t>(bytes - view->text.data()), x + w, levels, cells);
-    for (const ClusterCell& cell : cells) {
-        const ShapedCluster& cluster = ShapeCell(dc, *view->shaper, cell);
-        const int origin = cell.left + (cell.right - cell.left - cluster.advance) / 2;
-        for (int i = 0; i < cluster.count; ++i) {
-            const ShapedGlyph& glyph = cluster.glyphs[i];
-            ExtTextOutW(dc, origin + glyph.x, y + view->shaper->room.above + glyph.y, ETO_GLYPH_INDEX, nullptr,
-                        reinterpret_cast<const wchar_t*>(&glyph.glyph), 1, nullptr);
-        }
-    }
-    SetTextAlign(dc, align);
-}
-
 // A row drawn in one call, as the screen and the printer draw it, has exactly
 // the pixels of its clusters each drawn alone: every letter and mark lands
 // where its shaping put it, in faces that place their marks differently, and
@@ -446,7 +437,9 @@ TEST_F(ViewGdi, ARowInOneCallPutsEveryGlyphWhereItsClusterSays) {
             DrawRun(view_, bytes, row.count, row.x, y, row.width, row.height);
             const std::vector<uint32_t> inOneCall = Pixels();
             Fill(kWhite);
-            DrawEachClusterAlone(view_, bytes, row.count, row.x, y, row.width);
+            ForEachGlyph(bytes, row.count, row.x, row.width, y, [&](const ClusterCell&, bool, POINT at, WORD glyph) {
+                DrawGlyph(at, glyph);
+            });
             const std::vector<uint32_t> eachAlone = Pixels();
             ASSERT_LT(Count(box, kWhite), kWidth * row.height) << "nothing drawn";
             EXPECT_TRUE(inOneCall == eachAlone);
