@@ -155,8 +155,8 @@ bool IsOffLetter(const InkBox& mark, const InkBox& letter, MarkSide side) {
 // attachment puts it, else by its class.
 ShapedGlyph ShapeMarkOnLetter(HDC dc, ClusterShaper& shaper, char16_t letter, char16_t mark) {
     const uint32_t key = (uint32_t{letter} << 16) | mark;
-    const auto known = shaper.layerMarks.find(key);
-    if (known != shaper.layerMarks.end()) return known->second;
+    const auto known = shaper.marksOnLetters.find(key);
+    if (known != shaper.marksOnLetters.end()) return known->second;
     const wchar_t chars[] = {static_cast<wchar_t>(letter), static_cast<wchar_t>(mark)};
     Run run;
     const RunGlyph* base = nullptr;
@@ -180,7 +180,7 @@ ShapedGlyph ShapeMarkOnLetter(HDC dc, ClusterShaper& shaper, char16_t letter, ch
         result.x = static_cast<int16_t>(dx);
         result.y = static_cast<int16_t>(dy);
     }
-    shaper.layerMarks.emplace(key, result);
+    shaper.marksOnLetters.emplace(key, result);
     return result;
 }
 

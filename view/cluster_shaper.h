@@ -51,9 +51,10 @@ struct ClusterShaper {
     void* scriptCache = nullptr;   // the platform's cache for the font
     bool showsLayerMarks = false;  // every accent, meteg and upper dot the text uses has ink in the font
     MarkRoom room;
+    int ascent = 0;                // the font's own, for a box too low for the marks' room
     int gap = 1;                   // pixels kept between two marks
     std::unordered_map<std::u16string, ShapedCluster> clusters;
-    std::unordered_map<uint32_t, ShapedGlyph> layerMarks;  // a mark on a letter alone: letter << 16 | mark
+    std::unordered_map<uint32_t, ShapedGlyph> marksOnLetters;  // a mark on a letter alone: letter << 16 | mark
     std::unordered_map<WORD, InkBox> inks;                 // each glyph's ink, measured once
     std::vector<WORD> encoded;  // the glyphs of the Hebrew characters, sorted: those a character names
 };

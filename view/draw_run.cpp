@@ -64,7 +64,13 @@ void DrawGlyphs(HDC dc, CellBuffers& b, const std::vector<ShapedGlyph>& offBasel
     SetTextAlign(dc, align);
 }
 
-void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w) {
+// A row's baseline lies as far below its top as the marks above need; a box
+// lower than the marks' room (a banner line) takes the font's own ascent.
+int Baseline(const ClusterShaper& shaper, int y, int h) {
+    return y + (h >= shaper.room.above + shaper.room.below ? shaper.room.above : shaper.ascent);
+}
+
+void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
     HDC dc = static_cast<HDC>(view->dc);
     if (view->shaper == nullptr) return;
     SetBkMode(dc, TRANSPARENT);
@@ -87,7 +93,7 @@ void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, i
                 b.xs.push_back(origin + glyph.x);
             }
         }
-        DrawGlyphs(dc, b, offBaseline, y + view->shaper->room.above);
+        DrawGlyphs(dc, b, offBaseline, Baseline(*view->shaper, y, h));
     } catch (const std::bad_alloc&) {
         // Out of memory: the row is skipped, as a failed conversion skips it.
     }
@@ -109,7 +115,7 @@ void DrawConvertedText(HDC dc, DisplayFont font, bool storedVisual, const uint8_
 void DrawRun(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
     const DisplayFont font = ViewDisplayFont(*view);
     if (PlatformReorders(font)) {
-        DrawCells(view, bytes, count, x, y, w);
+        DrawCells(view, bytes, count, x, y, w, h);
     } else {
         DrawConvertedText(static_cast<HDC>(view->dc), font, true, bytes, count, x, y, w, h);
     }

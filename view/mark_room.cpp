@@ -129,7 +129,7 @@ void PrepareShaper(HDC dc, ClusterShaper& shaper, int gap) {
     shaper.gap = gap;
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    shaper.room.above = metrics.tmAscent;
+    shaper.room.above = shaper.ascent = metrics.tmAscent;
     shaper.room.below = metrics.tmDescent;
     shaper.showsLayerMarks = SelectedFontShowsLayerMarks(dc);
     const MarkRoom ascentAndDescent = shaper.room;
@@ -149,6 +149,7 @@ void CopyMeasurements(const ClusterShaper& from, ClusterShaper& to) {
     to.prepared = true;
     to.showsLayerMarks = from.showsLayerMarks;
     to.room = from.room;
+    to.ascent = from.ascent;
     to.gap = from.gap;
     try {
         to.encoded = from.encoded;
