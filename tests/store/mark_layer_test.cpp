@@ -12,9 +12,8 @@ namespace {
 
 constexpr char16_t kTipcha = 0x0596, kMeteg = 0x05BD, kPashta = 0x0599, kMunah = 0x05A3;
 
-// A heading "אב" and a body record stored in visual order: (reading order)
-// bet, qamats; shin with shin dot and dagesh; space; lamed with holam, patah.
-// The chapter-mark attribute 0x52 is itself a letter code.
+// A heading and a body (reading order: bet, qamats; shin with its dot and dagesh;
+// space; lamed with holam, patah). The attribute 0x52 is a letter code too.
 ArticleText Text() {
     return {0x52, 0, 0x62, 0x61, 0,                          // heading: bet alef (stored)
             0xB1, 0, 0x17, 0x5A, ' ', 0x43, 0x16, 0x62, 0,  // body

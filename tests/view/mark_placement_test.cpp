@@ -12,8 +12,7 @@ constexpr int kGap = 1;
 static InkBox Box(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
 
 // A mark below goes beside what it meets (left, else right) while it stays in
-// the cell, else under it; a mark above goes over it. Whatever is moved keeps
-// the gap from every mark placed before it.
+// the cell, else under it; a mark above goes over it, each keeping the gap.
 TEST(MarkPlacement, MarksThatMeetAreMovedApart) {
     const InkBox vowel = Box(8, 4, 6, 3);  // under a letter 0..22 wide
     const struct {

@@ -205,8 +205,7 @@ protected:
                 shared += taken[i];
                 taken[i] = true;
             }
-            EXPECT_EQ(shared, 0) << "the marks of U+" << std::hex << static_cast<int>(cell.c) << std::dec << " at x "
-                                 << cell.left << " meet";
+            EXPECT_EQ(shared, 0) << "the marks of the letter at x " << cell.left << " meet";
         });
     }
 
