@@ -4,6 +4,7 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/text_level.h"
 #include "app/update_check.h"
 #include "app/zoom.h"
 #include "dialogs/calendar_window.h"
@@ -40,6 +41,7 @@ void ChooseDisplayFont(HWND window) {
     program.chosenFontSize = program.settings.font.FontSize;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
+    UpdateLevelMenu(window);
 }
 
 }  // namespace
@@ -73,6 +75,9 @@ int DispatchCommand(HWND window, int command) {
     case IDM_ZOOM_IN: ZoomDisplayFont(window, +1); return 0;
     case IDM_ZOOM_OUT: ZoomDisplayFont(window, -1); return 0;
     case IDM_ZOOM_RESET: ResetZoom(window); return 0;
+    case IDM_LEVEL_LETTERS: ChooseTextLevel(window, TextLevel::kLettersOnly); return 0;
+    case IDM_LEVEL_VOWELS: ChooseTextLevel(window, TextLevel::kVowels); return 0;
+    case IDM_LEVEL_CANTILLATION: ChooseTextLevel(window, TextLevel::kCantillation); return 0;
     // The File menu shows Ctrl+Q beside Exit, and the accelerator sends command 1.
     case IDM_CTRL_Q:
     case IDM_EXIT: DestroyWindow(window); return 0;

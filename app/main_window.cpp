@@ -7,6 +7,7 @@
 #include "app/context_menu.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "app/text_level.h"
 #include "app/toolbar.h"
 #include "app/zoom.h"
 #include "settings/settings_store.h"
@@ -34,6 +35,7 @@ static LRESULT OnCreate(HWND window) {
     CreateMainToolbar(window);
     UpdateReverseCheck(window, true);
     UpdateBookmarkCheck(window);
+    UpdateLevelMenu(window);
     return 0;
 }
 

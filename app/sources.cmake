@@ -11,6 +11,7 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/context_menu.cpp
   app/toolbar.cpp
   app/zoom.cpp
+  app/text_level.cpp
   app/update_check.cpp
   app/about_box.cpp
 )

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/text_level.h"
 #include "calendar/current_article.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/font_faces.h"
@@ -119,6 +120,7 @@ static void AskForDisplayFont(HWND window) {
     program.chosenFontSize = program.settings.font.FontSize;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
+    UpdateLevelMenu(window);
 }
 
 HWND CreateMainWindow(int showCommand) {

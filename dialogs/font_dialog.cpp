@@ -12,6 +12,7 @@
 #include "app/program.h"
 #include "dialogs/edit_guard.h"
 #include "dialogs/font_choice.h"
+#include "dialogs/font_face_list.h"
 #include "dialogs/font_faces.h"
 #include "dialogs/font_list.h"
 #include "resources/resource.h"
@@ -231,10 +232,20 @@ void OnFontDialogDestroy(HWND dialog) {
     ReplacePreviewFont(dialog, *state, nullptr);
 }
 
+// The face list's rows; before the state exists (while the dialog is made) they wait.
+INT_PTR OnFaceRowDraw(HWND dialog, const DRAWITEMSTRUCT& item) {
+    ChooserState* state = StateOf(dialog);
+    if (state == nullptr || item.CtlID != IDC_FONT_FACES) return FALSE;
+    DrawFaceRow(item, state->fonts);
+    return TRUE;
+}
+
 INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: return OnFontDialogInit(dialog, reinterpret_cast<FontSettings*>(lParam));
     case WM_COMMAND: return OnFontDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+    case WM_MEASUREITEM: MeasureFaceRow(dialog, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_DRAWITEM: return OnFaceRowDraw(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DESTROY: OnFontDialogDestroy(dialog); return TRUE;
     case WM_NCDESTROY: OnFontDialogFreed(dialog); return FALSE;
     }

@@ -3,8 +3,12 @@
 // in another; only the face's own name and glyphs tell whether it is there.
 #include "dialogs/font_faces.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/program.h"
 #include "dialogs/font_choice.h"
+#include "view/cluster_shaper.h"
 
 namespace {
 
@@ -28,7 +32,10 @@ void EnumerateFaces(HDC dc, FontList& list) {
     EnumFontsW(dc, nullptr, EnumFontEntry, reinterpret_cast<LPARAM>(&list));
 }
 
-bool FaceDrawsLetters(HDC dc, const char16_t* face, int32_t base) {
+// Whether the face itself (not a stand-in the system takes for it) passes a
+// test with a font of it selected into dc.
+template <typename Test>
+bool FacePasses(HDC dc, const char16_t* face, Test test) {
     LOGFONTW description{};
     description.lfHeight = kProbeHeight;
     description.lfCharSet = DEFAULT_CHARSET;
@@ -38,16 +45,27 @@ bool FaceDrawsLetters(HDC dc, const char16_t* face, int32_t base) {
     HGDIOBJ previous = SelectObject(dc, font);
     wchar_t drawn[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, drawn);
-    char16_t letters[kPreviewLetterCount + 1];
-    BuildPreviewLetters(base, letters);
-    WORD glyphs[kPreviewLetterCount] = {};
-    bool all = SameFace(drawn, face) &&
-               GetGlyphIndicesW(dc, Wide(letters), kPreviewLetterCount, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
-                   kPreviewLetterCount;
-    for (WORD glyph : glyphs) all = all && glyph != 0xFFFF;
+    const bool passes = SameFace(drawn, face) && test();
     SelectObject(dc, previous);
     DeleteObject(font);
-    return all;
+    return passes;
+}
+
+bool FaceDrawsLetters(HDC dc, const char16_t* face, int32_t base) {
+    return FacePasses(dc, face, [dc, base] {
+        char16_t letters[kPreviewLetterCount + 1];
+        BuildPreviewLetters(base, letters);
+        WORD glyphs[kPreviewLetterCount] = {};
+        if (GetGlyphIndicesW(dc, Wide(letters), kPreviewLetterCount, glyphs, GGI_MARK_NONEXISTING_GLYPHS) !=
+            kPreviewLetterCount) {
+            return false;
+        }
+        return std::none_of(std::begin(glyphs), std::end(glyphs), [](WORD glyph) { return glyph == 0xFFFF; });
+    });
+}
+
+bool FaceShowsCantillation(HDC dc, const char16_t* face) {
+    return FacePasses(dc, face, [dc] { return SelectedFontShowsLayerMarks(dc); });
 }
 
 bool ChooseFirstStartFont(FontSettings& font) {
@@ -56,7 +74,8 @@ bool ChooseFirstStartFont(FontSettings& font) {
     FontList faces{};
     EnumerateFaces(dc, faces);
     const std::u16string face =
-        FirstStartFace(faces, [dc](const char16_t* name) { return FaceDrawsLetters(dc, name, kUnicodeBase); });
+        FirstStartFace(faces, [dc](const char16_t* name) { return FaceDrawsLetters(dc, name, kUnicodeBase); },
+                       [dc](const char16_t* name) { return FaceShowsCantillation(dc, name); });
     ReleaseFaces(faces);
     ReleaseDC(nullptr, dc);
     if (face.empty()) return false;

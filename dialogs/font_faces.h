@@ -19,8 +19,12 @@ void EnumerateFaces(HDC dc, FontList& list);
 // a glyph for each of the 27 letters from base on.
 bool FaceDrawsLetters(HDC dc, const char16_t* face, int32_t base);
 
+// Whether the face itself draws, with ink, the marks of the cantillation.
+bool FaceShowsCantillation(HDC dc, const char16_t* face);
+
 // On a first start, before anything is drawn: a face that draws the Hebrew
-// letters (see FirstStartFace), a size that reads well and the Unicode base,
+// letters, and the cantillation where one does (see FirstStartFace), a size
+// that reads well and the Unicode base,
 // each where the settings have none. False, with nothing changed, when the
 // system has no such face.
 bool ChooseFirstStartFont(FontSettings& font);

@@ -56,7 +56,12 @@ constexpr const char16_t* kPreferredHebrewFaces[] = {
     u"David", u"Frank Ruehl CLM", u"Ezra SIL", u"Times New Roman", u"Arial", u"DejaVu Sans",
 };
 
-std::u16string FirstStartFace(const FontList& list, const std::function<bool(const char16_t*)>& drawsLetters) {
+std::u16string FirstStartFace(const FontList& list, const FacePredicate& drawsLetters, const FacePredicate& showsMarks) {
+    for (const char16_t* preferred : kPreferredHebrewFaces) {
+        if (FindFontEntry(list, preferred) != nullptr && drawsLetters(preferred) && showsMarks(preferred)) {
+            return preferred;
+        }
+    }
     for (const char16_t* preferred : kPreferredHebrewFaces) {
         if (FindFontEntry(list, preferred) != nullptr && drawsLetters(preferred)) return preferred;
     }

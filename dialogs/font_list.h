@@ -15,7 +15,12 @@ struct FontListEntry {
     char16_t faceName[kFontNameMax + 1];
     uint8_t charset;     // from the typeface's text metrics
     uint8_t blockStart;  // 1 on the first entry of each block
+    uint8_t cantillation;  // kMarksUnknown until the face has been measured
 };
+
+// Whether a listed face draws the marks of the cantillation, measured when
+// its row is first drawn.
+constexpr uint8_t kMarksUnknown = 0, kMarksMissing = 1, kMarksShown = 2;
 
 constexpr int kFontBlockEntries = 25;
 
@@ -45,10 +50,12 @@ bool AddReportedFace(FontList& list, const char16_t* face, size_t capacity, uint
 FontListEntry* FindFontEntry(const FontList& list, const char16_t* face);
 
 // The face a first start preselects: the first of a short list of preferred
-// faces that the list holds and that draws the Hebrew letters, else the first
-// listed face of the Hebrew character set, else the first listed face that
-// draws them; empty when none does.
-std::u16string FirstStartFace(const FontList& list, const std::function<bool(const char16_t*)>& drawsLetters);
+// faces that the list holds and that draws the Hebrew letters and the marks
+// of the cantillation, else the first of them that draws the letters, else
+// the first listed face of the Hebrew character set, else the first listed
+// face that draws them; empty when none does.
+using FacePredicate = std::function<bool(const char16_t*)>;
+std::u16string FirstStartFace(const FontList& list, const FacePredicate& drawsLetters, const FacePredicate& showsMarks);
 
 // Releases every block and empties the list; an empty list is left alone.
 void ReleaseFontEntries(FontList& list, BlockReleaser release);

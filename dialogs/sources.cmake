@@ -17,6 +17,7 @@ list(APPEND VELMORA_WIN32_SOURCES
   dialogs/hit_banner.cpp
   dialogs/search_dialog.cpp
   dialogs/font_faces.cpp
+  dialogs/font_face_list.cpp
   dialogs/font_dialog.cpp
   dialogs/go_to_verse.cpp
   dialogs/calendar_window.cpp

@@ -61,12 +61,12 @@ std::u16string AppendPlainText(std::u16string_view old, std::u16string_view text
     return joined;
 }
 
-std::string BuildRichTextDocument(std::string_view old, std::string_view body) {
+std::string BuildRichTextDocument(std::string_view old, std::string_view body, std::string_view header) {
     const std::string_view reopened = ReopenedDocument(old);
     std::string document;
-    document.reserve(reopened.size() + kRtfHeader.size() + kRtfSeparator.size() + body.size() + kRtfTrailer.size());
+    document.reserve(reopened.size() + header.size() + kRtfSeparator.size() + body.size() + kRtfTrailer.size());
     if (reopened.empty()) {
-        document += kRtfHeader;
+        document += header;
     } else {
         document += reopened;
         document += kRtfSeparator;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "output/rich_text.h"
+
 // The bytes of a clipboard block that count: Unicode text up to its first zero
 // unit, any other format up to its first zero byte; never more than size bytes
 // (an odd last byte of Unicode text is not a unit and is left out).
@@ -29,4 +31,5 @@ std::u16string AppendPlainText(std::u16string_view old, std::u16string_view text
 // one) and a backslash left open at its end, and the separator follows.
 // Otherwise a new document starts with the header. Then the body and the
 // trailer.
-std::string BuildRichTextDocument(std::string_view old, std::string_view body);
+std::string BuildRichTextDocument(std::string_view old, std::string_view body,
+                                  std::string_view header = kRtfHeader);

@@ -18,6 +18,8 @@
 #include "output/rich_text.h"
 #include "store/verse_map_resource.h"
 #include "store/verse_reference.h"
+#include "view/navigation.h"
+#include "view/style_font.h"
 
 namespace {
 
@@ -40,12 +42,26 @@ std::string_view AsChars(const std::vector<uint8_t>& bytes) {
     return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
+// What the view shows, to be copied: its level, the vowels at most where its
+// font cannot show the marks, and the marks layer of its text.
+ExportMarks ShownMarks(ViewState& view) {
+    ExportMarks marks{view.level, nullptr};
+    if (marks.level == TextLevel::kCantillation && !ViewFontShowsLayerMarks(&view)) marks.level = TextLevel::kVowels;
+    if (marks.level == TextLevel::kCantillation) {
+        EnsureMarkLayer(&view);
+        if (view.marksArticle != 0 && view.marksArticle == view.article) marks.layer = &view.marks;
+    }
+    return marks;
+}
+
 // Joined to another program's data the result may be far larger than the
 // article; when it does not fit in memory nothing is placed.
-void PutExportText(const char16_t* text, bool append, DisplayFont font) {
+void PutExportText(const char16_t* text, bool append, const ViewState& view, ExportMarks marks) {
+    const DisplayFont font = ViewDisplayFont(view);
     try {
         if (ExportsRichText(font.fontAsciiBase)) {
-            PutRichText(text, append);
+            const bool naming = marks.level == TextLevel::kCantillation;
+            PutRichText(text, append, naming ? RtfHeaderNaming(view.fontSettings.FontName) : std::string(kRtfHeader));
         } else {
             PutUnicodeText(text, append);
         }
@@ -54,7 +70,7 @@ void PutExportText(const char16_t* text, bool append, DisplayFont font) {
 }
 
 // The selected verses of the shown article, their reference below them.
-void ExportSelectedVerses(const ViewState& view, bool append) {
+void ExportSelectedVerses(ViewState& view, bool append) {
     const uint16_t lesson = program.settings.Lesson;
     if (lesson < 1 || lesson > kArticleCount) return;
     const std::vector<VerseEntry>& verses = ProgramVerseMap().articles[lesson];
@@ -63,13 +79,14 @@ void ExportSelectedVerses(const ViewState& view, bool append) {
     if (last >= verses.size() || first > last) return;
     const std::span<const VerseEntry> selected(verses.data() + first, last - first + 1);
     const DisplayFont font = ViewDisplayFont(view);
+    const ExportMarks marks = ShownMarks(view);
     std::u16string text;
     try {
-        text = BuildVersesExportText(view.text, view.selectedSpans, font, FormatVerseReference(selected));
+        text = BuildVersesExportText(view.text, view.selectedSpans, font, FormatVerseReference(selected), marks);
     } catch (const std::bad_alloc&) {
         return;
     }
-    if (!text.empty()) PutExportText(text.c_str(), append, font);
+    if (!text.empty()) PutExportText(text.c_str(), append, view, marks);
 }
 
 }  // namespace
@@ -80,12 +97,12 @@ void PutUnicodeText(const char16_t* text, bool append) {
     PlaceOnClipboard(program.mainWindow, {{CF_UNICODETEXT, joined.c_str(), (joined.size() + 1) * sizeof(char16_t)}});
 }
 
-void PutRichText(const char16_t* text, bool append) {
+void PutRichText(const char16_t* text, bool append, std::string_view header) {
     const UINT format = RichTextFormat();
     if (format == 0) return;
     const std::vector<uint8_t> oldDocument = append ? ReadClipboard(format) : std::vector<uint8_t>{};
     const std::vector<uint8_t> oldText = append ? ReadClipboard(CF_UNICODETEXT) : std::vector<uint8_t>{};
-    const std::string document = BuildRichTextDocument(AsChars(oldDocument), BuildRtfBody(text));
+    const std::string document = BuildRichTextDocument(AsChars(oldDocument), BuildRtfBody(text), header);
     const std::u16string plain = AppendPlainText(AsUnits(oldText), BuildPlainText(text));
     PlaceOnClipboard(program.mainWindow, {{format, document.c_str(), document.size() + 1},
                                           {CF_UNICODETEXT, plain.c_str(), (plain.size() + 1) * sizeof(char16_t)}});
@@ -97,12 +114,12 @@ void ExportArticle(ViewState* view, bool append) {
         ExportSelectedVerses(*view, append);
         return;
     }
-    const size_t bytes = ExportTextSize(view->text) * 2 + 2;
+    const ExportMarks marks = ShownMarks(*view);
+    const size_t bytes = ExportTextSize(view->text, marks) * 2 + 2;
     ExportBuffer buffer(bytes);
     if (buffer.units == nullptr) return;
-    const DisplayFont font = ViewDisplayFont(*view);
-    const int built = BuildExportText(view->text, buffer.units, bytes, font);
+    const int built = BuildExportText(view->text, buffer.units, bytes, ViewDisplayFont(*view), marks);
     if (built == kExportDoesNotFit) MessageBoxW(program.mainWindow, L"(obuf > (start + size))", nullptr, MB_OK);
     if (built != 0) return;
-    PutExportText(buffer.units, append, font);
+    PutExportText(buffer.units, append, *view, marks);
 }

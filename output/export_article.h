@@ -3,6 +3,8 @@
 // it with a Unicode display font, as Unicode text alone with an 8-bit font.
 #pragma once
 
+#include <string_view>
+
 #include "view/view_state.h"
 
 // The body of both commands. Copy (append false) replaces the clipboard's
@@ -17,6 +19,6 @@ void ExportArticle(ViewState* view, bool append);
 // clipboard's data in each format when append is set: PutUnicodeText as
 // Unicode text alone; PutRichText as Rich Text with its plain text beside it
 // (appended Rich Text after the separator, appended text after a line of
-// asterisks).
+// asterisks), a new document starting with header.
 void PutUnicodeText(const char16_t* text, bool append);
-void PutRichText(const char16_t* text, bool append);
+void PutRichText(const char16_t* text, bool append, std::string_view header);

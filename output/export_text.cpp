@@ -3,10 +3,12 @@
 #include "output/export_text.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "settings/settings.h"
 #include "store/article_records.h"
+#include "store/level_text.h"
 
 namespace {
 
@@ -37,14 +39,37 @@ struct UnitWriter {
     }
 };
 
+// Whether the export leaves the glyph table's conversion for a level's own.
+bool ExportsAtLevel(DisplayFont font, ExportMarks marks) {
+    return PlatformReorders(font) && marks.level != TextLevel::kVowels;
+}
+
+// The characters of count stored bytes at position in the export's order;
+// false when memory runs out.
+bool AppendExportChars(const ArticleText& text, size_t position, size_t count, bool visual, DisplayFont font,
+                       ExportMarks marks, std::vector<char16_t>& chars, std::u16string& out) {
+    if (ExportsAtLevel(font, marks)) {
+        AppendTextAtLevel(text, position, count, visual, marks.level, marks.layer, out);
+        return true;
+    }
+    const int length = static_cast<int>(count);
+    const int adjustment = DisplayCharsFor(TextSurface::kExport, font, visual, text.data() + position, length, chars);
+    if (chars.empty()) return false;
+    for (int i = 0; i < length + adjustment && chars[i] != 0; ++i) out += chars[i];
+    return true;
+}
+
 // A text record's characters; false when they could not be converted for lack of memory.
 bool WriteRecordText(UnitWriter& writer, const ArticleText& text, const ArticleRecord& record,
-                     std::vector<char16_t>& chars, DisplayFont font) {
-    const int count = static_cast<int>(record.length);
+                     std::vector<char16_t>& chars, DisplayFont font, ExportMarks marks) {
+    std::u16string line;
     const bool visual = (record.attr & kAttrRightToLeft) != 0;
-    const int adjustment = DisplayCharsFor(TextSurface::kExport, font, visual, text.data() + record.textPos, count, chars);
-    if (chars.empty()) return false;
-    for (int i = 0; i < count + adjustment && chars[i] != 0; ++i) writer.Put(chars[i]);
+    try {
+        if (!AppendExportChars(text, record.textPos, record.length, visual, font, marks, chars, line)) return false;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    for (char16_t c : line) writer.Put(c);
     writer.Put(u' ', EdgeSpaces(record.layout));
     return true;
 }
@@ -56,9 +81,9 @@ bool FindSpanRecord(const ArticleText& text, TextSpan span, ArticleRecord& recor
 }
 
 bool WriteRecord(UnitWriter& writer, const ArticleText& text, const ArticleRecord& record,
-                 std::vector<char16_t>& chars, DisplayFont font) {
+                 std::vector<char16_t>& chars, DisplayFont font, ExportMarks marks) {
     if (IsRuleRecord(record.attr)) writer.Put(kHyphen, RuleHyphens(record.layout));
-    else if (!WriteRecordText(writer, text, record, chars, font)) return false;
+    else if (!WriteRecordText(writer, text, record, chars, font, marks)) return false;
     const int lineEnds = (record.attr & kAttrParagraphGap) ? 2 : 1;
     for (int i = 0; i < lineEnds; ++i) {
         writer.Put(u'\r');
@@ -69,7 +94,7 @@ bool WriteRecord(UnitWriter& writer, const ArticleText& text, const ArticleRecor
 
 }  // namespace
 
-size_t ExportTextSize(const ArticleText& text) {
+size_t ExportTextSize(const ArticleText& text, ExportMarks marks) {
     size_t records = 0, hyphens = 0, edges = 0;
     ArticleRecord record;
     for (size_t pos = 0; ReadRecord(text, pos, record); pos = record.next) {
@@ -78,17 +103,23 @@ size_t ExportTextSize(const ArticleText& text) {
         else edges += EdgeSpaces(record.layout);
     }
     const size_t bytes = RecordsEnd(text);
-    return bytes + bytes / 2 + 2 * records + hyphens + edges;
+    size_t layerMarks = 0;
+    if (marks.level == TextLevel::kCantillation && marks.layer != nullptr) {
+        for (const LetterMarks& letter : marks.layer->letters) layerMarks += letter.count;
+    }
+    const size_t atLevel = marks.level == TextLevel::kCantillation ? bytes + bytes / 2 + layerMarks : 0;
+    return bytes + bytes / 2 + 2 * records + hyphens + edges + atLevel;
 }
 
-int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferBytes, DisplayFont font) {
+int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferBytes, DisplayFont font,
+                    ExportMarks marks) {
     UnitWriter writer{buffer, bufferBytes / 2};
     if (writer.capacity == 0) return kExportDoesNotFit;
     std::vector<char16_t> chars;
     ArticleRecord record;
     bool converted = true;
     for (size_t pos = 0; converted && !writer.overflow && ReadRecord(text, pos, record); pos = record.next) {
-        converted = WriteRecord(writer, text, record, chars, font);
+        converted = WriteRecord(writer, text, record, chars, font, marks);
     }
     buffer[writer.used] = 0;
     if (!converted) return kExportNoMemory;
@@ -96,18 +127,15 @@ int BuildExportText(const ArticleText& text, char16_t* buffer, size_t bufferByte
 }
 
 std::u16string BuildVersesExportText(const ArticleText& text, std::span<const TextSpan> spans, DisplayFont font,
-                                     std::u16string_view reference) {
+                                     std::u16string_view reference, ExportMarks marks) {
     std::u16string out;
     std::vector<char16_t> chars;
     for (size_t i = 0; i < spans.size(); ++i) {
         ArticleRecord record;
         if (!FindSpanRecord(text, spans[i], record)) return {};
-        const int count = spans[i].end - spans[i].start;
+        const size_t count = spans[i].end - spans[i].start;
         const bool visual = (record.attr & kAttrRightToLeft) != 0;
-        const uint8_t* bytes = text.data() + spans[i].start;
-        const int adjustment = DisplayCharsFor(TextSurface::kExport, font, visual, bytes, count, chars);
-        if (chars.empty()) return {};
-        for (int k = 0; k < count + adjustment && chars[k] != 0; ++k) out += chars[k];
+        if (!AppendExportChars(text, spans[i].start, count, visual, font, marks, chars, out)) return {};
         out += u"\r\n";
         if ((record.attr & kAttrParagraphGap) || i + 1 == spans.size()) out += u"\r\n";
     }

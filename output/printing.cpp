@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "output/page_loop.h"
+#include "view/navigation.h"
 #include "view/reading_view.h"
 
 namespace {
@@ -71,7 +72,13 @@ void PrintArticle(ViewState* view) {
     ViewState print{};
     print.fontSettings = view->fontSettings;
     print.reverseOption = view->reverseOption;
-    print.rowsInOneCall = true;
+    // The page shows what the screen shows, with the same marks.
+    EnsureMarkLayer(view);
+    print.level = view->level;
+    print.levelSpans = view->levelSpans;
+    print.article = view->article;
+    print.marksArticle = view->marksArticle;
+    print.marks = view->marks;
     PrintMargins margins;
     HDC dc = StartPrinting(true, L"Velmora", margins);
     if (dc == nullptr) return;

@@ -9,6 +9,18 @@ const std::string_view kRtfHeader =
     "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue255;\\red255\\green0\\blue0;}"
     "\\rtldoc\\pard\\rtlpar\\qr\\lang1033\\f0\\fs20\\uc0\r\n";
 
+std::string RtfHeaderNaming(std::u16string_view face) {
+    constexpr std::string_view kDefaultFace = "David";
+    std::string header(kRtfHeader);
+    std::string name;
+    for (char16_t c : face) {
+        if (c < 0x20 || c > 0x7E || c == u';' || c == u'\\' || c == u'{' || c == u'}') return header;
+        name += static_cast<char>(c);
+    }
+    if (!name.empty()) header.replace(header.find(kDefaultFace), kDefaultFace.size(), name);
+    return header;
+}
+
 const std::string_view kRtfSeparator =
     "\\uc0\\qc\\cf2\\fs72\\b*  *  *  *  *\\b0\\par\\par\\qr\\fs20\\cf0\r\n";
 

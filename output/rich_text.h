@@ -11,6 +11,11 @@
 // right-to-left and right-aligned, 10 points, no substitute bytes after \u.
 extern const std::string_view kRtfHeader;
 
+// The header naming another font than "David": a face that draws what the
+// body holds. A name that is not plain printable ASCII, or holds a character
+// that Rich Text reserves, keeps "David".
+std::string RtfHeaderNaming(std::u16string_view face);
+
 // Between the old document and an appended article: \uc0, so that a foreign
 // document's \uc1 cannot swallow letters, then centred red 36-point asterisks,
 // two paragraph ends and right-aligned 10-point black text again.

@@ -46,10 +46,18 @@ constexpr int ScaledBitmapId(int id, int percent) {
 #define IDM_PRINT 40008
 #define IDM_APPEND 40009
 
-// Zoom of the display font, from the accelerator table and the wheel.
+// Zoom of the display font, from the View menu, the accelerator table and the wheel.
 #define IDM_ZOOM_IN 40101
 #define IDM_ZOOM_OUT 40102
 #define IDM_ZOOM_RESET 40103
+
+// The levels of the text on the View menu, in the order of TextLevel.
+#define IDM_LEVEL_LETTERS 40300
+#define IDM_LEVEL_VOWELS 40301
+#define IDM_LEVEL_CANTILLATION 40302
+#ifndef RC_INVOKED
+static_assert(IDM_LEVEL_VOWELS == IDM_LEVEL_LETTERS + 1 && IDM_LEVEL_CANTILLATION == IDM_LEVEL_LETTERS + 2);
+#endif
 
 #define IDC_TOOLBAR 1
 #define IDC_SEARCH_TEXT 1013

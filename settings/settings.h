@@ -22,7 +22,13 @@ struct Settings {
     uint32_t Flags;
     uint16_t Lesson;        // current article, 1..57 (0 before the first computation)
     char SearchString[kSearchStringMax + 1];
+    int32_t Level;          // "TextLevel": 0 letters only, 1 vowels, 2 vowels and cantillation
 };
+
+// A missing "TextLevel" reads as the vowels, the text as it always was; so
+// does any value but 0, 1 and 2.
+constexpr int32_t kDefaultTextLevel = 1;
+inline bool IsTextLevel(int32_t value) { return value >= 0 && value <= 2; }
 
 constexpr uint32_t kFlagPinnedArticle = 0x00000004;
 constexpr uint32_t kFlagScrollBarRight = 0x00000040;

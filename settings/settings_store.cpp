@@ -39,6 +39,7 @@ void ReadSettings() {
     settings.LastPosition = static_cast<uint16_t>(RegReadInt(u"LastPosition", 0));
     settings.Flags = static_cast<uint32_t>(RegReadInt(u"Flags", static_cast<int32_t>(kDefaultFlags)));
     settings.Lesson = static_cast<uint16_t>(RegReadInt(u"Lesson", 0));
+    settings.Level = RegReadInt(u"TextLevel", kDefaultTextLevel);
     program.settingsLoaded = true;
 }
 
@@ -55,4 +56,5 @@ void WriteSettings(bool withPosition) {
     if (withPosition) RegWriteInt(u"LastPosition", settings.LastPosition);
     RegWriteInt(u"Flags", static_cast<int32_t>(settings.Flags));
     if (settings.Lesson != 0) RegWriteInt(u"Lesson", settings.Lesson);
+    RegWriteInt(u"TextLevel", IsTextLevel(settings.Level) ? settings.Level : kDefaultTextLevel);
 }

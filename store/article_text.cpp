@@ -53,18 +53,6 @@ Glyph EightBitGlyph(uint8_t code) {
     return One(code);
 }
 
-char16_t MirroredBracket(char16_t c) {
-    switch (c) {
-    case u'(': return u')';
-    case u')': return u'(';
-    case u'[': return u']';
-    case u']': return u'[';
-    case u'{': return u'}';
-    case u'}': return u'{';
-    }
-    return c;
-}
-
 }  // namespace
 
 Glyph GlyphForCode(uint8_t code, int fontAsciiBase) {
@@ -120,6 +108,18 @@ int ToDisplayChars(const uint8_t* text, int count, std::vector<char16_t>& buffer
         ReverseDisplayChars(buffer.data(), length);
     }
     return adjustment;
+}
+
+char16_t MirroredBracket(char16_t c) {
+    switch (c) {
+    case u'(': return u')';
+    case u')': return u'(';
+    case u'[': return u']';
+    case u']': return u'[';
+    case u'{': return u'}';
+    case u'}': return u'{';
+    }
+    return c;
 }
 
 void ReverseDisplayChars(char16_t* chars, int length) {

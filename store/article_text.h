@@ -87,6 +87,9 @@ int ToDisplayChars(const uint8_t* text, int count, std::vector<char16_t>& buffer
 // and {} with its partner.
 void ReverseDisplayChars(char16_t* chars, int length);
 
+// The partner of a bracket of (), [] and {}; any other character itself.
+char16_t MirroredBracket(char16_t c);
+
 // On entry width is the limit and count the most bytes to take; on return
 // count is the number of bytes that fit and width their total width. Stops at a
 // zero byte. Codes without a width (below 0x10, vowel points, above 0x7F) never

@@ -2,6 +2,9 @@ list(APPEND VELMORA_CORE_SOURCES
   store/article_text.cpp
   store/article_records.cpp
   store/display_order.cpp
+  store/hebrew_marks.cpp
+  store/mark_layer.cpp
+  store/level_text.cpp
   store/article_index.cpp
   store/compression.cpp
   store/hebrew_numerals.cpp

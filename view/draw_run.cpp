@@ -1,28 +1,26 @@
-// Drawing one row's codes. With a Unicode font each code is placed in a cell
-// of its own from the right, so that the vowel points sit in their letters'
-// cells; with an 8-bit font the converted line is drawn in one call.
+// Drawing one row's codes. With a Unicode font each letter takes a cell of
+// its own from the right, and goes out with the marks the level shows as one
+// shaped cluster centred in its cell, by glyph index; with an 8-bit font the
+// converted line is drawn in one call.
 #include <algorithm>
 #include <new>
 #include <vector>
 
 #include "view/cell_placement.h"
 #include "view/char_widths.h"
-#include "view/dpi_scale.h"
+#include "view/cluster_shaper.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
 
 namespace {
 
 constexpr UINT kCellFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX;
-constexpr int kHolamCell = 3;  // pixels at 96 dots per inch, as the overlap of 1 below
 
 // Reused from row to row; never held across calls.
 struct CellBuffers {
-    std::vector<CellChar> cells;
-    std::vector<wchar_t> chars;
-    std::vector<int> extents;
+    std::vector<ClusterCell> cells;
     std::vector<WORD> glyphs;
-    std::vector<INT> origins;
+    std::vector<INT> xs;
     std::vector<INT> advances;
 };
 
@@ -31,52 +29,71 @@ CellBuffers& SharedCellBuffers() {
     return buffers;
 }
 
-// Each character with its own call, centred in its cell and clipped to it.
-void DrawCellsOneByOne(HDC dc, const std::vector<CellChar>& cells, int y, int h) {
-    for (const CellChar& cell : cells) {
-        RECT box{cell.left, y, cell.right, y + h};
-        const auto c = static_cast<wchar_t>(cell.c);
-        DrawTextW(dc, &c, 1, &box, kCellFormat);
-    }
+// The text position of a run's first byte, for its level and its layer marks;
+// a run that is not the view's text has none, and shows no layer marks.
+size_t RunPosition(const ViewState& view, const uint8_t* bytes) {
+    const uint8_t* text = view.text.data();
+    return bytes >= text && bytes < text + view.text.size() ? static_cast<size_t>(bytes - text) : view.text.size();
 }
 
-// Every character where the call above puts it: the cell's middle less half
-// the character's advance, the row's middle less half the font's height. The
-// glyphs go out in the same order, right to left, so that the page keeps the
-// reading order; the advances are the steps between their origins. They go
-// by glyph index, so that the platform neither reorders nor reshapes them;
-// only the row's box clips them.
-void DrawCellsInOneCall(HDC dc, CellBuffers& b, int x, int y, int w, int h) {
-    const int n = static_cast<int>(b.cells.size());
-    b.chars.resize(n);
-    for (int i = 0; i < n; ++i) b.chars[i] = static_cast<wchar_t>(b.cells[i].c);
-    b.extents.resize(n);
-    b.glyphs.resize(n);
-    SIZE size{};
-    if (!GetTextExtentExPointW(dc, b.chars.data(), n, 0, nullptr, b.extents.data(), &size)) return;
-    if (GetGlyphIndicesW(dc, b.chars.data(), n, b.glyphs.data(), 0) == GDI_ERROR) return;
-    b.origins.resize(n);
-    for (int i = 0; i < n; ++i) {
-        const int advance = b.extents[i] - (i > 0 ? b.extents[i - 1] : 0);
-        b.origins[i] = (b.cells[i].left + b.cells[i].right - advance) / 2;
+CellLevels LevelsOf(const ViewState& view, const uint8_t* bytes) {
+    const bool own = RunPosition(view, bytes) < view.text.size();
+    const bool marksRead = view.marksArticle != 0 && view.marksArticle == view.article;
+    const bool shows = view.shaper != nullptr && view.shaper->showsLayerMarks;
+    return CellLevels{own ? &view : nullptr, view.level, shows ? TextLevel::kCantillation : TextLevel::kVowels,
+                      own && marksRead ? &view.marks : nullptr};
+}
+
+// The glyphs on the baseline go out in one call, right to left as the cells
+// run, each at its place through the steps between origins; a mark moved off
+// the baseline goes out alone. Nothing is clipped: the layout keeps the room
+// the marks need inside the row.
+void DrawGlyphs(HDC dc, CellBuffers& b, const std::vector<ShapedGlyph>& offBaseline, int baseline) {
+    const UINT align = SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
+    const int n = static_cast<int>(b.glyphs.size());
+    if (n > 0) {
+        b.advances.resize(n);
+        for (int i = 0; i < n; ++i) b.advances[i] = i + 1 < n ? b.xs[i + 1] - b.xs[i] : 0;
+        ExtTextOutW(dc, b.xs[0], baseline, ETO_GLYPH_INDEX, nullptr, reinterpret_cast<const wchar_t*>(b.glyphs.data()),
+                    static_cast<UINT>(n), b.advances.data());
     }
-    b.advances.resize(n);
-    for (int i = 0; i < n; ++i) b.advances[i] = i + 1 < n ? b.origins[i + 1] - b.origins[i] : 0;
-    const RECT box{x, y, x + w, y + h};
-    ExtTextOutW(dc, b.origins[0], y + h / 2 - size.cy / 2, ETO_GLYPH_INDEX | ETO_CLIPPED, &box,
-                reinterpret_cast<const wchar_t*>(b.glyphs.data()), static_cast<UINT>(n), b.advances.data());
+    for (const ShapedGlyph& glyph : offBaseline) {
+        ExtTextOutW(dc, glyph.x, baseline + glyph.y, ETO_GLYPH_INDEX, nullptr,
+                    reinterpret_cast<const wchar_t*>(&glyph.glyph), 1, nullptr);
+    }
+    SetTextAlign(dc, align);
+}
+
+// A row's baseline lies as far below its top as the marks above need; a box
+// lower than the marks' room (a banner line) takes the font's own ascent.
+int Baseline(const ClusterShaper& shaper, int y, int h) {
+    return y + (h >= shaper.room.above + shaper.room.below ? shaper.room.above : shaper.ascent);
 }
 
 void DrawCells(ViewState* view, const uint8_t* bytes, int count, int x, int y, int w, int h) {
     HDC dc = static_cast<HDC>(view->dc);
+    if (view->shaper == nullptr) return;
     SetBkMode(dc, TRANSPARENT);
-    CellBuffers& buffers = SharedCellBuffers();
+    CellBuffers& b = SharedCellBuffers();
     try {
-        PlaceCells(view->widths, bytes, count, x + w, ScaleForDpi(kHolamCell, ViewDpi(*view)),
-                   ScaleForDpi(1, ViewDpi(*view)), buffers.cells);
-        if (buffers.cells.empty()) return;
-        if (view->rowsInOneCall) DrawCellsInOneCall(dc, buffers, x, y, w, h);
-        else DrawCellsOneByOne(dc, buffers.cells, y, h);
+        PlaceCells(view->widths, bytes, count, RunPosition(*view, bytes), x + w, LevelsOf(*view, bytes), b.cells);
+        b.glyphs.clear();
+        b.xs.clear();
+        std::vector<ShapedGlyph> offBaseline;
+        for (const ClusterCell& cell : b.cells) {
+            const ShapedCluster& cluster = ShapeCell(dc, *view->shaper, cell);
+            const int origin = cell.left + (cell.right - cell.left - cluster.advance) / 2;
+            for (int i = 0; i < cluster.count; ++i) {
+                const ShapedGlyph& glyph = cluster.glyphs[i];
+                if (glyph.y != 0) {
+                    offBaseline.push_back({glyph.glyph, static_cast<int16_t>(origin + glyph.x), glyph.y});
+                    continue;
+                }
+                b.glyphs.push_back(glyph.glyph);
+                b.xs.push_back(origin + glyph.x);
+            }
+        }
+        DrawGlyphs(dc, b, offBaseline, Baseline(*view->shaper, y, h));
     } catch (const std::bad_alloc&) {
         // Out of memory: the row is skipped, as a failed conversion skips it.
     }

@@ -78,11 +78,12 @@ void DropRows(ViewState& view) {
     }
 }
 
-int AlignedX(const ViewState& view, uint8_t attr, int edge, int edgeWithIndent, int width) {
+// x of a row width wide in a box from boxLeft, boxWidth wide.
+int AlignedX(int boxLeft, int boxWidth, uint8_t attr, int edge, int edgeWithIndent, int width) {
     switch (attr & kAttrAlignMask) {
-    case kAttrAlignRight: return view.left + view.width - edgeWithIndent - width;
-    case kAttrAlignCenter: return view.left + edge + (view.width - edgeWithIndent - width) / 2;
-    default: return view.left + edgeWithIndent;
+    case kAttrAlignRight: return boxLeft + boxWidth - edgeWithIndent - width;
+    case kAttrAlignCenter: return boxLeft + edge + (boxWidth - edgeWithIndent - width) / 2;
+    default: return boxLeft + edgeWithIndent;
     }
 }
 
@@ -101,7 +102,7 @@ int LayOutRule(LayoutPass& pass, const ArticleRecord& record) {
     if (EnsureRowRoom(pass) != 0) return kLayoutOutOfMemory;
     const ViewState& view = pass.view;
     const int length = RuleLength(record.layout, view.width);
-    const int x = AlignedX(view, record.attr, 0, 0, length);
+    const int x = AlignedX(view.left, view.width, record.attr, 0, 0, length);
     ViewRow& row = pass.view.rows[pass.row++];
     row = ViewRow{};
     row.offset = static_cast<uint16_t>(record.textPos);
@@ -111,6 +112,13 @@ int LayOutRule(LayoutPass& pass, const ArticleRecord& record) {
     row.attr = record.attr;
     if (record.attr & kAttrParagraphGap) ++pass.view.totalRows;
     return 0;
+}
+
+// The box that text rows fill: the view's, less the room its font's marks
+// need beyond the letters at either edge (at least one pixel wide).
+int TextLeft(const LayoutPass& pass) { return pass.view.left + pass.metrics.leftRoom; }
+int TextWidth(const LayoutPass& pass) {
+    return std::max(pass.view.width - pass.metrics.leftRoom - pass.metrics.rightRoom, std::min(pass.view.width, 1));
 }
 
 void AddRow(LayoutPass& pass, const Paragraph& para, const uint8_t* first, const uint8_t* fitStart, int count,
@@ -124,7 +132,7 @@ void AddRow(LayoutPass& pass, const Paragraph& para, const uint8_t* first, const
     row = ViewRow{};
     row.offset = static_cast<uint16_t>(offset);
     row.count = static_cast<uint16_t>(count);
-    row.x = static_cast<int16_t>(AlignedX(pass.view, para.attr, pass.edge, edgeWithIndent, width));
+    row.x = static_cast<int16_t>(AlignedX(TextLeft(pass), TextWidth(pass), para.attr, pass.edge, edgeWithIndent, width));
     row.indent = static_cast<uint16_t>(pass.hang);
     row.width = static_cast<uint16_t>(width);
     row.height = static_cast<uint16_t>(pass.metrics.rowHeight);
@@ -146,7 +154,7 @@ void EndRow(LayoutPass& pass, const Paragraph& para, const uint8_t* rest) {
 size_t LayOutRow(LayoutPass& pass, const Paragraph& para, const uint8_t* p) {
     const uint8_t* end = para.work + para.length;
     const uint8_t* fitStart = p;
-    int available = pass.view.width - pass.edge;
+    int available = TextWidth(pass) - pass.edge;
     if (pass.hang > 0) {
         // The first word and its spaces are set apart in the indent.
         while (fitStart < end && *fitStart != kSpace) ++fitStart;
@@ -191,7 +199,7 @@ int LayOutTextRecord(LayoutPass& pass, const ArticleRecord& record, int level) {
         pass.edge &= kEdgeWithoutLevel;
         pass.hang = (level + 1) * pass.metrics.maxCharWidth / 2;
     }
-    if (pass.edge >= pass.view.width) pass.edge = 0;
+    if (pass.edge >= TextWidth(pass)) pass.edge = 0;
     if (record.length == 0) return 0;
     const uint8_t* stored = pass.text.data() + record.textPos;
     Paragraph para{stored, record.length, record.textPos, record.attr, (record.attr & kAttrRightToLeft) != 0};

@@ -9,9 +9,11 @@
 
 // Metrics of the font of one style.
 struct StyleMetrics {
-    int rowHeight = 0;                  // the font's tmHeight
+    int rowHeight = 0;                  // the font's tmHeight, or the height its tallest stack of marks needs
     int maxCharWidth = 0;               // the font's tmMaxCharWidth
     const WidthTable* widths = nullptr; // the font's width table, for right-to-left text
+    int leftRoom = 0;                   // kept free inside the box's edges for marks beyond a letter
+    int rightRoom = 0;
 };
 
 class LayoutMeasurer {

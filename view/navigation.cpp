@@ -3,6 +3,9 @@
 // portion that holds a verse or a range of verses.
 #include "view/navigation.h"
 
+#include <algorithm>
+#include <new>
+
 #include "app/program.h"
 #include "calendar/current_article.h"
 #include "calendar/this_week.h"
@@ -26,15 +29,37 @@ int OpenReadingView(HWND window) {
     program.view->dpi = program.dpi;
     program.view->runningHead = true;
     program.view->reverseOption = IsReverseOn(program.settings.Flags);
+    program.view->level = TextLevelFromStored(program.settings.Level);
     // A text the layout refuses cannot be shown either.
     if (LayoutArticle(program.view, LoadArticleResource(program.settings.Lesson, nullptr), false) != 0) {
         MessageBoxW(window, L"Resource not found", L"Error", MB_ICONWARNING);
         return 0;
     }
+    program.view->article = program.settings.Lesson;
     program.view->topRow = program.settings.LastPosition;
     UpdateScrollBar(window);
     ShowArticleInTitle(window);
     return 0;
+}
+
+static bool ShowsLayer(const ViewState& view) {
+    if (view.level == TextLevel::kCantillation) return true;
+    return std::any_of(view.levelSpans.begin(), view.levelSpans.end(),
+                       [](const LevelSpan& span) { return span.level == TextLevel::kCantillation; });
+}
+
+void EnsureMarkLayer(ViewState* view) {
+    if (view == nullptr || view->article == 0 || view->marksArticle == view->article || !ShowsLayer(*view)) return;
+    view->marksArticle = view->article;
+    view->marks.letters.clear();
+    try {
+        const ArticleText layer = LoadArticleResource(kMarkLayerArticleOffset + view->article, nullptr);
+        // The decoder's zero and spare byte are no part of the text the layer belongs to.
+        const size_t textLength = view->text.size() >= 2 ? view->text.size() - 2 : 0;
+        ReadMarkLayer(view->text, textLength, layer.data(), layer.size() >= 2 ? layer.size() - 2 : 0, view->marks);
+    } catch (const std::bad_alloc&) {
+        view->marks.letters.clear();
+    }
 }
 
 bool MakeCurrentArticle(uint16_t article, ArticleText&& text) {
@@ -49,6 +74,7 @@ bool MakeCurrentArticle(uint16_t article, ArticleText&& text) {
         program.settings.LastPosition = before.LastPosition;
         return false;
     }
+    program.view->article = program.settings.Lesson;
     program.view->topRow = 0;
     ShowArticleInTitle(program.mainWindow);
     // A press on the old text has nothing left to select.

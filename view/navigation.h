@@ -8,9 +8,16 @@
 
 #include "store/compression.h"
 #include "store/verse_map.h"
+#include "view/view_state.h"
 
 // 0, or 1 when the view state cannot be created.
 int OpenReadingView(HWND window);
+
+// Reads the marks layer of the view's article when its level (or a span's)
+// shows the layer and the view has not read it for that article yet. A layer
+// that is missing or belongs to another text leaves none: the view then shows
+// the vowels. Memory that runs out leaves none as well.
+void EnsureMarkLayer(ViewState* view);
 
 // Makes an article (0: This Week) the current one and lays out its text
 // (loaded for it when text is empty) in place of the view's, at its top row;

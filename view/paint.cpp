@@ -5,6 +5,7 @@
 #include "view/char_widths.h"
 #include "view/dpi_scale.h"
 #include "view/layout.h"
+#include "view/navigation.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -149,6 +150,7 @@ void PaintSelection(ViewState* view) {
 
 int PaintView(ViewState* view, bool erase) {
     if (!CanPaint(view)) return -1;
+    EnsureMarkLayer(view);
     HDC dc = ViewDc(view);
     const PaintPlan plan = PlanPaint(*view, true);
     view->rowsOnPage = plan.rowsOnPage;

@@ -3,6 +3,7 @@ list(APPEND VELMORA_CORE_SOURCES
   view/line_breaker.cpp
   view/paint_plan.cpp
   view/cell_placement.cpp
+  view/mark_placement.cpp
   view/input_map.cpp
   view/view_geometry.cpp
   view/bookmark_list.cpp
@@ -13,6 +14,8 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/style_font.cpp
   view/view_lifetime.cpp
   view/view_layout.cpp
+  view/cluster_shaper.cpp
+  view/mark_room.cpp
   view/draw_run.cpp
   view/paint.cpp
   view/view_window.cpp

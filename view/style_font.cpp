@@ -57,6 +57,35 @@ static StyleFont* FindOrCreateStyleFont(ViewState* view, unsigned key, bool& isN
     return entry;
 }
 
+// The bits of a style key that make its font (CreateStyleFont).
+constexpr unsigned kFontMakingBits = kAttrLarger | kAttrSmaller | kAttrBold | kPrintFontKey;
+
+// A prepared style font whose key makes the same font, or none.
+const StyleFont* PreparedTwin(const ViewState& view, const StyleFont& entry) {
+    for (const StyleFont* other = view.fonts; other != nullptr; other = other->next) {
+        if (other != &entry && other->shaper.prepared &&
+            (other->key & kFontMakingBits) == (entry.key & kFontMakingBits)) {
+            return other;
+        }
+    }
+    return nullptr;
+}
+
+// The text of a Unicode font is drawn in shaped clusters; an 8-bit font's is
+// not. A font made like another takes what was measured of that one.
+void UseShaper(ViewState* view, StyleFont* entry) {
+    view->shaper = nullptr;
+    if (view->fontSettings.FontAsciiBase != kUnicodeAsciiBase) return;
+    if (!entry->shaper.prepared) {
+        if (const StyleFont* twin = PreparedTwin(*view, *entry)) {
+            CopyMeasurements(twin->shaper, entry->shaper);
+        } else {
+            PrepareShaper(static_cast<HDC>(view->dc), entry->shaper, ScaleForDpi(1, ViewDpi(*view)));
+        }
+    }
+    view->shaper = &entry->shaper;
+}
+
 HFONT SelectStyleFont(ViewState* view, unsigned style) {
     HDC dc = static_cast<HDC>(view->dc);
     bool isNew = false;
@@ -68,6 +97,7 @@ HFONT SelectStyleFont(ViewState* view, unsigned style) {
     if (entry == nullptr) return static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
     HFONT previous = static_cast<HFONT>(SelectObject(dc, entry->font));
     MeasureCharWidths(view, entry, isNew);
+    UseShaper(view, entry);
     return previous;
 }
 
@@ -75,19 +105,31 @@ void DeleteStyleFonts(ViewState* view) {
     StyleFont* entry = view->fonts;
     while (entry != nullptr) {
         StyleFont* next = entry->next;
+        ReleaseShaper(entry->shaper);
         if (entry->font != nullptr) DeleteObject(entry->font);
         delete entry;
         entry = next;
     }
     view->fonts = nullptr;
     view->widths = nullptr;
+    view->shaper = nullptr;
 }
 
 void RecreateStyleFonts(ViewState* view) {
     for (StyleFont* entry = view->fonts; entry != nullptr; entry = entry->next) {
+        ReleaseShaper(entry->shaper);
         if (entry->font != nullptr) DeleteObject(entry->font);
         entry->font = CreateStyleFont(static_cast<HDC>(view->dc), view->fontSettings, entry->key, view->dpi);
         MarkWidthTableUnmeasured(entry->widths);
     }
     view->widths = nullptr;
+    view->shaper = nullptr;
+}
+
+bool ViewFontShowsLayerMarks(ViewState* view) {
+    if (view == nullptr || view->dc == nullptr) return false;
+    HFONT previous = SelectStyleFont(view, kAttrBody & kStyleKeyMask);
+    const bool shows = view->shaper != nullptr && view->shaper->showsLayerMarks;
+    SelectObject(static_cast<HDC>(view->dc), previous);
+    return shows;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "view/cluster_shaper.h"
 #include "view/view_state.h"
 
 struct StyleFont {
@@ -13,6 +14,7 @@ struct StyleFont {
     HFONT font;
     uint16_t key;        // attribute & 0x1F, plus kPrintFontKey for printing's 8-point font
     WidthTable widths;
+    ClusterShaper shaper;  // prepared on first selection for a Unicode font
 };
 
 constexpr unsigned kPrintFontKey = 0x1000;
@@ -30,14 +32,17 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key, int dp
 int ViewDpi(const ViewState& view);
 
 // Selects the font of style & 0x101F into the view's device context, creating
-// it on first use, measures its width table when needed and makes it the
-// view's current table. With kSelectWithColour (or 0x200) also sets the text
-// colour: blue for headings, else black. Returns the font selected before.
+// it on first use, measures its width table and prepares its shaper (for a
+// Unicode font) when needed, and makes both the view's current ones. With kSelectWithColour (or 0x200) also sets the text colour: blue for
+// headings, else black. Returns the font selected before.
 HFONT SelectStyleFont(ViewState* view, unsigned style);
 
 // Deletes every font of the view (none stay selected: callers restore first).
 void DeleteStyleFonts(ViewState* view);
 
 // Re-creates every font of the view from its current font settings, each
-// with its own key; their tables become unmeasured.
+// with its own key; their tables become unmeasured and their shapers empty.
 void RecreateStyleFonts(ViewState* view);
+
+// Whether the view's font draws the marks of the layer (the body style's font).
+bool ViewFontShowsLayerMarks(ViewState* view);

@@ -1,5 +1,7 @@
 // The layout on the view's device context: a measurer over the style fonts,
 // and the layout operations that the window and the navigation call.
+#include <algorithm>
+
 #include "app/program.h"
 #include "view/char_widths.h"
 #include "view/layout.h"
@@ -27,7 +29,14 @@ public:
         }
         TEXTMETRICW metrics{};
         GetTextMetricsW(Dc(), &metrics);
-        return StyleMetrics{metrics.tmHeight, metrics.tmMaxCharWidth, view_->widths};
+        StyleMetrics selected{metrics.tmHeight, metrics.tmMaxCharWidth, view_->widths};
+        // The room of the marks is kept whatever the level, so that no level moves a row.
+        if (const ClusterShaper* shaper = view_->shaper) {
+            selected.rowHeight = std::max<int>(selected.rowHeight, shaper->room.above + shaper->room.below);
+            selected.leftRoom = shaper->room.left;
+            selected.rightRoom = shaper->room.right;
+        }
+        return selected;
     }
 
     void FitLeftToRight(const uint8_t* text, int& width, int& count) override { FitByFont(Dc(), view_->fontSettings.FontAsciiBase, text, width, count); }

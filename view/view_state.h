@@ -10,6 +10,8 @@
 #include "store/article_text.h"
 #include "store/display_order.h"
 #include "store/compression.h"
+#include "store/hebrew_marks.h"
+#include "store/mark_layer.h"
 #include "store/verse_map.h"
 
 // One row of text or one rule. A row whose attr has bit 0x80 is followed by a
@@ -32,8 +34,17 @@ struct VerseSelection {
     bool operator==(const VerseSelection&) const = default;
 };
 
+// Stored bytes [start, end) of the text shown at another level than the view's.
+struct LevelSpan {
+    uint16_t start = 0;
+    uint16_t end = 0;
+    TextLevel level = TextLevel::kVowels;
+};
+
 // A font per style key, kept by the platform layer (fonts and their width tables).
 struct StyleFont;
+// How a font's letters take their marks, kept with each of its style fonts.
+struct ClusterShaper;
 
 struct ViewState {
     std::vector<ViewRow> rows;  // rowCapacity rows plus the all-zero row that ends them
@@ -45,6 +56,7 @@ struct ViewState {
     int32_t dpi = 0;              // dots per inch its fonts and pixel sizes are made for; 0: the device's own
     StyleFont* fonts = nullptr;             // newest first
     const WidthTable* widths = nullptr;     // table of the font selected last
+    ClusterShaper* shaper = nullptr;        // shaping of the font selected last; none for an 8-bit font
     int32_t left = 0, top = 0, width = 0, height = 0;
     // The Reading view keeps a band at the top of its box for a running head
     // that names the chapter whose mark has scrolled off above; the rows
@@ -61,10 +73,19 @@ struct ViewState {
     std::vector<TextSpan> selectedSpans;  // their stored bytes, one span per record, painted as selected
     int firstPaintRow = -1;  // when >= 0, painting starts at this row index at the top (printing)
     int nextPaintRow = 0;    // set by painting: index of the first row that did not fit
-    // Printing: a row's cells go out in one text call (on a printer each call
-    // costs far more than its characters), not clipped each to its own cell.
-    bool rowsInOneCall = false;
+    // What is shown of the pointed text: the level, and ranges shown at
+    // another one; a font that cannot show the marks of the layer shows the
+    // vowels instead. Changing them repaints, it never lays out again.
+    TextLevel level = TextLevel::kVowels;
+    std::vector<LevelSpan> levelSpans;
+    uint16_t article = 0;      // the article whose text the view holds, 0 for none known
+    uint16_t marksArticle = 0; // the article whose marks layer marks holds, 0 for none
+    MarkLayer marks;
 };
+
+// The level of the byte at position: that of the last span holding it, else
+// the view's.
+TextLevel LevelAt(const ViewState& view, size_t position);
 
 // The display font of a view, for the order of its characters.
 inline DisplayFont ViewDisplayFont(const ViewState& view) {

@@ -32,6 +32,7 @@ constexpr int kRandomSteps = 2000;
 // Room for the heaps' own bookkeeping and the platform's caches; a dialog
 // that kept 100 bytes at each opening would keep 40,000 over the last 400.
 constexpr long long kHeapAllowance = 16 * 1024;
+constexpr int kTallWindow = 1000, kPagesOfATallWindow = 40;  // every article in so many pages
 
 struct Usage {
     long long heapBytes = 0;
@@ -111,9 +112,10 @@ protected:
     }
 
     // Once, what makes something that lasts as long as the program: a font
-    // for each style of every article, rows for the largest article in the
-    // smallest window, the search hit's banner font, the verse map, the
-    // printer driver's own data.
+    // for each style of every article and its shaped letters (every page of
+    // every article painted once, in a tall window), rows for the largest
+    // article in the smallest window, the search hit's banner font, the verse
+    // map, the printer driver's own data.
     void UseEverythingOnce() {
         RECT placed{}, client{};
         GetWindowRect(run_.window, &placed);
@@ -124,6 +126,8 @@ protected:
         for (int article = 0; article < 57; ++article) {
             ASSERT_TRUE(Deliver(monkey_, WM_COMMAND, IDM_NEXT_ARTICLE, 0));
             SetWindowPos(run_.window, nullptr, 0, 0, narrowest, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+            SetWindowPos(run_.window, nullptr, 0, 0, width, kTallWindow, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+            for (int page = 0; page < kPagesOfATallWindow; ++page) Deliver(monkey_, WM_KEYDOWN, VK_NEXT, 1);
             SetWindowPos(run_.window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
         }
         OpenAndClose(IDM_SEARCH, TypeIntoSearch, IDOK);

@@ -279,6 +279,7 @@ TEST_F(MainWindow, ClicksPageByHalves) {
 // Escape clears the selection too. On a screen of twice the dots the drag
 // distance is twice as long.
 TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
+    UseTestFont(12);  // four body rows below the headings, with rooms for the marks
     ASSERT_TRUE(Open(kGenesis41Article, kDefaultFlags | kPinned));
     const PaintPlan plan = PlanPaint(View(), false);
     const auto body = std::find_if(plan.rows.begin(), plan.rows.end(), [&](const PlacedRow& placed) {

@@ -6,6 +6,7 @@ list(APPEND VELMORA_WIN32_TESTS
   tests/app/out_of_memory_test.cpp
   tests/support/allocation_limit.cpp
   tests/app/main_window_test.cpp
+  tests/app/text_level_test.cpp
   tests/app/about_box_test.cpp
   tests/app/startup_test.cpp
   tests/app/screen_scale_test.cpp

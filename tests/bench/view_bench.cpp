@@ -1,8 +1,11 @@
 // Times the Reading view on a memory device context with a real font: the
 // largest article is loaded from this program's resources and laid out at
 // 600 px with the GDI layout (the first layout of a new view, which creates
-// the fonts and measures their width tables, apart from the following ones),
-// then one page of it is painted again and again.
+// the fonts, measures their width tables and prepares their shaping, apart
+// from the following ones), then one page of it is painted again and again,
+// at the vowels level and with the cantillation; the switch between the two
+// levels to the repainted page; and the first shaping of a new font: its
+// fonts made again and the page painted from an empty cache.
 //
 //   view_bench [RUNS]
 #include <windows.h>
@@ -13,6 +16,7 @@
 
 #include "app/program.h"
 #include "store/article_resource.h"
+#include "view/navigation.h"
 #include "tests/bench/bench_settings.h"
 #include "tests/bench/bench_clock.h"
 #include "tests/bench/bench_stats.h"
@@ -56,6 +60,15 @@ double TimeLayout(ViewState* view, const ArticleText& text) {
     return millis;
 }
 
+// Paints the page from the top and returns the time in milliseconds.
+double TimePaint(ViewState* view) {
+    view->topRow = 0;
+    const LARGE_INTEGER start = BenchNow();
+    PaintView(view, true);
+    GdiFlush();
+    return MillisSince(start);
+}
+
 void PrintFace(ViewState* view) {
     HDC dc = static_cast<HDC>(view->dc);
     HFONT previous = SelectStyleFont(view, 1);
@@ -90,18 +103,34 @@ int main(int argc, char** argv) {
     std::vector<double> again;
     std::vector<double> paints;
     for (int run = 0; run < runs; ++run) again.push_back(TimeLayout(view, text));
+    for (int run = 0; run < runs; ++run) paints.push_back(TimePaint(view));
+    view->article = kLargestArticle;
+    view->level = TextLevel::kCantillation;
+    EnsureMarkLayer(view);
+    std::vector<double> marked, switches, newFonts;
+    for (int run = 0; run < runs; ++run) marked.push_back(TimePaint(view));
     for (int run = 0; run < runs; ++run) {
-        view->topRow = 0;
         const LARGE_INTEGER start = BenchNow();
+        view->level = run % 2 == 0 ? TextLevel::kVowels : TextLevel::kCantillation;
         PaintView(view, true);
         GdiFlush();
-        paints.push_back(MillisSince(start));
+        switches.push_back(MillisSince(start));
+    }
+    for (int run = 0; run < kFirstLayoutRuns; ++run) {
+        const LARGE_INTEGER start = BenchNow();
+        RecreateStyleFonts(view);
+        PaintView(view, true);
+        GdiFlush();
+        newFonts.push_back(MillisSince(start));
     }
     PrintFace(view);
     PrintSummary("layout, Wine GDI, first in the process", {first.front()});
     PrintSummary("layout, Wine GDI, first of a new view", std::vector<double>(first.begin() + 1, first.end()));
     PrintSummary("layout, Wine GDI, following", again);
     PrintSummary("PaintView 600x800 page, erase on", paints);
+    PrintSummary("PaintView 600x800 page with cantillation", marked);
+    PrintSummary("level switch to the repainted page", switches);
+    PrintSummary("first shaping of a new font, page painted", newFonts);
     DestroyView(view, true);
     return 0;
 }

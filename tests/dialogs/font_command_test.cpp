@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "dialogs/font_faces.h"
 #include "resources/resource.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/dialogs/font_dialog_driver.h"
@@ -143,4 +144,23 @@ TEST_F(FontCommand, HebrewOnlyFacesAreDrawnAsThemselves) {
         SelectObject(dc, previous);
         EXPECT_EQ(std::wstring(drawn), face);
     }
+}
+
+// Choose Font marks the faces whose cantillation marks have ink: measured from
+// the glyphs, as some faces map the marks to empty glyphs and others lack them.
+TEST(FontFaces, TheFacesThatShowTheCantillationAreFoundByTheirInk) {
+    const struct {
+        const char16_t* face;
+        bool shows;
+    } cases[] = {
+        {u"Ezra SIL", true},     {u"Frank Ruehl CLM", true}, {u"Taamey Frank CLM", true}, {u"Keter YG", true},
+        {u"Simple CLM", false},  {u"Hadasim CLM", false},    {u"David CLM", false},        {u"DejaVu Sans", false},
+        {u"No Such Face", false},
+    };
+    HDC dc = GetDC(nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(c.face)));
+        EXPECT_EQ(FaceShowsCantillation(dc, c.face), c.shows);
+    }
+    ReleaseDC(nullptr, dc);
 }

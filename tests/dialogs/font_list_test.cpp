@@ -102,15 +102,19 @@ TEST(FontList, FacesReportedPerCharacterSetGetOneEntryFoundByItsExactName) {
 }
 
 // A first start takes the first preferred face that is listed and draws the
-// letters, else the first listed Hebrew face, else the first listed face that
-// draws them, else none.
+// letters and the cantillation, else the first that draws the letters, else
+// the first listed Hebrew face, else the first listed face that draws them,
+// else none.
 TEST(FontList, AFirstStartPrefersAFaceWithTheLetters) {
     const struct {
         const char* label;
         std::vector<std::pair<std::u16string, uint8_t>> faces;
         std::u16string drawing;  // the faces that draw the letters, one letter each: F, E, D, N
         std::u16string want;
+        std::u16string showingMarks = u"";  // those that draw the cantillation too
     } cases[] = {
+        {"the first preferred one with the cantillation", {{u"Frank Ruehl CLM", 177}, {u"Ezra SIL", 177}}, u"EF",
+         u"Ezra SIL", u"E"},
         {"the first preferred one", {{u"Nimbus Roman", 0}, {u"Ezra SIL", 177}, {u"Frank Ruehl CLM", 177}}, u"EF",
          u"Frank Ruehl CLM"},
         {"a preferred one that draws them", {{u"Frank Ruehl CLM", 177}, {u"DejaVu Sans", 0}}, u"D", u"DejaVu Sans"},
@@ -128,7 +132,8 @@ TEST(FontList, AFirstStartPrefersAFaceWithTheLetters) {
             const char16_t mark = name == u"Noto Sans" ? u'N' : name[0];
             return name != u"Nimbus Roman" && c.drawing.find(mark) != std::u16string::npos;
         };
-        EXPECT_EQ(FirstStartFace(list, draws), c.want);
+        const auto shows = [&](const char16_t* face) { return c.showingMarks.find(face[0]) != std::u16string::npos; };
+        EXPECT_EQ(FirstStartFace(list, draws, shows), c.want);
         ReleaseFontEntries(list, Release);
     }
 }

@@ -50,9 +50,12 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
     return FALSE;
 }
 
-// The base letter of a Hebrew presentation form U+FB2A..U+FB4E (0 where none
-// is assigned), as a text extractor decomposes them.
+// The base letter of a Hebrew presentation form U+FB1D..U+FB4E (0 where none
+// is assigned or it is no letter), as a text extractor decomposes them: a
+// font's shaping draws some letters with their points as these forms.
+constexpr wchar_t kFirstPresentationForm = 0xFB1D;
 constexpr wchar_t kPresentationBases[] = {
+    0x5D9, 0,     0,     0x5E2, 0x5D0, 0x5D3, 0x5D4, 0x5DB, 0x5DC, 0x5DD, 0x5E8, 0x5EA, 0,
     0x5E9, 0x5E9, 0x5E9, 0x5E9, 0x5D0, 0x5D0, 0x5D0, 0x5D1, 0x5D2, 0x5D3, 0x5D4, 0x5D5, 0x5D6, 0,
     0x5D8, 0x5D9, 0x5DA, 0x5DB, 0x5DC, 0,     0x5DE, 0,     0x5E0, 0x5E1, 0,     0x5E3, 0x5E4, 0,
     0x5E6, 0x5E7, 0x5E8, 0x5E9, 0x5EA, 0x5D5, 0x5D1, 0x5DB, 0x5E4,
@@ -64,7 +67,7 @@ constexpr uint8_t kReshWithDagesh = 0x14;
 std::wstring Letters(const std::wstring& text) {
     std::wstring letters;
     for (wchar_t c : text) {
-        if (c >= 0xFB2A && c <= 0xFB4E) c = kPresentationBases[c - 0xFB2A];
+        if (c >= kFirstPresentationForm && c <= 0xFB4E) c = kPresentationBases[c - kFirstPresentationForm];
         if (c >= 0x5D0 && c <= 0x5EA) letters += c;
     }
     return letters;

@@ -27,6 +27,7 @@ TEST(Library, ResourceScriptNamesEveryBlock) {
     std::ifstream in(VELMORA_GENERATED_DIR "/library.rc");
     std::stringstream expected;
     for (int n = 1; n <= 57; ++n) expected << 1000 + n << " RCDATA \"article_" << 1000 + n << ".bin\"\n";
+    for (int n = 1; n <= 57; ++n) expected << 2000 + n << " RCDATA \"marks_" << 2000 + n << ".bin\"\n";
     expected << "32767 RCDATA \"index_32767.bin\"\n32766 RCDATA \"verses_32766.bin\"\n";
     std::stringstream actual;
     actual << in.rdbuf();

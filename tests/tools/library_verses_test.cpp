@@ -3,11 +3,13 @@
 // holds it, and every verse's bytes read back as the Codex has the verse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
 #include "store/hebrew_numerals.h"
 #include "store/verse_lookup.h"
+#include "store/level_text.h"
 #include "store/verse_map.h"
 #include "store/verse_reference.h"
 #include "tests/tools/library_reference.h"
@@ -57,6 +59,25 @@ std::u32string VerseText(const Bytes& text, const std::vector<VerseEntry>& verse
     return read;
 }
 
+// The same with every mark: the codes' and the marks layer's.
+std::u32string VerseTextWithMarks(const Bytes& text, const MarkLayer& layer, const std::vector<VerseEntry>& verses,
+                                  size_t i) {
+    std::u16string read;
+    for (const TextSpan& span : VerseSpans(text, verses, i, i)) {
+        if (!read.empty()) read += u'\u00B6';
+        AppendTextAtLevel(text, span.start, span.end - span.start, true, TextLevel::kCantillation, &layer, read);
+    }
+    return std::u32string(read.begin(), read.end());
+}
+
+// The Codex's verse with the marks the program documents as changed: holam
+// haser for vav as holam, no dagesh in alef.
+std::u32string WithDocumentedChanges(std::u32string verse) {
+    std::replace(verse.begin(), verse.end(), U'\u05BA', U'\u05B9');
+    for (size_t at = 0; (at = verse.find(U"\u05D0\u05BC", at)) != std::u32string::npos;) verse.erase(at + 1, 1);
+    return verse;
+}
+
 std::u32string Label(int verse) {
     const std::u16string letters = HebrewNumeral(verse);
     return U"(" + std::u32string(letters.begin(), letters.end()) + U") ";
@@ -66,12 +87,19 @@ std::u32string Label(int verse) {
 
 // Each article's verses, in order, with the positions of their bytes; each
 // verse of a weekly portion is found there, those of the further passages in
-// some weekly portion.
+// some weekly portion. With its marks layer every verse reads back letter by
+// letter and mark by mark as the Codex has it, in the Codex's order, nothing
+// normalised.
 TEST(LibraryVerses, EveryVerseLeadsToItsWeeklyPortionAndItsBytes) {
     size_t found = 0;
     for (const ArticleEntry& article : Reference().articles) {
         SCOPED_TRACE("article " + std::to_string(article.article));
         const Bytes text = DecodedArticle(article.article);
+        int error = -1;
+        const std::string marks = "/marks_" + std::to_string(2000 + article.article) + ".bin";
+        const Bytes layerBytes = DecodeBlock(ReadFileBytes(VELMORA_GENERATED_DIR + marks), &error);
+        MarkLayer layer;
+        ASSERT_TRUE(ReadMarkLayer(text, text.size(), layerBytes.data(), layerBytes.size(), layer));
         const std::vector<VerseEntry>& verses = BuiltMap().articles[article.article];
         size_t i = 0;
         for (const VerseRange& range : article.ranges) {
@@ -84,6 +112,8 @@ TEST(LibraryVerses, EveryVerseLeadsToItsWeeklyPortionAndItsBytes) {
                 int lost = 0;
                 EXPECT_EQ(EncodeUtf8(NormalisePointed(VerseText(text, verses, i), &lost)),
                           EncodeUtf8(NormalisePointed(Label(expected.verse) + expected.text, &lost)));
+                EXPECT_EQ(EncodeUtf8(VerseTextWithMarks(text, layer, verses, i)),
+                          EncodeUtf8(WithDocumentedChanges(Label(expected.verse) + expected.text)));
                 EXPECT_EQ(VerseAt(text, verses, verse.first), static_cast<int>(i));
                 EXPECT_EQ(VerseAt(text, verses, verse.last), static_cast<int>(i));
                 const VersePlace place = FindVerse(BuiltMap(), {verse.book, verse.chapter, verse.verse});

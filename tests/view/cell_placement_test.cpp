@@ -4,13 +4,14 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kRight = 100, kHolam = 3;
-constexpr char16_t kDalet = 0x5D3, kAlef = 0x5D0, kQamats = 0x5B8, kHolamMark = 0x5B9, kFinalKaf = 0x5DA;
-constexpr char16_t kLamedDagesh = 0xFB3C;
+constexpr int kRight = 100;
+constexpr char16_t kDalet = 0x5D3, kAlef = 0x5D0, kLamed = 0x5DC, kFinalKaf = 0x5DA, kShin = 0x5E9;
+constexpr char16_t kQamats = 0x5B8, kHolam = 0x5B9, kDagesh = 0x5BC, kShinDot = 0x5C1, kTipcha = 0x596;
 
 // Dalet 10, alef 12, lamed with dagesh 8, final kaf 9; every other code 11.
 WidthTable Widths() {
@@ -25,35 +26,64 @@ WidthTable Widths() {
     return table;
 }
 
+ClusterCell Cell(CellKind kind, char16_t c, int left, int right, std::u16string marks = u"", std::u16string layer = u"") {
+    ClusterCell cell;
+    cell.kind = kind;
+    cell.c = c;
+    cell.left = left;
+    cell.right = right;
+    for (char16_t mark : marks) cell.marks[cell.markCount++] = mark;
+    for (char16_t mark : layer) cell.layerMarks[cell.layerCount++] = mark;
+    return cell;
+}
+
+ClusterCell Letter(char16_t c, int left, int right, std::u16string marks = u"", std::u16string layer = u"") {
+    return Cell(CellKind::kLetter, c, left, right, marks, layer);
+}
+
 }  // namespace
 
 // Stored bytes are in visual order: the cells run from the right end, and a
-// point stored before its letter follows it.
-TEST(CellPlacement, CellsFromTheRightKeepPointsOnTheirLetters) {
+// letter takes the points stored before it, with the marks its code carries;
+// the level decides which marks a cell shows.
+TEST(CellPlacement, CellsFromTheRightHoldTheirLettersMarks) {
     const WidthTable widths = Widths();
+    const MarkLayer layer{{LetterMarks{1, 1, {{kTipcha, 0}}}}};
+    ViewState view;
+    view.level = TextLevel::kCantillation;
+    view.levelSpans = {{2, 4, TextLevel::kLettersOnly}};
+    const CellLevels vowels{nullptr, TextLevel::kVowels};
     const struct {
         const char* label;
         std::vector<uint8_t> codes;
-        std::vector<CellChar> cells;
+        std::vector<ClusterCell> cells;
+        CellLevels levels = CellLevels{nullptr, TextLevel::kVowels};
         bool withoutTable = false;
     } cases[] = {
-        {"dalet", {0x64}, {{kDalet, 90, 100}}},
-        {"qamats takes the dalet's cell", {0x16, 0x64}, {{kDalet, 90, 100}, {kQamats, 90, 100}}},
-        {"after alef", {0x16, 0x64, 0x61}, {{kAlef, 88, 100}, {kDalet, 78, 88}, {kQamats, 78, 88}}},
-        {"holam at the dalet's left edge", {0x1F, 0x64}, {{kDalet, 90, 100}, {kHolamMark, 90, 93}}},
-        {"a point after a holam takes its cell", {0x16, 0x1F, 0x64},
-         {{kDalet, 90, 100}, {kHolamMark, 90, 93}, {kQamats, 90, 93}}},
-        {"lamed with holam: the holam a pixel into the lamed", {0x59}, {{kLamedDagesh, 92, 100}, {kHolamMark, 90, 93}}},
-        {"two characters share one cell", {0x10}, {{kQamats, 91, 100}, {kFinalKaf, 91, 100}}},
-        {"a point with no letter before it", {0x16}, {{kQamats, 100, 100}}},
-        {"codes outside the table take no room", {0x05, 0x64}, {{kDalet, 90, 100}, {0x05, 90, 90}}},
+        {"dalet", {0x64}, {Letter(kDalet, 90, 100)}},
+        {"qamats joins the dalet", {0x16, 0x64}, {Letter(kDalet, 90, 100, {kQamats})}},
+        {"after alef", {0x16, 0x64, 0x61}, {Letter(kAlef, 88, 100), Letter(kDalet, 78, 88, {kQamats})}},
+        {"holam too", {0x16, 0x1F, 0x64}, {Letter(kDalet, 90, 100, {kHolam, kQamats})}},
+        {"lamed with dagesh and holam", {0x59}, {Letter(kLamed, 92, 100, {kDagesh, kHolam})}},
+        {"final kaf with qamats", {0x10}, {Letter(kFinalKaf, 91, 100, {kQamats})}},
+        {"shin with its dot and dagesh", {0x43}, {Letter(kShin, 89, 100, {kShinDot, kDagesh})}},
+        {"a point with no letter before it", {0x16}, {Cell(CellKind::kLonePoint, kQamats, 100, 100)}},
+        {"codes outside the table take no room", {0x05, 0x64}, {Letter(kDalet, 90, 100), Cell(CellKind::kOther, 0x05, 90, 90)}},
         {"without a table every cell is empty", {0x16, 0x64, 0x61},
-         {{kAlef, 100, 100}, {kDalet, 100, 100}, {kQamats, 100, 100}}, true},
+         {Letter(kAlef, 100, 100), Letter(kDalet, 100, 100, {kQamats})}, vowels, true},
+        {"letters only", {0x16, 0x43, 0x61}, {Letter(kAlef, 88, 100), Letter(kShin, 77, 88)},
+         CellLevels{nullptr, TextLevel::kLettersOnly}},
+        {"cantillation below the vowels level", {0x16, 0x64}, {Letter(kDalet, 90, 100, {kQamats})},
+         CellLevels{nullptr, TextLevel::kCantillation, TextLevel::kVowels, &layer}},
+        {"a span at another level", {0x16, 0x64, 0x16, 0x61},
+         {Letter(kAlef, 88, 100), Letter(kDalet, 78, 88, {kQamats}, {kTipcha})},
+         CellLevels{&view, TextLevel::kVowels, TextLevel::kCantillation, &layer}},
     };
-    std::vector<CellChar> cells;
+    std::vector<ClusterCell> cells;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        PlaceCells(c.withoutTable ? nullptr : &widths, c.codes.data(), static_cast<int>(c.codes.size()), kRight, kHolam, 1, cells);
+        PlaceCells(c.withoutTable ? nullptr : &widths, c.codes.data(), static_cast<int>(c.codes.size()), 0, kRight,
+                   c.levels, cells);
         EXPECT_TRUE(cells == c.cells);
     }
 }

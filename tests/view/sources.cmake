@@ -2,6 +2,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/view/layout_test.cpp
   tests/view/paint_plan_test.cpp
   tests/view/cell_placement_test.cpp
+  tests/view/mark_placement_test.cpp
   tests/view/input_map_test.cpp
   tests/view/view_geometry_test.cpp
   tests/view/bookmark_list_test.cpp

@@ -24,18 +24,22 @@ std::u32string Numeral(int n) {
 struct BodyWriter {
     BodyText body;
     std::vector<uint8_t> current;
+    std::vector<CodedLetterMarks> currentMarks;
     bool joinNext = false;  // after a maqaf the next word follows without a space
 };
 
 void AppendSpaced(BodyWriter& writer, std::u32string_view text, const std::string& where, DropReport& report) {
     if (!writer.current.empty() && !writer.joinNext) writer.current.push_back(' ');
     writer.joinNext = false;
-    AppendHebrewCodes(text, where, writer.current, report);
+    AppendHebrewCodes(text, where, writer.current, report, &writer.currentMarks);
 }
 
 void EndParagraph(BodyWriter& writer, uint8_t attr = kAttrBody) {
-    if (!writer.current.empty()) writer.body.records.push_back({attr, std::move(writer.current)});
+    if (!writer.current.empty()) {
+        writer.body.records.push_back({attr, std::move(writer.current), std::move(writer.currentMarks)});
+    }
     writer.current.clear();
+    writer.currentMarks.clear();
     writer.joinNext = false;
 }
 
@@ -44,7 +48,7 @@ void EndParagraph(BodyWriter& writer, uint8_t attr = kAttrBody) {
 void AppendChapterMark(BodyWriter& writer, const CodexVerse& verse, DropReport& report) {
     EndParagraph(writer, kAttrBodyRunsOn);
     const std::vector<uint8_t> mark = EncodePlainHebrew(ChapterMarkText(verse.chapter), verse.ref, report);
-    writer.body.records.push_back({kAttrChapterMark, mark});
+    writer.body.records.push_back({kAttrChapterMark, mark, {}});
 }
 
 void AppendToken(BodyWriter& writer, const CodexToken& token, const std::string& where, DropReport& report) {
@@ -100,11 +104,18 @@ uint16_t StoredPosition(size_t textPos, const BodyRecord& record, size_t code) {
     return static_cast<uint16_t>(textPos + record.codes.size() - 1 - code);
 }
 
-// Appends a range's body records and the entries of its verses.
+// Appends a range's body records, the layer marks of their letters and the
+// entries of its verses. A record is stored reversed, so its last letter's
+// marks come first.
 void AppendBody(BuiltArticle& article, const BodyText& body, int book) {
     std::vector<size_t> textPositions;
     for (const BodyRecord& record : body.records) {
         textPositions.push_back(article.text.size() + 2);
+        for (auto coded = record.marks.rbegin(); coded != record.marks.rend(); ++coded) {
+            LetterMarks marks = coded->marks;
+            marks.position = StoredPosition(textPositions.back(), record, coded->code);
+            article.marks.push_back(marks);
+        }
         AppendRecord(article.text, record.attr, record.codes);
     }
     for (const BodyVerse& verse : body.verses) {

@@ -11,6 +11,7 @@
 #include "store/verse_map.h"
 #include "tools/library/codex_reader.h"
 #include "tools/library/drop_report.h"
+#include "tools/library/hebrew_encoder.h"
 #include "tools/library/library_tables.h"
 
 // The books of the Codex by OSIS name.
@@ -27,10 +28,11 @@ constexpr size_t kMaxArticleTextSize = 65535;
 // Throws std::runtime_error when a range is not in the Codex, the verse count
 // differs from the table's, or the text exceeds kMaxArticleTextSize. Each
 // verse's entry gives its positions in that text, its book numbered by its row
-// in books.
+// in books; the layer marks of its letters go with their stored positions.
 struct BuiltArticle {
     std::vector<uint8_t> text;
     std::vector<VerseEntry> verses;  // reading order
+    std::vector<LetterMarks> marks;  // by position
 };
 BuiltArticle BuildArticle(const ArticleEntry& article, const std::vector<BookEntry>& books, const Codex& codex,
                           DropReport& report);
@@ -38,6 +40,7 @@ BuiltArticle BuildArticle(const ArticleEntry& article, const std::vector<BookEnt
 struct BodyRecord {
     uint8_t attr = 0;
     std::vector<uint8_t> codes;  // reading order
+    std::vector<CodedLetterMarks> marks;  // of its letters, by code
 };
 
 // A code's place in a range's body: the record, and the code's position in

@@ -1,6 +1,7 @@
 // What the conversion from the Codex leaves out or changes: marks dropped by
 // rule and forms coded by a near equivalent, counted by kind, and every mark
-// that the article codes cannot express, one case each.
+// that the article codes cannot express, one case each; and how many marks
+// the marks layers keep beside the codes.
 #pragma once
 
 #include <map>
@@ -18,4 +19,5 @@ struct DropReport {
     std::map<std::string, int> substitutions;  // kind -> count
     std::vector<InexpressibleCase> inexpressible;
     int qereReadings = 0;
+    int layerMarks = 0;  // the marks kept in the articles' marks layers
 };

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "store/hebrew_marks.h"
+#include "store/level_text.h"
 #include "tools/library/utf8.h"
 
 namespace {
@@ -76,6 +78,7 @@ struct Cluster {
     bool shinDot = false;
     bool sinDot = false;
     std::u32string points;  // vowel points in written order
+    std::u32string written;  // every mark kept, in written order, points as coded
 };
 
 std::string Hex(char32_t c) {
@@ -89,6 +92,7 @@ struct Context {
     const std::string& where;
     std::u32string_view text;
     DropReport& report;
+    std::vector<CodedLetterMarks>* marks;
 };
 
 void Inexpressible(Context& context, char32_t mark, char32_t letter) {
@@ -97,33 +101,41 @@ void Inexpressible(Context& context, char32_t mark, char32_t letter) {
     context.report.inexpressible.push_back({context.where, EncodeUtf8(context.text), what});
 }
 
+const char* DroppedKind(char32_t mark) {
+    if (mark >= 0x0591 && mark <= 0x05AF) return "cantillation (U+0591..U+05AF)";
+    switch (mark) {
+    case 0x05BD: return "meteg (U+05BD)";
+    case 0x05BF: return "rafe (U+05BF)";
+    case 0x05C4: return "upper dot (U+05C4)";
+    }
+    return "lower dot (U+05C5)";
+}
+
 // Files one mark under its cluster, or counts it as dropped or substituted.
 void TakeMark(char32_t mark, Cluster& cluster, Context& context) {
-    if (mark >= 0x0591 && mark <= 0x05AF) {
-        ++context.report.droppedMarks["cantillation (U+0591..U+05AF)"];
-    } else if (mark == 0x05BD) {
-        ++context.report.droppedMarks["meteg (U+05BD)"];
-    } else if (mark == 0x05BF) {
-        ++context.report.droppedMarks["rafe (U+05BF)"];
-    } else if (mark == 0x05C4) {
-        ++context.report.droppedMarks["upper dot (U+05C4)"];
-    } else if (mark == 0x05C5) {
-        ++context.report.droppedMarks["lower dot (U+05C5)"];
+    if (IsLayerMark(static_cast<char16_t>(mark))) {
+        if (context.marks == nullptr || cluster.letter == 0) ++context.report.droppedMarks[DroppedKind(mark)];
+        else cluster.written += mark;
     } else if (cluster.letter == 0) {
         Inexpressible(context, mark, 0);
     } else if (mark == kDagesh) {
         cluster.dagesh = true;
+        cluster.written += mark;
     } else if (mark == kShinDot || mark == kSinDot) {
         if (cluster.letter != kShin) Inexpressible(context, mark, cluster.letter);
         else (mark == kShinDot ? cluster.shinDot : cluster.sinDot) = true;
+        cluster.written += mark;
     } else if (mark == kHolamHaserForVav) {
         ++context.report.substitutions["holam haser for vav (U+05BA) coded as holam"];
         cluster.points += kHolam;
+        cluster.written += kHolam;
     } else if (mark == kQamatsQatan) {
         ++context.report.substitutions["qamats qatan (U+05C7) coded as qamats"];
         cluster.points += kQamats;
+        cluster.written += kQamats;
     } else {
         cluster.points += mark;
+        cluster.written += mark;
     }
 }
 
@@ -156,9 +168,47 @@ uint8_t LetterCode(Cluster& cluster, Context& context) {
     return PlainLetterCode(letter);
 }
 
+// Whether a written mark is one that the letter's code and points carry.
+bool IsExpressed(char32_t mark, const LetterForm& form) {
+    if (IsLayerMark(static_cast<char16_t>(mark))) return false;
+    if (mark != kDagesh && mark != kShinDot && mark != kSinDot) return true;
+    return std::find(form.marks, form.marks + form.markCount, mark) != form.marks + form.markCount;
+}
+
+// The layer marks of the letter just coded, each with the number of
+// expressed marks written after it; the letter must read back with exactly
+// the marks it keeps, in the order they were written.
+void CollectLayerMarks(const Cluster& cluster, size_t code, Context& context, std::vector<uint8_t>& codes) {
+    const LetterForm form = LetterFormOfCode(codes[code]);
+    CodedLetterMarks coded{code, {}};
+    std::u16string expected(1, static_cast<char16_t>(cluster.letter));
+    for (size_t i = 0; i < cluster.written.size(); ++i) {
+        const char32_t mark = cluster.written[i];
+        if (IsExpressed(mark, form)) expected += static_cast<char16_t>(mark);
+        if (!IsLayerMark(static_cast<char16_t>(mark))) continue;
+        const auto after = std::count_if(cluster.written.begin() + static_cast<long>(i) + 1, cluster.written.end(),
+                                         [&form](char32_t m) { return IsExpressed(m, form); });
+        if (coded.marks.count == kMaxLayerMarks || after > kMaxMarksBefore) {
+            throw std::runtime_error(context.where + ": too many marks on a letter of " + EncodeUtf8(context.text));
+        }
+        expected += static_cast<char16_t>(mark);
+        coded.marks.marks[coded.marks.count++] = LayerMark{static_cast<char16_t>(mark), static_cast<uint8_t>(after)};
+    }
+    std::u16string read;
+    const int points = static_cast<int>(codes.size() - code - 1);
+    AppendLetterAtLevel(codes[code], codes.data() + code + 1, points, &coded.marks, TextLevel::kCantillation, read);
+    if (read != expected) {
+        throw std::runtime_error(context.where + ": a letter of " + EncodeUtf8(context.text) +
+                                 " does not read back with its marks in the written order");
+    }
+    if (coded.marks.count > 0) context.marks->push_back(coded);
+}
+
 void EncodeCluster(Cluster& cluster, Context& context, std::vector<uint8_t>& codes) {
+    const size_t code = codes.size();
     codes.push_back(LetterCode(cluster, context));
     for (char32_t point : cluster.points) codes.push_back(PointCode(point));
+    if (context.marks != nullptr) CollectLayerMarks(cluster, code, context, codes);
 }
 
 // Code of a character that is not a letter or mark, or 0 when it is dropped.
@@ -177,8 +227,8 @@ uint8_t OtherCode(char32_t c, Context& context) {
 }  // namespace
 
 void AppendHebrewCodes(std::u32string_view text, const std::string& where, std::vector<uint8_t>& codes,
-                       DropReport& report) {
-    Context context{where, text, report};
+                       DropReport& report, std::vector<CodedLetterMarks>* marks) {
+    Context context{where, text, report, marks};
     Cluster cluster;
     for (char32_t c : text) {
         if (IsMark(c)) {

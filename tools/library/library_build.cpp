@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "store/compression.h"
+#include "store/mark_layer.h"
 #include "tools/encoder/block_encoder.h"
 #include "store/verse_map.h"
 #include "tools/library/article_builder.h"
@@ -24,6 +25,7 @@ Codex ReadCodex(const std::string& codexDir, const std::vector<BookEntry>& books
 }
 
 std::string ArticleFileName(int resourceId) { return "article_" + std::to_string(resourceId) + ".bin"; }
+std::string MarksFileName(int resourceId) { return "marks_" + std::to_string(resourceId) + ".bin"; }
 
 BuiltResource MakeResource(int resourceId, std::string name, std::string fileName, std::vector<uint8_t> text,
                            uint16_t number, uint16_t numberAgain) {
@@ -59,6 +61,16 @@ BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDi
                                                  built.back().text, number, number));
     }
     CheckChapterMarks(built, articles, books, codex);
+    // Each article's marks layer, in a block of its own beside the article's.
+    for (size_t i = 0; i < articles.size(); ++i) {
+        const int article = articles[i].article;
+        const uint16_t number = BlockNumberOfArticle(article);
+        const int resourceId = kMarkLayerResourceBase + article;
+        for (const LetterMarks& letter : built[i].marks) library.report.layerMarks += letter.count;
+        library.resources.push_back(MakeResource(resourceId, articles[i].nameEn + " marks", MarksFileName(resourceId),
+                                                 WriteMarkLayer(built[i].text, built[i].text.size(), built[i].marks),
+                                                 number, number));
+    }
     library.resources.push_back(MakeResource(kIndexResourceId, "Article index", "index_32767.bin",
                                              BuildIndexText(books, articles, library.report), kIndexBlockNumber,
                                              kIndexBlockNumberAgain));

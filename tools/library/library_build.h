@@ -11,7 +11,7 @@
 #include "tools/library/drop_report.h"
 
 struct BuiltResource {
-    int resourceId = 0;      // 1001..1057, 32767 for the index, 32766 for the verse map
+    int resourceId = 0;      // 1001..1057, 2001..2057 for their marks, 32767 for the index, 32766 for the verse map
     std::string name;        // English name for the summary
     std::string fileName;    // e.g. "article_1001.bin"
     std::vector<uint8_t> text;   // decoded bytes
@@ -19,7 +19,7 @@ struct BuiltResource {
 };
 
 struct BuiltLibrary {
-    std::vector<BuiltResource> resources;  // articles in order, then the index and the verse map
+    std::vector<BuiltResource> resources;  // articles in order, their marks layers, the index and the verse map
     DropReport report;
 };
 

@@ -36,6 +36,7 @@ void PrintSizes(const BuiltLibrary& library, std::ostream& out) {
 
 void PrintReport(const DropReport& report, std::ostream& out) {
     out << "qere readings shown instead of the written form: " << report.qereReadings << "\n";
+    out << "marks kept in the articles' marks layers: " << report.layerMarks << "\n";
     out << "marks dropped:\n";
     for (const auto& [kind, count] : report.droppedMarks) out << "  " << kind << ": " << count << "\n";
     out << "coded by a near equivalent:\n";
