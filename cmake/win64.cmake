@@ -45,6 +45,8 @@ velmora_resources(Velmora)
 target_link_libraries(Velmora PRIVATE velmora_win32)
 if(MINGW)
   target_link_options(Velmora PRIVATE -municode)  # the entry point is wWinMain
+  # The static runtime brings its own debugging sections, a fifth of the file.
+  target_link_options(Velmora PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Wl,--strip-debug>)
 endif()
 velmora_warnings(Velmora)
 include(cmake/packaging.cmake)
