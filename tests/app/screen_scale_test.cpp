@@ -1,11 +1,13 @@
 // The main window in the test's own process: a move to a screen of another
-// scale (WM_DPICHANGED) and zooming keep the text that was at the top there;
+// scale (WM_DPICHANGED) and zooming keep the text that was at the top there,
+// and every dialog follows such a move;
 // the zoom keys are free in the accelerator table.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -16,10 +18,12 @@
 #include "resources/resource.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/dialogs/font_dialog_driver.h"
+#include "tests/support/gdi_counter.h"
 #include "tests/support/modal_dialog.h"
 #include "view/dpi_scale.h"
 #include "view/layout.h"
 #include "view/reading_view.h"
+#include "view/window_dpi.h"
 
 class ScreenScale : public MainWindowTest {
 protected:
@@ -60,6 +64,72 @@ TEST_F(ScreenScale, TheWindowFollowsAScreenOfAnotherScale) {
         EXPECT_EQ(program.view->left, ScaleForDpi(program.gutter, dpi));
         EXPECT_NEAR(program.view->rows[0].height, titleHeight * dpi / 96.0, 3);
         EXPECT_TRUE(TopRowHolds(topText)) << "the text at the top moved";
+    }
+}
+
+// After a move to a screen of another scale the view's box is the one a
+// resize gives: a resize to the same client size lays nothing out again.
+TEST_F(ScreenScale, AResizeAfterAScaleChangeKeepsTheBox) {
+    RECT suggested{20, 10, 20 + ScaleForDpi(640, 144), 10 + ScaleForDpi(480, 144)};
+    SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const ViewState before = *program.view;
+    RECT client{};
+    GetClientRect(window_, &client);
+    SendMessageW(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    EXPECT_EQ(program.view->left, before.left);
+    EXPECT_EQ(program.view->top, before.top);
+    EXPECT_EQ(program.view->width, before.width);
+    EXPECT_EQ(program.view->height, before.height);
+}
+
+// Every dialog makes what it draws for the new scale when it is told of one:
+// the Search box's font, the preview's font, the Choose Section icons and
+// the About box's picture are twice as large at 192 dots as at 96.
+TEST_F(ScreenScale, EveryDialogFollowsAScreenOfAnotherScale) {
+    const auto fontHeight = [](HWND control) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return static_cast<int>(-font.lfHeight);
+    };
+    GdiCounter counter;
+    ASSERT_TRUE(counter.installed);
+    const auto smallestBitmap = [&counter](HWND) {
+        int smallest = 0;
+        for (HGDIOBJ bitmap : counter.liveBitmaps) {
+            const int width = BitmapSize(static_cast<HBITMAP>(bitmap)).cx;
+            if (smallest == 0 || width < smallest) smallest = width;
+        }
+        return smallest;
+    };
+    const struct {
+        const wchar_t* caption;
+        int command;
+        std::function<int(HWND)> measure;
+    } dialogs[] = {
+        {L"Velmora", IDM_SEARCH, [&](HWND d) { return fontHeight(GetDlgItem(d, IDC_SEARCH_TEXT)); }},
+        {L"Choose Font", IDM_FONT, [&](HWND d) { return fontHeight(GetDlgItem(d, IDC_FONT_PREVIEW)); }},
+        {L"Choose Section", IDM_CHOOSE_SECTION, smallestBitmap},
+        {L"Velmora", IDM_ABOUT,
+         [](HWND d) {
+             const auto picture = SendDlgItemMessageW(d, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0);
+             return static_cast<int>(BitmapSize(reinterpret_cast<HBITMAP>(picture)).cx);
+         }},
+    };
+    // Small enough that the preview need not be made smaller to fit at 192 dots.
+    program.settings.font.FontSize = 8;
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.command);
+        int at96 = 0, at192 = 0;
+        WithModalDialog(d.caption, [&] { return DispatchCommand(window_, d.command); }, [&](HWND dialog) {
+            at96 = d.measure(dialog);
+            RECT place{};
+            GetWindowRect(dialog, &place);
+            SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&place));
+            at192 = d.measure(dialog);
+            return IDCANCEL;
+        });
+        EXPECT_GT(at96, 0);
+        EXPECT_NEAR(at192, 2 * at96, 2);
     }
 }
 
