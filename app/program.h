@@ -20,7 +20,6 @@ struct ProgramState {
     bool settingsLoaded;        // until then nothing is saved: an early exit must not overwrite them
     int32_t gutter;             // pixels at 96 dots per inch kept free around the text; the click test's tolerance
     int32_t dpi;                // dots per inch of the main window's screen; 0 until it exists
-    int32_t chosenFontSize;     // the display font's size as last chosen, which zooming returns to
     HWND mainWindow;            // also the owner of the dialogs
     HWND toolbar;
     ViewState* view;            // the Reading view, while the main window exists

@@ -113,7 +113,7 @@ static void AskForDisplayFont(HWND window) {
     const FontSettings offered = program.settings.font;
     ShowFontDialog(window, program.settings.font);
     KeepAFaceThatDrawsHebrew(program.settings.font, offered);
-    program.chosenFontSize = program.settings.font.FontSize;
+    program.settings.Zoom = 0;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
 }
@@ -130,7 +130,6 @@ HWND CreateMainWindow(int showCommand) {
     // paint on, behind the dialog too, and the dialog offers that face.
     const bool firstStart = program.settings.font.FontName[0] == 0;
     if (firstStart) ChooseFirstStartFont(program.settings.font);
-    program.chosenFontSize = program.settings.font.FontSize;
     RegisterMainClass(program.instance, kMainClassName);
     const uint32_t flags = program.settings.Flags;
     HWND window = CreateWindowExW(MainWindowExStyle(flags), kMainClassName, kMainClassName, MainWindowStyle(flags),

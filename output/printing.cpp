@@ -70,6 +70,8 @@ void PrintArticle(ViewState* view) {
     if (view == nullptr) return;
     ViewState print{};
     print.fontSettings = view->fontSettings;
+    // The page is printed in the size chosen in Choose Font: zooming is for the screen.
+    print.fontSettings.FontSize = program.settings.font.FontSize;
     print.reverseOption = view->reverseOption;
     print.rowsInOneCall = true;
     PrintMargins margins;

@@ -22,6 +22,7 @@ struct Settings {
     uint32_t Flags;
     uint16_t Lesson;        // current article, 1..57 (0 before the first computation)
     char SearchString[kSearchStringMax + 1];
+    int32_t Zoom;           // the Reading view's size: steps from FontSize through the font chooser's sizes
 };
 
 constexpr uint32_t kFlagPinnedArticle = 0x00000004;

@@ -39,6 +39,7 @@ void ReadSettings() {
     settings.LastPosition = static_cast<uint16_t>(RegReadInt(u"LastPosition", 0));
     settings.Flags = static_cast<uint32_t>(RegReadInt(u"Flags", static_cast<int32_t>(kDefaultFlags)));
     settings.Lesson = static_cast<uint16_t>(RegReadInt(u"Lesson", 0));
+    settings.Zoom = RegReadInt(u"Zoom", 0);
     program.settingsLoaded = true;
 }
 
@@ -55,4 +56,6 @@ void WriteSettings(bool withPosition) {
     if (withPosition) RegWriteInt(u"LastPosition", settings.LastPosition);
     RegWriteInt(u"Flags", static_cast<int32_t>(settings.Flags));
     if (settings.Lesson != 0) RegWriteInt(u"Lesson", settings.Lesson);
+    // Always, so that a zoom undone in this run is undone at the next start.
+    RegWriteInt(u"Zoom", settings.Zoom);
 }

@@ -6,11 +6,14 @@
 
 #include <cstdint>
 
+#include "settings/settings.h"
 #include "store/compression.h"
 #include "store/verse_map.h"
 
-// 0, or 1 when the view state cannot be created.
-int OpenReadingView(HWND window);
+// Opens the Reading view on the window in the font given (the chosen one,
+// zoomed) with the current article. 0, or 1 when the view state cannot be
+// created.
+int OpenReadingView(HWND window, const FontSettings& font);
 
 // Makes an article (0: This Week) the current one and lays out its text
 // (loaded for it when text is empty) in place of the view's, at its top row;

@@ -134,7 +134,9 @@ TEST_F(ScreenScale, EveryDialogFollowsAScreenOfAnotherScale) {
 }
 
 // From the stored 20 through the chooser's sizes and back; the wheel alone
-// still scrolls; the chooser then shows the size reached, which is stored.
+// still scrolls. The chooser shows the chosen size, which stays stored as
+// "FontSize" beside the zoom; the next start shows the zoomed size again,
+// and Ctrl+0 returns to the chosen one.
 TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
     const struct { const char* label; UINT message; WPARAM wParam; int size; } steps[] = {
         {"Ctrl+Plus", WM_COMMAND, IDM_ZOOM_IN, 22},
@@ -148,7 +150,7 @@ TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.label);
         const int topText = TopRowTextOffset(*program.view), topRow = program.view->topRow;
-        const bool zooms = step.size != program.settings.font.FontSize;
+        const bool zooms = step.size != program.view->fontSettings.FontSize;
         SendMessageW(window_, step.message, step.wParam, 0);
         EXPECT_EQ(program.view->fontSettings.FontSize, step.size);
         if (zooms) EXPECT_TRUE(TopRowHolds(topText)) << "the text at the top moved";
@@ -157,9 +159,15 @@ TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
     std::wstring shown;
     WithModalDialog(L"Choose Font", [&] { return DispatchCommand(window_, IDM_FONT); },
                     [&](HWND dialog) { shown = SelectedRow(dialog, IDC_FONT_SIZES); return IDCANCEL; });
-    EXPECT_EQ(shown, L"22");
+    EXPECT_EQ(shown, L"20");
     EXPECT_TRUE(DestroyMainWindow());
-    EXPECT_EQ(ReadDword(L"FontSize"), 22u);
+    EXPECT_EQ(ReadDword(L"FontSize"), 20u);
+    EXPECT_EQ(ReadDword(L"Zoom"), 1u);
+    ResetProgram();
+    ASSERT_NE(CreateFromRegistry(), nullptr);
+    EXPECT_EQ(program.view->fontSettings.FontSize, 22);
+    SendMessageW(window_, WM_COMMAND, IDM_ZOOM_RESET, 0);
+    EXPECT_EQ(program.view->fontSettings.FontSize, 20);
 }
 
 // Ctrl with the plus, minus and zero keys, of the main keys and the keypad,
