@@ -75,14 +75,17 @@ static LRESULT OnVerticalScroll(HWND window, UINT message, WPARAM wParam, LPARAM
     return 1;
 }
 
-// With Ctrl held the wheel zooms: a notch away from the user is one size larger.
+// With Ctrl held the wheel zooms: a notch away from the user is one size
+// larger; without, it scrolls a row up. Small turns add up to notches.
 static LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
+    const auto delta = static_cast<int16_t>(HIWORD(wParam));
     if (LOWORD(wParam) & MK_CONTROL) {
-        ZoomDisplayFont(window, static_cast<int16_t>(HIWORD(wParam)) / WHEEL_DELTA);
+        const int notches = TakeWheelNotches(program.zoomWheel, delta);
+        if (notches != 0) ZoomDisplayFont(window, notches);
         return 0;
     }
-    const int step = WheelStep(static_cast<int16_t>(HIWORD(wParam)));
-    if (step != 0) ScrollByRows(window, step);
+    const int notches = TakeWheelNotches(program.scrollWheel, delta);
+    if (notches != 0) ScrollByRows(window, -notches);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "settings/settings.h"
 #include "store/verse_map.h"
 #include "view/bookmark_list.h"
+#include "view/input_map.h"
 #include "view/verse_selection.h"
 
 struct ViewState;
@@ -28,6 +29,8 @@ struct ProgramState {
     VerseMap verses;            // read on first use (versesRead); empty when it could not be read
     bool versesRead;
     ViewPress press;            // the left button's press on the Reading view, until its release
+    WheelTurns scrollWheel;     // the wheel's turns not yet taken as whole notches
+    WheelTurns zoomWheel;       // the same with Ctrl held
 };
 
 extern ProgramState program;

@@ -134,7 +134,7 @@ TEST_F(ScreenScale, EveryDialogFollowsAScreenOfAnotherScale) {
 }
 
 // From the stored 20 through the chooser's sizes and back; the wheel alone
-// still scrolls. The chooser shows the chosen size, which stays stored as
+// still scrolls, and a touchpad's small turns zoom too. The chooser shows the chosen size, which stays stored as
 // "FontSize" beside the zoom; the next start shows the zoomed size again,
 // and Ctrl+0 returns to the chosen one.
 TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
@@ -156,16 +156,19 @@ TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
         if (zooms) EXPECT_TRUE(TopRowHolds(topText)) << "the text at the top moved";
         else EXPECT_EQ(program.view->topRow, topRow + 1);
     }
+    // A precision touchpad's small turns add up to a notch.
+    for (int turn = 0; turn < 4; ++turn) SendMessageW(window_, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, 30), 0);
+    EXPECT_EQ(program.view->fontSettings.FontSize, 24);
     std::wstring shown;
     WithModalDialog(L"Choose Font", [&] { return DispatchCommand(window_, IDM_FONT); },
                     [&](HWND dialog) { shown = SelectedRow(dialog, IDC_FONT_SIZES); return IDCANCEL; });
     EXPECT_EQ(shown, L"20");
     EXPECT_TRUE(DestroyMainWindow());
     EXPECT_EQ(ReadDword(L"FontSize"), 20u);
-    EXPECT_EQ(ReadDword(L"Zoom"), 1u);
+    EXPECT_EQ(ReadDword(L"Zoom"), 2u);
     ResetProgram();
     ASSERT_NE(CreateFromRegistry(), nullptr);
-    EXPECT_EQ(program.view->fontSettings.FontSize, 22);
+    EXPECT_EQ(program.view->fontSettings.FontSize, 24);
     SendMessageW(window_, WM_COMMAND, IDM_ZOOM_RESET, 0);
     EXPECT_EQ(program.view->fontSettings.FontSize, 20);
 }

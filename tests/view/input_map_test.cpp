@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(InputMap, HomeAtTheTopAndEndWithoutALastPageFallBackToThePage) {
     EXPECT_EQ(MapKey(kKeyHome, 20, 0, 50, false).rows, -20);
     EXPECT_EQ(MapKey(kKeyEnd, 20, 0, 0, false).rows, 20);
@@ -20,13 +22,25 @@ TEST(InputMap, UnknownScrollBarCodesDoNothing) {
     EXPECT_EQ(ScrollBarStep(-1, 9, 12, 40), 0);
 }
 
-// One row up per notch turned away from the user, truncated toward zero, so
-// that less than a notch scrolls nothing; down to the most negative turn.
-TEST(InputMap, WheelTurnsScrollWholeNotches) {
-    EXPECT_EQ(WheelStep(240), -2);
-    EXPECT_EQ(WheelStep(60), 0);
-    EXPECT_EQ(WheelStep(-120), 1);
-    EXPECT_EQ(WheelStep(-239), 1);
-    EXPECT_EQ(WheelStep(239), -1);
-    EXPECT_EQ(WheelStep(-32768), 273);
+// Turns add up to whole notches, the rest kept for the next turn, as a
+// precision touchpad's small turns need; a turn the other way starts afresh.
+TEST(InputMap, WheelTurnsAddUpToWholeNotches) {
+    const struct {
+        const char* label;
+        std::vector<int16_t> turns;
+        std::vector<int> notches;
+    } cases[] = {
+        {"whole notches", {240, -120}, {2, -1}},
+        {"a touchpad's small turns", {30, 30, 30, 30, 40, 40, 40}, {0, 0, 0, 1, 0, 0, 1}},
+        {"less than a notch, then more", {60, 239}, {0, 2}},
+        {"the other way drops the rest", {100, -30, -90}, {0, 0, -1}},
+        {"the largest turns", {-32768, 32767}, {-273, 273}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        WheelTurns turns;
+        std::vector<int> notches;
+        for (int16_t turn : c.turns) notches.push_back(TakeWheelNotches(turns, turn));
+        EXPECT_EQ(notches, c.notches);
+    }
 }
