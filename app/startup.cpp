@@ -132,8 +132,11 @@ HWND CreateMainWindow(int showCommand) {
     if (firstStart) ChooseFirstStartFont(program.settings.font);
     RegisterMainClass(program.instance, kMainClassName);
     const uint32_t flags = program.settings.Flags;
+    RECT place{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    const bool stored = StoredWindowRect(place);
     HWND window = CreateWindowExW(MainWindowExStyle(flags), kMainClassName, kMainClassName, MainWindowStyle(flags),
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  place.left, place.top, stored ? place.right - place.left : CW_USEDEFAULT,
+                                  stored ? place.bottom - place.top : CW_USEDEFAULT, nullptr, nullptr,
                                   program.instance, nullptr);
     if (window == nullptr) return nullptr;
     RestoreWindowPlacement(window, showCommand);

@@ -15,3 +15,10 @@ void WriteSettings(bool withPosition);
 
 void SaveWindowPlacement(HWND window);
 void RestoreWindowPlacement(HWND window, int launchShowCommand);
+
+// The stored rectangle, brought onto a monitor as restoring brings it, when
+// a width and a height are stored: the main window is created there, on the
+// screen it was last on and at that screen's scale, so that no change of
+// scale rescales the stored size once more on the way there. False when none
+// is stored.
+bool StoredWindowRect(RECT& rect);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/program.h"
@@ -86,6 +87,42 @@ protected:
         UpdateScrollBar(window_);
     }
 };
+
+namespace {
+
+RECT created{};
+
+// Notes the rectangle the main window is created with, before it exists.
+LRESULT CALLBACK NoteCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTW& create = *reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        wchar_t name[32] = {};
+        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 32);
+        if (std::wstring(name) == L"Velmora") created = {create.x, create.y, create.x + create.cx, create.y + create.cy};
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+// The window is made where it was last, not moved there after it is made:
+// a move onto a screen of another scale would rescale the stored size once
+// more at every start.
+TEST_F(MainWindow, IsCreatedAtItsStoredPlace) {
+    WriteDword(L"Left", 30);
+    WriteDword(L"Top", 40);
+    WriteDword(L"Width", 600);
+    WriteDword(L"Height", 400);
+    HHOOK hook = SetWindowsHookExW(WH_CBT, NoteCreation, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const bool opened = Open(1, kDefaultFlags);
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(created.left, 30);
+    EXPECT_EQ(created.top, 40);
+    EXPECT_EQ(created.right, 630);
+    EXPECT_EQ(created.bottom, 440);
+}
 
 // The check mark follows Flags at start; the command flips the check mark and
 // the option together, and twice restores both.
