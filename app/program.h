@@ -36,9 +36,10 @@ struct ProgramState {
 extern ProgramState program;
 
 // The one allocation routine of the program's own code. On failure it shows
-// "There is not enough memory, aborting", saves the settings, posts the quit
-// message and returns null; every caller then abandons its operation. Blocks
-// are released with FreeBlock.
+// "There is not enough memory, aborting", posts the quit message and returns
+// null; every caller then abandons its operation, and the settings are saved
+// when the window is closed after the message loop (EndRun). Blocks are
+// released with FreeBlock.
 void* AllocOrQuit(size_t bytes);
 void FreeBlock(void* block);
 

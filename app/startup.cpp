@@ -48,6 +48,11 @@ int RunMessageLoop(HACCEL accelerators, MessageSource next) {
     return static_cast<int>(message.wParam);
 }
 
+int EndRun(int exitCode) {
+    if (program.mainWindow != nullptr && IsWindow(program.mainWindow)) DestroyWindow(program.mainWindow);
+    return exitCode;
+}
+
 void RegisterMainClass(HINSTANCE instance, const wchar_t* className) {
     WNDCLASSW windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
