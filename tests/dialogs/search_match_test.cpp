@@ -81,6 +81,24 @@ TEST(SearchMatch, NoHitAcrossRecordsAndRecordsInOrderFromStart) {
     EXPECT_EQ(FindInText(text, PositionAtByte(text, second), pattern, 2).offset, 0u);
 }
 
+// The search reads the text, not the marks of its chapters: "prq" ("פרק")
+// is found in a verse, never in the mark before it, with or without a gap.
+TEST(SearchMatch, ChapterMarksAreNotSearched) {
+    const std::string prq = Stored("prq");
+    const auto* pattern = reinterpret_cast<const uint8_t*>(prq.data());
+    for (const uint8_t mark : {kAttrChapterMark, static_cast<uint8_t>(kAttrChapterMark | kAttrParagraphGap)}) {
+        SCOPED_TRACE(static_cast<int>(mark));
+        ArticleBuilder article;
+        article.Add(mark, 0, "prq mb");
+        const size_t verse = article.Add(kBody, 0, "ab prq");
+        const ArticleText text = article.Build();
+        EXPECT_EQ(FindInText(text, {}, pattern, prq.size()).offset, verse + 2);
+        ArticleBuilder marksOnly;
+        marksOnly.Add(mark, 0, "prq mb");
+        EXPECT_EQ(FindInText(marksOnly.Build(), {}, pattern, prq.size()).offset, 0u);
+    }
+}
+
 // Stored texts of any bytes never read outside the record, nor run away.
 TEST(SearchMatch, ExtremePatternsStayInsideTheRecord) {
     const std::string patterns[] = {std::string(33, '*'), std::string(33, '?'), "*", "a" + std::string(32, '*'),
