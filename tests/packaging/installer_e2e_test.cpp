@@ -4,11 +4,13 @@
 // but keeps the settings the program wrote.
 #include <windows.h>
 #include <msi.h>
+#include <msiquery.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -113,6 +115,28 @@ std::wstring ShortcutTarget(const std::wstring& link) {
     return target;
 }
 
+// The rows of a query of the package's database, each column as text.
+std::vector<std::vector<std::wstring>> PackageRows(const wchar_t* query, int columns) {
+    std::vector<std::vector<std::wstring>> rows;
+    MSIHANDLE database = 0, view = 0, record = 0;
+    if (MsiOpenDatabaseW(Package().c_str(), MSIDBOPEN_READONLY, &database) != ERROR_SUCCESS) return rows;
+    if (MsiDatabaseOpenViewW(database, query, &view) == ERROR_SUCCESS && MsiViewExecute(view, 0) == ERROR_SUCCESS) {
+        while (MsiViewFetch(view, &record) == ERROR_SUCCESS) {
+            std::vector<std::wstring>& row = rows.emplace_back();
+            for (int column = 1; column <= columns; ++column) {
+                wchar_t text[256] = L"";
+                DWORD size = 256;
+                MsiRecordGetStringW(record, column, text, &size);
+                row.push_back(text);
+            }
+            MsiCloseHandle(record);
+        }
+    }
+    MsiCloseHandle(view);
+    MsiCloseHandle(database);
+    return rows;
+}
+
 bool SamePath(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
@@ -166,6 +190,30 @@ TEST_F(Installer, InstallsForTheUserWithAShortcutThatStartsTheReader) {
     EXPECT_TRUE(InstalledIn(products[0], MSIINSTALLCONTEXT_USERUNMANAGED));
     EXPECT_FALSE(InstalledIn(products[0], MSIINSTALLCONTEXT_MACHINE));
     RunFromShortcut();
+}
+
+// Windows Installer's rules for a per-user package, which it checks at repair
+// and removal: every component (the one in the profile with the shortcut)
+// has a value under HKCU as its key path (ICE38, ICE43), and every folder the
+// package makes in the profile is removed again (ICE64).
+TEST_F(Installer, ThePackageKeepsTheRulesOfAPerUserPackage) {
+    constexpr int kRegistryKeyPath = 4;  // msidbComponentAttributesRegistryKeyPath
+    const auto components = PackageRows(L"SELECT `Component`, `Attributes`, `KeyPath` FROM `Component`", 3);
+    ASSERT_FALSE(components.empty());
+    for (const auto& component : components) {
+        SCOPED_TRACE(testing::PrintToString(component[0]));
+        EXPECT_NE(std::stoi(component[1]) & kRegistryKeyPath, 0) << "a file as the key path";
+        const std::wstring query = L"SELECT `Root` FROM `Registry` WHERE `Registry` = '" + component[2] + L"'";
+        const auto root = PackageRows(query.c_str(), 1);
+        ASSERT_EQ(root.size(), 1u);
+        EXPECT_EQ(root[0][0], L"1") << "not under HKCU";
+    }
+    std::vector<std::wstring> removed;
+    for (const auto& row : PackageRows(L"SELECT `DirProperty` FROM `RemoveFile`", 1)) removed.push_back(row[0]);
+    for (const wchar_t* folder : {L"UserPrograms", L"INSTALLDIR"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(folder)));
+        EXPECT_NE(std::find(removed.begin(), removed.end(), folder), removed.end()) << "the folder stays";
+    }
 }
 
 TEST_F(Installer, RemovalDeletesTheProgramAndKeepsTheSettings) {
