@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <functional>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
@@ -90,15 +90,12 @@ protected:
 
 namespace {
 
-RECT created{};
+RECT created{};  // the first window this thread creates after the hook is set
 
-// Notes the rectangle the main window is created with, before it exists.
 LRESULT CALLBACK NoteCreation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        const CREATESTRUCTW& create = *reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        wchar_t name[32] = {};
-        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 32);
-        if (std::wstring(name) == L"Velmora") created = {create.x, create.y, create.x + create.cx, create.y + create.cy};
+    const CREATESTRUCTW* create = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs : nullptr;
+    if (create != nullptr && IsRectEmpty(&created)) {
+        created = {create->x, create->y, create->x + create->cx, create->y + create->cy};
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -109,19 +106,15 @@ LRESULT CALLBACK NoteCreation(int code, WPARAM wParam, LPARAM lParam) {
 // a move onto a screen of another scale would rescale the stored size once
 // more at every start.
 TEST_F(MainWindow, IsCreatedAtItsStoredPlace) {
-    WriteDword(L"Left", 30);
-    WriteDword(L"Top", 40);
-    WriteDword(L"Width", 600);
-    WriteDword(L"Height", 400);
+    for (const auto& [name, value] : {std::pair{L"Left", 30}, {L"Top", 40}, {L"Width", 600}, {L"Height", 400}}) {
+        WriteDword(name, value);
+    }
     HHOOK hook = SetWindowsHookExW(WH_CBT, NoteCreation, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook, nullptr);
     const bool opened = Open(1, kDefaultFlags);
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(opened);
-    EXPECT_EQ(created.left, 30);
-    EXPECT_EQ(created.top, 40);
-    EXPECT_EQ(created.right, 630);
-    EXPECT_EQ(created.bottom, 440);
+    const RECT stored{30, 40, 630, 440};
+    EXPECT_TRUE(EqualRect(&created, &stored));
 }
 
 // The check mark follows Flags at start; the command flips the check mark and

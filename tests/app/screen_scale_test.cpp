@@ -83,40 +83,23 @@ TEST_F(ScreenScale, AResizeAfterAScaleChangeKeepsTheBox) {
 }
 
 // Every dialog makes what it draws for the new scale when it is told of one:
-// the Search box's font, the preview's font, the Choose Section icons and
-// the About box's picture are twice as large at 192 dots as at 96.
+// the Search box's font, the preview's font and Choose Section's icons (the
+// only pictures loaded while it is open) are twice as large at 192 dots.
 TEST_F(ScreenScale, EveryDialogFollowsAScreenOfAnotherScale) {
-    const auto fontHeight = [](HWND control) {
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-        return static_cast<int>(-font.lfHeight);
-    };
     GdiCounter counter;
     ASSERT_TRUE(counter.installed);
-    const auto smallestBitmap = [&counter](HWND) {
-        int smallest = 0;
-        for (HGDIOBJ bitmap : counter.liveBitmaps) {
-            const int width = BitmapSize(static_cast<HBITMAP>(bitmap)).cx;
-            if (smallest == 0 || width < smallest) smallest = width;
-        }
-        return smallest;
+    const auto font = [](HWND dialog, int id) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(dialog, id, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return static_cast<int>(-font.lfHeight);
     };
-    const struct {
-        const wchar_t* caption;
-        int command;
-        std::function<int(HWND)> measure;
-    } dialogs[] = {
-        {L"Velmora", IDM_SEARCH, [&](HWND d) { return fontHeight(GetDlgItem(d, IDC_SEARCH_TEXT)); }},
-        {L"Choose Font", IDM_FONT, [&](HWND d) { return fontHeight(GetDlgItem(d, IDC_FONT_PREVIEW)); }},
-        {L"Choose Section", IDM_CHOOSE_SECTION, smallestBitmap},
-        {L"Velmora", IDM_ABOUT,
-         [](HWND d) {
-             const auto picture = SendDlgItemMessageW(d, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0);
-             return static_cast<int>(BitmapSize(reinterpret_cast<HBITMAP>(picture)).cx);
-         }},
+    const auto icon = [&counter] { return static_cast<int>(BitmapSize(HBITMAP(*counter.liveBitmaps.begin())).cx); };
+    const struct { const wchar_t* caption; int command; std::function<int(HWND)> measure; } dialogs[] = {
+        {L"Velmora", IDM_SEARCH, [&](HWND d) { return font(d, IDC_SEARCH_TEXT); }},
+        {L"Choose Font", IDM_FONT, [&](HWND d) { return font(d, IDC_FONT_PREVIEW); }},
+        {L"Choose Section", IDM_CHOOSE_SECTION, [&](HWND) { return icon(); }},
     };
-    // Small enough that the preview need not be made smaller to fit at 192 dots.
-    program.settings.font.FontSize = 8;
+    program.settings.font.FontSize = 8;  // a preview that fits the field at 192 dots too
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.command);
         int at96 = 0, at192 = 0;
@@ -134,9 +117,9 @@ TEST_F(ScreenScale, EveryDialogFollowsAScreenOfAnotherScale) {
 }
 
 // From the stored 20 through the chooser's sizes and back; the wheel alone
-// still scrolls, and a touchpad's small turns zoom too. The chooser shows the chosen size, which stays stored as
-// "FontSize" beside the zoom; the next start shows the zoomed size again,
-// and Ctrl+0 returns to the chosen one.
+// still scrolls, and a touchpad's small turns zoom too. The chooser shows
+// the chosen size, stored as "FontSize" beside the zoom; the next start
+// shows the zoomed size again, and Ctrl+0 returns to the chosen one.
 TEST_F(ScreenScale, ZoomStepsThroughTheFontSizesAndKeepsTheTopText) {
     const struct { const char* label; UINT message; WPARAM wParam; int size; } steps[] = {
         {"Ctrl+Plus", WM_COMMAND, IDM_ZOOM_IN, 22},

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kBookmarkCommand = 123, kChooseSection = 107, kChooseArticle = 119;
-const int kRowHeight = PickerPlainRowHeight(), kHeadingHeight = PickerHeadingHeight();
+const int kRowHeight = PickerRowHeight(20), kHeadingHeight = PickerRowHeight(20, true);
 // The picture's size: the opened group's rows below the bookmarks fit the window.
 constexpr int kPictureFontSize = 14;
 
@@ -152,7 +152,7 @@ TEST_F(ChooseSectionEndToEnd, TheListShowsIconsAndBlueHeadings) {
     WriteBinary(L"Bookmarks", BookmarkValue({12, 5, 55}));
     UseTestFont(kPictureFontSize);
     Start();
-    const int rowHeight = PickerPlainRowHeight(kPictureFontSize), headingHeight = PickerHeadingHeight(kPictureFontSize);
+    const int rowHeight = PickerRowHeight(kPictureFontSize), headingHeight = PickerRowHeight(kPictureFontSize, true);
     HWND dialog = OpenChooseSection();
     ASSERT_NE(dialog, nullptr);
     // The bookmark heading and three rows, then the first group's heading: open it.

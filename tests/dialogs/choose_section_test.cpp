@@ -87,7 +87,7 @@ TEST_F(ChooseSection, TheBookmarkCheckFollowsTheArticle) {
     WhenTheDialogOpens([](HWND dialog) {
         RECT client;
         GetClientRect(dialog, &client);
-        const int y = 2 * PickerPlainRowHeight() + PickerPlainRowHeight() / 2;
+        const int y = 2 * PickerRowHeight(20) + PickerRowHeight(20) / 2;
         SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 26 - 3, y));
     });
     Command(IDM_CHOOSE_SECTION);
@@ -112,7 +112,7 @@ TEST_F(ChooseSection, ReturnsWhatTheUserChose) {
     EXPECT_EQ(Show(56, [](HWND dialog) {
                   RECT client;
                   GetClientRect(dialog, &client);
-                  const int y = 5 * PickerHeadingHeight(kSize) + PickerHeadingHeight(kSize) / 2;
+                  const int y = 5 * PickerRowHeight(kSize, true) + PickerRowHeight(kSize, true) / 2;
                   PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 13 - 3, y));
               }),
               55);

@@ -105,7 +105,8 @@ TEST(RichText, AppendTurnsTheOldPlainTextIntoRichText) {
     } cases[] = {
         {"two lines", "", u"ab\r\ncd \r\n\r\n", header + "ab\\par\r\ncd\\par\r\n" + separator + body + "}\r\n"},
         {"lone CR and LF", "", u"a\rb\nc", header + "a\\par\r\nb\\par\r\nc\\par\r\n" + separator + body + "}\r\n"},
-        {"Hebrew, braces", "not Rich Text", u"\u05D0{\\}", header + "\\u1488\\{\\\\\\}\\par\r\n" + separator + body + "}\r\n"},
+        {"Hebrew, braces", "not Rich Text", u"\u05D0{\\}",
+         header + "\\u1488\\{\\\\\\}\\par\r\n" + separator + body + "}\r\n"},
         {"white space only", "", u" \r\n\t", header + body + "}\r\n"},
         {"Rich Text as well", "{\\rtf1 old}", u"old", "{\\rtf1 old" + separator + body + "}\r\n"},
     };
