@@ -72,20 +72,14 @@ TEST(Startup, LateBoundFunctionsComeFromTheSystemLibrary) {
     }
 }
 
-// The manifest asks for per-monitor scaling, version 2, and where the system
-// does not know it, for the system's scale: never for per-monitor version 1,
-// under which Windows 8.1 and early Windows 10 do not rescale the title bar,
-// the menus and the dialogs.
+// The manifest asks for per-monitor scaling, version 2, and elsewhere for the
+// system's scale: never for per-monitor version 1, under which Windows 8.1 and
+// early Windows 10 do not rescale the title bar, the menus and the dialogs.
 TEST(Startup, TheManifestAsksForPerMonitorV2OrTheSystemScale) {
     HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
     ASSERT_NE(found, nullptr);
-    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
-    const std::string manifest(bytes, SizeofResource(nullptr, found));
-    const auto element = [&manifest](const std::string& name) {
-        const size_t open = manifest.find('>', manifest.find("<" + name + " "));
-        const size_t close = manifest.find("</" + name + ">");
-        return open < close && close != std::string::npos ? manifest.substr(open + 1, close - open - 1) : "";
-    };
-    EXPECT_EQ(element("dpiAware"), "true");
-    EXPECT_EQ(element("dpiAwareness"), "PerMonitorV2");
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find("WindowsSettings\">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find("WindowsSettings\">PerMonitorV2</dpiAwareness>"), std::string::npos);
 }

@@ -1,9 +1,7 @@
-// A GPOS table of a few kilobytes in which everything points at one place:
-// the Latin script's one feature names every lookup, every entry of the
-// lookup list is the same mark-to-mark lookup, every one of its subtable
-// offsets the same subtable, whose coverage holds the given number of ranges,
-// each of every glyph. Read naively it makes lookups x subtables x ranges
-// entries; the unit test and the fuzzer's seeds share it.
+// A GPOS table in which every lookup of the Latin script's one feature is the
+// same mark-to-mark lookup, each of its subtables the same subtable, whose
+// coverage has the given number of ranges of every glyph: read naively,
+// lookups x subtables x ranges entries. For the unit test and the fuzzer.
 #pragma once
 
 #include <cstdint>

@@ -103,8 +103,8 @@ TEST(RichText, AppendTurnsTheOldPlainTextIntoRichText) {
         std::u16string oldText;
         std::string expected;
     } cases[] = {
-        {"two lines", "", u"ab\r\ncd \r\n\r\n", header + "ab\\par\r\ncd\\par\r\n" + separator + body + "}\r\n"},
-        {"lone CR and LF", "", u"a\rb\nc", header + "a\\par\r\nb\\par\r\nc\\par\r\n" + separator + body + "}\r\n"},
+        {"lines ended each way", "", u"ab\r\ncd\re\nf \r\n\r\n",
+         header + "ab\\par\r\ncd\\par\r\ne\\par\r\nf\\par\r\n" + separator + body + "}\r\n"},
         {"Hebrew, braces", "not Rich Text", u"\u05D0{\\}",
          header + "\\u1488\\{\\\\\\}\\par\r\n" + separator + body + "}\r\n"},
         {"white space only", "", u" \r\n\t", header + body + "}\r\n"},

@@ -115,19 +115,20 @@ std::wstring ShortcutTarget(const std::wstring& link) {
     return target;
 }
 
-// The rows of a query of the package's database, each column as text.
-std::vector<std::vector<std::wstring>> PackageRows(const wchar_t* query, int columns) {
-    std::vector<std::vector<std::wstring>> rows;
+// The rows a query of the package's database gives, each as the texts of
+// its columns joined by "|".
+std::vector<std::wstring> PackageRows(const wchar_t* query) {
+    std::vector<std::wstring> rows;
     MSIHANDLE database = 0, view = 0, record = 0;
-    if (MsiOpenDatabaseW(Package().c_str(), MSIDBOPEN_READONLY, &database) != ERROR_SUCCESS) return rows;
-    if (MsiDatabaseOpenViewW(database, query, &view) == ERROR_SUCCESS && MsiViewExecute(view, 0) == ERROR_SUCCESS) {
+    if (MsiOpenDatabaseW(Package().c_str(), MSIDBOPEN_READONLY, &database) == ERROR_SUCCESS &&
+        MsiDatabaseOpenViewW(database, query, &view) == ERROR_SUCCESS && MsiViewExecute(view, 0) == ERROR_SUCCESS) {
         while (MsiViewFetch(view, &record) == ERROR_SUCCESS) {
-            std::vector<std::wstring>& row = rows.emplace_back();
-            for (int column = 1; column <= columns; ++column) {
+            std::wstring& row = rows.emplace_back();
+            for (UINT column = 1; column <= MsiRecordGetFieldCount(record); ++column) {
                 wchar_t text[256] = L"";
                 DWORD size = 256;
                 MsiRecordGetStringW(record, column, text, &size);
-                row.push_back(text);
+                row += (column > 1 ? L"|" : L"") + std::wstring(text);
             }
             MsiCloseHandle(record);
         }
@@ -197,22 +198,14 @@ TEST_F(Installer, InstallsForTheUserWithAShortcutThatStartsTheReader) {
 // has a value under HKCU as its key path (ICE38, ICE43), and every folder the
 // package makes in the profile is removed again (ICE64).
 TEST_F(Installer, ThePackageKeepsTheRulesOfAPerUserPackage) {
-    constexpr int kRegistryKeyPath = 4;  // msidbComponentAttributesRegistryKeyPath
-    const auto components = PackageRows(L"SELECT `Component`, `Attributes`, `KeyPath` FROM `Component`", 3);
-    ASSERT_FALSE(components.empty());
-    for (const auto& component : components) {
-        SCOPED_TRACE(testing::PrintToString(component[0]));
-        EXPECT_NE(std::stoi(component[1]) & kRegistryKeyPath, 0) << "a file as the key path";
-        const std::wstring query = L"SELECT `Root` FROM `Registry` WHERE `Registry` = '" + component[2] + L"'";
-        const auto root = PackageRows(query.c_str(), 1);
-        ASSERT_EQ(root.size(), 1u);
-        EXPECT_EQ(root[0][0], L"1") << "not under HKCU";
-    }
-    std::vector<std::wstring> removed;
-    for (const auto& row : PackageRows(L"SELECT `DirProperty` FROM `RemoveFile`", 1)) removed.push_back(row[0]);
+    // Attributes 4: the key path is a registry value; root 1: HKEY_CURRENT_USER.
+    const std::vector<std::wstring> keyPaths = PackageRows(
+        L"SELECT `Component`.`Attributes`, `Registry`.`Root` FROM `Component`, `Registry` "
+        L"WHERE `Component`.`KeyPath` = `Registry`.`Registry`");
+    EXPECT_EQ(keyPaths, std::vector<std::wstring>(PackageRows(L"SELECT `Component` FROM `Component`").size(), L"4|1"));
+    const std::vector<std::wstring> removed = PackageRows(L"SELECT `DirProperty` FROM `RemoveFile`");
     for (const wchar_t* folder : {L"UserPrograms", L"INSTALLDIR"}) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(folder)));
-        EXPECT_NE(std::find(removed.begin(), removed.end(), folder), removed.end()) << "the folder stays";
+        EXPECT_EQ(std::count(removed.begin(), removed.end(), folder), 1) << testing::PrintToString(std::wstring(folder));
     }
 }
 
