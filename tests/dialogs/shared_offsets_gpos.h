@@ -8,25 +8,16 @@
 #include <vector>
 
 inline std::vector<uint8_t> SharedOffsetsGpos(unsigned lookups, unsigned subtables, unsigned ranges) {
+    std::vector<unsigned> words = {1, 0, 10, 30, 42 + 2 * lookups, 1, 'l' << 8 | 'a', 't' << 8 | 'n', 8, 4, 0, 0,
+                                   0xFFFF, 1, 0, 1, 'm' << 8 | 'k', 'm' << 8 | 'k', 8, 0, lookups};
+    for (unsigned i = 0; i < lookups; ++i) words.push_back(i);  // the feature names every lookup
+    words.push_back(lookups);                                      // all of them the one lookup after the list
+    words.insert(words.end(), lookups, 2 + 2 * lookups);
+    words.insert(words.end(), {6, 0, subtables});                  // its subtables the one after it
+    words.insert(words.end(), subtables, 6 + 2 * subtables);
+    words.insert(words.end(), {1, 12, 0, 0, 0, 0, 2, ranges});     // the subtable and its coverage
+    for (unsigned i = 0; i < ranges; ++i) words.insert(words.end(), {0, 0xFFFF, 0});
     std::vector<uint8_t> table;
-    const auto put = [&table](unsigned word) {
-        table.push_back(static_cast<uint8_t>(word >> 8));
-        table.push_back(static_cast<uint8_t>(word));
-    };
-    const unsigned lookupList = 42 + 2 * lookups;
-    for (unsigned word : {1u, 0u, 10u, 30u, lookupList, 1u}) put(word);  // the lists; one script
-    table.insert(table.end(), {'l', 'a', 't', 'n'});
-    for (unsigned word : {8u, 4u, 0u, 0u, 0xFFFFu, 1u, 0u, 1u}) put(word);  // script at 18, language system at 22
-    table.insert(table.end(), {'m', 'k', 'm', 'k'});
-    for (unsigned word : {8u, 0u, lookups}) put(word);  // the feature at 38 names every lookup
-    for (unsigned i = 0; i < lookups; ++i) put(i);
-    put(lookups);  // the lookup list: every entry the one lookup after it
-    for (unsigned i = 0; i < lookups; ++i) put(2 + 2 * lookups);
-    for (unsigned word : {6u, 0u, subtables}) put(word);  // the lookup: every subtable the one after it
-    for (unsigned i = 0; i < subtables; ++i) put(6 + 2 * subtables);
-    for (unsigned word : {1u, 12u, 0u, 0u, 0u, 0u, 2u, ranges}) put(word);  // the subtable and its coverage
-    for (unsigned i = 0; i < ranges; ++i) {
-        for (unsigned word : {0u, 0xFFFFu, 0u}) put(word);
-    }
+    for (unsigned word : words) table.insert(table.end(), {static_cast<uint8_t>(word >> 8), static_cast<uint8_t>(word)});
     return table;
 }

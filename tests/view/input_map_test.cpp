@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 TEST(InputMap, HomeAtTheTopAndEndWithoutALastPageFallBackToThePage) {
@@ -25,22 +26,17 @@ TEST(InputMap, UnknownScrollBarCodesDoNothing) {
 // Turns add up to whole notches, the rest kept for the next turn, as a
 // precision touchpad's small turns need; a turn the other way starts afresh.
 TEST(InputMap, WheelTurnsAddUpToWholeNotches) {
-    const struct {
-        const char* label;
-        std::vector<int16_t> turns;
-        std::vector<int> notches;
-    } cases[] = {
-        {"whole notches", {240, -120}, {2, -1}},
-        {"a touchpad's small turns", {30, 30, 30, 30, 40, 40, 40}, {0, 0, 0, 1, 0, 0, 1}},
-        {"less than a notch, then more", {60, 239}, {0, 2}},
-        {"the other way drops the rest", {100, -30, -90}, {0, 0, -1}},
-        {"the largest turns", {-32768, 32767}, {-273, 273}},
+    const std::vector<std::pair<std::vector<int16_t>, std::vector<int>>> cases = {
+        {{240, -120}, {2, -1}},                                   // whole notches
+        {{30, 30, 30, 30, 40, 40, 40}, {0, 0, 0, 1, 0, 0, 1}},    // a touchpad's small turns
+        {{60, 239}, {0, 2}},                                      // the rest counts
+        {{100, -30, -90}, {0, 0, -1}},                            // the other way drops it
+        {{-32768, 32767}, {-273, 273}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        WheelTurns turns;
-        std::vector<int> notches;
-        for (int16_t turn : c.turns) notches.push_back(TakeWheelNotches(turns, turn));
-        EXPECT_EQ(notches, c.notches);
+    for (const auto& [turns, notches] : cases) {
+        WheelTurns wheel;
+        std::vector<int> taken;
+        for (int16_t turn : turns) taken.push_back(TakeWheelNotches(wheel, turn));
+        EXPECT_EQ(taken, notches);
     }
 }
