@@ -5,6 +5,7 @@
 // the readers of outside data small inputs in the shapes the program meets.
 #include "dialogs/search_match.h"
 #include "store/article_index.h"
+#include "tests/dialogs/shared_offsets_gpos.h"
 #include "tools/encoder/block_encoder.h"
 
 #include <filesystem>
