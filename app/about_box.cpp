@@ -1,7 +1,8 @@
 // The About box. Its link is an owner-drawn button drawn as blue text in a
 // bold, underlined copy of the dialog font, made for each opening and deleted
 // at its close; a replaced window procedure gives it the hand cursor. Its
-// picture is the one drawn for the box's screen, also deleted at the close.
+// picture is the one drawn for the box's screen, also deleted at the close;
+// both are made again when the box moves to a screen of another scale.
 #include "app/about_box.h"
 
 #include <new>
@@ -42,9 +43,9 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
     return CallWindowProcW(own, link, message, wParam, lParam);
 }
 
-// A bold, underlined copy of the link's font, or none.
-HFONT CreateLinkFont(HWND link) {
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0));
+// A bold, underlined copy of the dialog's font, or none.
+HFONT CreateLinkFont(HWND dialog) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     LOGFONTW logFont{};
     if (font == nullptr || GetObjectW(font, sizeof(logFont), &logFont) == 0) return nullptr;
     logFont.lfUnderline = 1;
@@ -66,6 +67,27 @@ void FitLink(HWND link, HDC dc, HFONT font) {
     SetWindowPos(link, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
+// The picture drawn for a screen of dpi and the link's font made from the
+// box's own: at the opening and after a move to a screen of another scale.
+void ScaleAboutBox(HWND dialog, AboutState& state, int dpi) {
+    HBITMAP picture = LoadBitmapForDpi(program.instance, IDB_ABOUT, dpi);
+    SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    if (state.picture != nullptr) DeleteObject(state.picture);
+    state.picture = picture;
+    HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
+    HFONT font = CreateLinkFont(dialog);
+    const HDC dc = GetDC(link);
+    // Without the new font the link keeps the one it has.
+    if (dc != nullptr && font != nullptr) {
+        FitLink(link, dc, font);
+        if (state.linkFont != nullptr) DeleteObject(state.linkFont);
+        state.linkFont = font;
+    } else if (font != nullptr) {
+        DeleteObject(font);
+    }
+    if (dc != nullptr) ReleaseDC(link, dc);
+}
+
 INT_PTR OnInitAbout(HWND dialog) {
     const HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
     auto* state = new (std::nothrow) AboutState{};
@@ -74,16 +96,17 @@ INT_PTR OnInitAbout(HWND dialog) {
         return FALSE;
     }
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-    state->picture = LoadBitmapForDpi(program.instance, IDB_ABOUT, WindowDpi(dialog));
-    SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(state->picture));
     SetWindowTextW(link, kMakerWebAddress);
     state->linkProcedure =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
-    state->linkFont = CreateLinkFont(link);
-    const HDC dc = GetDC(link);
-    if (dc != nullptr && state->linkFont != nullptr) FitLink(link, dc, state->linkFont);
-    if (dc != nullptr) ReleaseDC(link, dc);
+    ScaleAboutBox(dialog, *state, WindowDpi(dialog));
     return FALSE;
+}
+
+INT_PTR OnAboutDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    const int dpi = FollowScaleChange(dialog, wParam, lParam);
+    if (AboutState* state = StateOf(dialog)) ScaleAboutBox(dialog, *state, dpi);
+    return TRUE;
 }
 
 INT_PTR OnDrawLink(const DRAWITEMSTRUCT& item) {
@@ -132,6 +155,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: return OnInitAbout(dialog);
     case WM_DRAWITEM: return OnDrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_COMMAND: return OnAboutCommand(dialog, LOWORD(wParam));
+    case WM_DPICHANGED: return OnAboutDpiChanged(dialog, wParam, lParam);
     case WM_NCDESTROY: OnAboutFreed(dialog); return FALSE;
     }
     return FALSE;

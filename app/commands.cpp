@@ -23,8 +23,8 @@
 namespace {
 
 // The font the Reading view draws with, which the dialogs show text in.
-const FontSettings& ViewFontSettings() {
-    return program.view != nullptr ? program.view->fontSettings : program.settings.font;
+FontSettings ViewFontSettings() {
+    return program.view != nullptr ? program.view->fontSettings : ZoomedFontSettings();
 }
 
 // The two Choose Article commands: the window, then the chosen article
@@ -35,10 +35,11 @@ void ChooseArticle(HWND window) {
     if (chosen != 0 && chosen != program.settings.Lesson) GoToArticle(window, chosen);
 }
 
-// The new font reaches the view only after OK; the scroll bar follows its rows.
+// The new font reaches the view only after OK, at the size chosen there, not
+// zoomed; the scroll bar follows its rows.
 void ChooseDisplayFont(HWND window) {
     if (ShowFontDialog(window, program.settings.font) != 1) return;
-    program.chosenFontSize = program.settings.font.FontSize;
+    program.settings.Zoom = 0;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
     UpdateLevelMenu(window);

@@ -82,14 +82,17 @@ static LRESULT OnVerticalScroll(HWND window, UINT message, WPARAM wParam, LPARAM
     return 1;
 }
 
-// With Ctrl held the wheel zooms: a notch away from the user is one size larger.
+// With Ctrl held the wheel zooms: a notch away from the user is one size
+// larger; without, it scrolls a row up. Small turns add up to notches.
 static LRESULT OnMouseWheel(HWND window, WPARAM wParam) {
+    const auto delta = static_cast<int16_t>(HIWORD(wParam));
     if (LOWORD(wParam) & MK_CONTROL) {
-        ZoomDisplayFont(window, static_cast<int16_t>(HIWORD(wParam)) / WHEEL_DELTA);
+        const int notches = TakeWheelNotches(program.zoomWheel, delta);
+        if (notches != 0) ZoomDisplayFont(window, notches);
         return 0;
     }
-    const int step = WheelStep(static_cast<int16_t>(HIWORD(wParam)));
-    if (step != 0) ScrollByRows(window, step);
+    const int notches = TakeWheelNotches(program.scrollWheel, delta);
+    if (notches != 0) ScrollByRows(window, -notches);
     return 0;
 }
 
@@ -128,12 +131,11 @@ static int ClientY(LPARAM lParam) { return static_cast<int16_t>(HIWORD(lParam));
 // The window moved to a screen of another scale: it takes the size the system
 // suggests, and the toolbar's pictures, the gutter, the fonts and the layout
 // follow, with the text that was at the top kept there.
-static LRESULT OnDpiChanged(HWND window, WPARAM wParam, const RECT& suggested) {
+static LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     const int topText = program.view != nullptr ? TopRowTextOffset(*program.view) : -1;
     program.dpi = HIWORD(wParam);
     ScaleToolbar(program.dpi);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    FollowScaleChange(window, wParam, lParam);
     OnViewDpiChanged(window, topText);
     return 0;
 }
@@ -150,7 +152,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE: OnViewSize(window, LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(wParam), window, 0xFF); return 0;
     case WM_HELP: ShowAboutBox(window); return 0;
-    case WM_DPICHANGED: return OnDpiChanged(window, wParam, *reinterpret_cast<const RECT*>(lParam));
+    case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
     case WM_NOTIFY: return OnToolbarNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_KEYDOWN: return OnKeyDown(window, wParam);
     case WM_SYSKEYDOWN: return OnSystemKeyDown(window, message, wParam, lParam);

@@ -11,6 +11,7 @@
 #include "settings/settings.h"
 #include "store/verse_map.h"
 #include "view/bookmark_list.h"
+#include "view/input_map.h"
 #include "view/verse_selection.h"
 
 struct ViewState;
@@ -21,7 +22,6 @@ struct ProgramState {
     bool settingsLoaded;        // until then nothing is saved: an early exit must not overwrite them
     int32_t gutter;             // pixels at 96 dots per inch kept free around the text; the click test's tolerance
     int32_t dpi;                // dots per inch of the main window's screen; 0 until it exists
-    int32_t chosenFontSize;     // the display font's size as last chosen, which zooming returns to
     HWND mainWindow;            // also the owner of the dialogs
     HWND toolbar;
     ViewState* view;            // the Reading view, while the main window exists
@@ -31,14 +31,17 @@ struct ProgramState {
     bool versesRead;
     ViewPress press;            // the left button's press on the Reading view, until its release
     std::u16string verseTyped;  // the reference Go to Verse opened last, which it offers again
+    WheelTurns scrollWheel;     // the wheel's turns not yet taken as whole notches
+    WheelTurns zoomWheel;       // the same with Ctrl held
 };
 
 extern ProgramState program;
 
 // The one allocation routine of the program's own code. On failure it shows
-// "There is not enough memory, aborting", saves the settings, posts the quit
-// message and returns null; every caller then abandons its operation. Blocks
-// are released with FreeBlock.
+// "There is not enough memory, aborting", posts the quit message and returns
+// null; every caller then abandons its operation, and the settings are saved
+// when the window is closed after the message loop (EndRun). Blocks are
+// released with FreeBlock.
 void* AllocOrQuit(size_t bytes);
 void FreeBlock(void* block);
 

@@ -49,6 +49,11 @@ int RunMessageLoop(HACCEL accelerators, MessageSource next) {
     return static_cast<int>(message.wParam);
 }
 
+int EndRun(int exitCode) {
+    if (program.mainWindow != nullptr && IsWindow(program.mainWindow)) DestroyWindow(program.mainWindow);
+    return exitCode;
+}
+
 void RegisterMainClass(HINSTANCE instance, const wchar_t* className) {
     WNDCLASSW windowClass{};
     // A double click selects the verse under the pointer.
@@ -117,7 +122,7 @@ static void AskForDisplayFont(HWND window) {
     const FontSettings offered = program.settings.font;
     ShowFontDialog(window, program.settings.font);
     KeepAFaceThatDrawsHebrew(program.settings.font, offered);
-    program.chosenFontSize = program.settings.font.FontSize;
+    program.settings.Zoom = 0;
     ApplyFontSettings(program.view, &program.settings.font);
     UpdateScrollBar(window);
     UpdateLevelMenu(window);
@@ -135,11 +140,13 @@ HWND CreateMainWindow(int showCommand) {
     // paint on, behind the dialog too, and the dialog offers that face.
     const bool firstStart = program.settings.font.FontName[0] == 0;
     if (firstStart) ChooseFirstStartFont(program.settings.font);
-    program.chosenFontSize = program.settings.font.FontSize;
     RegisterMainClass(program.instance, kMainClassName);
     const uint32_t flags = program.settings.Flags;
+    RECT place{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    const bool stored = StoredWindowRect(place);
     HWND window = CreateWindowExW(MainWindowExStyle(flags), kMainClassName, kMainClassName, MainWindowStyle(flags),
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  place.left, place.top, stored ? place.right - place.left : CW_USEDEFAULT,
+                                  stored ? place.bottom - place.top : CW_USEDEFAULT, nullptr, nullptr,
                                   program.instance, nullptr);
     if (window == nullptr) return nullptr;
     RestoreWindowPlacement(window, showCommand);

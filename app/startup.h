@@ -16,6 +16,11 @@ using MessageSource = BOOL (*)(MSG*);
 constexpr int kMessageLoopFailed = 1;
 int RunMessageLoop(HACCEL accelerators, MessageSource next = nullptr);
 
+// After the message loop: a main window still open (the out-of-memory path
+// posts the quit without closing it) is closed now, which saves the
+// placement and the settings as every exit does. Returns the exit code.
+int EndRun(int exitCode);
+
 void RegisterMainClass(HINSTANCE instance, const wchar_t* className);
 
 // The main window, shown and placed; none when another copy runs (it was
@@ -25,10 +30,10 @@ HWND CreateMainWindow(int showCommand);
 // The settings record and the bookmarks, read at start-up.
 void LoadSettings();
 
-// The one exit routine: writes the settings (with the Reading view's top row
-// as LastPosition while it exists) and the bookmarks, destroys the Reading
-// view and posts the quit message with exit code 0. Also the end of the
-// out-of-memory path.
+// The one exit routine, run when the main window is destroyed: writes the
+// settings (with the Reading view's top row as LastPosition while it exists)
+// and the bookmarks, destroys the Reading view and posts the quit message
+// with exit code 0.
 void SaveSettingsAndQuit();
 
 // The running copy's main window (found by its class), or none.

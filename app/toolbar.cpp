@@ -5,6 +5,7 @@
 #include "app/toolbar.h"
 
 #include "app/program.h"
+#include "app/zoom.h"
 #include "resources/resource.h"
 #include "view/dpi_scale.h"
 #include "view/navigation.h"
@@ -68,7 +69,7 @@ void CreateMainToolbar(HWND window) {
     program.toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 0, nullptr, 0,
                                       kToolbarButtons, kButtonCount, size, size, size, size, sizeof(TBBUTTON));
     ScaleToolbar(program.dpi);
-    OpenReadingView(window);
+    OpenReadingView(window, ZoomedFontSettings());
 }
 
 void ScaleToolbar(int dpi) {

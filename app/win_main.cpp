@@ -19,5 +19,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     program.gutter = RegReadIntAt(kMakerKey, u"SurroundingGutter", 10);
     if (CreateMainWindow(showCommand) == nullptr) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-    return RunMessageLoop(accelerators);
+    return EndRun(RunMessageLoop(accelerators));
 }

@@ -1,6 +1,6 @@
-// Zooming changes only the size of the font settings block; the Reading view
-// takes the block again and is laid out anew, and the row that holds the
-// text that was at the top becomes the top row.
+// Zooming changes only the size the Reading view shows: the view takes the
+// chosen font settings with the zoomed size and is laid out anew, and the
+// row that holds the text that was at the top becomes the top row.
 #include "app/zoom.h"
 
 #include "app/program.h"
@@ -10,19 +10,27 @@
 
 namespace {
 
-void SetDisplayFontSize(HWND window, int32_t size) {
-    if (program.view == nullptr || size == program.settings.font.FontSize) return;
+void SetZoom(HWND window, int zoom) {
+    const int32_t chosen = program.settings.font.FontSize;
+    zoom = ClampZoom(chosen, zoom);
+    if (program.view == nullptr || zoom == ClampZoom(chosen, program.settings.Zoom)) return;
+    program.settings.Zoom = zoom;
     const int topText = TopRowTextOffset(*program.view);
-    program.settings.font.FontSize = size;
-    program.view->fontSettings = program.settings.font;
+    program.view->fontSettings = ZoomedFontSettings();
     RelayoutKeepingText(program.view, topText);
     RepaintView(window, kPaintClearClient | kPaintView);
 }
 
 }  // namespace
 
-void ZoomDisplayFont(HWND window, int steps) {
-    SetDisplayFontSize(window, ZoomedFontSize(program.chosenFontSize, program.settings.font.FontSize, steps));
+FontSettings ZoomedFontSettings() {
+    FontSettings font = program.settings.font;
+    font.FontSize = ZoomedFontSize(font.FontSize, font.FontSize, ClampZoom(font.FontSize, program.settings.Zoom));
+    return font;
 }
 
-void ResetZoom(HWND window) { SetDisplayFontSize(window, program.chosenFontSize); }
+void ZoomDisplayFont(HWND window, int steps) {
+    SetZoom(window, ClampZoom(program.settings.font.FontSize, program.settings.Zoom) + steps);
+}
+
+void ResetZoom(HWND window) { SetZoom(window, 0); }

@@ -1,16 +1,22 @@
-// Zooming the display font from the keyboard and the wheel: Ctrl+Plus and
+// Zooming the Reading view from the keyboard and the wheel: Ctrl+Plus and
 // Ctrl+Minus (Ctrl+wheel) step through the font chooser's sizes, Ctrl+0
-// returns to the size chosen last. The size reached is the display font's
-// size, which is stored at exit as the font chooser's choice is.
+// returns to the size chosen in Choose Font. The zoom is a view setting of
+// its own ("Zoom", steps from the chosen size), stored at exit and restored
+// at the next start; FontSize stays the chosen size, which printing and
+// Choose Font use.
 #pragma once
 
 #include <windows.h>
 
-// Makes the display font steps sizes larger (positive) or smaller through
-// the size list of the chosen size, keeping the text at the top of the view
-// at its top. Nothing happens at either end of the list.
+#include "settings/settings.h"
+
+// The font settings the Reading view shows: the chosen ones, with the size
+// the zoom reaches from the chosen size.
+FontSettings ZoomedFontSettings();
+
+// Zooms steps sizes larger (positive) or smaller, keeping the text at the top
+// of the view at its top. Nothing happens at either end of the size list.
 void ZoomDisplayFont(HWND window, int steps);
 
-// Returns the display font to the chosen size: the one last chosen in Choose
-// Font, or the size the run started with when none was chosen.
+// Returns the view to the size chosen in Choose Font.
 void ResetZoom(HWND window);

@@ -1,7 +1,8 @@
 // The Choose Article window's dialog procedure and its handlers. The list
 // logic is the portable picker list; here the window opens it on its device
 // context, places itself over the main window, follows its size, and turns
-// paints, keys, the scroll bar and clicks into list operations.
+// paints, keys, the scroll bar and clicks into list operations. Its icons and
+// fonts follow the scale of the screen it is on.
 #include "dialogs/choose_section.h"
 
 #include <new>
@@ -49,6 +50,15 @@ void PlaceOverOwner(HWND window) {
     MoveWindow(window, outer.left + w / 8, outer.top + h / 8, 3 * w / 4, 3 * h / 4, FALSE);
 }
 
+// The icons drawn for a screen of dpi, and fonts made for it when they are
+// next used: at the opening and after a move to a screen of another scale.
+void ScaleChooseSection(ChooseSection& dialog, int dpi) {
+    dialog.list.dpi = dpi;
+    DeletePickerIcons(dialog.icons);
+    dialog.icons = LoadPickerIcons(dpi);
+    DeletePickerFonts(dialog.list);
+}
+
 INT_PTR OnInitDialog(HWND window, const OpenRequest& request) {
     auto* dialog = new (std::nothrow) ChooseSection{};
     if (dialog == nullptr) {
@@ -60,8 +70,7 @@ INT_PTR OnInitDialog(HWND window, const OpenRequest& request) {
     dialog->result = request.current;
     SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
     PickerState& list = dialog->list;
-    list.dpi = WindowDpi(window);
-    dialog->icons = LoadPickerIcons(list.dpi);
+    ScaleChooseSection(*dialog, WindowDpi(window));
     list.dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
@@ -99,6 +108,17 @@ INT_PTR OnSize(ChooseSection* dialog, int width, int height) {
     }
     UpdatePickerScrollBar(dialog->window, list);
     return TRUE;
+}
+
+// The list is laid out again in the new fonts, also when the suggested size
+// is the size the window has.
+INT_PTR OnDpiChanged(HWND window, ChooseSection* dialog, WPARAM wParam, LPARAM lParam) {
+    const int dpi = FollowScaleChange(window, wParam, lParam);
+    if (dialog == nullptr) return TRUE;
+    ScaleChooseSection(*dialog, dpi);
+    RECT client{};
+    GetClientRect(window, &client);
+    return OnSize(dialog, client.right, client.bottom);
 }
 
 INT_PTR OnPaint(HWND window, ChooseSection* dialog) {
@@ -183,6 +203,7 @@ INT_PTR CALLBACK ChooseSectionProc(HWND window, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog(window, *reinterpret_cast<const OpenRequest*>(lParam));
     case WM_SIZE: return OnSize(Dialog(window), LOWORD(lParam), HIWORD(lParam));
+    case WM_DPICHANGED: return OnDpiChanged(window, Dialog(window), wParam, lParam);
     case WM_PAINT: return OnPaint(window, Dialog(window));
     case WM_ERASEBKGND: return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_KEYDOWN: return OnKeyDown(Dialog(window), wParam);

@@ -20,10 +20,6 @@ bool UnderWine() {
 
 namespace {
 
-// Hebrew is laid out in right-to-left runs, where the shaper looks after the
-// glyph instead.
-bool RightToLeft(char16_t c) { return (c >= 0x0590 && c <= 0x05FF) || (c >= 0xFB1D && c <= 0xFB4F); }
-
 // GetFontData takes a table's tag with its first letter in the lowest byte.
 constexpr DWORD kGposTag = 'G' | ('P' << 8) | ('O' << 16) | ('S' << 24);
 
@@ -49,10 +45,7 @@ std::vector<bool> Unshowable(HWND edit, const char16_t* text, size_t length) {
         if (!marks.empty()) {
             GetGlyphIndicesW(dc, reinterpret_cast<const wchar_t*>(text), static_cast<int>(length), glyphs.data(),
                              GGI_MARK_NONEXISTING_GLYPHS);
-            // Both the character's glyph and its code taken as a glyph.
-            for (size_t i = 0; i < length; ++i) {
-                refused[i] = !RightToLeft(text[i]) && (marks[text[i]] || (glyphs[i] != 0xFFFF && marks[glyphs[i]]));
-            }
+            for (size_t i = 0; i < length; ++i) refused[i] = !EditCanTake(text[i], glyphs[i], marks);
         }
     } catch (const std::bad_alloc&) {
         // Unchecked, a character may end the program: none is shown.
@@ -63,14 +56,21 @@ std::vector<bool> Unshowable(HWND edit, const char16_t* text, size_t length) {
     return refused;
 }
 
-// Pastes what can be shown of the clipboard's text, when that is not all of it.
+bool IsOneLine(HWND edit) { return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_MULTILINE) == 0; }
+
+// Pastes what can be shown of the clipboard's text, when that is not all of
+// it or when a one-line edit must not take its line ends: such an edit takes
+// the first line only, as the platform's own paste does.
 bool PasteShowable(HWND edit) {
     try {
         const std::vector<uint8_t> bytes = ReadClipboard(CF_UNICODETEXT);
         std::u16string text(bytes.size() / 2, u'\0');
         std::memcpy(text.data(), bytes.data(), 2 * text.size());
+        const size_t lineEnd = IsOneLine(edit) ? text.find_first_of(u"\r\n") : std::u16string::npos;
+        const bool cut = lineEnd != std::u16string::npos;
+        if (cut) text.resize(lineEnd);
         const std::u16string showable = ShowableInEdit(edit, text);
-        if (showable.size() == text.size()) return false;
+        if (showable.size() == text.size() && !cut) return false;
         SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(showable.c_str()));
     } catch (const std::bad_alloc&) {
         MessageBeep(MB_OK);

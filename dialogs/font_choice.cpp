@@ -84,6 +84,14 @@ int32_t ZoomedFontSize(int32_t chosen, int32_t current, int steps) {
     return size;
 }
 
+int ClampZoom(int32_t chosen, int zoom) {
+    const SizeList list = BuildSizeList(chosen);
+    const int smaller = static_cast<int>(std::lower_bound(list.sizes, list.sizes + list.count, chosen) - list.sizes);
+    const int larger =
+        static_cast<int>(list.sizes + list.count - std::upper_bound(list.sizes, list.sizes + list.count, chosen));
+    return std::clamp(zoom, -smaller, larger);
+}
+
 void FormatDecimal(int32_t value, char16_t (&text)[12]) {
     char16_t digits[11];
     int count = 0;

@@ -40,6 +40,10 @@ SizeList BuildSizeList(int32_t fontSize);
 // size beyond the end it would step towards, it stays.
 int32_t ZoomedFontSize(int32_t chosen, int32_t current, int steps);
 
+// A zoom (steps from the chosen size, as ZoomedFontSize takes them) limited
+// to the steps that change the size: no further than the list's ends.
+int ClampZoom(int32_t chosen, int zoom);
+
 // Decimal text of a number, as "%d" writes it (at most 11 units and a zero).
 void FormatDecimal(int32_t value, char16_t (&text)[12]);
 

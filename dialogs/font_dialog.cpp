@@ -5,6 +5,7 @@
 // and from the controls.
 #include "dialogs/font_dialog.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "resources/resource.h"
 #include "store/display_order.h"
 #include "view/font_size.h"
+#include "view/window_dpi.h"
 
 namespace {
 
@@ -29,6 +31,7 @@ struct ChooserState {
     FontSettings* settings;
     LOGFONTW chosen;      // all zero except the height (the chosen size) and the face
     int32_t previewBase;  // the base whose letters the preview shows
+    int dpi;              // of the dialog's screen, which the preview's size in points is made for
     bool closing;         // OK or Cancel has begun: list notifications are ignored
 };
 
@@ -61,76 +64,76 @@ bool SelectedText(HWND dialog, int list, std::wstring& text) {
 
 // Gives the preview field a new font (or the dialog's own, for none) and
 // deletes the one it had.
-void ReplacePreviewFont(HWND dialog, ChooserState& state, HFONT font) {
+void ReplacePreviewFont(HWND dialog, ChooserState& state, HFONT font, bool redraw = true) {
     HFONT shown = font != nullptr ? font : reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-    SendDlgItemMessageW(dialog, IDC_FONT_PREVIEW, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+    SendDlgItemMessageW(dialog, IDC_FONT_PREVIEW, WM_SETFONT, reinterpret_cast<WPARAM>(shown), redraw);
     if (state.previewFont != nullptr) DeleteObject(state.previewFont);
     state.previewFont = font;
 }
 
-// The preview's lines in a font of the given cell height, and whether they
-// fit the field's client area.
+// The preview's lines in the field's own font, and whether they fit the
+// rectangle the field lays its text out in with that font (its margins
+// follow the font).
 struct PreviewFit {
     std::vector<std::u16string> lines;
     bool fits = false;
 };
 
-PreviewFit FitPreview(HDC dc, LOGFONTW description, int32_t base, const RECT& client) {
+// Room kept free on each line for what the platform's font linking may draw
+// in place of a letter the face lacks, and for letters that reach past their
+// advance: half an average letter.
+int LinkingRoom(const TEXTMETRICW& metrics) { return (metrics.tmAveCharWidth + 1) / 2; }
+
+PreviewFit FitPreview(HWND field, int32_t base) {
     PreviewFit fit;
-    HFONT font = CreateFontIndirectW(&description);
-    if (font == nullptr) return fit;
-    HGDIOBJ previous = SelectObject(dc, font);
-    const auto letterWidth = [dc](char16_t letter) {
-        SIZE size{};
-        const wchar_t wide = letter;
-        GetTextExtentPoint32W(dc, &wide, 1, &size);
-        return static_cast<int>(size.cx);
-    };
-    const int width = client.right - client.left;
-    fit.lines = PreviewLines(base, PlatformReorders(DisplayFont{base, false}), width, letterWidth);
+    RECT format{};
+    SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    HDC dc = GetDC(field);
+    if (dc == nullptr) return fit;
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    fit.fits = static_cast<int>(fit.lines.size()) * metrics.tmHeight <= client.bottom - client.top;
-    for (const std::u16string& line : fit.lines) {
+    const int width = format.right - format.left - LinkingRoom(metrics);
+    const auto extent = [dc](const std::u16string& text) {
         SIZE size{};
-        GetTextExtentPoint32W(dc, Wide(line.c_str()), static_cast<int>(line.size()), &size);
-        fit.fits = fit.fits && size.cx <= width;
-    }
+        GetTextExtentPoint32W(dc, Wide(text.c_str()), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    const auto letterWidth = [&extent](char16_t letter) { return extent(std::u16string(1, letter)); };
+    fit.lines = PreviewLines(base, PlatformReorders(DisplayFont{base, false}), width, letterWidth);
+    fit.fits = static_cast<int>(fit.lines.size()) * metrics.tmHeight <= format.bottom - format.top;
+    for (const std::u16string& line : fit.lines) fit.fits = fit.fits && extent(line) <= width;
     SelectObject(dc, previous);
-    DeleteObject(font);
+    ReleaseDC(field, dc);
     return fit;
 }
 
-// Shows the letters of the preview's base in the chosen face and size, made
-// smaller (in steps of a tenth) until every letter fits the field: all 27 are
-// always to be seen, alef first in reading order.
+// Shows the letters of the preview's base in the chosen face and size (points
+// at the dialog's scale), made smaller in steps of a tenth until every letter
+// fits the field: all 27 are always to be seen, alef first in reading order.
+// Each size is tried in the field itself, so that what it shows depends on
+// the face and size chosen alone, not on the font it had before. The field
+// is empty meanwhile: the letters of one base may be what a face tried on
+// the way cannot show (see edit_guard).
 void ShowPreview(HWND dialog, ChooserState& state) {
     HWND field = GetDlgItem(dialog, IDC_FONT_PREVIEW);
-    // The client area less the side margins: the edit's own formatting
-    // rectangle follows the font it has, not the one being tried.
-    RECT client{};
-    GetClientRect(field, &client);
-    const auto margins = static_cast<DWORD>(SendMessageW(field, EM_GETMARGINS, 0, 0));
-    client.left += LOWORD(margins);
-    client.right -= HIWORD(margins);
     LOGFONTW description = state.chosen;
-    description.lfHeight = ClampFontSize(description.lfHeight);
-    if (description.lfHeight < 0) description.lfHeight = -description.lfHeight;
+    description.lfHeight = FontHeightForPoints(ClampFontSize(description.lfHeight), state.dpi);
     // Any character set, so that a Hebrew-only face is shown as itself.
     description.lfCharSet = DEFAULT_CHARSET;
-    HDC dc = GetDC(field);
-    PreviewFit fit = FitPreview(dc, description, state.previewBase, client);
-    while (!fit.fits && description.lfHeight > kSmallestPreviewHeight) {
-        description.lfHeight = std::max<LONG>(kSmallestPreviewHeight, description.lfHeight * 9 / 10);
-        fit = FitPreview(dc, description, state.previewBase, client);
+    SetWindowTextW(field, L"");
+    PreviewFit fit;
+    for (;;) {
+        ReplacePreviewFont(dialog, state, CreateFontIndirectW(&description), false);
+        fit = FitPreview(field, state.previewBase);
+        const LONG height = description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
+        if (fit.fits || height <= kSmallestPreviewHeight) break;
+        const LONG smaller = std::max<LONG>(kSmallestPreviewHeight, height * 9 / 10);
+        description.lfHeight = description.lfHeight < 0 ? -smaller : smaller;
     }
-    ReleaseDC(field, dc);
     std::u16string text;
     for (const std::u16string& line : fit.lines) text += (text.empty() ? u"" : u"\r\n") + line;
-    // The letters first: what was typed in the old font may be what the new
-    // one cannot show (see edit_guard).
     SetWindowTextW(field, Wide(text.c_str()));
-    ReplacePreviewFont(dialog, state, CreateFontIndirectW(&description));
 }
 
 void FillFaceList(HWND dialog, const ChooserState& state) {
@@ -162,6 +165,7 @@ INT_PTR OnFontDialogInit(HWND dialog, FontSettings* settings) {
         return FALSE;
     }
     state->settings = settings;
+    state->dpi = WindowDpi(dialog);
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
     settings->FontAsciiBase = BaseAtOpening(settings->FontAsciiBase);
     state->previewBase = settings->FontAsciiBase;
@@ -210,6 +214,16 @@ INT_PTR OnFontDialogCommand(HWND dialog, int id, int code) {
     return FALSE;
 }
 
+// The preview is made again for the new scale.
+INT_PTR OnFontDialogDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    const int dpi = FollowScaleChange(dialog, wParam, lParam);
+    ChooserState* state = StateOf(dialog);
+    if (state == nullptr || state->closing) return TRUE;
+    state->dpi = dpi;
+    ShowPreview(dialog, *state);
+    return TRUE;
+}
+
 // The controls are gone by now; the state goes with the dialog's window.
 void OnFontDialogFreed(HWND dialog) {
     ChooserState* state = StateOf(dialog);
@@ -246,6 +260,7 @@ INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: return OnFontDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     case WM_MEASUREITEM: MeasureFaceRow(dialog, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
     case WM_DRAWITEM: return OnFaceRowDraw(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_DPICHANGED: return OnFontDialogDpiChanged(dialog, wParam, lParam);
     case WM_DESTROY: OnFontDialogDestroy(dialog); return TRUE;
     case WM_NCDESTROY: OnFontDialogFreed(dialog); return FALSE;
     }

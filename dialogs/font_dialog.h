@@ -20,7 +20,8 @@ constexpr unsigned kCommitChoice = 1;     // write the choice into the settings
 constexpr unsigned kFaceListChanged = 2;  // the face list's selection changed
 
 // Reads the chosen face and size from the lists; commits them, or shows them
-// in the preview with a font of the chosen size as its cell height.
+// in the preview in a font of the chosen size in points, at the dialog's
+// scale, made smaller where the letters would not fit.
 void RefreshFontChoice(HWND dialog, unsigned flags);
 
 // Releases the dialog's list of typefaces.

@@ -5,33 +5,11 @@
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
 #include "view/char_widths.h"
-#include "view/dpi_scale.h"
-#include "view/font_size.h"
 #include "view/style_font.h"
 
 namespace {
 
 HDC StateDc(const PickerState& state) { return static_cast<HDC>(state.dc); }
-
-// The size value is a cell height here, not a point size, in pixels at 96
-// dots per inch.
-HFONT CreatePickerFont(const FontSettings& settings, unsigned key, int dpi) {
-    LOGFONTW logFont{};
-    if (settings.FontName[0] != 0) {
-        lstrcpynW(logFont.lfFaceName, reinterpret_cast<const wchar_t*>(settings.FontName), LF_FACESIZE);
-    }
-    int height = ClampFontSize(settings.FontSize);
-    if (key & kAttrLarger) {
-        height = height == 0 ? 20 : height * 5 / 4;
-    } else if (key & kAttrSmaller) {
-        height = height == 0 ? 14 : height * 6 / 8;
-    }
-    logFont.lfHeight = ScaleForDpi(height, dpi);
-    logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
-    // Any character set, so that a face with no Western one is kept.
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    return CreateFontIndirectW(&logFont);
-}
 
 // Measures with the picker's fonts and puts back the font that was selected
 // before the first style, when the layout is done.
@@ -74,7 +52,7 @@ HFONT SelectPickerFont(PickerState& state, unsigned key, bool setColour) {
     if (entry == nullptr) {
         entry = new (std::nothrow) PickerFont{state.fonts, nullptr, key};
         if (entry != nullptr) {
-            entry->font = CreatePickerFont(state.fontSettings, key, state.dpi);
+            entry->font = CreateStyleFont(StateDc(state), state.fontSettings, key, state.dpi);
             state.fonts = entry;
         }
     }

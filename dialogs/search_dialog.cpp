@@ -5,9 +5,11 @@
 // left of it, and Delete and Backspace remove the neighbour in reading order.
 // The dialog's state is made at its opening and freed with its window; the
 // edit gets its own procedure back when it is destroyed. The edit's font and
-// the keyboard picture are made for the dialog's screen.
+// the keyboard picture are made for the dialog's screen, and made again
+// when it moves to a screen of another scale.
 #include "dialogs/search_dialog.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -18,7 +20,7 @@
 #include "dialogs/search.h"
 #include "resources/resource.h"
 #include "view/dpi_scale.h"
-#include "view/font_size.h"
+#include "view/style_font.h"
 #include "view/window_dpi.h"
 
 namespace {
@@ -40,16 +42,6 @@ SearchDialogState* StateOf(HWND dialog) {
 SearchDialogState* EditState(HWND edit) { return StateOf(GetParent(edit)); }
 
 int AsciiBase(HWND dialog) { return StateOf(dialog)->editFont.fontAsciiBase; }
-
-// The size value is a cell height here, in pixels at 96 dots per inch.
-HFONT CreateEditFont(const FontSettings& font, int dpi) {
-    LOGFONTW description{};
-    description.lfHeight = ScaleForDpi(ClampFontSize(font.FontSize), dpi);
-    std::memcpy(description.lfFaceName, font.FontName, sizeof(description.lfFaceName));
-    description.lfFaceName[LF_FACESIZE - 1] = 0;
-    description.lfCharSet = DEFAULT_CHARSET;  // keeps a face with no Western character set
-    return CreateFontIndirectW(&description);
-}
 
 void ReplaceSelection(HWND edit, const wchar_t* text) {
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
@@ -139,6 +131,62 @@ LRESULT OnEditDestroyed(HWND edit, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(own, edit, WM_NCDESTROY, wParam, lParam);
 }
 
+// A child's rectangle in the dialog's client coordinates.
+RECT ChildRect(HWND dialog, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The edit as high as its font needs (never lower than the template has it),
+// the keyboard picture centred below it, and the dialog's client area around
+// both with the template's margin: laid out from the real sizes of the
+// controls, the picture and the face the system gives the dialog, so that
+// nothing lies outside it at any scale.
+void LayOutSearchDialog(HWND dialog, const SearchDialogState& state) {
+    RECT margin{7, 7, 7, 7};
+    MapDialogRect(dialog, &margin);
+    HWND edit = GetDlgItem(dialog, IDC_SEARCH_TEXT);
+    RECT editRect = ChildRect(dialog, edit);
+    HDC dc = GetDC(edit);
+    HGDIOBJ previous = SelectObject(dc, state.editFontObject);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(edit, dc);
+    RECT frame{0, 0, 0, metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE)};
+    AdjustWindowRectEx(&frame, 0, FALSE, static_cast<DWORD>(GetWindowLongPtrW(edit, GWL_EXSTYLE)));
+    editRect.bottom = std::max<LONG>(editRect.bottom, editRect.top + frame.bottom - frame.top);
+    MoveWindow(edit, editRect.left, editRect.top, editRect.right - editRect.left, editRect.bottom - editRect.top, TRUE);
+    const SIZE picture = BitmapSize(state.picture);
+    const int width = std::max<int>(editRect.right + margin.right, picture.cx + margin.left + margin.right);
+    const int pictureTop = editRect.bottom + margin.top;
+    SetWindowPos(GetDlgItem(dialog, IDC_KEYBOARD_PICTURE), nullptr, (width - picture.cx) / 2, pictureTop, picture.cx,
+                 picture.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT outer{0, 0, width, pictureTop + picture.cy + margin.bottom};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The edit's font and the keyboard picture made for a screen of dpi, and the
+// dialog laid out around them: at the opening and after every move to a
+// screen of another scale.
+void ScaleSearchDialog(HWND dialog, SearchDialogState& state, int dpi) {
+    HFONT font = CreateStyleFont(nullptr, state.font, 0, dpi);
+    HBITMAP picture = LoadBitmapForDpi(program.instance, IDB_KEYBOARD, dpi);
+    SendDlgItemMessageW(dialog, IDC_SEARCH_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendDlgItemMessageW(dialog, IDC_KEYBOARD_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    if (state.editFontObject != nullptr) DeleteObject(state.editFontObject);
+    if (state.picture != nullptr) DeleteObject(state.picture);
+    state.editFontObject = font;
+    state.picture = picture;
+    state.pictureScale = ArtScaleForDpi(dpi);
+    LayOutSearchDialog(dialog, state);
+}
+
 BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
     auto* state = new (std::nothrow) SearchDialogState{};
     if (state == nullptr) {
@@ -150,13 +198,7 @@ BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
     state->editFont = DisplayFont{TypingAsciiBase(font->FontAsciiBase), false};
     state->readingOrder = EditHoldsReadingOrder(state->editFont);
     HWND edit = GetDlgItem(dialog, IDC_SEARCH_TEXT);
-    const int dpi = WindowDpi(dialog);
-    state->editFontObject = CreateEditFont(*font, dpi);
-    state->pictureScale = ArtScaleForDpi(dpi);
-    state->picture = LoadBitmapForDpi(program.instance, IDB_KEYBOARD, dpi);
-    SendDlgItemMessageW(dialog, IDC_KEYBOARD_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(state->picture));
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state->editFontObject), TRUE);
+    ScaleSearchDialog(dialog, *state, WindowDpi(dialog));
     SendMessageW(edit, EM_LIMITTEXT, kSearchStringMax, 0);
     const char* stored = program.settings.SearchString;
     state->opened = ShowableInEdit(edit, SearchTextForEdit(stored, strnlen(stored, kSearchStringMax), state->editFont));
@@ -166,6 +208,13 @@ BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
     // As search boxes do: what is typed replaces the last search.
     SendMessageW(edit, EM_SETSEL, 0, -1);
     return FALSE;
+}
+
+INT_PTR OnDialogDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    SearchDialogState* state = StateOf(dialog);
+    const int dpi = FollowScaleChange(dialog, wParam, lParam);
+    if (state != nullptr) ScaleSearchDialog(dialog, *state, dpi);
+    return TRUE;
 }
 
 // Stores the edit's text; an unchanged text keeps the stored search byte for byte.
@@ -213,6 +262,7 @@ INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_LBUTTONDOWN:
         PictureHitTest(dialog, static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));
         return TRUE;
+    case WM_DPICHANGED: return OnDialogDpiChanged(dialog, wParam, lParam);
     case WM_NCDESTROY: OnDialogFreed(dialog); return FALSE;
     }
     return FALSE;

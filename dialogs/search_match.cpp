@@ -100,7 +100,7 @@ SearchPosition PositionAfterHit(const ArticleText& text, size_t lowest) {
 TextHit FindInText(const ArticleText& text, SearchPosition from, const uint8_t* pattern, size_t count) {
     ArticleRecord record;
     for (size_t pos = 0; ReadRecord(text, pos, record); pos = record.next) {
-        if (record.start < from.record) continue;
+        if (record.start < from.record || IsChapterMark(record.attr)) continue;
         const size_t remaining = record.start == from.record ? std::min(from.remaining, record.length) : record.length;
         if (remaining == 0) continue;
         const uint8_t* first = &text[record.textPos];

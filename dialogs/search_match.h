@@ -59,7 +59,8 @@ SearchPosition PositionAfterHit(const ArticleText& text, size_t lowest);
 
 // Searches the records of text in reading order from a place: that record's
 // remaining bytes, each scanned from its highest byte down, then every later
-// record whole.
+// record whole. The chapter marks ("פרק" and a number) are not the text and
+// are passed over.
 TextHit FindInText(const ArticleText& text, SearchPosition from, const uint8_t* pattern, size_t count);
 
 // The length of a stored search text: up to its zero byte, at most max bytes.

@@ -1,8 +1,8 @@
 // Clipboard access for the export. Another program's data is untrusted: it is
-// measured within the size of its global block, never past it. New data is
-// prepared completely before the clipboard is opened, and the clipboard gets
-// an owner window, without which Windows refuses SetClipboardData after
-// EmptyClipboard.
+// measured within the size of its global block, never past it. Old data is
+// read and new data put in one opening, the new data prepared completely
+// before the clipboard is emptied, and the clipboard gets an owner window,
+// without which Windows refuses SetClipboardData after EmptyClipboard.
 #include "output/clipboard.h"
 
 #include <cstring>
@@ -57,6 +57,30 @@ GlobalBlock BlockHolding(const ClipboardData& data) {
     return block;
 }
 
+// The data of a format on the open clipboard, or nothing.
+std::vector<uint8_t> ReadOpenClipboard(UINT format) {
+    const HANDLE data = GetClipboardData(format);
+    if (data == nullptr) return {};
+    return CopyData(data, format == CF_UNICODETEXT);
+}
+
+// Makes the data the open clipboard's only data: every block first, so that
+// a failure leaves what the clipboard holds.
+bool PlaceOnOpenClipboard(const std::vector<ClipboardData>& data) {
+    std::vector<GlobalBlock> blocks;
+    for (const ClipboardData& item : data) {
+        if (item.format == 0) return false;
+        blocks.push_back(BlockHolding(item));
+        if (!blocks.back()) return false;
+    }
+    if (!EmptyClipboard()) return false;
+    for (size_t i = 0; i < data.size(); ++i) {
+        if (SetClipboardData(data[i].format, blocks[i].Get()) == nullptr) return false;
+        blocks[i].Release();  // the clipboard owns it now
+    }
+    return true;
+}
+
 }  // namespace
 
 UINT RichTextFormat() { return RegisterClipboardFormatW(L"Rich Text Format"); }
@@ -65,24 +89,20 @@ std::vector<uint8_t> ReadClipboard(UINT format) {
     if (format == 0) format = CF_UNICODETEXT;
     OpenedClipboard clipboard(nullptr);
     if (!clipboard.open) return {};
-    const HANDLE data = GetClipboardData(format);
-    if (data == nullptr) return {};
-    return CopyData(data, format == CF_UNICODETEXT);
+    return ReadOpenClipboard(format);
 }
 
 bool PlaceOnClipboard(HWND owner, std::initializer_list<ClipboardData> data) {
-    std::vector<GlobalBlock> blocks;
-    for (const ClipboardData& item : data) {
-        if (item.format == 0) return false;
-        blocks.push_back(BlockHolding(item));
-        if (!blocks.back()) return false;
-    }
+    return ReplaceOnClipboard(owner, {}, [&data](const ClipboardContents&) {
+        return std::vector<ClipboardData>(data);
+    });
+}
+
+bool ReplaceOnClipboard(HWND owner, std::initializer_list<UINT> read,
+                        const std::function<std::vector<ClipboardData>(const ClipboardContents&)>& make) {
     OpenedClipboard clipboard(owner);
-    if (!clipboard.open || !EmptyClipboard()) return false;
-    size_t i = 0;
-    for (const ClipboardData& item : data) {
-        if (SetClipboardData(item.format, blocks[i].Get()) == nullptr) return false;
-        blocks[i++].Release();  // the clipboard owns it now
-    }
-    return true;
+    if (!clipboard.open) return false;
+    ClipboardContents old;
+    for (UINT format : read) old.push_back(ReadOpenClipboard(format));
+    return PlaceOnOpenClipboard(make(old));
 }

@@ -61,12 +61,17 @@ std::u16string AppendPlainText(std::u16string_view old, std::u16string_view text
     return joined;
 }
 
-std::string BuildRichTextDocument(std::string_view old, std::string_view body, std::string_view header) {
+std::string BuildRichTextDocument(std::string_view old, std::u16string_view oldText, std::string_view body,
+                                  std::string_view header) {
     const std::string_view reopened = ReopenedDocument(old);
+    while (!oldText.empty() && IsTrailingSpace(oldText.back())) oldText.remove_suffix(1);
+    const std::string converted = reopened.empty() && !oldText.empty() ? BuildRtfBodyOfText(oldText) : std::string();
     std::string document;
-    document.reserve(reopened.size() + header.size() + kRtfSeparator.size() + body.size() + kRtfTrailer.size());
+    document.reserve(reopened.size() + converted.size() + header.size() + kRtfSeparator.size() + body.size() +
+                     kRtfTrailer.size());
     if (reopened.empty()) {
         document += header;
+        if (!converted.empty()) document.append(converted).append(kRtfSeparator);
     } else {
         document += reopened;
         document += kRtfSeparator;

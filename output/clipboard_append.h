@@ -29,7 +29,9 @@ std::u16string AppendPlainText(std::u16string_view old, std::u16string_view text
 // when it starts with "{\rtf" and holds more than white space: it loses its
 // trailing CR, LF, spaces and tabs, then its closing brace (not an escaped
 // one) and a backslash left open at its end, and the separator follows.
-// Otherwise a new document starts with the header. Then the body and the
-// trailer.
-std::string BuildRichTextDocument(std::string_view old, std::string_view body,
+// Otherwise a new document starts with the header, followed, when the
+// clipboard's plain text (oldText) holds more than white space, by that text
+// turned into Rich Text and the separator, so that the Rich Text keeps what
+// the plain text beside it keeps. Then the body and the trailer.
+std::string BuildRichTextDocument(std::string_view old, std::u16string_view oldText, std::string_view body,
                                   std::string_view header = kRtfHeader);

@@ -92,20 +92,29 @@ void ExportSelectedVerses(ViewState& view, bool append) {
 }  // namespace
 
 void PutUnicodeText(const char16_t* text, bool append) {
-    const std::vector<uint8_t> old = append ? ReadClipboard(CF_UNICODETEXT) : std::vector<uint8_t>{};
-    const std::u16string joined = AppendUnicodeText(AsUnits(old), text);
-    PlaceOnClipboard(program.mainWindow, {{CF_UNICODETEXT, joined.c_str(), (joined.size() + 1) * sizeof(char16_t)}});
+    std::u16string joined;
+    ReplaceOnClipboard(program.mainWindow, {CF_UNICODETEXT}, [&](const ClipboardContents& old) {
+        joined = AppendUnicodeText(append ? AsUnits(old[0]) : std::u16string(), text);
+        return std::vector<ClipboardData>{{CF_UNICODETEXT, joined.c_str(), (joined.size() + 1) * sizeof(char16_t)}};
+    });
 }
 
+// The old document and plain text are read, and the new ones placed, in one
+// opening of the clipboard.
 void PutRichText(const char16_t* text, bool append, std::string_view header) {
     const UINT format = RichTextFormat();
     if (format == 0) return;
-    const std::vector<uint8_t> oldDocument = append ? ReadClipboard(format) : std::vector<uint8_t>{};
-    const std::vector<uint8_t> oldText = append ? ReadClipboard(CF_UNICODETEXT) : std::vector<uint8_t>{};
-    const std::string document = BuildRichTextDocument(AsChars(oldDocument), BuildRtfBody(text), header);
-    const std::u16string plain = AppendPlainText(AsUnits(oldText), BuildPlainText(text));
-    PlaceOnClipboard(program.mainWindow, {{format, document.c_str(), document.size() + 1},
-                                          {CF_UNICODETEXT, plain.c_str(), (plain.size() + 1) * sizeof(char16_t)}});
+    const std::string body = BuildRtfBody(text);
+    const std::u16string plainBody = BuildPlainText(text);
+    std::string document;
+    std::u16string plain;
+    ReplaceOnClipboard(program.mainWindow, {format, CF_UNICODETEXT}, [&](const ClipboardContents& old) {
+        const std::u16string oldText = append ? AsUnits(old[1]) : std::u16string();
+        document = BuildRichTextDocument(append ? AsChars(old[0]) : std::string_view(), oldText, body, header);
+        plain = AppendPlainText(oldText, plainBody);
+        return std::vector<ClipboardData>{{format, document.c_str(), document.size() + 1},
+                                          {CF_UNICODETEXT, plain.c_str(), (plain.size() + 1) * sizeof(char16_t)}};
+    });
 }
 
 void ExportArticle(ViewState* view, bool append) {

@@ -71,6 +71,8 @@ void PrintArticle(ViewState* view) {
     if (view == nullptr) return;
     ViewState print{};
     print.fontSettings = view->fontSettings;
+    // The page is printed in the size chosen in Choose Font: zooming is for the screen.
+    print.fontSettings.FontSize = program.settings.font.FontSize;
     print.reverseOption = view->reverseOption;
     // The page shows what the screen shows, with the same marks.
     EnsureMarkLayer(view);

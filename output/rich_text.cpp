@@ -121,7 +121,36 @@ void EmitBody(const char16_t* text, RtfSink& sink) {
     sink.Put(kParagraphEnd);
 }
 
+void EmitText(std::u16string_view text, RtfSink& sink) {
+    constexpr std::string_view kLineEnd = "\\par\r\n";
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t run = i + 1;
+        if (text[i] == u' ') {
+            while (run < text.size() && text[run] == u' ') ++run;
+            sink.PutSpaces(run - i + (sink.afterEscape ? 1 : 0));
+        } else if (IsLineEnd(text[i])) {
+            if (text[i] == u'\r' && run < text.size() && text[run] == u'\n') ++run;
+            sink.Put(kLineEnd);
+        } else {
+            PutUnit(sink, text[i]);
+        }
+        i = run;
+    }
+    sink.Put(kLineEnd);
+}
+
 }  // namespace
+
+std::string BuildRtfBodyOfText(std::u16string_view text) {
+    RtfSink counter;
+    EmitText(text, counter);
+    std::string body;
+    body.reserve(counter.length);
+    RtfSink writer{&body};
+    EmitText(text, writer);
+    return body;
+}
 
 const char16_t* DecomposedForm(char16_t unit) {
     if (unit < kDecompositions.front().form || unit > kDecompositions.back().form) return nullptr;

@@ -32,6 +32,12 @@ extern const std::string_view kRtfTrailer;
 // after an escape that a digit follows. Ends with "\par\par\r\n".
 std::string BuildRtfBody(const char16_t* text);
 
+// The Rich Text body of another program's plain text, which goes before an
+// appended article when the clipboard held no Rich Text: its units as in
+// BuildRtfBody, but each line end (CR LF, CR or LF) one paragraph end, so
+// that its lines stay as they were. Ends with a paragraph end.
+std::string BuildRtfBodyOfText(std::u16string_view text);
+
 // Up to three units that replace a presentation form (0 for unused places), or
 // none when the unit is not in the decomposition table.
 const char16_t* DecomposedForm(char16_t unit);

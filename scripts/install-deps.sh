@@ -16,7 +16,7 @@ mode=${1:-test}
 run_packages="cmake ninja-build g++ pkg-config libpugixml-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xdotool imagemagick
-  culmus culmus-fancy fonts-sil-ezra fonts-dejavu-core"
+  culmus culmus-fancy fonts-sil-ezra fonts-dejavu-core fonts-liberation"
 package_packages="wixl"
 test_packages="googletest libgtest-dev clang libclang-rt-14-dev
   xauth x11-utils xclip libreoffice-writer-nogui

@@ -23,6 +23,7 @@ struct Settings {
     uint16_t Lesson;        // current article, 1..57 (0 before the first computation)
     char SearchString[kSearchStringMax + 1];
     int32_t Level;          // "TextLevel": 0 letters only, 1 vowels, 2 vowels and cantillation
+    int32_t Zoom;           // the Reading view's size: steps from FontSize through the font chooser's sizes
 };
 
 // A missing "TextLevel" reads as the vowels, the text as it always was; so

@@ -40,6 +40,7 @@ void ReadSettings() {
     settings.Flags = static_cast<uint32_t>(RegReadInt(u"Flags", static_cast<int32_t>(kDefaultFlags)));
     settings.Lesson = static_cast<uint16_t>(RegReadInt(u"Lesson", 0));
     settings.Level = RegReadInt(u"TextLevel", kDefaultTextLevel);
+    settings.Zoom = RegReadInt(u"Zoom", 0);
     program.settingsLoaded = true;
 }
 
@@ -57,4 +58,6 @@ void WriteSettings(bool withPosition) {
     RegWriteInt(u"Flags", static_cast<int32_t>(settings.Flags));
     if (settings.Lesson != 0) RegWriteInt(u"Lesson", settings.Lesson);
     RegWriteInt(u"TextLevel", IsTextLevel(settings.Level) ? settings.Level : kDefaultTextLevel);
+    // Always, so that a zoom undone in this run is undone at the next start.
+    RegWriteInt(u"Zoom", settings.Zoom);
 }

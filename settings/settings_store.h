@@ -28,3 +28,9 @@ void RestoreWindowPlacement(HWND window, int launchShowCommand);
 // window untouched, when no size is stored.
 void SaveWindowRect(HWND window, const char16_t* name, int dpi);
 bool RestoreWindowRect(HWND window, const char16_t* name, int dpi);
+// The stored rectangle, brought onto a monitor as restoring brings it, when
+// a width and a height are stored: the main window is created there, on the
+// screen it was last on and at that screen's scale, so that no change of
+// scale rescales the stored size once more on the way there. False when none
+// is stored.
+bool StoredWindowRect(RECT& rect);

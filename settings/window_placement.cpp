@@ -1,8 +1,9 @@
 // The main window's placement: saved when the window is destroyed, applied
-// when it is created. The stored rectangle is the window's restored (normal)
-// one also when it was closed minimized, and a stored rectangle that lies on
-// no monitor (a monitor since removed, an edited value) is moved onto the
-// nearest one, so that the window always comes back where it can be seen.
+// when it is created, which happens at the stored rectangle. The stored
+// rectangle is the window's restored (normal) one also when it was closed
+// minimized, and a stored rectangle that lies on no monitor (a monitor since
+// removed, an edited value) is moved onto the nearest one, so that the
+// window always comes back where it can be seen.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -77,6 +78,15 @@ void SaveWindowPlacement(HWND window) {
     RegWriteInt(u"Width", normal.right - normal.left);
     RegWriteInt(u"Height", normal.bottom - normal.top);
     RegWriteInt(u"showCmd", static_cast<int32_t>(placement.showCmd));
+}
+
+bool StoredWindowRect(RECT& rect) {
+    const int32_t width = RegReadInt(u"Width", 0);
+    const int32_t height = RegReadInt(u"Height", 0);
+    if (width <= 0 || height <= 0) return false;
+    const POINT corner = VisibleCorner(RegReadInt(u"Left", 0), RegReadInt(u"Top", 0), width, height);
+    rect = RECT{corner.x, corner.y, FarEdge(corner.x, width), FarEdge(corner.y, height)};
+    return true;
 }
 
 void RestoreWindowPlacement(HWND window, int launchShowCommand) {

@@ -32,6 +32,7 @@ constexpr uint8_t kLayoutEdgeOffsetMask = 0x3F;
 constexpr int kLayoutLevelShift = 6;
 
 inline bool IsRuleRecord(uint8_t attr) { return (attr & 0x07) == 0x07; }
+inline bool IsChapterMark(uint8_t attr) { return (attr & ~kAttrParagraphGap) == kAttrChapterMark; }
 // Headings (bold and larger) are drawn in blue.
 inline bool IsBlueStyle(unsigned style) { return (style & 0x0C) == 0x0C; }
 inline bool IsVowelPointCode(uint8_t code) { return code >= 0x15 && code <= 0x1F; }

@@ -33,4 +33,11 @@ int ScrollBarStep(int code, int position, int topRow, int pageAmount) {
     return 0;
 }
 
-int WheelStep(int16_t delta) { return -delta / 120; }
+int TakeWheelNotches(WheelTurns& turns, int16_t delta) {
+    constexpr int kNotch = 120;
+    if ((turns.pending > 0 && delta < 0) || (turns.pending < 0 && delta > 0)) turns.pending = 0;
+    turns.pending += delta;
+    const int notches = turns.pending / kNotch;
+    turns.pending -= notches * kNotch;
+    return notches;
+}

@@ -33,6 +33,14 @@ KeyCommand MapKey(int virtualKey, int pageAmount, int topRow, int maxRow, bool h
 // SB_LINEDOWN.
 int ScrollBarStep(int code, int position, int topRow, int pageAmount);
 
-// Rows to scroll for a wheel turn: one row up per notch away from the user,
-// truncated toward zero, so less than a notch scrolls nothing.
-int WheelStep(int16_t delta);
+// What a wheel has turned and no whole notch (120) has taken yet: a precision
+// touchpad sends turns of a few units each, which add up. One for scrolling,
+// one for zooming.
+struct WheelTurns {
+    int pending = 0;
+};
+
+// Adds a turn and returns the whole notches completed (positive: away from
+// the user), keeping what is left for the next turn; a turn the other way
+// first drops what was left the first way.
+int TakeWheelNotches(WheelTurns& turns, int16_t delta);

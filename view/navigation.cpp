@@ -18,10 +18,10 @@
 #include "view/verse_drag.h"
 #include "view/verse_selection.h"
 
-int OpenReadingView(HWND window) {
+int OpenReadingView(HWND window, const FontSettings& font) {
     HDC dc = GetDC(window);
     const RECT box = ReadingViewBox(window);
-    program.view = CreateView(dc, &box, program.settings.font, 100);
+    program.view = CreateView(dc, &box, font, 100);
     if (program.view == nullptr) {
         ReleaseDC(window, dc);
         return 1;

@@ -6,12 +6,15 @@
 
 #include <cstdint>
 
+#include "settings/settings.h"
 #include "store/compression.h"
 #include "store/verse_map.h"
 #include "view/view_state.h"
 
-// 0, or 1 when the view state cannot be created.
-int OpenReadingView(HWND window);
+// Opens the Reading view on the window in the font given (the chosen one,
+// zoomed) with the current article. 0, or 1 when the view state cannot be
+// created.
+int OpenReadingView(HWND window, const FontSettings& font);
 
 // Reads the marks layer of the view's article when its level (or a span's)
 // shows the layer and the view has not read it for that article yet. A layer

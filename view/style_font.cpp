@@ -27,7 +27,7 @@ HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key, int dp
     }
     if (points > 0) points = std::max(points, kSmallestPoints);
     if (points < 0) points = std::min(points, -kSmallestPoints);
-    logFont.lfHeight = -MulDiv(points, dpi > 0 ? dpi : GetDeviceCaps(dc, LOGPIXELSY), 72);
+    logFont.lfHeight = FontHeightForPoints(points, dpi > 0 ? dpi : GetDeviceCaps(dc, LOGPIXELSY));
     logFont.lfWeight = (key & kAttrBold) ? FW_BOLD : FW_NORMAL;
     // Any character set: the mapper then keeps the chosen face even where it
     // has no Western one (most Hebrew faces), instead of replacing it.

@@ -22,9 +22,10 @@ constexpr unsigned kSelectWithColour = 0x100;  // SelectStyleFont also sets the 
 constexpr COLORREF kHeadingColour = RGB(0, 0, 255);
 
 // A font for a style key: face and size from the font settings, the size
-// changed by the larger/smaller bits and kept within 4 to 2000 points (0
+// changed by the larger/smaller bits and kept within 4 to 1250 points (0
 // stays the platform's default), weight 700 for bold. Points become pixels
-// at dpi, or at the device's own dots per inch when dpi is 0.
+// at dpi, or at the device's own dots per inch when dpi is 0. The Reading
+// view, Choose Section and the Search box all make their fonts here.
 HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key, int dpi = 0);
 
 // The dots per inch a view's fonts and pixel sizes are made for: its own, or

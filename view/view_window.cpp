@@ -73,20 +73,27 @@ static int LessGutter(int size, int gutter) { return size > 2 * gutter ? size - 
 
 int ViewGutter() { return ScaleForDpi(program.gutter, program.dpi); }
 
-RECT ReadingViewBox(HWND window) {
-    RECT box;
-    GetClientRect(window, &box);
-    if (program.toolbar != nullptr) box.top = ToolbarHeight() - 1;
+// The one rule for the box in a client area of this size: the gutter in from
+// the left, below the toolbar (less a pixel) and the gutter at the top,
+// twice the gutter less wide and high, each where the client area is larger
+// than that, and less high by the toolbar.
+static RECT ViewBoxForClient(int clientWidth, int clientHeight) {
     const int gutter = ViewGutter();
-    if (box.bottom - box.top > 2 * gutter) {
-        box.top += gutter;
-        box.bottom -= 2 * gutter;
-    }
-    if (box.right - box.left > 2 * gutter) {
-        box.left += gutter;
-        box.right -= 2 * gutter;
+    RECT box{0, 0, LessGutter(clientWidth, gutter), LessGutter(clientHeight, gutter)};
+    if (clientWidth > 2 * gutter) OffsetRect(&box, gutter, 0);
+    if (clientHeight > 2 * gutter) OffsetRect(&box, 0, gutter);
+    if (program.toolbar != nullptr) {
+        const int toolbarHeight = ToolbarHeight();
+        box.bottom -= toolbarHeight;
+        OffsetRect(&box, 0, toolbarHeight - 1);
     }
     return box;
+}
+
+RECT ReadingViewBox(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return ViewBoxForClient(client.right, client.bottom);
 }
 
 SIZE OuterSizeLessGutter(HWND window) {
@@ -134,16 +141,17 @@ SIZE MinimumWindowSize(HWND window) {
 }
 
 void OnViewSize(HWND window, int clientWidth, int clientHeight) {
-    const int gutter = ViewGutter();
-    int width = LessGutter(clientWidth, gutter);
-    int height = LessGutter(clientHeight, gutter);
     ViewState* view = program.view;
-    if (view == nullptr || (width == view->width && height == view->height)) return;
-    if (program.toolbar != nullptr) {
-        const int toolbarHeight = ToolbarHeight();
-        MoveWindow(program.toolbar, 0, 0, width, toolbarHeight, TRUE);
-        height -= toolbarHeight;
+    const RECT box = ViewBoxForClient(clientWidth, clientHeight);
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    if (view == nullptr || (width == view->width && height == view->height && box.left == view->left &&
+                            box.top == view->top)) {
+        return;
     }
+    if (program.toolbar != nullptr) MoveWindow(program.toolbar, 0, 0, width, ToolbarHeight(), TRUE);
+    view->left = box.left;
+    view->top = box.top;
     ResizeView(view, width, height);
     UpdateScrollBar(window);
 }

@@ -65,3 +65,13 @@ SIZE BitmapSize(HBITMAP bitmap) {
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof(description), &description) == 0) return SIZE{0, 0};
     return SIZE{description.bmWidth, description.bmHeight};
 }
+
+int FollowScaleChange(HWND window, WPARAM wParam, LPARAM lParam) {
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (suggested != nullptr) {
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const int dpi = HIWORD(wParam);
+    return dpi > 0 ? dpi : WindowDpi(window);
+}

@@ -23,3 +23,9 @@ HBITMAP LoadBitmapForDpi(HINSTANCE instance, int id, int dpi);
 
 // A bitmap's width and height, 0 for none.
 SIZE BitmapSize(HBITMAP bitmap);
+
+// The one answer to WM_DPICHANGED, for every window and dialog: the window
+// takes the rectangle the system suggests (lParam), and the new dots per
+// inch (wParam) are returned, for the window to make what it draws at that
+// scale again, with the same function it uses when it opens.
+int FollowScaleChange(HWND window, WPARAM wParam, LPARAM lParam);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
@@ -87,6 +88,35 @@ protected:
         UpdateScrollBar(window_);
     }
 };
+
+namespace {
+
+RECT created{};  // the first window this thread creates after the hook is set
+
+LRESULT CALLBACK NoteCreation(int code, WPARAM wParam, LPARAM lParam) {
+    const CREATESTRUCTW* create = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs : nullptr;
+    if (create != nullptr && IsRectEmpty(&created)) {
+        created = {create->x, create->y, create->x + create->cx, create->y + create->cy};
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+// The window is made where it was last, not moved there after it is made:
+// a move onto a screen of another scale would rescale the stored size once
+// more at every start.
+TEST_F(MainWindow, IsCreatedAtItsStoredPlace) {
+    for (const auto& [name, value] : {std::pair{L"Left", 30}, {L"Top", 40}, {L"Width", 600}, {L"Height", 400}}) {
+        WriteDword(name, value);
+    }
+    HHOOK hook = SetWindowsHookExW(WH_CBT, NoteCreation, nullptr, GetCurrentThreadId());
+    const bool opened = Open(1, kDefaultFlags);
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(opened);
+    const RECT stored{30, 40, 630, 440};
+    EXPECT_TRUE(EqualRect(&created, &stored));
+}
 
 // The check mark follows Flags at start; the command flips the check mark and
 // the option together, and twice restores both.

@@ -2,7 +2,9 @@
 // the program as it was, and nothing throws through a window procedure.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <new>
+#include <thread>
 
 #include "app/program.h"
 #include "dialogs/picker_gdi.h"
@@ -13,6 +15,7 @@
 #include "tests/support/allocation_limit.h"
 #include "tests/support/clipboard_access.h"
 #include "tests/support/scratch_registry.h"
+#include "tests/support/wait.h"
 #include "view/reading_view.h"
 
 class OutOfMemoryWin32 : public MainWindowTest {};
@@ -44,6 +47,27 @@ TEST_F(OutOfMemoryWin32, AClipboardCopyWithoutMemoryUnlocksTheBlock) {
     const HANDLE block = GetClipboardData(CF_TEXT);
     EXPECT_EQ(block != nullptr ? GlobalFlags(block) & GMEM_LOCKCOUNT : 1u, 0u);
     CloseClipboard();
+}
+
+// Memory that runs out in the middle of an operation (a print job borrows the
+// Reading view's text) quits without tearing the view down under it; once
+// the loop has taken the quit, the window is closed and the settings saved.
+TEST_F(OutOfMemoryWin32, RunningOutQuitsAfterTheLoopAndSavesThen) {
+    UseFreshSettings(12);
+    ASSERT_NE(CreateFromRegistry(), nullptr);
+    ClearProgramKeys();
+    std::thread answer([] {
+        HWND box = nullptr;
+        WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Error")) != nullptr; });
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(AllocOrQuit(SIZE_MAX / 2), nullptr);
+    answer.join();
+    ASSERT_NE(program.view, nullptr);
+    EXPECT_FALSE(ReadDword(L"Lesson").has_value()) << "nothing is saved under the caller";
+    EXPECT_EQ(EndRun(RunMessageLoop(nullptr)), 0);
+    EXPECT_FALSE(IsWindow(window_));
+    EXPECT_EQ(ReadDword(L"Lesson"), 12u);
 }
 
 // A found article that cannot be laid out for lack of memory leaves the

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 DWORD platform = VER_PLATFORM_WIN32_NT;
@@ -68,4 +70,16 @@ TEST(Startup, LateBoundFunctionsComeFromTheSystemLibrary) {
             EXPECT_EQ(function, GetProcAddress(GetModuleHandleW(c.library), c.name));
         }
     }
+}
+
+// The manifest asks for per-monitor scaling, version 2, and elsewhere for the
+// system's scale: never for per-monitor version 1, under which Windows 8.1 and
+// early Windows 10 do not rescale the title bar, the menus and the dialogs.
+TEST(Startup, TheManifestAsksForPerMonitorV2OrTheSystemScale) {
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find("WindowsSettings\">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find("WindowsSettings\">PerMonitorV2</dpiAwareness>"), std::string::npos);
 }

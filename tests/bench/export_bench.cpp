@@ -29,7 +29,7 @@ bool TimeExport(const ArticleText& text, int fontAsciiBase, int runs, std::vecto
             return false;
         }
         bytes = size;
-        if (ExportsRichText(fontAsciiBase)) bytes = BuildRichTextDocument({}, BuildRtfBody(buffer.data())).size();
+        if (ExportsRichText(fontAsciiBase)) bytes = BuildRichTextDocument({}, {}, BuildRtfBody(buffer.data())).size();
         millis.push_back(MillisSince(start));
     }
     return true;

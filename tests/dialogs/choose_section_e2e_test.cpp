@@ -9,15 +9,16 @@
 #include "tests/app/e2e_fixture.h"
 #include "tests/dialogs/index_builder.h"
 #include "tests/support/keyboard_input.h"
+#include "tests/dialogs/picker_rows.h"
 #include "tests/support/screen_capture.h"
 #include "tests/support/wait.h"
 
 namespace {
 
 constexpr int kBookmarkCommand = 123, kChooseSection = 107, kChooseArticle = 119;
-// The test font's size is the list's cell height: 20 for plain rows, 25 for
-// the larger headings.
-constexpr int kRowHeight = 20, kHeadingHeight = 25;
+const int kRowHeight = PickerRowHeight(20), kHeadingHeight = PickerRowHeight(20, true);
+// The picture's size: the opened group's rows below the bookmarks fit the window.
+constexpr int kPictureFontSize = 14;
 
 HWND FindDialog(const wchar_t* caption) { return FindWindowW(L"#32770", caption); }
 
@@ -159,12 +160,14 @@ TEST_F(ChooseArticleEndToEnd, AClickOnARowLoadsItsArticle) {
 TEST_F(ChooseArticleEndToEnd, TheListShowsIconsAndBlueHeadings) {
     PinArticle(5);
     WriteBinary(L"Bookmarks", BookmarkValue({12, 5, 55}));
+    UseTestFont(kPictureFontSize);
     Start();
+    const int rowHeight = PickerRowHeight(kPictureFontSize), headingHeight = PickerRowHeight(kPictureFontSize, true);
     HWND dialog = OpenChooseArticle();
     ASSERT_NE(dialog, nullptr);
     // The bookmark heading and three rows, then the first group's heading: open it.
-    const int groupTop = 4 * kRowHeight;
-    ClickRow(dialog, groupTop, kHeadingHeight, 1);
+    const int groupTop = 4 * rowHeight;
+    ClickRow(dialog, groupTop, headingHeight, 1);
     WaitUntilHandled(dialog);
     // The picture is taken once the whole list is painted: the opened group's
     // rows at the bottom and the icons at the top.
@@ -173,8 +176,8 @@ TEST_F(ChooseArticleEndToEnd, TheListShowsIconsAndBlueHeadings) {
         capture = CaptureClient(dialog);
         const int right = capture.width - 5;
         return capture.width > 0 &&
-               capture.CountInk(RECT{0, groupTop + 3 * kHeadingHeight, capture.width, capture.height}) > 500 &&
-               capture.CountInk(RECT{right - 13 + 4, 0, right, kRowHeight}) > 10;
+               capture.CountInk(RECT{0, groupTop + 3 * headingHeight, capture.width, capture.height}) > 500 &&
+               capture.CountInk(RECT{right - 13 + 4, 0, right, rowHeight}) > 10;
     }));
     wchar_t folder[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, folder);
@@ -184,12 +187,12 @@ TEST_F(ChooseArticleEndToEnd, TheListShowsIconsAndBlueHeadings) {
     // Icons: beside the level-1 rows (the headings) and the level-2 rows.
     const RECT headingIcons{right - 13 + 4, 0, right, capture.height};
     const RECT articleIcons{right - 26 + 4, 0, right - 13, capture.height};
-    EXPECT_GT(capture.CountInk(RECT{headingIcons.left, 0, headingIcons.right, kRowHeight}), 10);
-    EXPECT_GT(capture.CountInk(RECT{articleIcons.left, kRowHeight, articleIcons.right, 2 * kRowHeight}), 10);
-    EXPECT_GT(capture.CountInk(RECT{headingIcons.left, groupTop, headingIcons.right, groupTop + kHeadingHeight}), 10);
+    EXPECT_GT(capture.CountInk(RECT{headingIcons.left, 0, headingIcons.right, rowHeight}), 10);
+    EXPECT_GT(capture.CountInk(RECT{articleIcons.left, rowHeight, articleIcons.right, 2 * rowHeight}), 10);
+    EXPECT_GT(capture.CountInk(RECT{headingIcons.left, groupTop, headingIcons.right, groupTop + headingHeight}), 10);
     // Headings in blue, the bookmark rows in black only.
-    const RECT bookmarks{0, kRowHeight, right - 26, 4 * kRowHeight};
-    const RECT group{0, groupTop, right - 13, groupTop + kHeadingHeight};
+    const RECT bookmarks{0, rowHeight, right - 26, 4 * rowHeight};
+    const RECT group{0, groupTop, right - 13, groupTop + headingHeight};
     EXPECT_EQ(capture.Count(bookmarks, RGB(0, 0, 255), 40), 0);
     EXPECT_GT(capture.Count(bookmarks, RGB(0, 0, 0), 60), 100);
     EXPECT_GT(capture.Count(group, RGB(0, 0, 255), 40), 100);

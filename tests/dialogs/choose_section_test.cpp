@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/dialogs/index_builder.h"
+#include "tests/dialogs/picker_rows.h"
 #include "tests/support/gdi_counter.h"
 #include "tests/support/scratch_registry.h"
 #include "view/bookmarks.h"
@@ -88,7 +89,8 @@ TEST_F(ChooseArticle, TheBookmarkCheckFollowsTheArticle) {
     WhenTheDialogOpens([](HWND dialog) {
         RECT client;
         GetClientRect(dialog, &client);
-        SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 26 - 3, 2 * 20 + 10));
+        const int y = 2 * PickerRowHeight(20) + PickerRowHeight(20) / 2;
+        SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 26 - 3, y));
     });
     Command(IDM_CHOOSE_SECTION);
     EXPECT_EQ(program.settings.Lesson, 5);
@@ -121,6 +123,8 @@ TEST_F(ChooseArticle, BackingOutOfTheRemovalQuestionKeepsTheBookmark) {
 // an article row its number; the scroll bar shows only when the list is
 // longer than the window.
 TEST_F(ChooseArticle, ReturnsWhatTheUserChose) {
+    constexpr int kSize = 14;  // small enough that nine rows fit the window
+    UseTestFont(kSize);
     Open(56, {});
     auto post = [](UINT message, WPARAM wParam, LPARAM lParam = 0) {
         return [=](HWND dialog) { PostMessageW(dialog, message, wParam, lParam); };
@@ -128,11 +132,12 @@ TEST_F(ChooseArticle, ReturnsWhatTheUserChose) {
     EXPECT_EQ(Show(56, post(WM_KEYDOWN, VK_RETURN)), 56);
     EXPECT_EQ(Show(56, post(WM_KEYDOWN, VK_ESCAPE)), 0);
     EXPECT_EQ(Show(56, post(WM_SYSCOMMAND, SC_CLOSE)), 0);
-    // Article 55 is the sixth row, below five headings of 25 pixels.
+    // Article 55 is the sixth row, below five headings.
     EXPECT_EQ(Show(56, [](HWND dialog) {
                   RECT client;
                   GetClientRect(dialog, &client);
-                  PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 13 - 3, 5 * 25 + 10));
+                  const int y = 5 * PickerRowHeight(kSize, true) + PickerRowHeight(kSize, true) / 2;
+                  PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 13 - 3, y));
               }),
               55);
     bool hasBar = true, validated = false;

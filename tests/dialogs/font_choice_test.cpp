@@ -76,6 +76,18 @@ TEST(FontChoice, ZoomStepsThroughTheChosenSizesList) {
     }
 }
 
+// A stored zoom goes no further than the chosen size's list reaches either way.
+TEST(FontChoice, AZoomStopsAtTheListsEnds) {
+    const struct { int32_t chosen; int zoom, clamped; } cases[] = {
+        {20, 3, 3}, {20, 8, 7}, {20, -9, -6}, {15, -5, -4}, {100, 2, 0}, {100, -20, -14}, {0, -1, 0},
+        {24, 2147483647, 5}, {24, -2147483647 - 1, -8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.chosen << " by " << c.zoom);
+        EXPECT_EQ(ClampZoom(c.chosen, c.zoom), c.clamped);
+    }
+}
+
 TEST(FontChoice, SizeTextIsReadAsDigitsOnly) {
     const struct {
         const char16_t* text;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
@@ -19,7 +20,9 @@
 #include "tests/support/modal_dialog.h"
 #include "tests/support/screen_capture.h"
 #include "tests/support/unix_host.h"
+#include "view/font_size.h"
 #include "view/style_font.h"
+#include "view/window_dpi.h"
 
 namespace {
 
@@ -165,8 +168,8 @@ TEST_F(FontDialog, OpeningShowsTheStoredChoiceAndCloseKeepsOrCommitsIt) {
 // Only selecting a Hebrew-charset face checks "5D0"; focus moves, sizes and
 // other faces keep a clicked "224", whose preview shows the Latin-1 letters
 // in the chosen face (drawn as itself, though it has no Western character
-// set), at the chosen size as a cell height or smaller where they would not
-// fit the field.
+// set), at the chosen size in points or smaller where they would not fit the
+// field.
 TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
     const std::wstring other = NonHebrewFace();
     ASSERT_FALSE(other.empty());
@@ -198,8 +201,8 @@ TEST_F(FontDialog, OnlyANewHebrewFaceSwitchesTheBase) {
     EXPECT_EQ(seen.hebrewPreview, LettersUpFrom(0x5D0));
     EXPECT_EQ(seen.latinPreview, LettersUpFrom(0xE0));
     EXPECT_EQ(std::wstring(seen.font.lfFaceName), kHebrewOnlyFace);
-    EXPECT_GT(seen.font.lfHeight, 0);
-    EXPECT_LE(seen.font.lfHeight, 52) << "made smaller only so that every letter fits";
+    EXPECT_LT(seen.font.lfHeight, 0) << "a size in points";
+    EXPECT_GE(seen.font.lfHeight, FontHeightForPoints(52, WindowDpi(owner_))) << "made smaller only to fit";
     EXPECT_EQ(seen.drawnFace, kHebrewOnlyFace);
     EXPECT_TRUE(seen.kept224);
     EXPECT_EQ(Face(settings), other);
@@ -250,6 +253,30 @@ TEST_F(FontDialog, EverySizeShowsAllTheLetters) {
         }
         return IDCANCEL;
     });
+}
+
+// The preview shows what the face and size now chosen give, whichever way
+// led to them: the same lines in the same font as at an opening on them.
+TEST_F(FontDialog, ThePreviewDependsOnlyOnTheChosenFaceAndSize) {
+    const std::vector<std::pair<int, std::wstring>> ways[] = {
+        {{IDC_FONT_SIZES, L"10"}, {IDC_FONT_FACES, kHebrewOnlyFace}, {IDC_FONT_SIZES, L"72"}},
+        {{IDC_FONT_FACES, kHebrewOnlyFace}, {IDC_FONT_SIZES, L"72"}, {IDC_FONT_FACES, kHebrewFace}},
+    };
+    const auto shown = [](HWND dialog) { return std::make_pair(PreviewText(dialog), PreviewFont(dialog).lfHeight); };
+    for (const auto& way : ways) {
+        FontSettings settings = Stored(kHebrewFace, 24, 0x5D0);
+        std::pair<std::wstring, LONG> reached, opened;
+        Run(settings, [&](HWND dialog) {
+            for (const auto& [list, row] : way) EXPECT_TRUE(ChooseRow(dialog, list, row));
+            reached = shown(dialog);
+            return IDOK;
+        });
+        Run(settings, [&](HWND dialog) {
+            opened = shown(dialog);
+            return IDCANCEL;
+        });
+        EXPECT_EQ(reached, opened) << testing::PrintToString(way.back().second);
+    }
 }
 
 // Shofar's GPOS table attaches the glyphs numbered as the codes of the small

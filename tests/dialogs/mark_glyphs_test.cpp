@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "tests/dialogs/shared_offsets_gpos.h"
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -88,4 +90,25 @@ TEST(TrailingMarkGlyphs, AreTheMarksOfMarkToLigatureAndMarkToMarkLookups) {
         EXPECT_EQ(SetGlyphs(glyphs), c.glyphs);
         EXPECT_TRUE(glyphs.empty() || glyphs.size() == 65536u);
     }
+}
+
+// With marks at glyphs 8, 22 and 102 ("f"), a left-to-right character whose
+// code or glyph is one is refused; Hebrew and control characters never are.
+TEST(TrailingMarkGlyphs, EditsTakeEveryControlCharacter) {
+    std::vector<bool> marks(65536, false);
+    marks[8] = marks[22] = marks[102] = true;
+    const struct { char16_t unit; uint16_t glyph; bool taken; } cases[] = {
+        {u'f', 0xFFFF, false}, {u'a', 102, false}, {u'a', 70, true}, {u'\u05D0', 102, true},
+        {0x08, 8, true},       {0x16, 22, true},   {0x0D, 0xFFFF, true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EditCanTake(c.unit, c.glyph, marks), c.taken) << int{c.unit};
+}
+
+// A table of 12 KB whose offsets all point at one lookup and one subtable,
+// whose coverage is every glyph a thousand times over: read once each, not
+// a billion times.
+TEST(TrailingMarkGlyphs, SharedOffsetsAreReadOnce) {
+    const std::vector<uint8_t> table = SharedOffsetsGpos(1000, 1000, 1000);
+    const std::vector<bool> glyphs = TrailingMarkGlyphs(table.data(), table.size());
+    EXPECT_EQ(glyphs, std::vector<bool>(65536, true));
 }

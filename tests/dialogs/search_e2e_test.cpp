@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/app/e2e_fixture.h"
+#include "tests/support/clipboard_access.h"
 #include "tests/support/keyboard_input.h"
 #include "tests/support/screen_capture.h"
 #include "tests/support/unix_host.h"
@@ -312,7 +313,8 @@ TEST_F(SearchEndToEnd, AnEmptyTextEndsTheSearchForTheRunOnly) {
 // the glyphs numbered as the small Latin letters from f on and as "|" to the
 // glyph before them: one that begins a left-to-right run would end the
 // program. The edit leaves out a stored "|" (no letter code) and an "f"
-// typed with Scroll Lock on, takes an "a", and the program ends cleanly.
+// typed with Scroll Lock on, takes an "a", of a pasted text the first line
+// without its "f", and the program ends cleanly.
 TEST_F(SearchEndToEnd, TheEditLeavesOutWhatItsFontCannotShow) {
     if (!HostAvailable()) GTEST_SKIP() << "a fault of Wine's shaper";
     WriteString(L"FontName", L"Shofar");
@@ -328,6 +330,11 @@ TEST_F(SearchEndToEnd, TheEditLeavesOutWhatItsFontCannotShow) {
     TypeText(L"fa");
     PressKey(VK_SCROLL);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(edit) == L"a"; }));
+    const std::wstring pasted = L"fb\r\nxyz";
+    ASSERT_TRUE(SetClipboardBlock(CF_UNICODETEXT,
+                                  std::string(reinterpret_cast<const char*>(pasted.c_str()), 2 * pasted.size() + 2)));
+    PostMessageW(edit, WM_PASTE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(edit) == L"ab"; })) << "one line: " << WindowText(edit).size();
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     Stop();

@@ -81,6 +81,17 @@ TEST(SearchMatch, NoHitAcrossRecordsAndRecordsInOrderFromStart) {
     EXPECT_EQ(FindInText(text, PositionAtByte(text, second), pattern, 2).offset, 0u);
 }
 
+// The search reads the text, not the marks of its chapters: "prq" ("פרק")
+// is found in a verse, never in the mark before it, with or without a gap.
+TEST(SearchMatch, ChapterMarksAreNotSearched) {
+    ArticleBuilder article;
+    article.Add(kAttrChapterMark, 0, "prq mb");
+    article.Add(kAttrChapterMark | kAttrParagraphGap, 0, "prq mg");
+    const size_t verse = article.Add(kBody, 0, "ab prq");
+    const std::string prq = Stored("prq");
+    EXPECT_EQ(FindInText(article.Build(), {}, reinterpret_cast<const uint8_t*>(prq.data()), 3).offset, verse + 2);
+}
+
 // Stored texts of any bytes never read outside the record, nor run away.
 TEST(SearchMatch, ExtremePatternsStayInsideTheRecord) {
     const std::string patterns[] = {std::string(33, '*'), std::string(33, '?'), "*", "a" + std::string(32, '*'),

@@ -4,11 +4,12 @@
 // clipboard block, the block, then the new export text as UTF-16 units. The
 // measured length of the block never exceeds it, is even for Unicode text and
 // stops at the first zero; Unicode text is the old text then the new one, with
-// no zero unit inside. The Rich Text body keeps every brace escaped and ends
-// its paragraphs; the document starts with "{\rtf", ends with the body and the
-// trailer, continues the old document only where it was Rich Text (with no
-// escape of it left open before the separator), and is one closed group
-// whenever the old document was.
+// no zero unit inside, and Rich Text begun with it (the clipboard held only
+// that text) is one closed group. The Rich Text body keeps every brace
+// escaped and ends its paragraphs; the document starts with "{\rtf", ends
+// with the body and the trailer, continues the old document only where it
+// was Rich Text (with no escape of it left open before the separator), and is
+// one closed group whenever the old document was.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -65,6 +66,9 @@ void CheckUnicodeAppend(const std::vector<uint8_t>& block, size_t length, const 
     const std::u16string added(text.c_str());
     Require(joined == old + added, "the new text follows the old one directly");
     Require(joined.find(u'\0') == std::u16string::npos, "no zero unit inside the joined text");
+    const std::string document = BuildRichTextDocument({}, old, BuildRtfBody(text.c_str()));
+    Require(document.starts_with(kRtfHeader), "the old text begins a new document");
+    Require(IsOneGroup(std::string_view(document.data(), document.size() - 2)), "the new document is one closed group");
 }
 
 void CheckRtfBody(const std::string& body) {
@@ -82,7 +86,7 @@ void CheckRtfBody(const std::string& body) {
 }
 
 void CheckDocument(std::string_view old, const std::string& body) {
-    const std::string document = BuildRichTextDocument(old, body);
+    const std::string document = BuildRichTextDocument(old, {}, body);
     const std::string ending = body + std::string(kRtfTrailer);
     Require(document.starts_with(kSignature), "a document starts with {\\rtf");
     Require(document.size() > ending.size() && document.ends_with(ending), "a document ends with body and trailer");

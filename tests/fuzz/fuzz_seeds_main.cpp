@@ -5,6 +5,7 @@
 // the readers of outside data small inputs in the shapes the program meets.
 #include "dialogs/search_match.h"
 #include "store/article_index.h"
+#include "tests/dialogs/shared_offsets_gpos.h"
 #include "tools/encoder/block_encoder.h"
 
 #include <filesystem>
@@ -203,7 +204,8 @@ bool WriteRegistryValueSeeds(const std::string& folder) {
 }
 
 // A GPOS table whose Latin script's one feature names a mark-to-mark lookup
-// of glyphs 102 to 104, and the same lookup behind an extension lookup.
+// of glyphs 102 to 104, the same lookup behind an extension lookup, and one
+// whose offsets all point at one lookup and one subtable.
 bool WriteMarkGlyphSeeds(const std::string& folder) {
     const Bytes head{0, 1, 0, 0, 0, 10, 0, 30, 0, 44, 0, 1, 'l', 'a', 't', 'n', 0, 8, 0, 4, 0, 0,
                      0, 0, 0xFF, 0xFF, 0, 1, 0, 0, 0, 1, 'm', 'k', 'm', 'k', 0, 8, 0, 0, 0, 1, 0, 0, 0, 1, 0, 4};
@@ -211,7 +213,8 @@ bool WriteMarkGlyphSeeds(const std::string& folder) {
     const Bytes extension{0, 1, 0, 6, 0, 0, 0, 8};
     return WriteFile(folder, "mark-to-mark", Concat(Concat(head, Bytes{0, 6, 0, 0, 0, 1, 0, 8}), markToMark)) &&
            WriteFile(folder, "extension",
-                     Concat(Concat(Concat(head, Bytes{0, 9, 0, 0, 0, 1, 0, 8}), extension), markToMark));
+                     Concat(Concat(Concat(head, Bytes{0, 9, 0, 0, 0, 1, 0, 8}), extension), markToMark)) &&
+           WriteFile(folder, "shared-offsets", SharedOffsetsGpos(300, 300, 300));
 }
 
 }  // namespace

@@ -238,8 +238,8 @@ protected:
 // and beside it the plain text of what it shows; a word processor reads the
 // Rich Text as the article in reading order with its points. Append adds the
 // separator and a second copy to each format; it continues a foreign
-// document however large and unterminated, and starts a new document when
-// the clipboard holds no Rich Text.
+// document however large and unterminated, and when the clipboard holds no
+// Rich Text starts a new document with the plain text it holds.
 TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
     const ArticleText article = ProgramArticle(kShortArticle);
     ASSERT_FALSE(article.empty());
@@ -280,7 +280,9 @@ TEST_F(ClipboardEndToEnd, RichTextWithAUnicodeFont) {
     EXPECT_EQ(plainText(), plain);
     ASSERT_TRUE(SetClipboardBlock(CF_UNICODETEXT, UnicodeBlock(u"\u05D0\u05D1")));
     SendCommand(run, IDM_APPEND);
-    EXPECT_EQ(ClipboardBlock(rtf).substr(0, end), document);
+    const std::string afterText =
+        document.substr(0, 180) + "\\u1488\\u1489\\par\r\n\\uc0" + kSeparatorStars + body + "}\r\n";
+    EXPECT_EQ(ClipboardBlock(rtf).substr(0, afterText.size() + 1), afterText + '\0');
     EXPECT_EQ(plainText(), u"\u05D0\u05D1" + kPlainStars + plain);
 
     if (!HostAvailable()) GTEST_SKIP() << "the X clipboard and the word processor are read on the Linux host";

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kPrint = 40008;
+constexpr int kPrint = 40008, kZoomIn = 40101;
 constexpr int kLeftMarginEdit = 0x483;
 constexpr int kLandscapeButton = 0x421;
 constexpr int kPrinterButton = 0x402;
@@ -218,6 +218,18 @@ TEST_F(PrintEndToEnd, FirstPrintStoresTheSetUpAndPrintsTheWholeArticle) {
         else EXPECT_GT(PdfPageCount(pdf), 1);
         ExpectWholeArticle(pdf, c.article);
     }
+}
+
+// Zooming is for the screen: the page is printed in the size chosen, on the
+// one page the short article takes at 10 points, not at the 72 zoomed to.
+TEST_F(PrintEndToEnd, ThePageKeepsTheChosenSizeWhateverTheZoom) {
+    StartOnShortArticle();
+    for (int step = 0; step < 13; ++step) PostMessageW(run.window, WM_COMMAND, kZoomIn, 0);
+    const std::string pdf = PrintWithOk();
+    ASSERT_FALSE(pdf.empty());
+    Stop();
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_EQ(ReadDword(L"FontSize"), 10u);
 }
 
 TEST_F(PrintEndToEnd, SecondPrintOpensWithTheStoredSetUp) {

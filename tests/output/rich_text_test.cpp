@@ -87,7 +87,32 @@ TEST(RichText, AppendJoinsTheOldDocument) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(BuildRichTextDocument(c.old, body), c.expected);
+        EXPECT_EQ(BuildRichTextDocument(c.old, {}, body), c.expected);
+    }
+}
+
+// Where the clipboard holds no Rich Text, its plain text comes first in the
+// new document, each line a paragraph, its braces and backslashes escaped,
+// then the separator; Rich Text on the clipboard is continued instead.
+TEST(RichText, AppendTurnsTheOldPlainTextIntoRichText) {
+    const std::string body = "\\u1488\\par\\par\r\n";
+    const std::string header(kRtfHeader), separator(kRtfSeparator);
+    const struct {
+        const char* name;
+        std::string old;
+        std::u16string oldText;
+        std::string expected;
+    } cases[] = {
+        {"lines ended each way", "", u"ab\r\ncd\re\nf \r\n\r\n",
+         header + "ab\\par\r\ncd\\par\r\ne\\par\r\nf\\par\r\n" + separator + body + "}\r\n"},
+        {"Hebrew, braces", "not Rich Text", u"\u05D0{\\}",
+         header + "\\u1488\\{\\\\\\}\\par\r\n" + separator + body + "}\r\n"},
+        {"white space only", "", u" \r\n\t", header + body + "}\r\n"},
+        {"Rich Text as well", "{\\rtf1 old}", u"old", "{\\rtf1 old" + separator + body + "}\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(BuildRichTextDocument(c.old, c.oldText, body), c.expected);
     }
 }
 

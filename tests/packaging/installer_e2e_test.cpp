@@ -4,11 +4,13 @@
 // but keeps the settings the program wrote.
 #include <windows.h>
 #include <msi.h>
+#include <msiquery.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -113,6 +115,29 @@ std::wstring ShortcutTarget(const std::wstring& link) {
     return target;
 }
 
+// The rows a query of the package's database gives, each as the texts of
+// its columns joined by "|".
+std::vector<std::wstring> PackageRows(const wchar_t* query) {
+    std::vector<std::wstring> rows;
+    MSIHANDLE database = 0, view = 0, record = 0;
+    if (MsiOpenDatabaseW(Package().c_str(), MSIDBOPEN_READONLY, &database) == ERROR_SUCCESS &&
+        MsiDatabaseOpenViewW(database, query, &view) == ERROR_SUCCESS && MsiViewExecute(view, 0) == ERROR_SUCCESS) {
+        while (MsiViewFetch(view, &record) == ERROR_SUCCESS) {
+            std::wstring& row = rows.emplace_back();
+            for (UINT column = 1; column <= MsiRecordGetFieldCount(record); ++column) {
+                wchar_t text[256] = L"";
+                DWORD size = 256;
+                MsiRecordGetStringW(record, column, text, &size);
+                row += (column > 1 ? L"|" : L"") + std::wstring(text);
+            }
+            MsiCloseHandle(record);
+        }
+    }
+    MsiCloseHandle(view);
+    MsiCloseHandle(database);
+    return rows;
+}
+
 bool SamePath(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
@@ -166,6 +191,22 @@ TEST_F(Installer, InstallsForTheUserWithAShortcutThatStartsTheReader) {
     EXPECT_TRUE(InstalledIn(products[0], MSIINSTALLCONTEXT_USERUNMANAGED));
     EXPECT_FALSE(InstalledIn(products[0], MSIINSTALLCONTEXT_MACHINE));
     RunFromShortcut();
+}
+
+// Windows Installer's rules for a per-user package, which it checks at repair
+// and removal: every component (the one in the profile with the shortcut)
+// has a value under HKCU as its key path (ICE38, ICE43), and every folder the
+// package makes in the profile is removed again (ICE64).
+TEST_F(Installer, ThePackageKeepsTheRulesOfAPerUserPackage) {
+    // Attributes 4: the key path is a registry value; root 1: HKEY_CURRENT_USER.
+    const std::vector<std::wstring> keyPaths = PackageRows(
+        L"SELECT `Component`.`Attributes`, `Registry`.`Root` FROM `Component`, `Registry` "
+        L"WHERE `Component`.`KeyPath` = `Registry`.`Registry`");
+    EXPECT_EQ(keyPaths, std::vector<std::wstring>(PackageRows(L"SELECT `Component` FROM `Component`").size(), L"4|1"));
+    const std::vector<std::wstring> removed = PackageRows(L"SELECT `DirProperty` FROM `RemoveFile`");
+    for (const wchar_t* folder : {L"UserPrograms", L"INSTALLDIR"}) {
+        EXPECT_EQ(std::count(removed.begin(), removed.end(), folder), 1) << testing::PrintToString(std::wstring(folder));
+    }
 }
 
 TEST_F(Installer, RemovalDeletesTheProgramAndKeepsTheSettings) {

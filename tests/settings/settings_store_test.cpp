@@ -138,6 +138,7 @@ TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
     settings.font.FontAsciiBase = 97;
     settings.Flags = 0x40000804;
     settings.Lesson = 57;
+    settings.Zoom = -3;
     std::memcpy(settings.SearchString, "\xE0\xE1 ab", 6);
     program.view = CreateView(nullptr, nullptr, program.settings.font, 0);
     ASSERT_NE(program.view, nullptr);
@@ -153,6 +154,7 @@ TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
         {L"Flags", REG_DWORD, DwordBytes(0x40000804)},
         {L"Lesson", REG_DWORD, DwordBytes(57)},
         {L"SearchString", REG_BINARY, BytesOf("\xE0\xE1 ab", 6)},
+        {L"Zoom", REG_DWORD, DwordBytes(static_cast<DWORD>(-3))},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(Narrow(e.name));
@@ -167,4 +169,5 @@ TEST_F(SettingsStore, SavingWritesEverySetValueAndLoadingReadsThemBack) {
     EXPECT_EQ(std::memcmp(loaded.font.FontName, saved.font.FontName, sizeof saved.font.FontName), 0);
     EXPECT_EQ(std::memcmp(loaded.SearchString, saved.SearchString, sizeof saved.SearchString), 0);
     EXPECT_EQ(Numbers(), std::make_tuple(14, 97, 65535, 0x40000804u, 57));
+    EXPECT_EQ(loaded.Zoom, -3);
 }
