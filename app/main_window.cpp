@@ -5,16 +5,20 @@
 
 #include "app/about_box.h"
 #include "app/program.h"
+#include "app/reading_accessible.h"
 #include "app/startup.h"
 #include "app/toolbar.h"
 #include "app/zoom.h"
 #include "settings/settings_store.h"
+#include "view/accessible_object.h"
 #include "view/bookmarks.h"
 #include "view/input_map.h"
 #include "view/layout.h"
 #include "view/navigation.h"
 #include "view/reading_view.h"
 #include "view/verse_drag.h"
+#include "view/view_colours.h"
+#include "view/view_events.h"
 #include "view/view_geometry.h"
 #include "view/window_dpi.h"
 
@@ -30,13 +34,18 @@ static void ScrollByRows(HWND window, int rows) {
 
 static LRESULT OnCreate(HWND window) {
     program.dpi = WindowDpi(window);
+    program.highContrast = SystemHighContrast();
     CreateMainToolbar(window);
+    if (program.view != nullptr) program.view->systemColours = program.highContrast;
     UpdateReverseCheck(window, true);
     UpdateBookmarkCheck(window);
     return 0;
 }
 
 static LRESULT OnDestroy(HWND window) {
+    // A screen reader that kept the view's object gets an error from now on.
+    DisconnectAccessible(window);
+    EndAccessibility();
     if (program.view != nullptr) ReleaseDC(window, static_cast<HDC>(program.view->dc));
     DestroyMainToolbar();
     SaveWindowPlacement(window);
@@ -102,6 +111,17 @@ static LRESULT OnDpiChanged(HWND window, WPARAM wParam, const RECT& suggested) {
     return 0;
 }
 
+// High contrast came or went, or the system's colours changed: the view and
+// the window's background follow, and the toolbar is told.
+static LRESULT OnColoursChanged(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    program.highContrast = SystemHighContrast();
+    if (program.view != nullptr) program.view->systemColours = program.highContrast;
+    SetClassLongPtrW(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(BackgroundBrush(program.highContrast)));
+    if (program.toolbar != nullptr) SendMessageW(program.toolbar, message, wParam, lParam);
+    InvalidateRect(window, nullptr, TRUE);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 static LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (DispatchCommand(window, LOWORD(wParam)) == 0) return 0;
     return DefWindowProcW(window, message, wParam, lParam);
@@ -125,6 +145,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: OnViewButtonUp(window, ClientX(lParam), ClientY(lParam)); return 0;
     case WM_CAPTURECHANGED: OnViewCaptureLost(); return 0;
     case WM_COMMAND: return OnCommand(window, message, wParam, lParam);
+    case WM_GETOBJECT: return OnReadingViewGetObject(window, wParam, lParam);
+    case WM_SETFOCUS: NoteViewFocused(window); return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: return OnColoursChanged(window, message, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

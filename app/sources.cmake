@@ -12,4 +12,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/zoom.cpp
   app/update_check.cpp
   app/about_box.cpp
+  app/reading_accessible.cpp
 )

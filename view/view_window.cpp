@@ -4,6 +4,7 @@
 #include "view/dpi_scale.h"
 #include "view/layout.h"
 #include "view/reading_view.h"
+#include "view/view_colours.h"
 #include "view/view_geometry.h"
 
 int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp) {
@@ -44,7 +45,7 @@ void PaintWindow(HDC dc, HWND window, unsigned flags) {
         RECT client;
         GetClientRect(window, &client);
         if (program.toolbar != nullptr) client.top = ToolbarHeight() - 1;
-        FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(target, &client, BackgroundBrush(program.highContrast));
     }
     if ((flags & kPaintView) && program.view != nullptr) PaintView(program.view, (flags & kPaintClearClient) != 0);
     if (dc == nullptr) EndPaint(window, &paint);
