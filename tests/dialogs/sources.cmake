@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_TESTS
   tests/dialogs/picker_list_test.cpp
+  tests/dialogs/picker_focus_test.cpp
   tests/dialogs/search_match_test.cpp
   tests/dialogs/search_walk_test.cpp
   tests/dialogs/hebrew_typing_test.cpp
