@@ -15,8 +15,10 @@
 #include "app/program.h"
 #include "dialogs/edit_guard.h"
 #include "dialogs/hebrew_typing.h"
+#include "dialogs/keyboard_picture.h"
 #include "dialogs/search.h"
 #include "resources/resource.h"
+#include "view/accessible_object.h"
 #include "view/dpi_scale.h"
 #include "view/font_size.h"
 #include "view/window_dpi.h"
@@ -51,8 +53,11 @@ HFONT CreateEditFont(const FontSettings& font, int dpi) {
     return CreateFontIndirectW(&description);
 }
 
+// What is typed from the Latin keys or the picture is told to screen
+// readers, as the edit's own typing is.
 void ReplaceSelection(HWND edit, const wchar_t* text) {
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, edit);
 }
 
 // Replaces the selection by ch: at the caret in reading order, else left of
@@ -162,6 +167,7 @@ BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
     state->opened = ShowableInEdit(edit, SearchTextForEdit(stored, strnlen(stored, kSearchStringMax), state->editFont));
     SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(state->opened.c_str()));
     SubclassSearchEdit(edit);
+    MakeKeyboardPictureAccessible(GetDlgItem(dialog, IDC_KEYBOARD_PICTURE));
     SetFocus(edit);
     // As search boxes do: what is typed replaces the last search.
     SendMessageW(edit, EM_SETSEL, 0, -1);

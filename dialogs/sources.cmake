@@ -18,6 +18,7 @@ list(APPEND VELMORA_WIN32_SOURCES
   dialogs/search.cpp
   dialogs/hit_banner.cpp
   dialogs/search_dialog.cpp
+  dialogs/keyboard_picture.cpp
   dialogs/font_faces.cpp
   dialogs/font_dialog.cpp
   dialogs/go_to_verse.cpp

@@ -22,6 +22,7 @@ list(APPEND VELMORA_E2E_TESTS
   tests/dialogs/font_dialog_e2e_test.cpp
   tests/dialogs/go_to_verse_e2e_test.cpp
   tests/dialogs/calendar_e2e_test.cpp
+  tests/dialogs/dialog_names_e2e_test.cpp
 )
 list(APPEND VELMORA_LIBRARY_TESTS
   tests/dialogs/library_search_test.cpp
