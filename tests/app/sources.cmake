@@ -9,6 +9,7 @@ list(APPEND VELMORA_WIN32_TESTS
   tests/app/about_box_test.cpp
   tests/app/startup_test.cpp
   tests/app/screen_scale_test.cpp
+  tests/app/high_contrast_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/app/e2e_fixture.cpp

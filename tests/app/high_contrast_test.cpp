@@ -1,0 +1,118 @@
+// High contrast on the pixels: while the system asks for it, the Reading
+// view, its search hit and the Choose Section list draw in the system's
+// colours (here a black scheme), and the fixed white comes back when the
+// setting goes. Wine keeps no high-contrast setting, so the program's own
+// question (SystemParametersInfoW) is answered by the test.
+#include <gtest/gtest.h>
+
+#include "dialogs/choose_section.h"
+#include "resources/resource.h"
+#include "tests/app/main_window_fixture.h"
+#include "tests/support/import_swap.h"
+#include "tests/support/modal_dialog.h"
+#include "tests/support/screen_capture.h"
+#include "tests/support/wait.h"
+#include "view/reading_view.h"
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+constexpr COLORREF kYellow = RGB(255, 255, 0), kCyan = RGB(0, 255, 255);
+// The scheme: black window, white text, yellow hot light, cyan highlight.
+constexpr int kElements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HOTLIGHT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
+constexpr COLORREF kScheme[] = {kBlack, kWhite, kYellow, kCyan, kBlack};
+
+using SystemParametersFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT);
+SystemParametersFn realSystemParameters = nullptr;
+bool highContrast = false;
+
+BOOL WINAPI AnsweredSystemParameters(UINT action, UINT size, void* data, UINT flags) {
+    if (action != SPI_GETHIGHCONTRAST) return realSystemParameters(action, size, data, flags);
+    static_cast<HIGHCONTRASTW*>(data)->dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
+    return TRUE;
+}
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+}  // namespace
+
+class HighContrast : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        for (size_t i = 0; i < std::size(kElements); ++i) saved_[i] = GetSysColor(kElements[i]);
+        ASSERT_TRUE(SwapImport("user32.dll", "SystemParametersInfoW", &AnsweredSystemParameters, &realSystemParameters));
+    }
+    void TearDown() override {
+        highContrast = false;
+        SetSysColors(static_cast<int>(std::size(kElements)), kElements, saved_);
+        SwapImport("user32.dll", "SystemParametersInfoW", realSystemParameters, static_cast<SystemParametersFn*>(nullptr));
+        MainWindowTest::TearDown();
+    }
+
+    // The setting changes as the system tells it: the colours, then the message.
+    void Switch(bool on) {
+        highContrast = on;
+        SetSysColors(static_cast<int>(std::size(kElements)), kElements, on ? kScheme : saved_);
+        SendMessageW(window_, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        Pump();
+        UpdateWindow(window_);
+    }
+
+    COLORREF saved_[std::size(kElements)] = {};
+};
+
+// Article 1 from its top: the heading in the hot-light colour, the text white
+// on black in the gutter and between the rows, a search hit in the highlight
+// colour; without high contrast, white again.
+TEST_F(HighContrast, TheViewAndTheListDrawInTheSystemsColours) {
+    WriteDword(L"Lesson", 1);
+    WriteDword(L"Flags", 0xD1140040 | kFlagPinnedArticle);
+    ASSERT_NE(CreateFromRegistry(), nullptr);
+    Switch(true);
+    ViewState& view = *program.view;
+    // A search hit over the first long row of verses.
+    int row = 0;
+    while (view.rows[row].count < 20) ++row;
+    view.highlightStart = view.rows[row].offset;
+    view.highlightEnd = static_cast<uint16_t>(view.rows[row].offset + view.rows[row].count);
+    RepaintView(window_, kPaintClearClient | kPaintView);
+    Capture shown;
+    WaitUntil([&] {
+        shown = CaptureClient(window_);
+        return shown.Count(RECT{0, 0, shown.width, shown.height}, kCyan, 40) > 100;
+    }, 2000);
+    SaveCaptureHere(shown, L"high-contrast.bmp");
+    const RECT area{0, view.top, shown.width, shown.height};
+    EXPECT_GT(shown.Count(area, kBlack, 40), shown.width * 100);
+    EXPECT_EQ(shown.Count(area, kWhite, 10) > 500, true) << "white text";
+    EXPECT_GT(shown.Count(RECT{0, view.top, shown.width, view.top + 60}, kYellow, 60), 100) << "the heading";
+    EXPECT_GT(shown.Count(area, kCyan, 40), 100) << "the search hit";
+    EXPECT_EQ(shown.Count(area, RGB(0, 0, 255), 40), 0) << "no fixed blue";
+
+    const intptr_t closed = WithModalDialog(
+        L"Choose Section",
+        [&] { return static_cast<intptr_t>(ShowChooseSection(window_, 1, program.settings.font, false)); },
+        [&](HWND dialog) {
+            Capture list;
+            WaitUntil([&] {
+                list = CaptureClient(dialog);
+                return list.Count(RECT{0, 0, list.width, list.height}, kYellow, 60) > 100;
+            });
+            SaveCaptureHere(list, L"high-contrast-list.bmp");
+            const RECT all{0, 0, list.width, list.height};
+            EXPECT_GT(list.Count(all, kBlack, 40), list.width * list.height / 2);
+            EXPECT_GT(list.Count(all, kYellow, 60), 100) << "the headings";
+            EXPECT_EQ(list.Count(all, RGB(0, 0, 255), 40), 0);
+            return IDCANCEL;
+        });
+    EXPECT_EQ(closed, 0);
+
+    Switch(false);
+    shown = CaptureClient(window_);
+    EXPECT_GT(shown.Count(area, kWhite, 10), shown.width * 100);
+    EXPECT_EQ(shown.Count(area, kCyan, 40), 0) << "the hit back in yellow";
+}
