@@ -32,11 +32,18 @@ static void ScrollByRows(HWND window, int rows) {
     UpdateScrollBar(window);
 }
 
+// Whether the system asks for high contrast, which the view and the
+// window's background follow.
+static void FollowHighContrast(HWND window) {
+    program.highContrast = SystemHighContrast();
+    if (program.view != nullptr) program.view->systemColours = program.highContrast;
+    SetClassLongPtrW(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(BackgroundBrush(program.highContrast)));
+}
+
 static LRESULT OnCreate(HWND window) {
     program.dpi = WindowDpi(window);
-    program.highContrast = SystemHighContrast();
     CreateMainToolbar(window);
-    if (program.view != nullptr) program.view->systemColours = program.highContrast;
+    FollowHighContrast(window);
     UpdateReverseCheck(window, true);
     UpdateBookmarkCheck(window);
     return 0;
@@ -114,9 +121,7 @@ static LRESULT OnDpiChanged(HWND window, WPARAM wParam, const RECT& suggested) {
 // High contrast came or went, or the system's colours changed: the view and
 // the window's background follow, and the toolbar is told.
 static LRESULT OnColoursChanged(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    program.highContrast = SystemHighContrast();
-    if (program.view != nullptr) program.view->systemColours = program.highContrast;
-    SetClassLongPtrW(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(BackgroundBrush(program.highContrast)));
+    FollowHighContrast(window);
     if (program.toolbar != nullptr) SendMessageW(program.toolbar, message, wParam, lParam);
     InvalidateRect(window, nullptr, TRUE);
     return DefWindowProcW(window, message, wParam, lParam);

@@ -1,13 +1,15 @@
 // The Reading view as a screen reader in another process reads it through
 // Active Accessibility: a read-only document named after the portion and the
-// verses on the screen, whose value is the text Copy gives for those verses,
-// which follows paging and the next article with events, and which answers
-// with an error, not a crash, once the program has gone.
+// verses on the screen, whose value is Copy's text of those verses, which
+// follows paging and the next article with events, has the toolbar among its
+// children, and answers with an error, not a crash, once the program is gone.
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "calendar/portion_names.h"
 #include "resources/resource.h"
@@ -20,51 +22,18 @@
 namespace {
 
 constexpr uint16_t kMiketz = 10;
-constexpr wchar_t kDash[] = L" \u2014 ";
-
-VARIANT Self() {
+const VARIANT kSelf = [] {
     VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.vt = VT_I4;  // child CHILDID_SELF, 0
     return self;
-}
+}();
 
-std::wstring Text(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
-    BSTR text = nullptr;
-    if (object == nullptr || (object->*get)(Self(), &text) != S_OK || text == nullptr) return {};
-    std::wstring copy(text, SysStringLen(text));
-    SysFreeString(text);
-    return copy;
-}
+std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
-long Number(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
-    VARIANT value{};
-    if ((object->*get)(Self(), &value) != S_OK || value.vt != VT_I4) return -1;
-    return value.lVal;
-}
-
-// The events of one process's windows, gathered while this thread pumps.
 std::vector<std::pair<DWORD, HWND>> events;
 void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
     if (object == OBJID_CLIENT) events.emplace_back(event, window);
 }
-
-bool Seen(DWORD event, HWND window) {
-    for (const auto& [e, w] : events) {
-        if (e == event && w == window) return true;
-    }
-    return false;
-}
-
-// The first verse of a name's reference, "Genesis 42:5–12": its chapter and verse.
-std::pair<int, int> FirstVerse(const std::wstring& name) {
-    const size_t book = name.find(L"Genesis ");
-    if (book == std::wstring::npos) return {0, 0};
-    const int chapter = std::stoi(name.substr(book + 8));
-    return {chapter, std::stoi(name.substr(name.find(L':', book) + 1))};
-}
-
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 }  // namespace
 
@@ -81,51 +50,58 @@ protected:
         CoUninitialize();
     }
 
-    IAccessible* View() {
-        if (view_ == nullptr) {
-            AccessibleObjectFromWindow(run.window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&view_));
-        }
-        return view_;
+    void Connect() {
+        AccessibleObjectFromWindow(run.window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&view_));
+        ASSERT_NE(view_, nullptr);
     }
-    std::wstring Name() { return Text(View(), &IAccessible::get_accName); }
-    std::wstring Value() { return Text(View(), &IAccessible::get_accValue); }
+    std::wstring Read(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+        BSTR text = nullptr;
+        (view_->*get)(kSelf, &text);
+        const std::wstring copy = text != nullptr ? text : L"";
+        SysFreeString(text);
+        return copy;
+    }
+    long Read(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
+        VARIANT value{};
+        return SUCCEEDED((view_->*get)(kSelf, &value)) ? value.lVal : -1;
+    }
 
     IAccessible* view_ = nullptr;
 };
 
-// Miketz a page in: a document, read-only, named "Miketz — Genesis …" with
-// the toolbar among its children; a drag over the screen's rows selects the
-// verses it names, and Copy gives the value, then the reference. Once the
-// program has exited, the kept object answers with an error.
+// Miketz some rows in: a drag from the first row on the screen to the last
+// selects the verses the name gives, and Copy gives the value, then their
+// reference. Page Down raises a value change within 2 seconds and the value
+// starts at the label of the verse the name now begins with; Ctrl+N names
+// the next portion.
 TEST_F(ScreenReaderEndToEnd, TheViewIsADocumentOfTheVersesOnTheScreen) {
     PinArticle(kMiketz, 30);
     Start();
-    ASSERT_NE(View(), nullptr);
-    EXPECT_EQ(Number(View(), &IAccessible::get_accRole), ROLE_SYSTEM_DOCUMENT);
-    EXPECT_EQ(Number(View(), &IAccessible::get_accState) & (STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE),
+    Connect();
+    EXPECT_EQ(Read(&IAccessible::get_accRole), ROLE_SYSTEM_DOCUMENT);
+    EXPECT_EQ(Read(&IAccessible::get_accState) & (STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE),
               STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE);
-    const std::wstring name = Name();
-    const std::wstring portion = Wide(EnglishArticleNames()[kMiketz]) + kDash + L"Genesis ";
-    EXPECT_EQ(name.substr(0, portion.size()), portion) << name;
+    const std::wstring name = Read(&IAccessible::get_accName);
+    const std::wstring portion = Wide(EnglishArticleNames()[kMiketz]) + L" \u2014 ";
+    ASSERT_EQ(name.substr(0, portion.size() + 8), portion + L"Genesis ");
 
+    // The toolbar is among the children.
     long count = 0;
-    View()->get_accChildCount(&count);
+    view_->get_accChildCount(&count);
     std::vector<VARIANT> children(static_cast<size_t>(count));
-    LONG got = 0;
-    AccessibleChildren(View(), 0, count, children.data(), &got);
-    HWND toolbar = FindWindowExW(run.window, nullptr, L"ToolbarWindow32", nullptr);
-    bool toolbarFound = false;
-    for (LONG i = 0; i < got; ++i) {
-        HWND child = nullptr;
-        if (children[i].vt == VT_DISPATCH && children[i].pdispVal != nullptr) {
-            IAccessible* object = nullptr;
-            children[i].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
-            if (object != nullptr && WindowFromAccessibleObject(object, &child) == S_OK) toolbarFound |= child == toolbar;
-            if (object != nullptr) object->Release();
+    AccessibleChildren(view_, 0, count, children.data(), &count);
+    std::vector<HWND> windows;
+    for (VARIANT& child : children) {
+        IAccessible* object = nullptr;
+        HWND window = nullptr;
+        if (child.vt == VT_DISPATCH && SUCCEEDED(child.pdispVal->QueryInterface(&object))) {
+            WindowFromAccessibleObject(object, &window);
+            object->Release();
         }
-        VariantClear(&children[i]);
+        windows.push_back(window);
+        VariantClear(&child);
     }
-    EXPECT_TRUE(toolbarFound) << got << " children";
+    EXPECT_EQ(std::count(windows.begin(), windows.end(), FindWindowExW(run.window, nullptr, L"ToolbarWindow32", nullptr)), 1);
 
     RECT client{};
     GetClientRect(run.window, &client);
@@ -134,39 +110,29 @@ TEST_F(ScreenReaderEndToEnd, TheViewIsADocumentOfTheVersesOnTheScreen) {
     SendCommand(run, IDM_COPY);
     const std::string block = ClipboardBlock(CF_UNICODETEXT);
     const std::wstring copied(reinterpret_cast<const wchar_t*>(block.data()), block.size() / 2);
-    const std::wstring value = Value();
+    const std::wstring value = Read(&IAccessible::get_accValue), reference = name.substr(portion.size());
     ASSERT_FALSE(value.empty());
-    EXPECT_EQ(copied.substr(0, value.size()), value);
-    const std::wstring reference = name.substr(name.find(kDash) + 3);
-    EXPECT_EQ(copied.substr(value.size(), 2 + reference.size()), L"\r\n" + reference) << "then their reference";
+    EXPECT_EQ(copied.substr(0, value.size() + 2 + reference.size()), value + L"\r\n" + reference);
 
-    Stop();
-    BSTR left = nullptr;
-    EXPECT_TRUE(FAILED(View()->get_accName(Self(), &left)));
-}
-
-// Page Down: a value change within 2 seconds, and the value starts at the
-// label of the verse the name now begins with. Ctrl+N names the next portion.
-TEST_F(ScreenReaderEndToEnd, PagingAndTheNextArticleChangeNameAndValue) {
-    PinArticle(kMiketz);
-    Start();
-    const std::wstring before = Name();
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, OnEvent,
                                          run.process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(hook, nullptr);
     SendKey(run, VK_NEXT);
-    EXPECT_TRUE(WaitUntil([&] { return Seen(EVENT_OBJECT_VALUECHANGE, run.window); }, 2000));
-    EXPECT_TRUE(Seen(EVENT_OBJECT_NAMECHANGE, run.window));
+    const auto seen = [&](DWORD event) { return std::count(events.begin(), events.end(), std::pair{event, run.window}) > 0; };
+    EXPECT_TRUE(WaitUntil([&] { return seen(EVENT_OBJECT_VALUECHANGE); }, 2000));
+    EXPECT_TRUE(seen(EVENT_OBJECT_NAMECHANGE));
     UnhookWinEvent(hook);
-    const std::wstring after = Name();
-    EXPECT_NE(after, before);
-    const auto [chapter, verse] = FirstVerse(after);
-    ASSERT_GT(chapter, 0) << after;
-    const std::wstring label = L"(" + Wide(HebrewNumeral(verse)) + L")";
-    EXPECT_EQ(Value().substr(0, label.size()), label);
+    const std::wstring paged = Read(&IAccessible::get_accName);
+    ASSERT_NE(paged, name);
+    // "Miketz — Genesis 41:14–27": the value begins with the label "(יד)".
+    const std::wstring label = L"(" + Wide(HebrewNumeral(std::stoi(paged.substr(paged.find(L':') + 1)))) + L")";
+    EXPECT_EQ(Read(&IAccessible::get_accValue).substr(0, label.size()), label);
 
     ASSERT_TRUE(BringToFront(run.window));
     PressWithControl('N');
-    const std::wstring next = Wide(EnglishArticleNames()[kMiketz + 1]) + kDash;
-    EXPECT_TRUE(WaitUntil([&] { return Name().substr(0, next.size()) == next; })) << Name();
+    const std::wstring next = Wide(EnglishArticleNames()[kMiketz + 1]) + L" \u2014 ";
+    EXPECT_TRUE(WaitUntil([&] { return Read(&IAccessible::get_accName).substr(0, next.size()) == next; }));
+
+    Stop();
+    BSTR left = nullptr;
+    EXPECT_TRUE(FAILED(view_->get_accName(kSelf, &left))) << "the object of a window that is gone";
 }

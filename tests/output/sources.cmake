@@ -2,7 +2,6 @@ list(APPEND VELMORA_CORE_TESTS
   tests/output/export_text_test.cpp
   tests/output/rich_text_test.cpp
   tests/output/plain_text_test.cpp
-  tests/output/screen_text_test.cpp
   tests/output/page_layout_test.cpp
   tests/output/page_loop_test.cpp
   tests/output/print_setup_data_test.cpp

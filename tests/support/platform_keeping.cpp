@@ -73,15 +73,13 @@ long long BytesPerOwnClipboardRead(HWND owner) {
     return BytesKeptPerCall([format] { ReadOwnClipboardData(format); });
 }
 
-// A window on a thread of its own that hands out the platform's standard
-// object for its client area, as a program's window would its own.
+// A window on a thread of its own hands out the platform's standard object
+// of its client area, as a program's window hands out its own, to this one.
 LRESULT CALLBACK StandardObjectProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
-        return 0;
+    if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT ||
+        FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), (void**)&standard)))
+        return DefWindowProcW(window, message, wParam, lParam);
     const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, standard);
     standard->Release();
     return result;
@@ -89,8 +87,11 @@ LRESULT CALLBACK StandardObjectProc(HWND window, UINT message, WPARAM wParam, LP
 
 DWORD WINAPI RunObjectWindow(void* window) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    *static_cast<HWND*>(window) = CreateWindowExW(0, L"VelmoraObjectWindow", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    WNDCLASSW windowClass{0, StandardObjectProc, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr,
+                          L"VelmoraObjectWindow"};
+    RegisterClassW(&windowClass);
+    *static_cast<HWND*>(window) = CreateWindowW(windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 9, 9, nullptr,
+                                                nullptr, windowClass.hInstance, nullptr);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     CoUninitialize();
@@ -98,31 +99,21 @@ DWORD WINAPI RunObjectWindow(void* window) {
 }
 
 long long BytesPerAccessibleRead() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = StandardObjectProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"VelmoraObjectWindow";
-    RegisterClassW(&windowClass);
     HWND window = nullptr;
     DWORD threadId = 0;
     HANDLE thread = CreateThread(nullptr, 0, RunObjectWindow, &window, 0, &threadId);
     while (thread != nullptr && window == nullptr && WaitForSingleObject(thread, 10) == WAIT_TIMEOUT) {
     }
-    long long bytes = 0;
-    if (window != nullptr) {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        bytes = BytesKeptPerCall([window] {
-            IAccessible* object = nullptr;
-            AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
-            if (object != nullptr) object->Release();
-        });
-        CoUninitialize();
-        PostThreadMessageW(threadId, WM_QUIT, 0, 0);
-    }
-    if (thread != nullptr) {
-        WaitForSingleObject(thread, 10000);
-        CloseHandle(thread);
-    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const long long bytes = window == nullptr ? 0 : BytesKeptPerCall([window] {
+        IAccessible* object = nullptr;
+        AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), (void**)&object);
+        if (object != nullptr) object->Release();
+    });
+    CoUninitialize();
+    PostThreadMessageW(threadId, WM_QUIT, 0, 0);
+    if (thread != nullptr) WaitForSingleObject(thread, 10000);
+    if (thread != nullptr) CloseHandle(thread);
     return bytes;
 }
 
