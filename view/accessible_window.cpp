@@ -102,7 +102,7 @@ LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam, const Accessi
     }
     IAccessible* object = ObjectOf(window);
     if (object == nullptr) object = MakeObject(window, parts);
-    if (object == nullptr) return 0;
+    if (object == nullptr) return DefWindowProcW(window, WM_GETOBJECT, wParam, lParam);
     return Calls().lresultFromObject(__uuidof(IAccessible), wParam, object);
 }
 
