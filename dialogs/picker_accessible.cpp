@@ -29,9 +29,10 @@ std::u16string ItemName(HWND window, long item) {
 // The drawn rows of the entry with their icon place; empty when none is drawn.
 RECT ItemArea(PickerState& state, int row) {
     RECT area{};
+    const int end = EntryRowsEnd(state, row);
     for (const PickerLine& line : PlanPickerPaint(state)) {
         const PickerRow& drawn = state.rows[line.row];
-        if (line.row < row || drawn.id != state.rows[row].id) continue;
+        if (line.row < row || line.row >= end) continue;
         const RECT rowArea{drawn.x, line.y, drawn.x + drawn.width + ScaleForDpi(kPickerIconZone, state.dpi),
                            line.y + drawn.height};
         UnionRect(&area, &area, &rowArea);

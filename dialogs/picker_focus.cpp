@@ -26,12 +26,6 @@ int EntryStart(const PickerState& state, int ordinal) {
     return -1;
 }
 
-int EntryEnd(const PickerState& state, int row) {
-    int end = row + 1;
-    while (end < state.rowCount && !IsEntryStart(state, end)) ++end;
-    return end;
-}
-
 bool IsOpenHeading(const PickerState& state, int row) {
     return IsHeadingRowId(state.rows[row].id) && (state.rows[row].attr & kIndexAttrExpanded) != 0;
 }
@@ -44,7 +38,7 @@ void ScrollToEntry(PickerState& state, int row) {
         state.topRow = static_cast<uint16_t>(shownAbove);
         return;
     }
-    const int last = EntryEnd(state, row) - 1;
+    const int last = EntryRowsEnd(state, row) - 1;
     const auto drawn = [&] {
         const std::vector<PickerLine> lines = PlanPickerPaint(state);
         return std::any_of(lines.begin(), lines.end(), [&](const PickerLine& line) { return line.row == last; });
@@ -77,6 +71,12 @@ size_t StepTo(const PickerState& state, const std::vector<int>& entries, size_t 
 }
 
 }  // namespace
+
+int EntryRowsEnd(const PickerState& state, int row) {
+    int end = row + 1;
+    while (end < state.rowCount && !IsEntryStart(state, end)) ++end;
+    return end;
+}
 
 std::vector<int> ShownEntries(const PickerState& state) {
     std::vector<int> entries;
@@ -135,7 +135,7 @@ PickerKeyResult PressPickerKey(PickerState& state, int virtualKey) {
 
 std::u16string EntryTitle(const PickerState& state, int row) {
     if (row < 0 || row >= state.rowCount) return {};
-    const int end = EntryEnd(state, row);
+    const int end = EntryRowsEnd(state, row);
     size_t first = state.rows[row].offset, last = first;
     for (int i = row; i < end; ++i) {
         first = std::min<size_t>(first, state.rows[i].offset);

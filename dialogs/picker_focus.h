@@ -31,6 +31,9 @@ struct PickerKeyResult {
 };
 PickerKeyResult PressPickerKey(PickerState& state, int virtualKey);
 
+// The end (one past the last row) of the entry whose first row is row.
+int EntryRowsEnd(const PickerState& state, int row);
+
 // The title of the entry whose first row is row, as Unicode Hebrew in
 // reading order.
 std::u16string EntryTitle(const PickerState& state, int row);

@@ -40,10 +40,11 @@ HBITMAP LoadIcon(int id, int dpi) { return LoadBitmapForDpi(program.instance, id
 // little; empty when none of them is drawn.
 RECT FocusRect(PickerState& state, const std::vector<PickerLine>& lines) {
     const int focused = FocusedRow(state);
+    const int end = focused >= 0 ? EntryRowsEnd(state, focused) : -1;
     RECT area{};
     for (const PickerLine& line : lines) {
         const PickerRow& row = state.rows[line.row];
-        if (focused < 0 || row.id != state.rows[focused].id || line.row < focused) continue;
+        if (line.row < focused || line.row >= end) continue;
         const int margin = ScaleForDpi(2, state.dpi);
         const RECT rowArea{row.x - margin, line.y, row.x + row.width + ScaleForDpi(kPickerIconZone, state.dpi) + margin,
                            line.y + row.height};
