@@ -221,7 +221,7 @@ INT_PTR OnColoursChanged(HWND window, ChooseSection* dialog) {
     return FALSE;
 }
 
-// The arrow keys scroll the list instead of moving between controls (it has
+// The arrow keys move in the list instead of between controls (it has
 // none); Enter and Escape still reach OK and Cancel.
 INT_PTR OnGetDialogCode(HWND window) {
     SetWindowLongPtrW(window, DWLP_MSGRESULT, DLGC_WANTARROWS);
