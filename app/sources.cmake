@@ -14,4 +14,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/text_level.cpp
   app/update_check.cpp
   app/about_box.cpp
+  app/reading_accessible.cpp
 )

@@ -24,23 +24,29 @@ std::u16string NameOfPortion(int32_t portion, const ArticleNames& names, bool he
 
 }  // namespace
 
+std::u16string ShownArticleName(uint16_t article, const WeekPortions& week, bool hebrewUi, const ArticleNames& names) {
+    if (article < 1 || article > kArticleCount) return u"";
+    if (article > kLastPortionArticle) {
+        return NameFor(article < names.size() ? names[article] : u"", EnglishArticleNames()[article], hebrewUi);
+    }
+    const bool showsHere = article == LocalWeekArticle(week);
+    const bool showsThere = LocalWeekArticle(week) != OtherWeekArticle(week) && article == OtherWeekArticle(week);
+    const int32_t here = week.israelHere ? week.israel : week.diaspora;
+    const int32_t there = week.israelHere ? week.diaspora : week.israel;
+    // This week's reading is named whole: a double reading with both its portions.
+    const int32_t portion = showsHere ? here : showsThere ? there : article - 1;
+    const std::u16string name = NameOfPortion(portion, names, hebrewUi);
+    return hebrewUi && !PortionName(portion, names).empty() ? kPortionPrefix + name : name;
+}
+
 std::u16string MainWindowTitle(uint16_t article, const WeekPortions& week, bool hebrewUi, const ArticleNames& names) {
-    if (article < 1 || article > kArticleCount) return kProgramTitle;
+    std::u16string title = ShownArticleName(article, week, hebrewUi, names);
+    if (title.empty()) return kProgramTitle;
     const bool differ = LocalWeekArticle(week) != OtherWeekArticle(week);
     const bool showsHere = article == LocalWeekArticle(week);
     const bool showsThere = differ && article == OtherWeekArticle(week);
     const int32_t here = week.israelHere ? week.israel : week.diaspora;
     const int32_t there = week.israelHere ? week.diaspora : week.israel;
-    std::u16string title;
-    if (article > kLastPortionArticle) {
-        title = NameFor(article < names.size() ? names[article] : u"", EnglishArticleNames()[article], hebrewUi);
-    } else {
-        // This week's reading is named whole: a double reading with both its portions.
-        const int32_t portion = showsHere ? here : showsThere ? there : article - 1;
-        title = NameOfPortion(portion, names, hebrewUi);
-        if (hebrewUi && !PortionName(portion, names).empty()) title = kPortionPrefix + title;
-    }
-    if (title.empty()) return kProgramTitle;
     if (differ && (showsHere || showsThere)) {
         // The schedule named is the one whose reading is not shown.
         const bool namesIsrael = showsHere != week.israelHere;

@@ -16,3 +16,8 @@
 // Kedoshim — Velmora" or "… — in the diaspora: …"; this week's double
 // reading is named whole. Just "Velmora" for an article out of range.
 std::u16string MainWindowTitle(uint16_t article, const WeekPortions& week, bool hebrewUi, const ArticleNames& names);
+
+// The title's first part, the article shown by the same rules: "Miketz", in a
+// Hebrew user interface "פרשת מקץ"; this week's double reading named whole.
+// Empty for an article out of range.
+std::u16string ShownArticleName(uint16_t article, const WeekPortions& week, bool hebrewUi, const ArticleNames& names);

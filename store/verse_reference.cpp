@@ -71,14 +71,18 @@ std::u16string_view HebrewBookName(int book) {
 }
 
 std::u16string FormatVerseReference(std::span<const VerseEntry> verses) {
-    std::u16string english;
-    std::u16string hebrew;
+    const VerseReferenceText text = FormatVerseReferenceParts(verses);
+    return text.english.empty() ? text.english : text.english + u" / " + text.hebrew;
+}
+
+VerseReferenceText FormatVerseReferenceParts(std::span<const VerseEntry> verses) {
+    VerseReferenceText text;
     size_t runStart = 0;
     for (size_t i = 0; i < verses.size(); ++i) {
         if (i + 1 < verses.size() && Follows(verses[i], verses[i + 1])) continue;
         const bool newBook = runStart == 0 || verses[runStart - 1].book != verses[runStart].book;
-        AppendRun(english, hebrew, verses[runStart], verses[i], newBook);
+        AppendRun(text.english, text.hebrew, verses[runStart], verses[i], newBook);
         runStart = i + 1;
     }
-    return english.empty() ? english : english + u" / " + hebrew;
+    return text;
 }

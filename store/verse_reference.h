@@ -20,3 +20,10 @@ std::u16string_view HebrewBookName(int book);
 // not follow each other (an article of several ranges) make runs joined by
 // "; ", the book named again only where it changes. Empty for no verses.
 std::u16string FormatVerseReference(std::span<const VerseEntry> verses);
+
+// The two halves of that reference apart: "Genesis 41:1–3" and "בראשית מא א–ג".
+struct VerseReferenceText {
+    std::u16string english;
+    std::u16string hebrew;
+};
+VerseReferenceText FormatVerseReferenceParts(std::span<const VerseEntry> verses);

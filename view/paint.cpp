@@ -1,7 +1,8 @@
 // Painting the Reading view: the rows that fit, with their first words set
 // apart in hanging rows, rules as thin lines, a highlighted range drawn blue
 // on yellow over them, the selected verses in the system's selection colours
-// and the running head above them.
+// and the running head above them; under high contrast every colour is the
+// system's (view_colours).
 #include "view/char_widths.h"
 #include "view/dpi_scale.h"
 #include "view/layout.h"
@@ -9,11 +10,10 @@
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
+#include "view/view_colours.h"
+#include "view/view_events.h"
 
 namespace {
-
-constexpr COLORREF kHighlightText = RGB(0, 0, 255);
-constexpr COLORREF kHighlightBack = RGB(255, 255, 0);
 
 // A range a highlight pass paints, and its colours.
 struct Marking {
@@ -26,12 +26,11 @@ HDC ViewDc(const ViewState* view) { return static_cast<HDC>(view->dc); }
 
 unsigned RowStyle(const ViewRow& row) { return IsRuleRecord(row.attr) ? 1u : row.attr & kStyleKeyMask; }
 
-// A line one pixel thick at 96 dots per inch.
-void DrawRule(HDC dc, const ViewRow& row, int y, int dpi) {
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+// A line one pixel thick at 96 dots per inch, in the text's colour.
+void DrawRule(HDC dc, const ViewRow& row, int y, int dpi, HBRUSH brush) {
     const int middle = y + row.height / 2;
-    Rectangle(dc, row.x, middle, row.x + row.width, middle + ScaleForDpi(1, dpi));
-    SelectObject(dc, previous);
+    RECT line{row.x, middle, row.x + row.width, middle + ScaleForDpi(1, dpi)};
+    FillRect(dc, &line, brush);
 }
 
 // The first word of a hanging row, fitted to the indent: its byte count and width.
@@ -141,8 +140,9 @@ int PaintMarking(ViewState* view, const Marking& mark) {
 }
 
 void PaintSelection(ViewState* view) {
+    const ViewColours colours = ColoursFor(view->systemColours);
     for (const TextSpan& span : view->selectedSpans) {
-        PaintMarking(view, {{span.start, span.end}, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)});
+        PaintMarking(view, {{span.start, span.end}, colours.selectionText, colours.selectionBack});
     }
 }
 
@@ -160,12 +160,13 @@ int PaintView(ViewState* view, bool erase) {
     HFONT previous = SelectStyleFont(view, style | kSelectWithColour);
     if (erase) {
         RECT box{view->left, view->top, view->left + view->width, view->top + view->height};
-        FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc, &box, BackgroundBrush(view->systemColours));
     }
+    HBRUSH ruleBrush = TextBrush(view->systemColours);
     for (const PlacedRow& placed : plan.rows) {
         const ViewRow& row = view->rows[placed.index];
         if (IsRuleRecord(row.attr)) {
-            DrawRule(dc, row, placed.y, ViewDpi(*view));
+            DrawRule(dc, row, placed.y, ViewDpi(*view), ruleBrush);
             continue;
         }
         if (RowStyle(row) != style) {
@@ -181,9 +182,11 @@ int PaintView(ViewState* view, bool erase) {
     const int highlighted = view->highlightStart != 0 || view->highlightEnd != 0 ? PaintHighlight(view) : 0;
     // The selection is the newer choice: it shows over a hit it covers.
     if (!view->selectedSpans.empty()) PaintSelection(view);
+    NoteViewShown(*view);
     return highlighted;
 }
 
 int PaintHighlight(ViewState* view) {
-    return PaintMarking(view, {HighlightRange(*view), kHighlightText, kHighlightBack});
+    const ViewColours colours = ColoursFor(view->systemColours);
+    return PaintMarking(view, {HighlightRange(*view), colours.hitText, colours.hitBack});
 }

@@ -10,10 +10,11 @@
 #include "calendar/window_title.h"
 #include "store/article_resource.h"
 
+bool IsHebrewUserInterface() { return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_HEBREW; }
+
 void ShowArticleInTitle(HWND window) {
     if (window == nullptr) return;
-    const bool hebrewUi = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_HEBREW;
     const std::u16string title =
-        MainWindowTitle(program.settings.Lesson, ThisWeekPortions(), hebrewUi, ProgramArticleNames());
+        MainWindowTitle(program.settings.Lesson, ThisWeekPortions(), IsHebrewUserInterface(), ProgramArticleNames());
     SetWindowTextW(window, reinterpret_cast<const wchar_t*>(title.c_str()));
 }

@@ -7,3 +7,7 @@
 // schedule's portion when this week's readings differ (MainWindowTitle), in
 // the language of the user interface.
 void ShowArticleInTitle(HWND window);
+
+// Whether the user interface speaks Hebrew, in which the title and what a
+// screen reader hears name articles in Hebrew.
+bool IsHebrewUserInterface();
