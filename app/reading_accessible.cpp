@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "calendar/current_article.h"
 #include "calendar/window_title.h"
+#include "output/export_article.h"
 #include "output/screen_text.h"
 #include "store/article_resource.h"
 #include "store/verse_map_resource.h"
@@ -34,7 +35,7 @@ std::u16string ReadingViewName(HWND) {
 std::u16string ReadingViewValue(HWND) {
     if (program.view == nullptr) return {};
     const std::span<const VerseEntry> verses = ShownVerses();
-    return ScreenText(*program.view, verses, VersesOnScreen(*program.view, verses));
+    return ScreenText(*program.view, verses, VersesOnScreen(*program.view, verses), ShownMarks(*program.view));
 }
 
 const AccessibleParts kReadingView{

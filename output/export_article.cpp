@@ -42,18 +42,6 @@ std::string_view AsChars(const std::vector<uint8_t>& bytes) {
     return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
-// What the view shows, to be copied: its level, the vowels at most where its
-// font cannot show the marks, and the marks layer of its text.
-ExportMarks ShownMarks(ViewState& view) {
-    ExportMarks marks{view.level, nullptr};
-    if (marks.level == TextLevel::kCantillation && !ViewFontShowsLayerMarks(&view)) marks.level = TextLevel::kVowels;
-    if (marks.level == TextLevel::kCantillation) {
-        EnsureMarkLayer(&view);
-        if (view.marksArticle != 0 && view.marksArticle == view.article) marks.layer = &view.marks;
-    }
-    return marks;
-}
-
 // Joined to another program's data the result may be far larger than the
 // article; when it does not fit in memory nothing is placed.
 void PutExportText(const char16_t* text, bool append, const ViewState& view, ExportMarks marks) {
@@ -90,6 +78,18 @@ void ExportSelectedVerses(ViewState& view, bool append) {
 }
 
 }  // namespace
+
+// What the view shows, to be copied: its level, the vowels at most where its
+// font cannot show the marks, and the marks layer of its text.
+ExportMarks ShownMarks(ViewState& view) {
+    ExportMarks marks{view.level, nullptr};
+    if (marks.level == TextLevel::kCantillation && !ViewFontShowsLayerMarks(&view)) marks.level = TextLevel::kVowels;
+    if (marks.level == TextLevel::kCantillation) {
+        EnsureMarkLayer(&view);
+        if (view.marksArticle != 0 && view.marksArticle == view.article) marks.layer = &view.marks;
+    }
+    return marks;
+}
 
 void PutUnicodeText(const char16_t* text, bool append) {
     std::u16string joined;

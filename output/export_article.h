@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "output/export_text.h"
 #include "view/view_state.h"
 
 // The body of both commands. Copy (append false) replaces the clipboard's
@@ -14,6 +15,10 @@
 // view or text; an article that does not fit its buffer shows
 // "(obuf > (start + size))" and changes nothing.
 void ExportArticle(ViewState* view, bool append);
+
+// The marks the view shows, as Copy gives them: its level, the vowels at
+// most where its font cannot show the marks, and the marks layer of its text.
+ExportMarks ShownMarks(ViewState& view);
 
 // Put an export text (zero-terminated) on the clipboard, after the
 // clipboard's data in each format when append is set: PutUnicodeText as

@@ -35,7 +35,8 @@ std::u16string ScreenName(std::u16string_view articleName, std::span<const Verse
     return name + (hebrew ? reference.hebrew : reference.english);
 }
 
-std::u16string ScreenText(const ViewState& view, std::span<const VerseEntry> verses, VerseSelection onScreen) {
+std::u16string ScreenText(const ViewState& view, std::span<const VerseEntry> verses, VerseSelection onScreen,
+                          ExportMarks marks) {
     if (onScreen.first < 0 || onScreen.last < onScreen.first || static_cast<size_t>(onScreen.last) >= verses.size())
         return {};
     try {
@@ -43,7 +44,7 @@ std::u16string ScreenText(const ViewState& view, std::span<const VerseEntry> ver
         if (spans.empty()) return {};
         // A reader wants the letters whatever codes the display font keeps
         // them at: the export of a Unicode font, which is in reading order.
-        const std::u16string exported = BuildVersesExportText(view.text, spans, DisplayFont{}, u"");
+        const std::u16string exported = BuildVersesExportText(view.text, spans, DisplayFont{}, u"", marks);
         return exported.empty() ? exported : BuildPlainText(exported.c_str());
     } catch (const std::bad_alloc&) {
         return {};

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "output/export_text.h"
 #include "store/verse_map.h"
 #include "view/view_state.h"
 
@@ -25,4 +26,6 @@ std::u16string ScreenName(std::u16string_view articleName, std::span<const Verse
 // of these verses is this, CR LF, the reference and CR LF. A display font
 // that keeps the letters at 8-bit codes gives the same Hebrew letters. Empty
 // without verses, or when the verses do not fit the text or memory runs out.
-std::u16string ScreenText(const ViewState& view, std::span<const VerseEntry> verses, VerseSelection onScreen);
+// The marks are those of marks' level, as in Copy.
+std::u16string ScreenText(const ViewState& view, std::span<const VerseEntry> verses, VerseSelection onScreen,
+                          ExportMarks marks = {});

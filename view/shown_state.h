@@ -1,5 +1,6 @@
 // What the Reading view shows, in the terms that decide it: the article and
-// its text, the top row, the rows a page holds, the box and the font. When
+// its text, the top row, the rows a page holds, the box, the font and the
+// level of the marks. When
 // any of them changes, what a screen reader was told of the view is stale.
 #pragma once
 
@@ -18,15 +19,17 @@ struct ShownState {
     int32_t rowsOnPage = 0;
     int32_t width = 0, height = 0, dpi = 0;
     FontSettings font{};
+    TextLevel level = TextLevel::kVowels;
 
     bool operator==(const ShownState& other) const {
         return article == other.article && text == other.text && textSize == other.textSize &&
                topRow == other.topRow && rowsOnPage == other.rowsOnPage && width == other.width &&
-               height == other.height && dpi == other.dpi && std::memcmp(&font, &other.font, sizeof(font)) == 0;
+               height == other.height && dpi == other.dpi && std::memcmp(&font, &other.font, sizeof(font)) == 0 &&
+               level == other.level;
     }
 };
 
 inline ShownState ShownStateOf(const ViewState& view, uint16_t article) {
     return ShownState{article,      view.text.data(), view.text.size(), view.topRow, view.rowsOnPage,
-                      view.width,   view.height,      view.dpi,         view.fontSettings};
+                      view.width,   view.height,      view.dpi,         view.fontSettings, view.level};
 }

@@ -72,8 +72,9 @@ protected:
 // Miketz some rows in: a drag from the first row on the screen to the last
 // selects the verses the name gives, and Copy gives the value, then their
 // reference. Page Down raises a value change within 2 seconds and the value
-// starts at the label of the verse the name now begins with; Ctrl+N names
-// the next portion.
+// starts at the label of the verse the name now begins with; the cantillation
+// level raises one too and the value carries its marks; Ctrl+N names the next
+// portion.
 TEST_F(ScreenReaderEndToEnd, TheViewIsADocumentOfTheVersesOnTheScreen) {
     PinArticle(kMiketz, 30);
     Start();
@@ -120,12 +121,21 @@ TEST_F(ScreenReaderEndToEnd, TheViewIsADocumentOfTheVersesOnTheScreen) {
     const auto seen = [&](DWORD event) { return std::count(events.begin(), events.end(), std::pair{event, run.window}) > 0; };
     EXPECT_TRUE(WaitUntil([&] { return seen(EVENT_OBJECT_VALUECHANGE); }, 2000));
     EXPECT_TRUE(seen(EVENT_OBJECT_NAMECHANGE));
+    const std::wstring pagedValue = Read(&IAccessible::get_accValue);
+    const auto accents = [](const std::wstring& text) {
+        return std::count_if(text.begin(), text.end(), [](wchar_t c) { return c >= 0x0591 && c <= 0x05AE; });
+    };
+    EXPECT_EQ(accents(pagedValue), 0);
+    events.clear();
+    SendCommand(run, IDM_LEVEL_CANTILLATION);
+    EXPECT_TRUE(WaitUntil([&] { return seen(EVENT_OBJECT_VALUECHANGE); }, 2000)) << "a new level";
+    EXPECT_GT(accents(Read(&IAccessible::get_accValue)), 20) << "the value without the level's marks";
     UnhookWinEvent(hook);
     const std::wstring paged = Read(&IAccessible::get_accName);
     ASSERT_NE(paged, name);
     // "Miketz — Genesis 41:14–27": the value begins with the label "(יד)".
     const std::wstring label = L"(" + Wide(HebrewNumeral(std::stoi(paged.substr(paged.find(L':') + 1)))) + L")";
-    EXPECT_EQ(Read(&IAccessible::get_accValue).substr(0, label.size()), label);
+    EXPECT_EQ(pagedValue.substr(0, label.size()), label);
 
     ASSERT_TRUE(BringToFront(run.window));
     PressWithControl('N');
