@@ -3,6 +3,7 @@
 #include "calendar/window_title.h"
 
 #include "calendar/portion_names.h"
+#include "store/aliyah_table.h"
 #include "store/compression.h"
 
 namespace {
@@ -24,7 +25,8 @@ std::u16string NameOfPortion(int32_t portion, const ArticleNames& names, bool he
 
 }  // namespace
 
-std::u16string MainWindowTitle(uint16_t article, const WeekPortions& week, bool hebrewUi, const ArticleNames& names) {
+std::u16string MainWindowTitle(uint16_t article, const WeekPortions& week, bool hebrewUi, const ArticleNames& names,
+                               int aliyah) {
     if (article < 1 || article > kArticleCount) return kProgramTitle;
     const bool differ = LocalWeekArticle(week) != OtherWeekArticle(week);
     const bool showsHere = article == LocalWeekArticle(week);
@@ -35,10 +37,13 @@ std::u16string MainWindowTitle(uint16_t article, const WeekPortions& week, bool 
     if (article > kLastPortionArticle) {
         title = NameFor(article < names.size() ? names[article] : u"", EnglishArticleNames()[article], hebrewUi);
     } else {
-        // This week's reading is named whole: a double reading with both its portions.
-        const int32_t portion = showsHere ? here : showsThere ? there : article - 1;
+        // This week's reading is named whole: a double reading with both its
+        // portions; but an aliyah is one of the article's own portion.
+        const int32_t portion = aliyah != 0 ? article - 1 : showsHere ? here : showsThere ? there : article - 1;
         title = NameOfPortion(portion, names, hebrewUi);
         if (hebrewUi && !PortionName(portion, names).empty()) title = kPortionPrefix + title;
+        const std::u16string_view named = hebrewUi ? AliyahHebrewName(aliyah) : AliyahEnglishName(aliyah);
+        if (!named.empty() && !title.empty()) title = std::u16string(named) + u", " + title;
     }
     if (title.empty()) return kProgramTitle;
     if (differ && (showsHere || showsThere)) {

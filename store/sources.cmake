@@ -17,4 +17,5 @@ list(APPEND VELMORA_CORE_SOURCES
 list(APPEND VELMORA_WIN32_SOURCES
   store/article_resource.cpp
   store/verse_map_resource.cpp
+  store/aliyah_table_resource.cpp
 )

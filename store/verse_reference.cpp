@@ -70,9 +70,8 @@ std::u16string_view HebrewBookName(int book) {
     return book >= 1 && book <= kTorahBookCount ? kBooks[book - 1].hebrew : std::u16string_view();
 }
 
-std::u16string FormatVerseReference(std::span<const VerseEntry> verses) {
-    std::u16string english;
-    std::u16string hebrew;
+// Both halves of a reference.
+static void FormatReferences(std::span<const VerseEntry> verses, std::u16string& english, std::u16string& hebrew) {
     size_t runStart = 0;
     for (size_t i = 0; i < verses.size(); ++i) {
         if (i + 1 < verses.size() && Follows(verses[i], verses[i + 1])) continue;
@@ -80,5 +79,18 @@ std::u16string FormatVerseReference(std::span<const VerseEntry> verses) {
         AppendRun(english, hebrew, verses[runStart], verses[i], newBook);
         runStart = i + 1;
     }
+}
+
+std::u16string FormatVerseReference(std::span<const VerseEntry> verses) {
+    std::u16string english;
+    std::u16string hebrew;
+    FormatReferences(verses, english, hebrew);
     return english.empty() ? english : english + u" / " + hebrew;
+}
+
+std::u16string HebrewVerseReference(std::span<const VerseEntry> verses) {
+    std::u16string english;
+    std::u16string hebrew;
+    FormatReferences(verses, english, hebrew);
+    return hebrew;
 }

@@ -20,3 +20,6 @@ std::u16string_view HebrewBookName(int book);
 // not follow each other (an article of several ranges) make runs joined by
 // "; ", the book named again only where it changes. Empty for no verses.
 std::u16string FormatVerseReference(std::span<const VerseEntry> verses);
+
+// Its Hebrew half alone: "בראשית מא א–ג".
+std::u16string HebrewVerseReference(std::span<const VerseEntry> verses);

@@ -57,7 +57,8 @@ int ToolbarHeight();
 // and clamp set, and updates the scroll bar afterwards.
 int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp);
 
-// Range 0..maxRow and position topRow, when the window has a scroll bar.
+// Range 0..maxRow and position topRow, when the window has a scroll bar; and
+// the title's aliyah, which follows the top row (FollowTopRowInTitle).
 void UpdateScrollBar(HWND window);
 
 // A left click in the box (or its gutter) pages back or forward. 1 when it scrolled.
@@ -84,8 +85,9 @@ int ViewGutter();
 RECT ReadingViewBox(HWND window);
 
 // The smallest outer size of the main window: a box for a few words of a
-// row and a few rows of the body's font, with the gutter, the toolbar, the
-// menu, the frame and the scroll bar. 0 by 0 before the view exists.
+// row (and the aliyot's margin) and a few rows of the body's font, with the
+// gutter, the toolbar, the menu, the frame and the scroll bar. 0 by 0 before
+// the view exists.
 SIZE MinimumWindowSize(HWND window);
 
 // Follows the main window's new client size.

@@ -9,10 +9,11 @@
 #include "view/style_font.h"
 #include "view/view_geometry.h"
 #include "view/window_dpi.h"
+#include "view/window_title.h"
 
-// The least box, in rows of the body's font: about four words across, and
-// four rows and the running head down (at an article's top, its heading in
-// two rows and the first row of text).
+// The least box, in rows of the body's font: about four words across (and
+// the aliyot's margin beside them), and four rows and the running head down
+// (at an article's top, its heading in two rows and the first row of text).
 constexpr int kLeastBoxWidthInRows = 8;
 constexpr int kLeastBoxHeightInRows = 5;
 
@@ -21,6 +22,7 @@ int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp) {
 }
 
 void UpdateScrollBar(HWND window) {
+    FollowTopRowInTitle(window);
     if (!HasScrollBar(program.settings.Flags) || program.view == nullptr) return;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
@@ -124,7 +126,9 @@ SIZE MinimumWindowSize(HWND window) {
     if (view == nullptr || view->dc == nullptr) return SIZE{0, 0};
     const int row = BodyRowHeight(view);
     const int gutter = ViewGutter();
-    RECT outer{0, 0, kLeastBoxWidthInRows * row + 3 * gutter,
+    const int margin = view->dpi > 0 && program.dpi > 0 ? MulDiv(view->marginWidth, program.dpi, view->dpi)
+                                                        : view->marginWidth;
+    RECT outer{0, 0, kLeastBoxWidthInRows * row + margin + 3 * gutter,
                ToolbarHeight() + kLeastBoxHeightInRows * row + 3 * gutter};
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     AdjustWindowRectEx(&outer, style, TRUE, static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
