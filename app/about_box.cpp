@@ -6,11 +6,14 @@
 #include "app/about_box.h"
 
 #include <new>
+#include <string>
 
 #include "app/program.h"
 #include "app/update_check.h"
 #include "resources/resource.h"
 #include "settings/maker_addresses.h"
+#include "view/accessible_object.h"
+#include "view/view_colours.h"
 #include "view/window_dpi.h"
 
 namespace {
@@ -29,13 +32,29 @@ struct AboutState {
 
 AboutState* StateOf(HWND dialog) { return reinterpret_cast<AboutState*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
 
+// A screen reader hears the link as a link: its text, the address it
+// opens, and "Jump", which clicks it.
+std::u16string LinkName(HWND link) {
+    wchar_t text[kLinkTextCapacity];
+    const int length = GetWindowTextW(link, text, kLinkTextCapacity);
+    return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length));
+}
+std::u16string LinkTarget(HWND) { return reinterpret_cast<const char16_t*>(kMakerHomeAddress); }
+void ClickLink(HWND link) { PostMessageW(link, BM_CLICK, 0, 0); }
+
+const AccessibleParts kLink{ROLE_SYSTEM_LINK, LinkName, LinkTarget, STATE_SYSTEM_LINKED, L"Jump", ClickLink};
+
 LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
     AboutState* state = StateOf(GetParent(link));
     WNDPROC own = state != nullptr ? state->linkProcedure : nullptr;
     if (own == nullptr) return DefWindowProcW(link, message, wParam, lParam);
     switch (message) {
     case WM_SETCURSOR: SetCursor(LoadCursorW(nullptr, IDC_HAND)); return TRUE;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerGetObject(link, wParam, lParam, kLink);
+        break;
     case WM_NCDESTROY:
+        DisconnectAccessible(link);
         SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
         state->linkProcedure = nullptr;
         break;
@@ -109,16 +128,26 @@ INT_PTR OnAboutDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
+// Blue, or the system's colour of links under high contrast; with the
+// focus, inside a focus rectangle (unless the keyboard has not been used),
+// which a change of focus alone draws or takes away again.
 INT_PTR OnDrawLink(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != IDC_ABOUT_LINK) return FALSE;
+    const bool showsFocus = !(item.itemState & ODS_NOFOCUSRECT);
+    if (item.itemAction == ODA_FOCUS) {
+        if (showsFocus) DrawFocusRect(item.hDC, &item.rcItem);
+        return TRUE;
+    }
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     wchar_t text[kLinkTextCapacity];
     const int length = GetWindowTextW(item.hwndItem, text, kLinkTextCapacity);
-    const COLORREF colour = SetTextColor(item.hDC, kLinkColour);
+    const COLORREF colour = SetTextColor(item.hDC, SystemHighContrast() ? GetSysColor(COLOR_HOTLIGHT) : kLinkColour);
     const int mode = SetBkMode(item.hDC, TRANSPARENT);
     ExtTextOutW(item.hDC, 0, GetSystemMetrics(SM_CYEDGE), ETO_CLIPPED, &item.rcItem, text, length, nullptr);
     SetBkMode(item.hDC, mode);
     SetTextColor(item.hDC, colour);
-    return FALSE;
+    if ((item.itemState & ODS_FOCUS) && showsFocus) DrawFocusRect(item.hDC, &item.rcItem);
+    return TRUE;
 }
 
 INT_PTR OnAboutCommand(HWND dialog, int id) {

@@ -8,17 +8,21 @@
 #include "app/context_menu.h"
 #include "app/practice.h"
 #include "app/program.h"
+#include "app/reading_accessible.h"
 #include "app/startup.h"
 #include "app/text_level.h"
 #include "app/toolbar.h"
 #include "app/zoom.h"
 #include "settings/settings_store.h"
+#include "view/accessible_object.h"
 #include "view/bookmarks.h"
 #include "view/input_map.h"
 #include "view/layout.h"
 #include "view/navigation.h"
 #include "view/reading_view.h"
 #include "view/verse_drag.h"
+#include "view/view_colours.h"
+#include "view/view_events.h"
 #include "view/view_geometry.h"
 #include "view/window_dpi.h"
 
@@ -32,9 +36,18 @@ static void ScrollByRows(HWND window, int rows) {
     UpdateScrollBar(window);
 }
 
+// Whether the system asks for high contrast, which the view and the
+// window's background follow.
+static void FollowHighContrast(HWND window) {
+    program.highContrast = SystemHighContrast();
+    if (program.view != nullptr) program.view->systemColours = program.highContrast;
+    SetClassLongPtrW(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(BackgroundBrush(program.highContrast)));
+}
+
 static LRESULT OnCreate(HWND window) {
     program.dpi = WindowDpi(window);
     CreateMainToolbar(window);
+    FollowHighContrast(window);
     UpdateReverseCheck(window, true);
     UpdateBookmarkCheck(window);
     UpdateLevelMenu(window);
@@ -44,6 +57,9 @@ static LRESULT OnCreate(HWND window) {
 }
 
 static LRESULT OnDestroy(HWND window) {
+    // A screen reader that kept the view's object gets an error from now on.
+    DisconnectAccessible(window);
+    EndAccessibility();
     if (program.view != nullptr) ReleaseDC(window, static_cast<HDC>(program.view->dc));
     DestroyMainToolbar();
     SaveWindowPlacement(window);
@@ -145,6 +161,15 @@ static LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// High contrast came or went, or the system's colours changed: the view and
+// the window's background follow, and the toolbar is told.
+static LRESULT OnColoursChanged(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    FollowHighContrast(window);
+    if (program.toolbar != nullptr) SendMessageW(program.toolbar, message, wParam, lParam);
+    InvalidateRect(window, nullptr, TRUE);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 static LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (DispatchCommand(window, LOWORD(wParam)) == 0) return 0;
     return DefWindowProcW(window, message, wParam, lParam);
@@ -177,6 +202,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CAPTURECHANGED: OnViewCaptureLost(window); return 0;
     case WM_TIMER: return OnViewTimer(window, wParam) ? 0 : DefWindowProcW(window, message, wParam, lParam);
     case WM_COMMAND: return OnCommand(window, message, wParam, lParam);
+    case WM_GETOBJECT: return OnReadingViewGetObject(window, wParam, lParam);
+    case WM_SETFOCUS: NoteViewFocused(window); return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: return OnColoursChanged(window, message, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -16,6 +16,7 @@
 #include "view/bookmark_list.h"
 #include "view/input_map.h"
 #include "view/practice.h"
+#include "view/shown_state.h"
 #include "view/verse_selection.h"
 
 struct ViewState;
@@ -50,6 +51,9 @@ struct ProgramState {
     HWND mainWindow;            // also the owner of the dialogs
     HWND toolbar;
     ViewState* view;            // the Reading view, while the main window exists
+    ShownState shown;           // what screen readers were last told the view shows
+    bool highContrast;          // the system asks for its own colours (SPI_GETHIGHCONTRAST)
+    bool comStarted;            // COM was begun for the windows' thread, by the first accessible object
     BookmarkList bookmarks;     // the bookmarked articles and the don't-ask bit of this run
     HGLOBAL printDevMode;       // the device mode the page set-up dialog returned last
     VerseMap verses;            // read on first use (versesRead); empty when it could not be read

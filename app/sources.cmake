@@ -16,4 +16,5 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/practice.cpp
   app/update_check.cpp
   app/about_box.cpp
+  app/reading_accessible.cpp
 )

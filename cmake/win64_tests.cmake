@@ -31,7 +31,7 @@ include(${CMAKE_SOURCE_DIR}/tests/support/sources.cmake)
 list(TRANSFORM VELMORA_TEST_SUPPORT PREPEND "${CMAKE_SOURCE_DIR}/")
 add_library(velmora_test_support STATIC ${VELMORA_TEST_SUPPORT})
 target_include_directories(velmora_test_support PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(velmora_test_support PUBLIC ${VELMORA_SYSTEM_LIBS} comdlg32 winspool shell32 ole32)
+target_link_libraries(velmora_test_support PUBLIC ${VELMORA_SYSTEM_LIBS} comdlg32 winspool shell32 ole32 oleacc oleaut32)
 
 function(velmora_windows_suite target)
   add_executable(${target} ${ARGN})

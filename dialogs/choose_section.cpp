@@ -8,12 +8,15 @@
 #include <new>
 
 #include "app/program.h"
+#include "dialogs/picker_focus.h"
 #include "dialogs/picker_gdi.h"
 #include "resources/resource.h"
 #include "store/article_resource.h"
 #include "view/bookmarks.h"
 #include "view/dpi_scale.h"
+#include "view/input_map.h"
 #include "view/reading_view.h"
+#include "view/view_colours.h"
 #include "view/window_dpi.h"
 
 namespace {
@@ -81,10 +84,12 @@ INT_PTR OnInitDialog(HWND window, const OpenRequest& request) {
     list.height = client.bottom - client.top;
     list.fontSettings = *request.font;
     list.reverseOption = request.reverseOption;
+    list.systemColours = SystemHighContrast();
     list.rows.assign(kInitialRows + 1, PickerRow{});
     list.rowCapacity = kInitialRows;
     LayoutPickerRows(list, PrependBookmarkGroup(LoadArticleResource(kIndexArticleNumber, nullptr)));
     RevealArticle(list, request.current);
+    FocusArticle(list, request.current);
     UpdatePickerScrollBar(window, list);
     PlaceOverOwner(window);
     return TRUE;
@@ -103,7 +108,7 @@ INT_PTR OnSize(ChooseSection* dialog, int width, int height) {
     // The placement at the opening resizes the window before it is shown; its first paint follows.
     if (IsWindowVisible(dialog->window)) {
         RECT client{0, 0, width, height};
-        FillRect(static_cast<HDC>(list.dc), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(static_cast<HDC>(list.dc), &client, BackgroundBrush(list.systemColours));
         PaintPicker(list, dialog->icons, true);
     }
     UpdatePickerScrollBar(dialog->window, list);
@@ -129,11 +134,25 @@ INT_PTR OnPaint(HWND window, ChooseSection* dialog) {
     return TRUE;
 }
 
-INT_PTR OnEraseBackground(HWND window, HDC dc) {
+INT_PTR OnEraseBackground(HWND window, ChooseSection* dialog, HDC dc) {
     RECT client;
     GetClientRect(window, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FillRect(dc, &client, BackgroundBrush(dialog != nullptr && dialog->list.systemColours));
     SetWindowLongPtrW(window, DWLP_MSGRESULT, 1);
+    return TRUE;
+}
+
+// Screen readers follow the keyboard's entry.
+void NoteFocusMoved(HWND window, PickerState& list) {
+    const long item = PickerFocusItem(list);
+    NotifyAccessible(EVENT_OBJECT_REORDER, window);
+    if (item != 0) NotifyAccessible(EVENT_OBJECT_FOCUS, window, item);
+}
+
+// The client area is the list's; a dialog's answer is its message result.
+INT_PTR OnGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT) return FALSE;
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, AnswerGetObject(window, wParam, lParam, kPickerAccessible));
     return TRUE;
 }
 
@@ -141,10 +160,18 @@ void Scroll(ChooseSection* dialog, int delta) {
     if (ScrollPicker(dialog->list, delta)) PaintPicker(dialog->list, dialog->icons, true);
 }
 
+// The keys move the focused entry and open and close headings; with Ctrl
+// held they scroll the list alone.
 INT_PTR OnKeyDown(ChooseSection* dialog, WPARAM key) {
     if (dialog == nullptr) return FALSE;
-    Scroll(dialog, PickerKeyDelta(static_cast<int>(key), dialog->list.topRow, dialog->list.maxTop));
-    UpdatePickerScrollBar(dialog->window, dialog->list);
+    PickerState& list = dialog->list;
+    if (GetKeyState(VK_CONTROL) < 0) {
+        Scroll(dialog, PickerKeyDelta(static_cast<int>(key), list.topRow, list.maxTop));
+    } else if (PressPickerKey(list, static_cast<int>(key)).moved) {
+        PaintPicker(list, dialog->icons, true);
+        NoteFocusMoved(dialog->window, list);
+    }
+    UpdatePickerScrollBar(dialog->window, list);
     return TRUE;
 }
 
@@ -174,14 +201,47 @@ INT_PTR OnLeftButtonDown(ChooseSection* dialog, LPARAM lParam) {
     return TRUE;
 }
 
-INT_PTR OnCommand(ChooseSection* dialog, HWND window, WORD command) {
-    if (command == IDOK) EndDialog(window, dialog != nullptr ? dialog->result : 0);
-    else if (command == IDCANCEL) EndDialog(window, 0);
-    else return FALSE;
+// Enter chooses the focused article, or opens or closes the focused heading;
+// with no entry at all it closes with the current article.
+INT_PTR OnOk(ChooseSection* dialog, HWND window) {
+    if (dialog == nullptr) {
+        EndDialog(window, 0);
+        return TRUE;
+    }
+    PickerState& list = dialog->list;
+    if (FocusedRow(list) < 0) {
+        EndDialog(window, dialog->result);
+        return TRUE;
+    }
+    const PickerKeyResult pressed = PressPickerKey(list, kKeyEnter);
+    if (pressed.chosen != 0) {
+        dialog->result = static_cast<uint16_t>(pressed.chosen);
+        EndDialog(window, dialog->result);
+    }
+    if (pressed.moved) {
+        PaintPicker(list, dialog->icons, true);
+        UpdatePickerScrollBar(window, list);
+        NoteFocusMoved(window, list);
+    }
     return TRUE;
 }
 
-// The arrow keys scroll the list instead of moving between controls (it has
+INT_PTR OnCommand(ChooseSection* dialog, HWND window, WORD command) {
+    if (command == IDOK) return OnOk(dialog, window);
+    if (command != IDCANCEL) return FALSE;
+    EndDialog(window, 0);
+    return TRUE;
+}
+
+// The system's colours came or went: the list is drawn again in the new ones.
+INT_PTR OnColoursChanged(HWND window, ChooseSection* dialog) {
+    if (dialog == nullptr) return FALSE;
+    dialog->list.systemColours = SystemHighContrast();
+    InvalidateRect(window, nullptr, TRUE);
+    return FALSE;
+}
+
+// The arrow keys move in the list instead of between controls (it has
 // none); Enter and Escape still reach OK and Cancel.
 INT_PTR OnGetDialogCode(HWND window) {
     SetWindowLongPtrW(window, DWLP_MSGRESULT, DLGC_WANTARROWS);
@@ -189,6 +249,7 @@ INT_PTR OnGetDialogCode(HWND window) {
 }
 
 INT_PTR OnDialogFreed(HWND window, ChooseSection* dialog) {
+    DisconnectAccessible(window);
     if (dialog == nullptr) return FALSE;
     PickerState& list = dialog->list;
     DeletePickerFonts(list);
@@ -205,18 +266,26 @@ INT_PTR CALLBACK ChooseSectionProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_SIZE: return OnSize(Dialog(window), LOWORD(lParam), HIWORD(lParam));
     case WM_DPICHANGED: return OnDpiChanged(window, Dialog(window), wParam, lParam);
     case WM_PAINT: return OnPaint(window, Dialog(window));
-    case WM_ERASEBKGND: return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND: return OnEraseBackground(window, Dialog(window), reinterpret_cast<HDC>(wParam));
     case WM_KEYDOWN: return OnKeyDown(Dialog(window), wParam);
     case WM_VSCROLL: return OnVerticalScroll(Dialog(window), wParam);
     case WM_LBUTTONDOWN: return OnLeftButtonDown(Dialog(window), lParam);
     case WM_COMMAND: return OnCommand(Dialog(window), window, LOWORD(wParam));
     case WM_GETDLGCODE: return OnGetDialogCode(window);
+    case WM_GETOBJECT: return OnGetObject(window, wParam, lParam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: return OnColoursChanged(window, Dialog(window));
     case WM_NCDESTROY: return OnDialogFreed(window, Dialog(window));
     }
     return FALSE;
 }
 
 }  // namespace
+
+PickerState* WindowPicker(HWND window) {
+    ChooseSection* dialog = Dialog(window);
+    return dialog != nullptr ? &dialog->list : nullptr;
+}
 
 uint16_t ShowChooseSection(HWND mainWindow, uint16_t current, const FontSettings& font, bool reverseOption) {
     OpenRequest request{current, &font, reverseOption};

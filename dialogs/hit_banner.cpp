@@ -1,7 +1,9 @@
 // Drawing the banner of a search hit: the frame rings, the yellow box and the
 // heading and title lines, each drawn as the Reading view draws a run so that
 // the visual-order text is not reordered by the system; at the bottom of the
-// view, or at its top when the hit's rows are at the bottom.
+// view, or at its top when the hit's rows are at the bottom. Under high
+// contrast the rings are the system's text and hot-light colours around a box
+// of the window colour with the text in the window text colour.
 #include "dialogs/hit_banner.h"
 
 #include <algorithm>
@@ -10,12 +12,24 @@
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
+#include "view/view_colours.h"
 
 namespace {
 
 constexpr unsigned kBannerStyle = 0x302;  // the smaller font of style 2
-constexpr COLORREF kBannerRed = RGB(255, 0, 0);
-constexpr COLORREF kBannerYellow = RGB(255, 255, 0);
+
+// The rings from the outside in, the box and its text.
+struct BannerColours {
+    COLORREF outer, middle, inner, box, text;
+};
+
+BannerColours BannerColoursFor(bool systemColours) {
+    if (!systemColours) {
+        return {RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 0, 255), RGB(255, 255, 0), RGB(255, 0, 0)};
+    }
+    const ViewColours view = ColoursFor(true);
+    return {view.text, view.background, view.heading, view.background, view.text};
+}
 
 // The bytes of a line that fit in the view's width, and their width.
 struct FittedLine {
@@ -88,14 +102,15 @@ void ShowHitBanner(ViewState* view) {
                                              view->top, hit.top, hit.bottom, dpi);
     RECT box{placed.left, placed.top, placed.right, placed.bottom};
     const BannerRings rings = BannerRingsForDpi(dpi);
-    DrawFrameRings(dc, box, kBannerRed, rings.red);
-    DrawFrameRings(dc, box, RGB(255, 255, 255), rings.white);
-    DrawFrameRings(dc, box, RGB(0, 0, 255), rings.blue);
-    HBRUSH yellow = CreateSolidBrush(kBannerYellow);
-    FillRect(dc, &box, yellow);
-    DeleteObject(yellow);
-    const COLORREF text = SetTextColor(dc, kBannerRed);
-    const COLORREF back = SetBkColor(dc, kBannerYellow);
+    const BannerColours colours = BannerColoursFor(view->systemColours);
+    DrawFrameRings(dc, box, colours.outer, rings.red);
+    DrawFrameRings(dc, box, colours.middle, rings.white);
+    DrawFrameRings(dc, box, colours.inner, rings.blue);
+    HBRUSH fill = CreateSolidBrush(colours.box);
+    FillRect(dc, &box, fill);
+    DeleteObject(fill);
+    const COLORREF text = SetTextColor(dc, colours.text);
+    const COLORREF back = SetBkColor(dc, colours.box);
     const FittedLine& first = heading.line.text != nullptr ? heading : title;
     DrawLine(view, first, box, box.top, h);
     if (lines == 2) DrawLine(view, title, box, box.top + h, h);

@@ -6,6 +6,7 @@
 #include "dialogs/picker_gdi.h"
 #include "view/char_widths.h"
 #include "view/style_font.h"
+#include "view/view_colours.h"
 
 namespace {
 
@@ -56,7 +57,10 @@ HFONT SelectPickerFont(PickerState& state, unsigned key, bool setColour) {
             state.fonts = entry;
         }
     }
-    if (setColour) SetTextColor(StateDc(state), IsBlueStyle(key) ? kHeadingColour : RGB(0, 0, 0));
+    if (setColour) {
+        const ViewColours colours = ColoursFor(state.systemColours);
+        SetTextColor(StateDc(state), IsBlueStyle(key) ? colours.heading : colours.text);
+    }
     // Without memory for the style the current font stays.
     if (entry == nullptr) return static_cast<HFONT>(GetCurrentObject(StateDc(state), OBJ_FONT));
     return static_cast<HFONT>(SelectObject(StateDc(state), entry->font));

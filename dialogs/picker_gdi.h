@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "dialogs/picker_list.h"
+#include "view/accessible_object.h"
 
 struct PickerFont {
     PickerFont* next;
@@ -41,3 +42,13 @@ void PaintPicker(PickerState& state, const PickerIcons& icons, bool erase);
 
 // Range 0..maxTop and position topRow; no bar at all when maxTop is 0.
 void UpdatePickerScrollBar(HWND window, const PickerState& state);
+
+// The list of an open Choose Section window; none before its opening and
+// after its closing.
+PickerState* WindowPicker(HWND window);
+
+// What the window answers a screen reader: an outline of the shown entries.
+extern const AccessibleParts kPickerAccessible;
+
+// The focused entry's number among the outline's items (from 1), 0 for none.
+long PickerFocusItem(PickerState& state);

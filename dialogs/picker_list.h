@@ -33,6 +33,8 @@ struct PickerState {
     int32_t rowsDrawn = 0;        // rows drawn by the last paint: the scroll bar's page
     FontSettings fontSettings{};
     bool reverseOption = false;   // the Reverse option, which an 8-bit font's titles follow
+    bool systemColours = false;   // drawn in the system's colours (high contrast)
+    int focusEntry = -1;          // the keyboard's entry, by its place among all entries (picker_focus)
     int32_t dpi = 0;              // dots per inch of the window's screen; 0 counts as 96
     PickerFont* fonts = nullptr;  // newest first
     int32_t left = 0, top = 0, width = 0, height = 0;

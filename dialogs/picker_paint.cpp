@@ -1,13 +1,16 @@
 // Painting the Choose Article window's list: each shown row that fits, its
 // title converted and drawn like the Reading view's text, and an icon (9 x 9
-// pixels at 96 dots per inch) beside the first row of each entry; and its
+// pixels at 96 dots per inch) beside the first row of each entry, in the
+// row's text colour; a focus rectangle around the keyboard's entry; and its
 // scroll bar.
 #include "app/program.h"
+#include "dialogs/picker_focus.h"
 #include "dialogs/picker_gdi.h"
 #include "resources/resource.h"
 #include "store/article_index.h"
 #include "view/dpi_scale.h"
 #include "view/reading_view.h"
+#include "view/view_colours.h"
 #include "view/window_dpi.h"
 
 namespace {
@@ -32,6 +35,23 @@ void DrawIcon(HDC dc, HBITMAP bitmap, const PickerRow& row, int y, int dpi) {
 }
 
 HBITMAP LoadIcon(int id, int dpi) { return LoadBitmapForDpi(program.instance, id, dpi); }
+
+// The text and icon of the focused entry's rows among those drawn, widened a
+// little; empty when none of them is drawn.
+RECT FocusRect(PickerState& state, const std::vector<PickerLine>& lines) {
+    const int focused = FocusedRow(state);
+    const int end = focused >= 0 ? EntryRowsEnd(state, focused) : -1;
+    RECT area{};
+    for (const PickerLine& line : lines) {
+        const PickerRow& row = state.rows[line.row];
+        if (line.row < focused || line.row >= end) continue;
+        const int margin = ScaleForDpi(2, state.dpi);
+        const RECT rowArea{row.x - margin, line.y, row.x + row.width + ScaleForDpi(kPickerIconZone, state.dpi) + margin,
+                           line.y + row.height};
+        UnionRect(&area, &area, &rowArea);
+    }
+    return area;
+}
 
 void DeleteIcon(HBITMAP& icon) {
     if (icon != nullptr) DeleteObject(icon);
@@ -59,9 +79,11 @@ void PaintPicker(PickerState& state, const PickerIcons& icons, bool erase) {
     HFONT previous = SelectPickerFont(state, firstKey, true);
     if (erase) {
         RECT box{state.left, state.top, state.left + state.width, state.top + state.height};
-        FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc, &box, BackgroundBrush(state.systemColours));
     }
     SetBkMode(dc, TRANSPARENT);
+    // The icons' white takes the background colour, their black the text's.
+    const COLORREF back = SetBkColor(dc, ColoursFor(state.systemColours).background);
     unsigned key = firstKey;
     // Titles are stored in visual order, like right-to-left article text.
     const DisplayFont font{state.fontSettings.FontAsciiBase, state.reverseOption};
@@ -75,8 +97,11 @@ void PaintPicker(PickerState& state, const PickerIcons& icons, bool erase) {
         DrawConvertedText(dc, font, true, state.text.data() + row.offset, row.count, row.x, line.y, row.width,
                           row.height);
     }
+    const RECT focus = FocusRect(state, lines);
+    if (!IsRectEmpty(&focus)) DrawFocusRect(dc, &focus);
     SelectObject(dc, previous);
     SetTextColor(dc, colour);
+    SetBkColor(dc, back);
 }
 
 void UpdatePickerScrollBar(HWND window, const PickerState& state) {

@@ -17,8 +17,10 @@
 #include "app/program.h"
 #include "dialogs/edit_guard.h"
 #include "dialogs/hebrew_typing.h"
+#include "dialogs/keyboard_picture.h"
 #include "dialogs/search.h"
 #include "resources/resource.h"
+#include "view/accessible_object.h"
 #include "view/dpi_scale.h"
 #include "view/style_font.h"
 #include "view/window_dpi.h"
@@ -43,8 +45,11 @@ SearchDialogState* EditState(HWND edit) { return StateOf(GetParent(edit)); }
 
 int AsciiBase(HWND dialog) { return StateOf(dialog)->editFont.fontAsciiBase; }
 
+// What is typed from the Latin keys or the picture is told to screen
+// readers, as the edit's own typing is.
 void ReplaceSelection(HWND edit, const wchar_t* text) {
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, edit);
 }
 
 // Replaces the selection by ch: at the caret in reading order, else left of
@@ -204,6 +209,7 @@ BOOL OnInitDialog(HWND dialog, const FontSettings* font) {
     state->opened = ShowableInEdit(edit, SearchTextForEdit(stored, strnlen(stored, kSearchStringMax), state->editFont));
     SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(state->opened.c_str()));
     SubclassSearchEdit(edit);
+    MakeKeyboardPictureAccessible(GetDlgItem(dialog, IDC_KEYBOARD_PICTURE));
     SetFocus(edit);
     // As search boxes do: what is typed replaces the last search.
     SendMessageW(edit, EM_SETSEL, 0, -1);

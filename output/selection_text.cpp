@@ -36,7 +36,7 @@ std::u16string NamedVerseReference(const AliyahTable& table, const VerseMap& map
 
 std::vector<uint8_t> SelectionHeaderCodes(const AliyahTable& table, const VerseMap& map, const ArticleNames& names,
                                           int article, size_t first, size_t last) {
-    std::u16string header = HebrewVerseReference(Selected(map, article, first, last));
+    std::u16string header = FormatVerseReferenceParts(Selected(map, article, first, last)).hebrew;
     if (header.empty()) return {};
     header = NamePrefix(table, map, names, article, first, last) + header;
     std::replace(header.begin(), header.end(), u'\u2013', u'-');

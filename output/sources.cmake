@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
   output/export_text.cpp
+  output/screen_text.cpp
   output/plain_text.cpp
   output/rich_text.cpp
   output/clipboard_append.cpp

@@ -51,12 +51,16 @@ void AppendIndexEnd(std::vector<uint8_t>& index) { index.insert(index.end(), kIn
 
 ArticleNames ArticleNamesFromIndex(const uint8_t* index, size_t size) {
     ArticleNames names(kArticleCount + 1);
-    std::vector<char16_t> buffer;
     for (const IndexRow& row : ReadIndexRows(index, size)) {
         const unsigned article = ArticleOfRowId(row.id);
         if (!IsArticleRowId(row.id) || article < 1 || article > kArticleCount) continue;
-        DisplayCharsFor(TextSurface::kExport, DisplayFont{}, true, row.title, static_cast<int>(row.titleLength), buffer);
-        if (!buffer.empty()) names[article] = buffer.data();
+        names[article] = IndexTitleText(row.title, row.titleLength);
     }
     return names;
+}
+
+std::u16string IndexTitleText(const uint8_t* title, size_t length) {
+    std::vector<char16_t> buffer;
+    DisplayCharsFor(TextSurface::kExport, DisplayFont{}, true, title, static_cast<int>(length), buffer);
+    return buffer.empty() ? std::u16string() : std::u16string(buffer.data());
 }

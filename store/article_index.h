@@ -64,3 +64,7 @@ void AppendIndexEnd(std::vector<uint8_t>& index);
 // order. The calendar and the window title name portions by them.
 using ArticleNames = std::vector<std::u16string>;
 ArticleNames ArticleNamesFromIndex(const uint8_t* index, size_t size);
+
+// Title codes stored in visual order, as Unicode Hebrew in reading order;
+// empty when memory for the conversion runs out.
+std::u16string IndexTitleText(const uint8_t* title, size_t length);

@@ -70,27 +70,19 @@ std::u16string_view HebrewBookName(int book) {
     return book >= 1 && book <= kTorahBookCount ? kBooks[book - 1].hebrew : std::u16string_view();
 }
 
-// Both halves of a reference.
-static void FormatReferences(std::span<const VerseEntry> verses, std::u16string& english, std::u16string& hebrew) {
+std::u16string FormatVerseReference(std::span<const VerseEntry> verses) {
+    const VerseReferenceText text = FormatVerseReferenceParts(verses);
+    return text.english.empty() ? text.english : text.english + u" / " + text.hebrew;
+}
+
+VerseReferenceText FormatVerseReferenceParts(std::span<const VerseEntry> verses) {
+    VerseReferenceText text;
     size_t runStart = 0;
     for (size_t i = 0; i < verses.size(); ++i) {
         if (i + 1 < verses.size() && Follows(verses[i], verses[i + 1])) continue;
         const bool newBook = runStart == 0 || verses[runStart - 1].book != verses[runStart].book;
-        AppendRun(english, hebrew, verses[runStart], verses[i], newBook);
+        AppendRun(text.english, text.hebrew, verses[runStart], verses[i], newBook);
         runStart = i + 1;
     }
-}
-
-std::u16string FormatVerseReference(std::span<const VerseEntry> verses) {
-    std::u16string english;
-    std::u16string hebrew;
-    FormatReferences(verses, english, hebrew);
-    return english.empty() ? english : english + u" / " + hebrew;
-}
-
-std::u16string HebrewVerseReference(std::span<const VerseEntry> verses) {
-    std::u16string english;
-    std::u16string hebrew;
-    FormatReferences(verses, english, hebrew);
-    return hebrew;
+    return text;
 }

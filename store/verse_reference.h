@@ -21,5 +21,9 @@ std::u16string_view HebrewBookName(int book);
 // "; ", the book named again only where it changes. Empty for no verses.
 std::u16string FormatVerseReference(std::span<const VerseEntry> verses);
 
-// Its Hebrew half alone: "בראשית מא א–ג".
-std::u16string HebrewVerseReference(std::span<const VerseEntry> verses);
+// The two halves of that reference apart: "Genesis 41:1–3" and "בראשית מא א–ג".
+struct VerseReferenceText {
+    std::u16string english;
+    std::u16string hebrew;
+};
+VerseReferenceText FormatVerseReferenceParts(std::span<const VerseEntry> verses);

@@ -2,7 +2,8 @@
 // apart in hanging rows, rules as thin lines, the aliyot's names beside them,
 // a highlighted range drawn blue on yellow over them, the selected verses in
 // the system's selection colours, the practice word underlined and the
-// running head above them.
+// running head above them; under high contrast every colour is the system's
+// (view_colours).
 #include "view/char_widths.h"
 #include "view/dpi_scale.h"
 #include "view/layout.h"
@@ -11,11 +12,10 @@
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
+#include "view/view_colours.h"
+#include "view/view_events.h"
 
 namespace {
-
-constexpr COLORREF kHighlightText = RGB(0, 0, 255);
-constexpr COLORREF kHighlightBack = RGB(255, 255, 0);
 
 // A range a highlight pass paints, and its colours.
 struct Marking {
@@ -28,12 +28,11 @@ HDC ViewDc(const ViewState* view) { return static_cast<HDC>(view->dc); }
 
 unsigned RowStyle(const ViewRow& row) { return IsRuleRecord(row.attr) ? 1u : row.attr & kStyleKeyMask; }
 
-// A line one pixel thick at 96 dots per inch.
-void DrawRule(HDC dc, const ViewRow& row, int y, int dpi) {
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+// A line one pixel thick at 96 dots per inch, in the text's colour.
+void DrawRule(HDC dc, const ViewRow& row, int y, int dpi, HBRUSH brush) {
     const int middle = y + row.height / 2;
-    Rectangle(dc, row.x, middle, row.x + row.width, middle + ScaleForDpi(1, dpi));
-    SelectObject(dc, previous);
+    RECT line{row.x, middle, row.x + row.width, middle + ScaleForDpi(1, dpi)};
+    FillRect(dc, &line, brush);
 }
 
 // The first word of a hanging row, fitted to the indent: its byte count and width.
@@ -143,8 +142,9 @@ int PaintMarking(ViewState* view, const Marking& mark) {
 }
 
 void PaintSelection(ViewState* view) {
+    const ViewColours colours = ColoursFor(view->systemColours);
     for (const TextSpan& span : view->selectedSpans) {
-        PaintMarking(view, {{span.start, span.end}, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)});
+        PaintMarking(view, {{span.start, span.end}, colours.selectionText, colours.selectionBack});
     }
 }
 
@@ -162,12 +162,13 @@ int PaintView(ViewState* view, bool erase) {
     HFONT previous = SelectStyleFont(view, style | kSelectWithColour);
     if (erase) {
         RECT box{view->left, view->top, view->left + view->width, view->top + view->height};
-        FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc, &box, BackgroundBrush(view->systemColours));
     }
+    HBRUSH ruleBrush = TextBrush(view->systemColours);
     for (const PlacedRow& placed : plan.rows) {
         const ViewRow& row = view->rows[placed.index];
         if (IsRuleRecord(row.attr)) {
-            DrawRule(dc, row, placed.y, ViewDpi(*view));
+            DrawRule(dc, row, placed.y, ViewDpi(*view), ruleBrush);
             continue;
         }
         if (RowStyle(row) != style) {
@@ -185,9 +186,11 @@ int PaintView(ViewState* view, bool erase) {
     // The selection is the newer choice: it shows over a hit it covers.
     if (!view->selectedSpans.empty()) PaintSelection(view);
     PaintPracticeWord(view, plan);
+    NoteViewShown(*view);
     return highlighted;
 }
 
 int PaintHighlight(ViewState* view) {
-    return PaintMarking(view, {HighlightRange(*view), kHighlightText, kHighlightBack});
+    const ViewColours colours = ColoursFor(view->systemColours);
+    return PaintMarking(view, {HighlightRange(*view), colours.hitText, colours.hitBack});
 }

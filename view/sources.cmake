@@ -29,4 +29,8 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/window_title.cpp
   view/verse_drag.cpp
   view/dialog_place.cpp
+  view/view_colours.cpp
+  view/view_events.cpp
+  view/accessible_object.cpp
+  view/accessible_window.cpp
 )

@@ -7,6 +7,7 @@
 #include "view/char_widths.h"
 #include "view/dpi_scale.h"
 #include "view/font_size.h"
+#include "view/view_colours.h"
 
 // A size nearer to 0 is moved out to this, keeping its sign (a negative size
 // is a cell height): the platform's text drawing has been seen to corrupt its
@@ -91,7 +92,8 @@ HFONT SelectStyleFont(ViewState* view, unsigned style) {
     bool isNew = false;
     StyleFont* entry = FindOrCreateStyleFont(view, style & 0x101F, isNew);
     if (style & 0x300) {
-        SetTextColor(dc, IsBlueStyle(style) ? kHeadingColour : RGB(0, 0, 0));
+        const ViewColours colours = ColoursFor(view->systemColours);
+        SetTextColor(dc, IsBlueStyle(style) ? colours.heading : colours.text);
     }
     // Without memory for the style the current font and widths stay.
     if (entry == nullptr) return static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));

@@ -19,7 +19,6 @@ struct StyleFont {
 
 constexpr unsigned kPrintFontKey = 0x1000;
 constexpr unsigned kSelectWithColour = 0x100;  // SelectStyleFont also sets the text colour
-constexpr COLORREF kHeadingColour = RGB(0, 0, 255);
 
 // A font for a style key: face and size from the font settings, the size
 // changed by the larger/smaller bits and kept within 4 to 1250 points (0

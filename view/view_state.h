@@ -62,6 +62,7 @@ struct ViewState {
     int32_t rowsOnPage = 0;     // rows drawn by the last paint, gap rows included
     FontSettings fontSettings{};  // the view's own copy: its FontAsciiBase decides how codes are measured and drawn
     bool reverseOption = false;   // the Reverse option as the shell last gave it
+    bool systemColours = false;   // drawn in the system's colours (the screen's view under high contrast)
     int32_t dpi = 0;              // dots per inch its fonts and pixel sizes are made for; 0: the device's own
     StyleFont* fonts = nullptr;             // newest first
     const WidthTable* widths = nullptr;     // table of the font selected last

@@ -7,6 +7,7 @@
 #include "view/layout.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
+#include "view/view_colours.h"
 #include "view/view_geometry.h"
 #include "view/window_dpi.h"
 #include "view/window_title.h"
@@ -56,7 +57,7 @@ void PaintWindow(HDC dc, HWND window, unsigned flags) {
         RECT client;
         GetClientRect(window, &client);
         if (program.toolbar != nullptr) client.top = ToolbarHeight() - 1;
-        FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(target, &client, BackgroundBrush(program.highContrast));
     }
     if ((flags & kPaintView) && program.view != nullptr) PaintView(program.view, (flags & kPaintClearClient) != 0);
     if (dc == nullptr) EndPaint(window, &paint);

@@ -27,11 +27,12 @@ int AliyahAtTopRow() {
     return mark >= 0 ? view->aliyahMarks[mark].numbers[0] : 0;
 }
 
+bool IsHebrewUserInterface() { return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_HEBREW; }
+
 void ShowArticleInTitle(HWND window) {
     if (window == nullptr) return;
-    const bool hebrewUi = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_HEBREW;
     program.titleAliyah = AliyahAtTopRow();
-    const std::u16string title = MainWindowTitle(program.settings.Lesson, ThisWeekPortions(), hebrewUi,
+    const std::u16string title = MainWindowTitle(program.settings.Lesson, ThisWeekPortions(), IsHebrewUserInterface(),
                                                  ProgramArticleNames(), program.titleAliyah);
     SetWindowTextW(window, reinterpret_cast<const wchar_t*>(title.c_str()));
 }

@@ -18,3 +18,7 @@ void FollowTopRowInTitle(HWND window);
 // stays, else the last one that begins in the top row or above it; 0 for
 // none.
 int AliyahAtTopRow();
+
+// Whether the user interface speaks Hebrew, in which the title and what a
+// screen reader hears name articles in Hebrew.
+bool IsHebrewUserInterface();

@@ -2,10 +2,13 @@
 // what it holds can be counted: the bytes in use in the heaps (less what the
 // platform itself keeps for good), the GDI objects its code makes and its
 // windows. Each dialog is opened and closed 500 times, the article copied and
-// appended 500 times, and 2,000 random steps are taken; from the end of the
+// appended 500 times, a screen reader reads the view 500 times while it pages,
+// and 2,000 random steps are taken; from the end of the
 // first hundred to the end of the last hundred none of the three may grow
 // beyond a small fixed allowance.
 #include <gtest/gtest.h>
+
+#include <oleacc.h>
 
 #include <chrono>
 #include <cstdio>
@@ -174,6 +177,30 @@ TEST_F(LeakCheck, CopyAndAppend500Times) {
         ASSERT_TRUE(Deliver(monkey_, WM_COMMAND, IDM_COPY, 0));
         ASSERT_TRUE(Deliver(monkey_, WM_COMMAND, IDM_APPEND, 0));
     });
+}
+
+// A screen reader's reads from another thread while the view pages, 500
+// times: the object, its name, value, role and state, and its children.
+TEST_F(LeakCheck, ScreenReaderReads500TimesWhilePaging) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    VARIANT self{}, role{}, state{};
+    self.vt = VT_I4;
+    int step = 0;
+    ExpectNoGrowth([&] {
+        ASSERT_TRUE(Deliver(monkey_, WM_KEYDOWN, ++step % 25 == 0 ? VK_HOME : VK_NEXT, 1));
+        IAccessible* view = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(run_.window, OBJID_CLIENT, __uuidof(IAccessible), (void**)&view), S_OK);
+        BSTR name = nullptr, value = nullptr;
+        long children = 0;
+        EXPECT_EQ(view->get_accName(self, &name) | view->get_accValue(self, &value), S_OK);
+        view->get_accRole(self, &role);
+        view->get_accState(self, &state);
+        view->get_accChildCount(&children);
+        SysFreeString(name);
+        SysFreeString(value);
+        view->Release();
+    });
+    CoUninitialize();
 }
 
 // The random steps may leave any article, position, size or clipboard behind:

@@ -10,6 +10,7 @@ list(APPEND VELMORA_WIN32_TESTS
   tests/app/about_box_test.cpp
   tests/app/startup_test.cpp
   tests/app/screen_scale_test.cpp
+  tests/app/high_contrast_test.cpp
 )
 list(APPEND VELMORA_E2E_TESTS
   tests/app/e2e_fixture.cpp
@@ -17,6 +18,7 @@ list(APPEND VELMORA_E2E_TESTS
   tests/app/reading_e2e_test.cpp
   tests/app/about_e2e_test.cpp
   tests/app/scaled_screen_e2e_test.cpp
+  tests/app/screen_reader_e2e_test.cpp
 )
 # The long runs: corrupted settings, the random run, repeated starts, and the
 # leak check, which runs the program on a thread of its own process.

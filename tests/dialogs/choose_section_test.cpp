@@ -164,9 +164,16 @@ TEST_F(ChooseArticle, ReturnsWhatTheUserChose) {
         GetClientRect(dialog, &client);
         SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5 - 3, 10));  // the first group
         hasBar = HasScrollRange(dialog);
-        // The arrows and Page Down reach the list through the dialog's key handling.
+        // The arrows and Page Down reach the list through the dialog's key
+        // handling; with Ctrl held they scroll it by rows.
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
         for (WPARAM key : {VK_DOWN, VK_DOWN, VK_NEXT, VK_UP}) PostMessageW(dialog, WM_KEYDOWN, key, 0);
         WhenTheDialogOpens([&](HWND same) {
+            keys[VK_CONTROL] = 0;
+            SetKeyboardState(keys);
             SCROLLINFO info{};
             info.cbSize = sizeof info;
             info.fMask = SIF_POS;

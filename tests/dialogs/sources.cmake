@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_TESTS
   tests/dialogs/picker_list_test.cpp
+  tests/dialogs/picker_focus_test.cpp
   tests/dialogs/search_match_test.cpp
   tests/dialogs/search_walk_test.cpp
   tests/dialogs/hebrew_typing_test.cpp
@@ -22,6 +23,7 @@ list(APPEND VELMORA_E2E_TESTS
   tests/dialogs/font_dialog_e2e_test.cpp
   tests/dialogs/go_to_verse_e2e_test.cpp
   tests/dialogs/calendar_e2e_test.cpp
+  tests/dialogs/dialog_names_e2e_test.cpp
 )
 list(APPEND VELMORA_LIBRARY_TESTS
   tests/dialogs/library_search_test.cpp
