@@ -44,7 +44,10 @@ void EndPractice(HWND window) {
 }
 
 void ChoosePracticeLevel(HWND window, TextLevel level) {
-    program.settings.PracticeLevel = level == TextLevel::kVowels ? 1 : 0;
+    const int32_t chosen = level == TextLevel::kVowels ? 1 : 0;
+    // Another level is another round: what was revealed is hidden again.
+    if (chosen != program.settings.PracticeLevel) EndRound();
+    program.settings.PracticeLevel = chosen;
     UpdatePracticeMenu(window);
     if (program.view == nullptr || !PracticeOn()) return;
     ShowPracticeRound(*program.view);

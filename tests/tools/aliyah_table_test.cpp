@@ -5,9 +5,11 @@
 // the Codex; and the Ten Commandments are numbered as the Codex numbers them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
+#include "output/selection_text.h"
 #include "store/aliyah_table.h"
 #include "tests/tools/library_reference.h"
 
@@ -123,4 +125,20 @@ TEST(AliyahTable, DivisionsFallOnTheCodexVerses) {
     const std::vector<AliyahStart> eikev = AliyahStartsIn(table, BuiltTables().map.articles[46], 46);
     ASSERT_EQ(eikev.size(), 7u);
     EXPECT_EQ(std::vector<int>(eikev.back().numbers, eikev.back().numbers + eikev.back().count), (std::vector<int>{7, 8}));
+}
+
+// Copy names verses after the aliyah they are exactly, and only then.
+TEST(AliyahTable, CopyNamesTheAliyahSelected) {
+    const std::vector<VerseEntry>& miketz = BuiltTables().map.articles[10];
+    const auto at = [&](int chapter, int verse) {
+        const auto found = std::find_if(miketz.begin(), miketz.end(),
+                                        [&](const VerseEntry& v) { return v.chapter == chapter && v.verse == verse; });
+        return static_cast<size_t>(found - miketz.begin());
+    };
+    const auto named = [&](size_t first, size_t last) {
+        return NamedVerseReference(BuiltTables().table, BuiltTables().map, ArticleNames{}, 10, first, last);
+    };
+    EXPECT_EQ(named(at(41, 39), at(41, 52)), u"שלישי, Genesis 41:39–52 / בראשית מא לט–נב");
+    EXPECT_EQ(named(at(41, 39), at(41, 51)), u"Genesis 41:39–51 / בראשית מא לט–נא");
+    EXPECT_EQ(named(0, at(41, 14)), u"ראשון, Genesis 41:1–14 / בראשית מא א–יד");
 }
