@@ -1,4 +1,4 @@
-// The Choose Section list for a screen reader: an outline whose items are
+// The Choose Article list for a screen reader: an outline whose items are
 // the shown entries, each named by its title, open or closed when it is a
 // heading, and focused when it is the keyboard's entry.
 #include "dialogs/picker_focus.h"

@@ -1,4 +1,4 @@
-// The focused entry of the Choose Section list and the keys that move it.
+// The focused entry of the Choose Article list and the keys that move it.
 // The focus is kept as the entry's place among all entries, which a new
 // layout of the same index keeps, while rows are laid out anew.
 #include "dialogs/picker_focus.h"

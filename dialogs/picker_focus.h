@@ -1,4 +1,4 @@
-// The keyboard's place in the Choose Section list: one focused entry, which
+// The keyboard's place in the Choose Article list: one focused entry, which
 // the arrows move among the shown entries, Right and Left open and close
 // (or step into and out of) headings, Space opens and closes a heading, and
 // Enter chooses an article; the list scrolls to keep it in sight. The shown

@@ -43,7 +43,7 @@ void PaintPicker(PickerState& state, const PickerIcons& icons, bool erase);
 // Range 0..maxTop and position topRow; no bar at all when maxTop is 0.
 void UpdatePickerScrollBar(HWND window, const PickerState& state);
 
-// The list of an open Choose Section window; none before its opening and
+// The list of an open Choose Article window; none before its opening and
 // after its closing.
 PickerState* WindowPicker(HWND window);
 

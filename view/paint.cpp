@@ -103,7 +103,7 @@ void HighlightTextRow(ViewState* view, const ViewRow& row, int y, const Marking&
 void DrawRunningHead(ViewState* view, const PaintPlan& plan) {
     HDC dc = ViewDc(view);
     const RECT band{view->left, view->top, view->left + view->width, view->top + view->headHeight};
-    FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FillRect(dc, &band, BackgroundBrush(view->systemColours));
     const TextRun head = RunningHead(*view, plan);
     if (head.count <= 0) return;
     HFONT previous = SelectStyleFont(view, kRunningHeadStyle);

@@ -24,7 +24,7 @@ constexpr unsigned kSelectWithColour = 0x100;  // SelectStyleFont also sets the 
 // changed by the larger/smaller bits and kept within 4 to 1250 points (0
 // stays the platform's default), weight 700 for bold. Points become pixels
 // at dpi, or at the device's own dots per inch when dpi is 0. The Reading
-// view, Choose Section and the Search box all make their fonts here.
+// view, Choose Article and the Search box all make their fonts here.
 HFONT CreateStyleFont(HDC dc, const FontSettings& settings, unsigned key, int dpi = 0);
 
 // The dots per inch a view's fonts and pixel sizes are made for: its own, or

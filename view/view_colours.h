@@ -1,5 +1,5 @@
 // The colours of what the program draws itself (the Reading view, a search
-// hit's banner, the Choose Section list): fixed ones, or, while the system
+// hit's banner, the Choose Article list): fixed ones, or, while the system
 // asks for high contrast, the system's own. Wherever a view's text colour is
 // set (SelectStyleFont's blue and black), these are the colours it means.
 #pragma once

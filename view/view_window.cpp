@@ -110,16 +110,19 @@ SIZE OuterSizeLessGutter(HWND window) {
                 outerHeight > 2 * gutter ? outerHeight - 3 * gutter : outerHeight};
 }
 
-// The body font's row height on the window's screen; while the window moves
-// to a screen of another scale the fonts are still those of the old one.
+// The body's row height on the window's screen, with the room the layout
+// keeps for the marks; while the window moves to a screen of another scale
+// the fonts are still those of the old one.
 static int BodyRowHeight(ViewState* view) {
     HDC dc = static_cast<HDC>(view->dc);
     HFONT previous = SelectStyleFont(view, 1);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    int height = metrics.tmHeight;
+    if (const ClusterShaper* shaper = view->shaper) height = std::max(height, shaper->room.above + shaper->room.below);
     SelectObject(dc, previous);
-    if (view->dpi <= 0 || program.dpi <= 0) return metrics.tmHeight;
-    return MulDiv(metrics.tmHeight, program.dpi, view->dpi);
+    if (view->dpi <= 0 || program.dpi <= 0) return height;
+    return MulDiv(height, program.dpi, view->dpi);
 }
 
 SIZE MinimumWindowSize(HWND window) {

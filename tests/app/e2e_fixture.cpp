@@ -1,6 +1,11 @@
 // The end-to-end fixture's set-up, driving helpers and registry readers.
 #include "tests/app/e2e_fixture.h"
 
+#include <algorithm>
+
+#include "view/cluster_shaper.h"
+#include "view/dpi_scale.h"
+
 void VelmoraEndToEnd::SetUp() {
     ClearProgramKeys();
     UseTestFont();
@@ -61,10 +66,15 @@ int VelmoraEndToEnd::FirstRowTop() {
     HGDIOBJ previous = SelectObject(screen, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(screen, &metrics);
+    // The running head keeps the room its font's marks need, as every row does.
+    ClusterShaper shaper;
+    PrepareShaper(screen, shaper, ScaleForDpi(1, GetDeviceCaps(screen, LOGPIXELSY)));
+    const int height = std::max<int>(metrics.tmHeight, shaper.room.above + shaper.room.below);
+    ReleaseShaper(shaper);
     SelectObject(screen, previous);
     DeleteObject(font);
     ReleaseDC(nullptr, screen);
-    return ViewTop() + metrics.tmHeight;
+    return ViewTop() + height;
 }
 
 DWORD VelmoraEndToEnd::Lesson() { return ReadDword(L"Lesson").value_or(0xFFFFFFFF); }

@@ -1,5 +1,5 @@
 // High contrast on the pixels: while the system asks for it, the Reading
-// view, its search hit and the Choose Section list draw in the system's
+// view, its search hit and the Choose Article list draw in the system's
 // colours (here a black scheme), and the fixed white comes back when the
 // setting goes. Wine keeps no high-contrast setting, so the program's own
 // question (SystemParametersInfoW) is answered by the test.
@@ -62,7 +62,7 @@ protected:
 
 // Article 1 from its top, opened under high contrast: the heading in the
 // hot-light colour, the text white on black, a search hit in the highlight
-// colour, the list of Choose Section likewise; when the setting goes, white
+// colour, the list of Choose Article likewise; when the setting goes, white
 // again.
 TEST_F(HighContrast, TheViewAndTheListDrawInTheSystemsColours) {
     WriteDword(L"Lesson", 1);
@@ -70,15 +70,16 @@ TEST_F(HighContrast, TheViewAndTheListDrawInTheSystemsColours) {
     Switch(true);
     ASSERT_NE(CreateFromRegistry(), nullptr);
     ViewState& view = *program.view;
-    const RECT gutter{0, view.top, view.left, view.top + 300};
+    const RECT gutter{0, view.top, view.left, view.top + 300}, head{0, view.top, 640, view.top + view.headHeight};
     EXPECT_TRUE(WaitUntil([&] { return CaptureClient(window_).Count(gutter, kBlack, 40) == view.left * 300; }, 2000))
         << "the first paint's background";
+    EXPECT_EQ(CaptureClient(window_).Count(head, kWhite, 10), 0) << "the running head's band";
     int row = 0;  // a search hit over the first long row of verses
     while (view.rows[row].count < 20) ++row;
     view.highlightStart = view.rows[row].offset;
     view.highlightEnd = static_cast<uint16_t>(view.rows[row].offset + view.rows[row].count);
     RepaintView(window_, kPaintClearClient | kPaintView);
-    const RECT area{0, view.top, 640, 480}, heading{0, view.top, 640, view.top + 60};
+    const RECT area{0, view.top, 640, 480}, heading{0, view.top, 640, view.top + view.headHeight + 60};
     Capture shown;
     WaitUntil([&] { return (shown = CaptureClient(window_)).Count(area, kCyan, 40) > 100; }, 2000);
     EXPECT_GT(shown.Count(area, kBlack, 40), shown.width * 100);
@@ -88,7 +89,7 @@ TEST_F(HighContrast, TheViewAndTheListDrawInTheSystemsColours) {
     EXPECT_EQ(shown.Count(area, RGB(0, 0, 255), 40), 0) << "no fixed blue";
 
     WithModalDialog(
-        L"Choose Section", [&] { return intptr_t{ShowChooseSection(window_, 1, program.settings.font, false)}; },
+        L"Choose Article", [&] { return intptr_t{ShowChooseSection(window_, 1, program.settings.font, false)}; },
         [&](HWND dialog) {
             Capture list;
             const auto all = [&] { return RECT{0, 0, list.width, list.height}; };

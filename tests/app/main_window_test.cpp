@@ -322,8 +322,7 @@ TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
     const LPARAM below = MAKELPARAM(first.x + first.width / 2, (body + 3)->y + first.height / 2);
     const LPARAM nudged = MAKELPARAM(right + GetSystemMetrics(SM_CXDRAG), y);
     ASSERT_GT(HIWORD(below), View().top + View().height / 2) << "not in the lower half";
-    const int page = View().rowsOnPage - 1;
-    const int nudgedTop = page + (y < View().top + View().height / 2 ? -page : page);
+    const int nudgedPages = y < View().top + View().height / 2 ? -1 : 1;
     const auto pressAndRelease = [&](LPARAM at, LPARAM to) {
         Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
         Send(WM_MOUSEMOVE, MK_LBUTTON, to);
@@ -334,23 +333,24 @@ TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
         const char* name;
         std::function<void()> act;
         bool selected;
-        int topRow;
+        int pages;  // the pages the top row moves by, a page as long as the one shown before
     } steps[] = {
         {"a drag", drag, true, 0},
         {"Escape", [&] { Send(WM_KEYDOWN, VK_ESCAPE); }, false, 0},
         {"a drag again", drag, true, 0},
         {"a click that clears the selection", [&] { pressAndRelease(below, below); }, false, 0},
-        {"a click in the lower half", [&] { pressAndRelease(below, below); }, false, page},
-        {"a press moved by the drag distance", [&] { pressAndRelease(press, nudged); }, false, nudgedTop},
+        {"a click in the lower half", [&] { pressAndRelease(below, below); }, false, 1},
+        {"a press moved by the drag distance", [&] { pressAndRelease(press, nudged); }, false, nudgedPages},
         {"the same at twice the dots", [&] {
              program.dpi = 2 * 96;
              pressAndRelease(below, MAKELPARAM(LOWORD(below) + GetSystemMetrics(SM_CXDRAG) + 1, HIWORD(below)));
-         }, false, nudgedTop + page},
+         }, false, 1},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
+        const int before = View().topRow, page = PageAmount(ClickPageStep(program.settings.Flags), View());
         step.act();
-        EXPECT_EQ(View().topRow, step.topRow);
+        EXPECT_EQ(View().topRow, before + step.pages * page);
         EXPECT_EQ(View().selectedSpans.empty(), !step.selected);
         if (!step.selected) continue;
         EXPECT_EQ(View().selection.first, 0);
@@ -365,6 +365,7 @@ TEST_F(MainWindow, DragsSelectVersesAndClicksStillPage) {
 // timer and selects on. A new layout during a drag keeps the press on its
 // verse; another article ends the press.
 TEST_F(MainWindow, TheMouseSelectsAsInATextView) {
+    UseTestFont(12);
     ASSERT_TRUE(Open(kGenesis41Article, kDefaultFlags | kPinned));
     const PaintPlan plan = PlanPaint(View(), false);
     const auto body = std::find_if(plan.rows.begin(), plan.rows.end(), [&](const PlacedRow& placed) {

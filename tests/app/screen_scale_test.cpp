@@ -83,7 +83,7 @@ TEST_F(ScreenScale, AResizeAfterAScaleChangeKeepsTheBox) {
 }
 
 // Every dialog makes what it draws for the new scale when it is told of one:
-// the Search box's font, the preview's font and Choose Section's icons (the
+// the Search box's font, the preview's font and Choose Article's icons (the
 // only pictures loaded while it is open) are twice as large at 192 dots.
 TEST_F(ScreenScale, EveryDialogFollowsAScreenOfAnotherScale) {
     GdiCounter counter;
@@ -97,7 +97,7 @@ TEST_F(ScreenScale, EveryDialogFollowsAScreenOfAnotherScale) {
     const struct { const wchar_t* caption; int command; std::function<int(HWND)> measure; } dialogs[] = {
         {L"Velmora", IDM_SEARCH, [&](HWND d) { return font(d, IDC_SEARCH_TEXT); }},
         {L"Choose Font", IDM_FONT, [&](HWND d) { return font(d, IDC_FONT_PREVIEW); }},
-        {L"Choose Section", IDM_CHOOSE_SECTION, [&](HWND) { return icon(); }},
+        {L"Choose Article", IDM_CHOOSE_SECTION, [&](HWND) { return icon(); }},
     };
     program.settings.font.FontSize = 8;  // a preview that fits the field at 192 dots too
     for (const auto& d : dialogs) {

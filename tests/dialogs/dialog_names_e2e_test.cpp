@@ -1,7 +1,7 @@
 // Every dialog as a screen reader and the keyboard meet it, from another
 // process: Tab visits these controls in this order and Shift+Tab the same
 // backwards, each with its name (and its role where the program gives one);
-// the Search dialog's picture and Choose Section's outline are named too.
+// the Search dialog's picture and Choose Article's outline are named too.
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
@@ -83,11 +83,11 @@ TEST_F(DialogNamesEndToEnd, EveryControlHasItsNameAndItsPlaceInTheTabOrder) {
         const wchar_t* caption;
         std::vector<std::pair<std::wstring, long>> tabOrder;  // role 0: the platform's
     } dialogs[] = {
-        {IDM_ABOUT, L"Velmora", {{kMakerWebAddress, ROLE_SYSTEM_LINK}}},
+        {IDM_ABOUT, L"Velmora", {{L"OK", 0}, {kMakerWebAddress, ROLE_SYSTEM_LINK}}},
         {IDM_FONT, L"Choose Font", {{L"Typeface:", 0}, {L"5D0", 0}, {L"Size:", 0}, {L"Preview:", 0}, {L"OK", 0},
                                     {L"Cancel", 0}}},
         {IDM_SEARCH, L"Velmora", {{L"Search", ROLE_SYSTEM_TEXT}}},
-        {IDM_GO_TO_VERSE, L"Go to Verse", {{L"Book, chapter and verse:", 0}, {L"OK", 0}, {L"Cancel", 0}}},
+        {IDM_GO_TO_VERSE, L"Go to Verse", {{L"Book, chapter and verse, or a range of verses:", 0}, {L"OK", 0}, {L"Cancel", 0}}},
         {IDM_CALENDAR, L"Calendar", {{L"Shabbatot from:", 0}, {L"Shabbatot and their readings:", 0}, {L"Born on:", 0},
                                      {L"born after sunset", 0}, {L"Open Portion", 0}, {L"bar mitzvah (13)", 0},
                                      {L"Open", 0}, {L"Close", 0}}},
@@ -119,7 +119,7 @@ TEST_F(DialogNamesEndToEnd, EveryControlHasItsNameAndItsPlaceInTheTabOrder) {
                                                                         long{ROLE_SYSTEM_GRAPHIC}));
     Close(search);
     // The outline's focused item is the current article's, by its title.
-    HWND chooser = Open(IDM_CHOOSE_SECTION, L"Choose Section");
+    HWND chooser = Open(IDM_CHOOSE_SECTION, L"Choose Article");
     EXPECT_EQ(NameOf(chooser).second, ROLE_SYSTEM_OUTLINE);
     IAccessible* outline = nullptr;
     AccessibleObjectFromWindow(chooser, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&outline));

@@ -1,4 +1,4 @@
-// The keyboard on the Choose Section list: which entry the keys focus, which
+// The keyboard on the Choose Article list: which entry the keys focus, which
 // headings they open and close, what Enter chooses, and the scrolling that
 // keeps the focused entry in sight.
 #include "dialogs/picker_focus.h"

@@ -1,4 +1,4 @@
-// The height of Choose Section's rows in the test font (UseTestFont: Ezra
+// The height of Choose Article's rows in the test font (UseTestFont: Ezra
 // SIL) at a size, as its fonts make them at 96 dots per inch: plain rows, or
 // the larger, bold headings.
 #pragma once
