@@ -85,9 +85,8 @@ int ViewGutter();
 RECT ReadingViewBox(HWND window);
 
 // The smallest outer size of the main window: a box for a few words of a
-// row (and the aliyot's margin) and a few rows of the body's font, with the
-// gutter, the toolbar, the menu, the frame and the scroll bar. 0 by 0 before
-// the view exists.
+// row and a few rows of the body's font, with the gutter, the toolbar, the
+// menu, the frame and the scroll bar. 0 by 0 before the view exists.
 SIZE MinimumWindowSize(HWND window);
 
 // Follows the main window's new client size.

@@ -12,9 +12,10 @@
 #include "view/window_dpi.h"
 #include "view/window_title.h"
 
-// The least box, in rows of the body's font: about four words across (and
-// the aliyot's margin beside them), and four rows and the running head down
-// (at an article's top, its heading in two rows and the first row of text).
+// The least box, in rows of the body's font: about four words across (the
+// aliyot's margin, when shown, takes a word's room of them), and four rows
+// and the running head down (at an article's top, its heading in two rows
+// and the first row of text).
 constexpr int kLeastBoxWidthInRows = 8;
 constexpr int kLeastBoxHeightInRows = 5;
 
@@ -130,9 +131,7 @@ SIZE MinimumWindowSize(HWND window) {
     if (view == nullptr || view->dc == nullptr) return SIZE{0, 0};
     const int row = BodyRowHeight(view);
     const int gutter = ViewGutter();
-    const int margin = view->dpi > 0 && program.dpi > 0 ? MulDiv(view->marginWidth, program.dpi, view->dpi)
-                                                        : view->marginWidth;
-    RECT outer{0, 0, kLeastBoxWidthInRows * row + margin + 3 * gutter,
+    RECT outer{0, 0, kLeastBoxWidthInRows * row + 3 * gutter,
                ToolbarHeight() + kLeastBoxHeightInRows * row + 3 * gutter};
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     AdjustWindowRectEx(&outer, style, TRUE, static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
