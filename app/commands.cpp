@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include "app/about_box.h"
+#include "app/aliyot.h"
 #include "app/main_window.h"
+#include "app/practice.h"
 #include "app/program.h"
 #include "app/text_level.h"
 #include "app/update_check.h"
@@ -45,6 +47,21 @@ void ChooseDisplayFont(HWND window) {
     UpdateLevelMenu(window);
 }
 
+// The commands numbered in runs: the aliyot, the practice steps and the
+// other readings' divisions.
+int DispatchRangeCommand(HWND window, int command) {
+    if (command >= IDM_ALIYAH_1 && command <= IDM_ALIYAH_MAFTIR) {
+        GoToAliyah(window, command - IDM_ALIYAH_1 + 1);
+    } else if (command >= IDM_PRACTICE_REVEAL_WORD && command <= IDM_PRACTICE_END_ROUND) {
+        RunPracticeStep(window, static_cast<PracticeStep>(command - IDM_PRACTICE_REVEAL_WORD));
+    } else if (command >= IDM_OTHER_DIVISION_FIRST && command <= IDM_OTHER_DIVISION_LAST) {
+        GoToOtherDivision(window, command);
+    } else {
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int DispatchCommand(HWND window, int command) {
@@ -79,11 +96,19 @@ int DispatchCommand(HWND window, int command) {
     case IDM_LEVEL_LETTERS: ChooseTextLevel(window, TextLevel::kLettersOnly); return 0;
     case IDM_LEVEL_VOWELS: ChooseTextLevel(window, TextLevel::kVowels); return 0;
     case IDM_LEVEL_CANTILLATION: ChooseTextLevel(window, TextLevel::kCantillation); return 0;
+    case IDM_NEXT_ALIYAH: StepAliyah(window, +1); return 0;
+    case IDM_PREVIOUS_ALIYAH: StepAliyah(window, -1); return 0;
+    case IDM_SELECT_ALIYAH: SelectAliyah(); return 0;
+    case IDM_SHOW_ALIYOT: ToggleShowAliyot(window); return 0;
+    case IDM_PRACTICE: TogglePractice(window); return 0;
+    case IDM_PRACTICE_LETTERS: ChoosePracticeLevel(window, TextLevel::kLettersOnly); return 0;
+    case IDM_PRACTICE_VOWELS: ChoosePracticeLevel(window, TextLevel::kVowels); return 0;
+    case IDM_PRACTICE_SHOW_ALL: ShowEverything(window, !program.practice.peeking); return 0;
     // The File menu shows Ctrl+Q beside Exit, and the accelerator sends command 1.
     case IDM_CTRL_Q:
     case IDM_EXIT: DestroyWindow(window); return 0;
     }
-    return 1;
+    return DispatchRangeCommand(window, command);
 }
 
 int UpdateMenuCheck(HMENU menu, bool setMode, int command, int value) {

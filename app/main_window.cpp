@@ -4,7 +4,9 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/aliyot.h"
 #include "app/context_menu.h"
+#include "app/practice.h"
 #include "app/program.h"
 #include "app/reading_accessible.h"
 #include "app/startup.h"
@@ -49,6 +51,8 @@ static LRESULT OnCreate(HWND window) {
     UpdateReverseCheck(window, true);
     UpdateBookmarkCheck(window);
     UpdateLevelMenu(window);
+    UpdateShowAliyotCheck(window);
+    UpdatePracticeMenu(window);
     return 0;
 }
 
@@ -63,7 +67,8 @@ static LRESULT OnDestroy(HWND window) {
     return 0;
 }
 
-static LRESULT OnKeyDown(HWND window, WPARAM virtualKey) {
+static LRESULT OnKeyDown(HWND window, WPARAM virtualKey, LPARAM flags) {
+    if (OnPracticeKeyDown(window, virtualKey, flags)) return 0;
     if (virtualKey == VK_APPS) {
         ShowViewContextMenu(window, nullptr);
         return 0;
@@ -179,7 +184,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_HELP: ShowAboutBox(window); return 0;
     case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
     case WM_NOTIFY: return OnToolbarNotify(reinterpret_cast<NMHDR*>(lParam));
-    case WM_KEYDOWN: return OnKeyDown(window, wParam);
+    case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
+    case WM_KEYUP: return OnPracticeKeyUp(window, wParam) ? 0 : DefWindowProcW(window, message, wParam, lParam);
+    case WM_INITMENUPOPUP: UpdateAliyahMenu(reinterpret_cast<HMENU>(wParam)); return 0;
     case WM_SYSKEYDOWN: return OnSystemKeyDown(window, message, wParam, lParam);
     case WM_CONTEXTMENU: return OnContextMenu(window, message, wParam, lParam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, *reinterpret_cast<MINMAXINFO*>(lParam));

@@ -4,18 +4,43 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "settings/settings.h"
+#include "store/aliyah_table.h"
 #include "store/verse_map.h"
 #include "view/bookmark_list.h"
 #include "view/input_map.h"
+#include "view/practice.h"
 #include "view/shown_state.h"
 #include "view/verse_selection.h"
 
 struct ViewState;
+
+// The division Go to Aliyah went to last. While the top row stays where it
+// put it, the division names the top row (a maftir near an article's end may
+// not reach the top) and Select Aliyah takes it.
+struct AliyahGone {
+    uint16_t article = 0;
+    int division = -1;
+    uint16_t topRow = 0;
+};
+
+// Practice mode in this run: the words of the article practised and its
+// round (next -1: not placed yet), the place reached in each article (its
+// next word + 1; 0 for none), and whether everything is shown while Shift+F8
+// is held.
+struct PracticeState {
+    uint16_t article = 0;
+    std::vector<PracticeWord> words;
+    PracticeRound round{0, -1};
+    std::array<int, kArticleCount + 1> places{};
+    bool peeking = false;
+};
 
 struct ProgramState {
     HINSTANCE instance;
@@ -37,6 +62,11 @@ struct ProgramState {
     std::u16string verseTyped;  // the reference Go to Verse opened last, which it offers again
     WheelTurns scrollWheel;     // the wheel's turns not yet taken as whole notches
     WheelTurns zoomWheel;       // the same with Ctrl held
+    AliyahTable aliyot;         // read on first use (aliyotRead); empty when it could not be read
+    bool aliyotRead;
+    AliyahGone aliyahGone;
+    int titleAliyah;            // the aliyah the window's title names, 0 for none
+    PracticeState practice;
 };
 
 extern ProgramState program;

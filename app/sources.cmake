@@ -12,6 +12,8 @@ list(APPEND VELMORA_WIN32_SOURCES
   app/toolbar.cpp
   app/zoom.cpp
   app/text_level.cpp
+  app/aliyot.cpp
+  app/practice.cpp
   app/update_check.cpp
   app/about_box.cpp
   app/reading_accessible.cpp

@@ -3,6 +3,7 @@
 // while the font cannot show the cantillation.
 #include "app/text_level.h"
 
+#include "app/practice.h"
 #include "app/program.h"
 #include "resources/resource.h"
 #include "view/reading_view.h"
@@ -33,6 +34,8 @@ TextLevel ShownTextLevel() {
 }
 
 void ChooseTextLevel(HWND window, TextLevel level) {
+    // A level chosen is a level to see: practice, which hides the marks, ends.
+    EndPractice(window);
     program.settings.Level = static_cast<int32_t>(level);
     if (program.view != nullptr) {
         program.view->level = level;

@@ -16,8 +16,10 @@
 #include "output/export_text.h"
 #include "output/plain_text.h"
 #include "output/rich_text.h"
+#include "output/selection_text.h"
+#include "store/aliyah_table_resource.h"
+#include "store/article_resource.h"
 #include "store/verse_map_resource.h"
-#include "store/verse_reference.h"
 #include "view/navigation.h"
 #include "view/style_font.h"
 
@@ -57,6 +59,12 @@ void PutExportText(const char16_t* text, bool append, const ViewState& view, Exp
     }
 }
 
+// The reference of verses of the shown article, with the name of the aliyah
+// they are exactly.
+std::u16string SelectionReference(int article, size_t first, size_t last) {
+    return NamedVerseReference(ProgramAliyahTable(), ProgramVerseMap(), ProgramArticleNames(), article, first, last);
+}
+
 // The selected verses of the shown article, their reference below them.
 void ExportSelectedVerses(ViewState& view, bool append) {
     const uint16_t lesson = program.settings.Lesson;
@@ -65,12 +73,12 @@ void ExportSelectedVerses(ViewState& view, bool append) {
     const auto first = static_cast<size_t>(view.selection.first);
     const auto last = static_cast<size_t>(view.selection.last);
     if (last >= verses.size() || first > last) return;
-    const std::span<const VerseEntry> selected(verses.data() + first, last - first + 1);
     const DisplayFont font = ViewDisplayFont(view);
     const ExportMarks marks = ShownMarks(view);
     std::u16string text;
     try {
-        text = BuildVersesExportText(view.text, view.selectedSpans, font, FormatVerseReference(selected), marks);
+        text = BuildVersesExportText(view.text, view.selectedSpans, font, SelectionReference(lesson, first, last),
+                                     marks);
     } catch (const std::bad_alloc&) {
         return;
     }

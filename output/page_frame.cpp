@@ -1,8 +1,9 @@
 // The frame of a printed page: the header band above the text box holds the
-// header mark, drawn as the Reading view draws a run so that it reads right to
-// left in either kind of font; the footer band holds the maker's web address
-// and the page number.
+// header mark and a printed selection's name, drawn as the Reading view draws
+// a run so that they read right to left in either kind of font; the footer
+// band holds the maker's web address and the page number.
 #include <cwchar>
+#include <span>
 #include <string>
 
 #include "settings/maker_addresses.h"
@@ -33,10 +34,21 @@ void DrawFooter(HDC dc, const Band& band, int page) {
     DrawTextW(dc, number, length, &area, kBandFormat | DT_RIGHT);
 }
 
-void DrawHeaderMark(ViewState* view, const Band& band) {
+int CodesWidth(const ViewState* view, std::span<const uint8_t> codes) {
     int width = 0;
-    for (uint8_t code : kHeaderMarkCodes) width += view->widths != nullptr ? CodeWidth(*view->widths, code) : 0;
+    for (uint8_t code : codes) width += view->widths != nullptr ? CodeWidth(*view->widths, code) : 0;
+    return width;
+}
+
+void DrawHeaderMark(ViewState* view, const Band& band) {
+    const int width = CodesWidth(view, kHeaderMarkCodes);
     DrawRun(view, kHeaderMarkCodes, kHeaderMarkLength, band.right - width, band.top, width, band.bottom - band.top);
+}
+
+void DrawHeaderTitle(ViewState* view, const Band& band, std::span<const uint8_t> title) {
+    const int width = CodesWidth(view, title);
+    const int x = band.left + (band.right - band.left - width) / 2;
+    DrawRun(view, title.data(), static_cast<int>(title.size()), x, band.top, width, band.bottom - band.top);
 }
 
 }  // namespace
@@ -53,13 +65,14 @@ FrameHeights ReservePageFrame(ViewState* view) {
     return heights;
 }
 
-void DrawPageFrame(ViewState* view, int a, int b, int page) {
+void DrawPageFrame(ViewState* view, int a, int b, int page, std::span<const uint8_t> title) {
     HDC dc = static_cast<HDC>(view->dc);
     HFONT previous = SelectStyleFont(view, kPrintFontKey);
     const int mode = SetBkMode(dc, TRANSPARENT);
     DrawFooter(dc, FooterBand(*view, b), page);
     SelectStyleFont(view, kHeaderFontKey);
     DrawHeaderMark(view, HeaderBand(*view, a));
+    if (!title.empty()) DrawHeaderTitle(view, HeaderBand(*view, a), title);
     SetBkMode(dc, mode);
     SelectObject(dc, previous);
 }

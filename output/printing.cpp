@@ -1,14 +1,21 @@
-// The Print command. The job lays the Reading view's text out again on a
-// second view bound to the printer, inside the margins and the page frame,
-// and paints it page by page with the Reading view's own painting. The text
-// is borrowed for the job and always given back before anything else can
-// paint the Reading view.
+// The Print command. The job lays the Reading view's text (or the verses
+// selected in it) out again on a second view bound to the printer, inside the
+// margins and the page frame, and paints it page by page with the Reading
+// view's own painting. The view's text is borrowed for the job and always
+// given back before anything else can paint the Reading view.
 #include "output/printing.h"
 
+#include <new>
+#include <span>
 #include <utility>
+#include <vector>
 
 #include "app/program.h"
 #include "output/page_loop.h"
+#include "output/selection_text.h"
+#include "store/aliyah_table_resource.h"
+#include "store/article_resource.h"
+#include "store/verse_map_resource.h"
 #include "view/navigation.h"
 #include "view/reading_view.h"
 
@@ -16,10 +23,11 @@ namespace {
 
 class PrinterPages : public PageDevice {
 public:
-    PrinterPages(HDC dc, FrameHeights heights) : dc_(dc), heights_(heights) {}
+    PrinterPages(HDC dc, FrameHeights heights, std::span<const uint8_t> title)
+        : dc_(dc), heights_(heights), title_(title) {}
     void PaintPage(ViewState& view) override { PaintView(&view, false); }
     bool FinishPage(ViewState& view, int page) override {
-        DrawPageFrame(&view, heights_.a, heights_.b, page);
+        DrawPageFrame(&view, heights_.a, heights_.b, page, title_);
         return EndPage(dc_) > 0;
     }
     bool StartNextPage() override { return StartPage(dc_) > 0; }
@@ -27,6 +35,7 @@ public:
 private:
     HDC dc_;
     FrameHeights heights_;
+    std::span<const uint8_t> title_;
 };
 
 enum class JobResult { Printed, Failed, NoText, NoRoom };
@@ -37,25 +46,49 @@ PrinterGeometry Geometry(HDC dc) {
 }
 
 // Lays the text out in the box, makes room for the frame and prints the pages.
-JobResult PrintLaidOut(ViewState& print, HDC dc) {
+JobResult PrintLaidOut(ViewState& print, HDC dc, std::span<const uint8_t> title) {
     const FrameHeights heights = ReservePageFrame(&print);
     if (!BoxHoldsEveryRow(print)) return JobResult::NoRoom;
-    PrinterPages pages(dc, heights);
+    PrinterPages pages(dc, heights, title);
     return PrintPages(print, pages).complete ? JobResult::Printed : JobResult::Failed;
 }
 
-JobResult PrintBorrowedText(ViewState& print, ViewState& view, const PrintMargins& margins) {
+// Prints a text lent for the job, which gets it back.
+JobResult PrintBorrowedText(ViewState& print, ArticleText& text, const PrintMargins& margins,
+                            std::span<const uint8_t> title) {
     HDC dc = static_cast<HDC>(print.dc);
     const PrinterGeometry printer = Geometry(dc);
     const PageBox box = ComputePageBox(printer, margins);
     if (!IsUsablePageBox(printer, box)) return JobResult::NoRoom;
-    if (view.text.empty()) return JobResult::NoText;
+    if (text.empty()) return JobResult::NoText;
     SetViewBox(print, box);
-    const int laidOut = LayoutArticle(&print, std::move(view.text), false);
-    const JobResult result = laidOut == 0 && print.rowCount > 0 ? PrintLaidOut(print, dc) : JobResult::NoText;
-    if (view.text.empty()) view.text = std::move(print.text);
+    const int laidOut = LayoutArticle(&print, std::move(text), false);
+    const JobResult result = laidOut == 0 && print.rowCount > 0 ? PrintLaidOut(print, dc, title) : JobResult::NoText;
+    if (text.empty()) text = std::move(print.text);
     print.text.clear();
     return result;
+}
+
+// The selected verses as the text to print, with their marks, and the name
+// the header gives them; nothing without a selection.
+struct PrintedSelection {
+    SelectionText selected;
+    std::vector<uint8_t> title;
+};
+
+PrintedSelection SelectionToPrint(const ViewState& view) {
+    PrintedSelection printed;
+    if (view.selection.first < 0) return printed;
+    const auto first = static_cast<size_t>(view.selection.first);
+    const auto last = static_cast<size_t>(view.selection.last);
+    try {
+        printed.selected = SelectedText(view.text, view.selectedSpans, view.marks);
+        printed.title = SelectionHeaderCodes(ProgramAliyahTable(), ProgramVerseMap(), ProgramArticleNames(),
+                                             view.article, first, last);
+    } catch (const std::bad_alloc&) {
+        printed = PrintedSelection{};
+    }
+    return printed;
 }
 
 void ReportRefusal(JobResult result) {
@@ -81,13 +114,21 @@ void PrintArticle(ViewState* view) {
     print.article = view->article;
     print.marksArticle = view->marksArticle;
     print.marks = view->marks;
+    // A selection is printed alone, at the view's level, its header naming it.
+    PrintedSelection selection = SelectionToPrint(*view);
+    const bool selected = !selection.selected.text.empty();
+    if (selected) {
+        print.levelSpans.clear();
+        print.marks = std::move(selection.selected.marks);
+    }
     PrintMargins margins;
     HDC dc = StartPrinting(true, L"Velmora", margins);
     if (dc == nullptr) return;
     print.dc = dc;
     print.dpi = GetDeviceCaps(dc, LOGPIXELSY);
     UsePrintableFace(dc, print.fontSettings);
-    const JobResult result = PrintBorrowedText(print, *view, margins);
+    ArticleText& text = selected ? selection.selected.text : view->text;
+    const JobResult result = PrintBorrowedText(print, text, margins, selection.title);
     EndPrinting(dc, result != JobResult::Printed);
     DestroyView(&print, false);
     ReportRefusal(result);

@@ -4,11 +4,15 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <span>
+
 #include "output/page_layout.h"
 #include "view/view_state.h"
 
-// The Print command: page set-up, then every row of the view's article on the
-// chosen printer inside the margins, with a header mark and a numbered footer.
+// The Print command: page set-up, then every row of the view's article (or
+// of the verses selected in it) on the chosen printer inside the margins,
+// with a header mark, the selection's name and a numbered footer.
 void PrintArticle(ViewState* view);
 
 // Runs the page set-up dialog (always when show is set, else only without a
@@ -35,9 +39,10 @@ struct FrameHeights {
 };
 FrameHeights ReservePageFrame(ViewState* view);
 
-// The header mark above the box on the right, the web address and the
-// product at the left of the footer, " Page n" at its right.
-void DrawPageFrame(ViewState* view, int a, int b, int page);
+// The header mark above the box on the right, a title (article codes in
+// visual order; none when empty) in the middle of the header, the web
+// address and the product at the left of the footer, " Page n" at its right.
+void DrawPageFrame(ViewState* view, int a, int b, int page, std::span<const uint8_t> title = {});
 
 // A face the printer can print for the face the user chose: the same when the
 // printer realizes it with TrueType outlines, else a TrueType face with Hebrew

@@ -7,6 +7,7 @@ list(APPEND VELMORA_CORE_SOURCES
   output/page_layout.cpp
   output/page_loop.cpp
   output/print_setup_data.cpp
+  output/selection_text.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   output/global_block.cpp

@@ -14,6 +14,7 @@
 #define IDB_PICKER_PLUS 201
 #define IDB_PICKER_MINUS 202
 #define IDB_PICKER_PAGE 203
+#define IDR_ALIYAH_TABLE 32764
 #define IDR_VERSE_MAP 32766
 #define IDR_INDEX 32767
 
@@ -103,3 +104,36 @@ static_assert(IDM_LEVEL_VOWELS == IDM_LEVEL_LETTERS + 1 && IDM_LEVEL_CANTILLATIO
 // The Reading view's context menu and the command only it has.
 #define IDR_VIEW_MENU 150
 #define IDM_SELECT_VERSE 40200
+
+// The aliyot: Go to Aliyah's items for aliyot 1 to 7 and the maftir, in
+// order, its steps and Select Aliyah; View's Show Aliyot; and the items the
+// submenu is given when it opens for the divisions of other readings.
+#define IDM_ALIYAH_1 40401
+#define IDM_ALIYAH_MAFTIR 40408
+#define IDM_NEXT_ALIYAH 40409
+#define IDM_PREVIOUS_ALIYAH 40410
+#define IDM_SELECT_ALIYAH 40411
+#define IDM_SHOW_ALIYOT 40412
+#define IDM_OTHER_DIVISION_FIRST 40430
+#define IDM_OTHER_DIVISION_LAST 40499
+#ifndef RC_INVOKED
+static_assert(IDM_ALIYAH_MAFTIR == IDM_ALIYAH_1 + 7);
+#endif
+
+// Practice mode on the View menu: on and off, what it shows of the words not
+// yet revealed (in the order of TextLevel), and its steps, in the order of
+// PracticeStep.
+#define IDM_PRACTICE 40413
+#define IDM_PRACTICE_LETTERS 40414
+#define IDM_PRACTICE_VOWELS 40415
+#define IDM_PRACTICE_REVEAL_WORD 40416
+#define IDM_PRACTICE_REVEAL_VERSE 40417
+#define IDM_PRACTICE_HIDE_WORD 40418
+#define IDM_PRACTICE_NEXT_VERSE 40419
+#define IDM_PRACTICE_PREVIOUS_VERSE 40420
+#define IDM_PRACTICE_END_ROUND 40421
+#define IDM_PRACTICE_SHOW_ALL 40422
+#ifndef RC_INVOKED
+static_assert(IDM_PRACTICE_VOWELS == IDM_PRACTICE_LETTERS + 1);
+static_assert(IDM_PRACTICE_END_ROUND == IDM_PRACTICE_REVEAL_WORD + 5);
+#endif

@@ -91,8 +91,9 @@ if [ ! -f "$marlett" ]; then
     rm -rf "$work"
 fi
 
-# The lock file pins morphhb; install again only when it changed.
-if [ ! -f node_modules/morphhb/wlc/Gen.xml ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
-    echo "Installing the texts (npm package morphhb)..."
+# The lock file pins morphhb and @hebcal/leyning; install again only when it changed.
+if [ ! -f node_modules/morphhb/wlc/Gen.xml ] || [ ! -f node_modules/@hebcal/leyning/dist/esm/aliyot.json.js ] ||
+    [ package-lock.json -nt node_modules/.package-lock.json ]; then
+    echo "Installing the texts and the aliyot (npm packages morphhb and @hebcal/leyning)..."
     ./scripts/logged.sh "$log" npm ci --no-audit --no-fund
 fi

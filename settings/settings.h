@@ -24,6 +24,9 @@ struct Settings {
     char SearchString[kSearchStringMax + 1];
     int32_t Level;          // "TextLevel": 0 letters only, 1 vowels, 2 vowels and cantillation
     int32_t Zoom;           // the Reading view's size: steps from FontSize through the font chooser's sizes
+    int32_t ShowAliyot;     // "ShowAliyot": non-zero names the aliyot beside the text
+    int32_t Practice;       // "Practice": non-zero while practice mode is on
+    int32_t PracticeLevel;  // "PracticeLevel": what practice shows of a word not yet revealed, 0 or 1 (TextLevel)
 };
 
 // A missing "TextLevel" reads as the vowels, the text as it always was; so

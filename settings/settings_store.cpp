@@ -41,6 +41,9 @@ void ReadSettings() {
     settings.Lesson = static_cast<uint16_t>(RegReadInt(u"Lesson", 0));
     settings.Level = RegReadInt(u"TextLevel", kDefaultTextLevel);
     settings.Zoom = RegReadInt(u"Zoom", 0);
+    settings.ShowAliyot = RegReadInt(u"ShowAliyot", 1);
+    settings.Practice = RegReadInt(u"Practice", 0);
+    settings.PracticeLevel = RegReadInt(u"PracticeLevel", 0);
     program.settingsLoaded = true;
 }
 
@@ -60,4 +63,7 @@ void WriteSettings(bool withPosition) {
     RegWriteInt(u"TextLevel", IsTextLevel(settings.Level) ? settings.Level : kDefaultTextLevel);
     // Always, so that a zoom undone in this run is undone at the next start.
     RegWriteInt(u"Zoom", settings.Zoom);
+    RegWriteInt(u"ShowAliyot", settings.ShowAliyot != 0);
+    RegWriteInt(u"Practice", settings.Practice != 0);
+    RegWriteInt(u"PracticeLevel", settings.PracticeLevel == 1);
 }

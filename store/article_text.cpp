@@ -127,6 +127,17 @@ void ReverseDisplayChars(char16_t* chars, int length) {
     for (int i = 0; i < length; ++i) chars[i] = MirroredBracket(chars[i]);
 }
 
+std::vector<uint8_t> PlainTextCodes(std::u16string_view text) {
+    constexpr char16_t kAlef = 0x05D0, kTav = 0x05EA;
+    constexpr uint8_t kAlefCode = 0x61;
+    std::vector<uint8_t> codes;
+    for (const char16_t c : text) {
+        if (c >= kAlef && c <= kTav) codes.push_back(static_cast<uint8_t>(kAlefCode + (c - kAlef)));
+        else if (c >= 0x20 && c <= 0x40) codes.push_back(static_cast<uint8_t>(c));
+    }
+    return codes;
+}
+
 void FitByWidthTable(const WidthTable* table, const uint8_t* text, int& width, int& count) {
     if (table == nullptr) {
         width = 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 // Attribute byte of a paragraph record.
@@ -90,6 +91,12 @@ void ReverseDisplayChars(char16_t* chars, int length);
 
 // The partner of a bracket of (), [] and {}; any other character itself.
 char16_t MirroredBracket(char16_t c);
+
+// The codes of plain text, in the order given: the Hebrew letters without
+// marks (U+05D0..U+05EA) and U+0020..U+0040 (the space, digits and
+// punctuation), which the codes keep as they are; other characters are left
+// out.
+std::vector<uint8_t> PlainTextCodes(std::u16string_view text);
 
 // On entry width is the limit and count the most bytes to take; on return
 // count is the number of bytes that fit and width their total width. Stops at a

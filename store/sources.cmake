@@ -12,8 +12,10 @@ list(APPEND VELMORA_CORE_SOURCES
   store/verse_reference.cpp
   store/reference_reader.cpp
   store/verse_lookup.cpp
+  store/aliyah_table.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   store/article_resource.cpp
   store/verse_map_resource.cpp
+  store/aliyah_table_resource.cpp
 )

@@ -6,6 +6,7 @@
 // bytes. Failures leave the view consistent: either its old rows, or none.
 #include "view/layout.h"
 
+#include "store/aliyah_table.h"
 #include "store/article_records.h"
 #include "view/line_breaker.h"
 
@@ -17,6 +18,7 @@ namespace {
 constexpr uint8_t kSpace = 0x20;
 constexpr unsigned kFirstStyle = 1;
 constexpr uint16_t kEdgeWithoutLevel = 0xFF3F;
+constexpr int kMeasureAll = 0x7FFF;
 
 // A text is laid out only when its first record has text or is a rule, and
 // when every record's text ends with a zero inside the buffer, within reach of
@@ -58,10 +60,13 @@ void ClearLayoutCounts(ViewState& view) {
 }
 
 // The selection is a run of verses of the text, not of rows: it outlives a
-// new layout of the same text and goes with the text.
+// new layout of the same text and goes with the text, as do the ranges shown
+// at another level and the practice word.
 void ClearSelection(ViewState& view) {
     view.selection = VerseSelection{};
     view.selectedSpans.clear();
+    view.levelSpans.clear();
+    view.practiceWord = TextSpan{};
 }
 
 // After a failure the rows no longer match any text: the view is left without
@@ -115,10 +120,28 @@ int LayOutRule(LayoutPass& pass, const ArticleRecord& record) {
 }
 
 // The box that text rows fill: the view's, less the room its font's marks
-// need beyond the letters at either edge (at least one pixel wide).
+// need beyond the letters at either edge and the aliyot's margin (at least
+// one pixel wide).
 int TextLeft(const LayoutPass& pass) { return pass.view.left + pass.metrics.leftRoom; }
 int TextWidth(const LayoutPass& pass) {
-    return std::max(pass.view.width - pass.metrics.leftRoom - pass.metrics.rightRoom, std::min(pass.view.width, 1));
+    const int room = pass.metrics.leftRoom + pass.metrics.rightRoom + pass.view.marginWidth;
+    return std::max(pass.view.width - room, std::min(pass.view.width, 1));
+}
+
+// The aliyot's margin: the widest name in the running head's style and half
+// its widest letter between it and the text; none while it is not wanted.
+int MarginWidth(const ViewState& view, LayoutMeasurer& measurer) {
+    if (!view.aliyahMargin) return 0;
+    const StyleMetrics metrics = measurer.SelectStyle(kRunningHeadStyle);
+    int widest = 0;
+    for (int number = 1; number <= kMaftirNumber; ++number) {
+        const std::vector<uint8_t> codes = PlainTextCodes(AliyahHebrewName(number));
+        int width = kMeasureAll;
+        int count = static_cast<int>(codes.size());
+        FitByWidthTable(metrics.widths, codes.data(), width, count);
+        widest = std::max(widest, width);
+    }
+    return widest + metrics.maxCharWidth / 2;
 }
 
 void AddRow(LayoutPass& pass, const Paragraph& para, const uint8_t* first, const uint8_t* fitStart, int count,
@@ -255,6 +278,7 @@ int LayOutText(ViewState& view, LayoutMeasurer& measurer, const ArticleText& tex
             view.rowCapacity = kRowGrowth;
         }
         view.headHeight = view.runningHead ? measurer.SelectStyle(kRunningHeadStyle).rowHeight : 0;
+        view.marginWidth = MarginWidth(view, measurer);
         LayoutPass pass{view, measurer, text, measurer.SelectStyle(kFirstStyle)};
         result = LayOutRecords(pass);
         if (result == 0) FinishRows(view, pass.row);

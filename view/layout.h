@@ -24,8 +24,10 @@ constexpr size_t kMaxArticleTextSize = 65537;
 // when release was set, its old text otherwise.
 // A text that is not taken is left in the argument, so a temporary is
 // released with it. Every call clears totalRows, maxRow and the highlight
-// range first; topRow is the caller's. The verse selection goes with the text
-// it was made in: a new layout of the view's own text keeps it.
+// range first; topRow is the caller's. The verse selection, the level spans
+// and the practice word go with the text they were made in: a new layout of
+// the view's own text keeps them. While the view's aliyahMargin is set the
+// rows leave a margin at the right for the aliyot's names (marginWidth).
 int LayoutArticle(ViewState* view, LayoutMeasurer& measurer, ArticleText&& text, bool release);
 
 // Lays out a new article in place of the view's. When the new text is

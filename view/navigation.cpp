@@ -9,14 +9,32 @@
 #include "app/program.h"
 #include "calendar/current_article.h"
 #include "calendar/this_week.h"
+#include "store/aliyah_table_resource.h"
 #include "store/article_resource.h"
 #include "store/verse_map_resource.h"
+#include "view/aliyah_marks.h"
 #include "view/bookmarks.h"
 #include "view/layout.h"
+#include "view/practice_view.h"
 #include "view/reading_view.h"
 #include "view/window_title.h"
 #include "view/verse_drag.h"
 #include "view/verse_selection.h"
+
+bool ViewNamesAliyot(uint16_t article) {
+    return program.settings.ShowAliyot != 0 && article >= 1 && article <= kWeeklyPortionArticles;
+}
+
+// The aliyot of the view's article, found once its text is laid in.
+static void MarkAliyot(ViewState& view) {
+    view.aliyahMarks.clear();
+    if (view.article < 1 || view.article > kWeeklyPortionArticles) return;
+    try {
+        view.aliyahMarks = AliyahMarksOf(ProgramAliyahTable(), ProgramVerseMap().articles[view.article], view.article);
+    } catch (const std::bad_alloc&) {
+        view.aliyahMarks.clear();
+    }
+}
 
 int OpenReadingView(HWND window, const FontSettings& font) {
     HDC dc = GetDC(window);
@@ -30,6 +48,7 @@ int OpenReadingView(HWND window, const FontSettings& font) {
     program.view->runningHead = true;
     program.view->reverseOption = IsReverseOn(program.settings.Flags);
     program.view->level = TextLevelFromStored(program.settings.Level);
+    program.view->aliyahMargin = ViewNamesAliyot(program.settings.Lesson);
     // A text the layout refuses cannot be shown either.
     if (LayoutArticle(program.view, LoadArticleResource(program.settings.Lesson, nullptr), false) != 0) {
         MessageBoxW(window, L"Resource not found", L"Error", MB_ICONWARNING);
@@ -37,6 +56,8 @@ int OpenReadingView(HWND window, const FontSettings& font) {
     }
     program.view->article = program.settings.Lesson;
     program.view->topRow = program.settings.LastPosition;
+    MarkAliyot(*program.view);
+    FollowArticleInPractice(*program.view);
     UpdateScrollBar(window);
     ShowArticleInTitle(window);
     return 0;
@@ -66,16 +87,25 @@ bool MakeCurrentArticle(uint16_t article, ArticleText&& text) {
     const Settings before = program.settings;
     SetCurrentArticle(article, true);
     if (text.empty()) text = LoadArticleResource(program.settings.Lesson, nullptr);
+    ViewState* view = program.view;
+    const bool margin = view != nullptr && view->aliyahMargin;
+    if (view != nullptr) view->aliyahMargin = ViewNamesAliyot(program.settings.Lesson);
     // A text that cannot be shown counts as a failed load: the old article
     // stays, laid out as before.
-    if (text.empty() || program.view == nullptr || ReplaceArticle(program.view, std::move(text)) != 0) {
+    if (text.empty() || view == nullptr || ReplaceArticle(view, std::move(text)) != 0) {
         program.settings.Lesson = before.Lesson;
         program.settings.Flags = before.Flags;
         program.settings.LastPosition = before.LastPosition;
+        if (view != nullptr && view->aliyahMargin != margin) {
+            view->aliyahMargin = margin;
+            ResizeView(view, view->width, view->height);
+        }
         return false;
     }
-    program.view->article = program.settings.Lesson;
-    program.view->topRow = 0;
+    view->article = program.settings.Lesson;
+    view->topRow = 0;
+    MarkAliyot(*view);
+    FollowArticleInPractice(*view);
     ShowArticleInTitle(program.mainWindow);
     // A press on the old text has nothing left to select.
     EndViewPress();
@@ -118,6 +148,7 @@ bool GoToVerses(HWND window, int article, size_t first, size_t last) {
         return false;
     ViewState& view = *program.view;
     FindRowForOffset(view, verses[first].first);
+    MovePracticeToVerse(view, first);
     if (first == last) {
         view.highlightStart = spans.front().start;
         view.highlightEnd = spans.front().end;

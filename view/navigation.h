@@ -16,6 +16,10 @@
 // created.
 int OpenReadingView(HWND window, const FontSettings& font);
 
+// Whether the Reading view names the aliyot of an article beside its text:
+// a weekly portion's, while "Show Aliyot" is on.
+bool ViewNamesAliyot(uint16_t article);
+
 // Reads the marks layer of the view's article when its level (or a span's)
 // shows the layer and the view has not read it for that article yet. A layer
 // that is missing or belongs to another text leaves none: the view then shows

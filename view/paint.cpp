@@ -1,12 +1,14 @@
 // Painting the Reading view: the rows that fit, with their first words set
-// apart in hanging rows, rules as thin lines, a highlighted range drawn blue
-// on yellow over them, the selected verses in the system's selection colours
-// and the running head above them; under high contrast every colour is the
-// system's (view_colours).
+// apart in hanging rows, rules as thin lines, the aliyot's names beside them,
+// a highlighted range drawn blue on yellow over them, the selected verses in
+// the system's selection colours, the practice word underlined and the
+// running head above them; under high contrast every colour is the system's
+// (view_colours).
 #include "view/char_widths.h"
 #include "view/dpi_scale.h"
 #include "view/layout.h"
 #include "view/navigation.h"
+#include "view/paint_margin.h"
 #include "view/paint_plan.h"
 #include "view/reading_view.h"
 #include "view/style_font.h"
@@ -177,11 +179,13 @@ int PaintView(ViewState* view, bool erase) {
     }
     SelectObject(dc, previous);
     SetTextColor(dc, colour);
+    PaintAliyahMargin(view, plan);
     if (view->headHeight > 0) DrawRunningHead(view, plan);
     view->nextPaintRow = plan.nextRow;
     const int highlighted = view->highlightStart != 0 || view->highlightEnd != 0 ? PaintHighlight(view) : 0;
     // The selection is the newer choice: it shows over a hit it covers.
     if (!view->selectedSpans.empty()) PaintSelection(view);
+    PaintPracticeWord(view, plan);
     NoteViewShown(*view);
     return highlighted;
 }

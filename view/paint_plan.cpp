@@ -103,6 +103,24 @@ PaintPlan PlanPaint(ViewState& view, bool fromFirstPaintRow) {
     return plan;
 }
 
+int TopRowIndex(const ViewState& view) {
+    const int topRow = view.topRow > view.totalRows ? view.maxRow : view.topRow;
+    return FirstRowFor(view, topRow).row;
+}
+
+int TopRowShowing(const ViewState& view, int rowIndex) {
+    const int rowCount = RowsInUse(view);
+    const int topRow = view.topRow > view.totalRows ? view.maxRow : view.topRow;
+    if (rowIndex < 0 || rowIndex >= rowCount) return topRow;
+    int number = 0;
+    for (int i = 0; i < rowIndex; ++i) number += RowsPassed(view.rows[i]);
+    if (number <= topRow) return number;
+    for (int top = topRow; top < number; ++top) {
+        if (WalkPage(view, FirstRowFor(view, top), nullptr).nextRow > rowIndex) return top;
+    }
+    return number;
+}
+
 int RowsBelowArticleEnd(const ViewState& view) {
     const int rowCount = RowsInUse(view);
     if (rowCount == 0) return 0;
@@ -129,6 +147,24 @@ RowRuns SplitRow(const ArticleText& text, const ViewRow& row) {
         runs.rest.start = SkipSpaces(text, end);
     }
     return runs;
+}
+
+int RowHoldingByte(const ViewState& view, int position) {
+    const int rowCount = RowsInUse(view);
+    const auto holds = [position](TextRun run) { return position >= run.start && position < run.start + run.count; };
+    for (int i = 0; i < rowCount; ++i) {
+        const ViewRow& row = view.rows[i];
+        if (IsRuleRecord(row.attr)) continue;
+        const RowRuns runs = SplitRow(view.text, row);
+        if (holds(runs.rest) || holds(runs.word)) return i;
+    }
+    return -1;
+}
+
+int FirstByteRead(const ArticleText& text, const ViewRow& row) {
+    if (!(row.attr & kAttrRightToLeft)) return row.offset;
+    const RowRuns runs = SplitRow(text, row);
+    return runs.word.count > 0 ? runs.word.start + runs.word.count - 1 : row.offset + row.count - 1;
 }
 
 TextRun RunningHead(const ViewState& view, const PaintPlan& plan) {

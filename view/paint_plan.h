@@ -38,6 +38,16 @@ struct PaintPlan {
 // for the plan runs out it holds no rows.
 PaintPlan PlanPaint(ViewState& view, bool fromFirstPaintRow);
 
+// The first row drawn from topRow (a topRow past totalRows counting as
+// maxRow); rowCount when there is none.
+int TopRowIndex(const ViewState& view);
+
+// The top row at which a row (an index in view.rows) lies wholly on the page,
+// reached with the least scrolling: the row's own number when it lies above
+// the top row, the top row when it is on the page already, else the first top
+// row below it from which the page holds the row.
+int TopRowShowing(const ViewState& view, int rowIndex);
+
 // Below the article's end a page goes on in rows of the last row's height:
 // the number of such rows that the box holds under the last row, when the
 // page from topRow reaches the end; 0 otherwise.
@@ -59,6 +69,14 @@ struct RowRuns {
     TextRun rest;
 };
 RowRuns SplitRow(const ArticleText& text, const ViewRow& row);
+
+// The row whose runs (SplitRow) hold the stored byte at position; -1 when
+// none does.
+int RowHoldingByte(const ViewState& view, int position);
+
+// The stored byte of a row read first: the last of a right-to-left row's
+// bytes, or of its hanging first word; the first of a left-to-right row's.
+int FirstByteRead(const ArticleText& text, const ViewRow& row);
 
 // The running head over a paint (see ViewState::runningHead): the text of the
 // chapter mark that the first row drawn comes after, when the mark lies above

@@ -57,7 +57,8 @@ int ToolbarHeight();
 // and clamp set, and updates the scroll bar afterwards.
 int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp);
 
-// Range 0..maxRow and position topRow, when the window has a scroll bar.
+// Range 0..maxRow and position topRow, when the window has a scroll bar; and
+// the title's aliyah, which follows the top row (FollowTopRowInTitle).
 void UpdateScrollBar(HWND window);
 
 // A left click in the box (or its gutter) pages back or forward. 1 when it scrolled.

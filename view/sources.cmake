@@ -8,6 +8,8 @@ list(APPEND VELMORA_CORE_SOURCES
   view/view_geometry.cpp
   view/bookmark_list.cpp
   view/verse_selection.cpp
+  view/practice.cpp
+  view/aliyah_marks.cpp
 )
 list(APPEND VELMORA_WIN32_SOURCES
   view/char_widths.cpp
@@ -18,6 +20,8 @@ list(APPEND VELMORA_WIN32_SOURCES
   view/mark_room.cpp
   view/draw_run.cpp
   view/paint.cpp
+  view/paint_margin.cpp
+  view/practice_view.cpp
   view/view_window.cpp
   view/window_dpi.cpp
   view/bookmarks.cpp

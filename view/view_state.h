@@ -41,6 +41,15 @@ struct LevelSpan {
     TextLevel level = TextLevel::kVowels;
 };
 
+// Where an aliyah begins: the stored byte that opens its first verse (the
+// verse label's parenthesis) and the numbers (1..8) of the divisions that
+// begin there.
+struct AliyahMark {
+    uint16_t position = 0;
+    uint8_t numbers[2] = {};
+    uint8_t count = 0;
+};
+
 // A font per style key, kept by the platform layer (fonts and their width tables).
 struct StyleFont;
 // How a font's letters take their marks, kept with each of its style fonts.
@@ -82,10 +91,18 @@ struct ViewState {
     uint16_t article = 0;      // the article whose text the view holds, 0 for none known
     uint16_t marksArticle = 0; // the article whose marks layer marks holds, 0 for none
     MarkLayer marks;
+    // The aliyot of the article, named in a margin at the right of the box,
+    // which the layout keeps (marginWidth wide) while aliyahMargin is set.
+    std::vector<AliyahMark> aliyahMarks;
+    bool aliyahMargin = false;
+    int32_t marginWidth = 0;
+    // The word a practice round reveals next, underlined; empty for none.
+    TextSpan practiceWord;
 };
 
 // The level of the byte at position: that of the last span holding it, else
-// the view's.
+// the view's. The spans, like the selection and the practice word, go with
+// the text they were made in: a new text clears them, a new layout does not.
 TextLevel LevelAt(const ViewState& view, size_t position);
 
 // The display font of a view, for the order of its characters.

@@ -10,10 +10,12 @@
 #include "view/view_colours.h"
 #include "view/view_geometry.h"
 #include "view/window_dpi.h"
+#include "view/window_title.h"
 
-// The least box, in rows of the body's font: about four words across, and
-// four rows and the running head down (at an article's top, its heading in
-// two rows and the first row of text).
+// The least box, in rows of the body's font: about four words across (the
+// aliyot's margin, when shown, takes a word's room of them), and four rows
+// and the running head down (at an article's top, its heading in two rows
+// and the first row of text).
 constexpr int kLeastBoxWidthInRows = 8;
 constexpr int kLeastBoxHeightInRows = 5;
 
@@ -22,6 +24,7 @@ int ScrollView(ViewState* view, int delta, int redrawMode, bool clamp) {
 }
 
 void UpdateScrollBar(HWND window) {
+    FollowTopRowInTitle(window);
     if (!HasScrollBar(program.settings.Flags) || program.view == nullptr) return;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);

@@ -7,6 +7,7 @@ list(APPEND VELMORA_WIN32_TESTS
   tests/support/allocation_limit.cpp
   tests/app/main_window_test.cpp
   tests/app/text_level_test.cpp
+  tests/app/aliyot_test.cpp
   tests/app/about_box_test.cpp
   tests/app/startup_test.cpp
   tests/app/screen_scale_test.cpp
@@ -19,6 +20,7 @@ list(APPEND VELMORA_E2E_TESTS
   tests/app/about_e2e_test.cpp
   tests/app/scaled_screen_e2e_test.cpp
   tests/app/screen_reader_e2e_test.cpp
+  tests/app/aliyot_e2e_test.cpp
 )
 # The long runs: corrupted settings, the random run, repeated starts, and the
 # leak check, which runs the program on a thread of its own process.

@@ -175,6 +175,11 @@ TEST(WindowTitle, NamesThePortionAndTheOtherSchedules) {
         EXPECT_EQ(MainWindowTitle(c.article, c.week, c.hebrewUi, HebrewNames()), c.title);
     }
     EXPECT_EQ(MainWindowTitle(10, same, true, ArticleNames{}), u"Miketz — Velmora");
+    // The aliyah at the top comes first, of the article's own portion.
+    EXPECT_EQ(MainWindowTitle(10, same, true, HebrewNames(), 3), u"שלישי, פרשת מקץ — Velmora");
+    EXPECT_EQ(MainWindowTitle(10, same, false, HebrewNames(), 8), u"Maftir, Miketz — Velmora");
+    EXPECT_EQ(MainWindowTitle(42, doubled, true, HebrewNames(), 2), u"שני, פרשת מטות — in Israel: מסעי — Velmora");
+    EXPECT_EQ(MainWindowTitle(55, same, false, HebrewNames(), 2), u"Aseret HaDibrot — Velmora");
     // The other schedule's article, and back.
     EXPECT_EQ(OtherScheduleArticle(29, behind), 30);
     EXPECT_EQ(OtherScheduleArticle(30, behind), 29);

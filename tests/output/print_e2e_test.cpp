@@ -377,3 +377,31 @@ TEST_F(PrintEndToEnd, APrinterWithALongNamePrints) {
               std::wstring(kLongPrinter).substr(0, CCHDEVICENAME - 1));
     EXPECT_EQ(ReadString(L"PrinterName"), kLongPrinter);
 }
+
+// Shlishi of Miketz selected prints alone: its letters, a part of the
+// article's, and its name at each page's head after the header mark.
+TEST_F(PrintEndToEnd, ASelectedAliyahPrintsAloneUnderItsName) {
+    constexpr uint16_t kMiketz = 10;
+    constexpr int kShlishi = 40403, kSelectAliyah = 40411;
+    UseTestFont(12);
+    PinArticle(kMiketz);
+    Start();
+    SendCommand(run, kShlishi);
+    SendCommand(run, kSelectAliyah);
+    const std::string pdf = PrintWithOk();
+    ASSERT_FALSE(pdf.empty());
+    Stop();
+    std::wstring printed;
+    for (int page = 1; page <= PdfPageCount(pdf); ++page) {
+        SCOPED_TRACE(page);
+        const std::wstring letters = Letters(PdfPageText(pdf, page, true));
+        const size_t mark = letters.rfind(L"\u05D1\u05E1\u05D3");
+        ASSERT_NE(mark, std::wstring::npos) << "header mark";
+        EXPECT_EQ(letters.substr(mark + 3, 5), L"\u05E9\u05DC\u05D9\u05E9\u05D9") << "שלישי";
+        printed += letters.substr(0, mark);
+    }
+    const std::wstring article = ArticleLetters(kMiketz);
+    EXPECT_GT(printed.size(), 300u);
+    EXPECT_LT(printed.size() * 5, article.size());
+    EXPECT_NE(article.find(printed), std::wstring::npos);
+}

@@ -29,6 +29,7 @@ TEST(Library, ResourceScriptNamesEveryBlock) {
     for (int n = 1; n <= 57; ++n) expected << 1000 + n << " RCDATA \"article_" << 1000 + n << ".bin\"\n";
     for (int n = 1; n <= 57; ++n) expected << 2000 + n << " RCDATA \"marks_" << 2000 + n << ".bin\"\n";
     expected << "32767 RCDATA \"index_32767.bin\"\n32766 RCDATA \"verses_32766.bin\"\n";
+    expected << "32764 RCDATA \"aliyot_32764.bin\"\n";
     std::stringstream actual;
     actual << in.rdbuf();
     EXPECT_EQ(actual.str(), expected.str());

@@ -14,4 +14,5 @@ list(APPEND VELMORA_LIBRARY_TESTS
   tests/tools/library_blocks_test.cpp
   tests/tools/library_round_trip_test.cpp
   tests/tools/library_verses_test.cpp
+  tests/tools/aliyah_table_test.cpp
 )

@@ -7,6 +7,7 @@ list(APPEND VELMORA_CORE_TESTS
   tests/view/view_geometry_test.cpp
   tests/view/bookmark_list_test.cpp
   tests/view/verse_selection_test.cpp
+  tests/view/practice_test.cpp
   tests/view/out_of_memory_test.cpp
 )
 list(APPEND VELMORA_WIN32_TESTS

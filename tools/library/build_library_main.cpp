@@ -1,5 +1,6 @@
-// build_library --codex DIR --data DIR --out DIR [--summary FILE]: makes the
-// article blocks and the Article index from the Codex and the data tables,
+// build_library --codex DIR --data DIR --leyning DIR --out DIR [--summary FILE]:
+// makes the article blocks, the Article index, the verse map and the aliyah
+// table from the Codex, the leyning package's readings and the data tables,
 // writes them with their resource script, and prints a summary: to FILE when
 // given, so that a build's output stays short, else to the standard output.
 #include <fstream>
@@ -14,6 +15,7 @@ namespace {
 struct Options {
     std::string codexDir;
     std::string dataDir;
+    std::string leyningDir;
     std::string outDir;
     std::string summaryFile;
 };
@@ -23,11 +25,13 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         const std::string name = argv[i];
         if (name == "--codex") options.codexDir = argv[i + 1];
         else if (name == "--data") options.dataDir = argv[i + 1];
+        else if (name == "--leyning") options.leyningDir = argv[i + 1];
         else if (name == "--out") options.outDir = argv[i + 1];
         else if (name == "--summary") options.summaryFile = argv[i + 1];
         else return false;
     }
-    return argc % 2 == 1 && !options.codexDir.empty() && !options.dataDir.empty() && !options.outDir.empty();
+    return argc % 2 == 1 && !options.codexDir.empty() && !options.dataDir.empty() && !options.leyningDir.empty() &&
+           !options.outDir.empty();
 }
 
 void WriteSummary(const BuiltLibrary& library, const std::string& summaryFile) {
@@ -45,11 +49,11 @@ void WriteSummary(const BuiltLibrary& library, const std::string& summaryFile) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::cerr << "usage: build_library --codex DIR --data DIR --out DIR [--summary FILE]\n";
+        std::cerr << "usage: build_library --codex DIR --data DIR --leyning DIR --out DIR [--summary FILE]\n";
         return 2;
     }
     try {
-        const BuiltLibrary library = BuildLibrary(options.codexDir, options.dataDir);
+        const BuiltLibrary library = BuildLibrary(options.codexDir, options.dataDir, options.leyningDir);
         WriteLibrary(library, options.outDir);
         WriteSummary(library, options.summaryFile);
     } catch (const std::exception& error) {

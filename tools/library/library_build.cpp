@@ -1,5 +1,6 @@
-// The library build: reads the tables and the Codex, assembles every text,
-// compresses it into a block and writes the blocks with their resource script.
+// The library build: reads the tables, the Codex and the readings, assembles
+// every text, compresses it into a block and writes the blocks with their
+// resource script.
 #include "tools/library/library_build.h"
 
 #include <fstream>
@@ -7,8 +8,9 @@
 
 #include "store/compression.h"
 #include "store/mark_layer.h"
-#include "tools/encoder/block_encoder.h"
 #include "store/verse_map.h"
+#include "tools/encoder/block_encoder.h"
+#include "tools/library/aliyah_builder.h"
 #include "tools/library/article_builder.h"
 #include "tools/library/chapter_check.h"
 #include "tools/library/index_builder.h"
@@ -41,7 +43,7 @@ uint16_t BlockNumberOfArticle(int article) {
     return static_cast<uint16_t>(kFirstExtraBlockNumber + (article - kWeeklyPortionArticles - 1));
 }
 
-BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDir) {
+BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDir, const std::string& leyningDir) {
     const std::vector<BookEntry> books = ReadBooksTable(dataDir + "/books.tsv");
     const std::vector<ArticleEntry> articles = ReadPortionsTable(dataDir + "/portions.tsv");
     if (articles.size() != static_cast<size_t>(kArticleCount))
@@ -76,6 +78,10 @@ BuiltLibrary BuildLibrary(const std::string& codexDir, const std::string& dataDi
                                              kIndexBlockNumberAgain));
     library.resources.push_back(MakeResource(kVerseMapResourceId, "Verse map", "verses_32766.bin",
                                              WriteVerseMap(verseMap), kVerseMapBlockNumber, kVerseMapBlockNumberAgain));
+    const AliyahTable aliyot = BuildAliyahTable(leyningDir, dataDir, books, articles, codex);
+    library.resources.push_back(MakeResource(kAliyahTableResourceId, "Aliyah table", "aliyot_32764.bin",
+                                             WriteAliyahTable(aliyot), kAliyahTableBlockNumber,
+                                             kAliyahTableBlockNumberAgain));
     return library;
 }
 

@@ -1,6 +1,7 @@
-// Readers of data/books.tsv and data/portions.tsv. Columns are found by their
-// header names, so the tables may gain columns; multi-range rows hold
-// ';'-separated lists of equal length in the book, start and end columns.
+// Readers of data/books.tsv, data/portions.tsv and data/special_maftirs.tsv.
+// Columns are found by their header names, so the tables may gain columns;
+// multi-range rows hold ';'-separated lists of equal length in the book,
+// start and end columns.
 #include "tools/library/library_tables.h"
 
 #include <fstream>
@@ -116,4 +117,14 @@ std::vector<ArticleEntry> ReadPortionsTable(const std::string& path) {
         articles.push_back(std::move(article));
     }
     return articles;
+}
+
+std::vector<SpecialMaftirEntry> ReadSpecialMaftirsTable(const std::string& path) {
+    const Table table = ReadTable(path);
+    std::vector<SpecialMaftirEntry> entries;
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+        entries.push_back({Field(table, row, "key"), Field(table, row, "name_en"),
+                           DecodeUtf8(Field(table, row, "name_he"))});
+    }
+    return entries;
 }

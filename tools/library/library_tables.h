@@ -29,8 +29,17 @@ struct ArticleEntry {
     int verses = 0;                  // total over the ranges
 };
 
-// Both readers skip lines starting with '#' and blank lines, take the first other
+// A special maftir: the reading of the leyning package's holiday data that
+// gives its verses, and its names.
+struct SpecialMaftirEntry {
+    std::string key;
+    std::string nameEn;
+    std::u32string nameHe;
+};
+
+// The readers skip lines starting with '#' and blank lines, take the first other
 // line as the header naming the tab-separated columns, and throw
 // std::runtime_error naming the file and line when a row is malformed.
 std::vector<BookEntry> ReadBooksTable(const std::string& path);
 std::vector<ArticleEntry> ReadPortionsTable(const std::string& path);
+std::vector<SpecialMaftirEntry> ReadSpecialMaftirsTable(const std::string& path);
