@@ -156,16 +156,34 @@ TEST_F(ScaledScreen, KeyboardPictureGrowsAndTypesTheLetterUnderTheClick) {
 TEST_F(ScaledScreen, ChooseArticleIconsGrowWithTheScreen) {
     HWND dialog = Open(107, L"Choose Article");
     ASSERT_NE(dialog, nullptr);
+    // The icon at the right end of the first line drawn, passing over the
+    // focused entry, whose dotted frame would join its icon to its text.
     const RECT icon = Steady(dialog, [](const Capture& c) {
         const auto inked = [&](const RECT& area) { return c.CountInk(area) > 0; };
-        int top = 0, right = c.width;
-        while (top < c.height && !inked({0, top, c.width, top + 1})) ++top;
-        int bottom = top;
-        while (bottom < c.height && inked({0, bottom, c.width, bottom + 1})) ++bottom;
-        while (right > 0 && !inked({right - 1, top, right, bottom})) --right;
-        int left = right;
-        while (left > 0 && inked({left - 1, top, left, bottom})) --left;
-        return Ink(c, {left, top, right, bottom});
+        const auto dotted = [&](int y) {
+            int run = 0;
+            for (int x = 1; x < c.width && run < 16; ++x) {
+                run = inked({x, y, x + 1, y + 1}) != inked({x - 1, y, x, y + 1}) ? run + 1 : 0;
+            }
+            return run >= 16;
+        };
+        for (int top = 0; top < c.height;) {
+            while (top < c.height && !inked({0, top, c.width, top + 1})) ++top;
+            int bottom = top;
+            bool framed = false;
+            while (bottom < c.height && inked({0, bottom, c.width, bottom + 1})) framed |= dotted(bottom++);
+            if (bottom == top) break;
+            if (framed) {
+                top = bottom;
+                continue;
+            }
+            int right = c.width;
+            while (right > 0 && !inked({right - 1, top, right, bottom})) --right;
+            int left = right;
+            while (left > 0 && inked({left - 1, top, left, bottom})) --left;
+            return Ink(c, {left, top, right, bottom});
+        }
+        return RECT{};
     });
     ExpectInProportion("Choose Article icon", icon, kIconAt96, dpi);
     Close(dialog);
