@@ -140,16 +140,23 @@ void EmitText(std::u16string_view text, RtfSink& sink) {
     sink.Put(kLineEnd);
 }
 
-}  // namespace
-
-std::string BuildRtfBodyOfText(std::u16string_view text) {
+// Runs emit twice: once counting, so that the second, writing, run fills a
+// string reserved at its final length.
+template <typename Emit>
+std::string EmitSized(const Emit& emit) {
     RtfSink counter;
-    EmitText(text, counter);
+    emit(counter);
     std::string body;
     body.reserve(counter.length);
     RtfSink writer{&body};
-    EmitText(text, writer);
+    emit(writer);
     return body;
+}
+
+}  // namespace
+
+std::string BuildRtfBodyOfText(std::u16string_view text) {
+    return EmitSized([&](RtfSink& sink) { EmitText(text, sink); });
 }
 
 const char16_t* DecomposedForm(char16_t unit) {
@@ -161,11 +168,5 @@ const char16_t* DecomposedForm(char16_t unit) {
 }
 
 std::string BuildRtfBody(const char16_t* text) {
-    RtfSink counter;
-    EmitBody(text, counter);
-    std::string body;
-    body.reserve(counter.length);
-    RtfSink writer{&body};
-    EmitBody(text, writer);
-    return body;
+    return EmitSized([&](RtfSink& sink) { EmitBody(text, sink); });
 }
